@@ -1,0 +1,36 @@
+#include "app/formattextframe.h"
+
+#include "app/clipboardglue.h"
+#include "app/mouseupbutton.h"
+#include "wikitext/formattext.h"
+
+namespace {
+constexpr int buttonWidth = 80;
+constexpr int buttonHeight = 27;
+constexpr int buttonGap = 4;
+constexpr int margin = 8;
+} // namespace
+
+FormatTextFrame::FormatTextFrame(const QString &programFolder, QWidget *parent)
+    : QGroupBox(QStringLiteral("Format Text"), parent), programFolder_(programFolder)
+{
+    setObjectName(QStringLiteral("fraFormat"));
+    for (int i = 0; i < 4; ++i) {
+        auto *button = new MouseUpButton(QStringLiteral("cmdFormat_%1").arg(i), formatText::captions[i], this);
+        button->setToolTip(formatText::tooltip);
+        button->setGeometry(margin + i * (buttonWidth + buttonGap), 20, buttonWidth, buttonHeight);
+        cmdFormat_.append(button);
+    }
+    connectMouseUp(cmdFormat_, this, &FormatTextFrame::cmdFormat_MouseUp);
+    resize(2 * margin + 4 * buttonWidth + 3 * buttonGap, 20 + buttonHeight + margin);
+}
+
+void FormatTextFrame::cmdFormat_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers, QPoint)
+{
+    if (button == Qt::LeftButton || button == Qt::RightButton) {
+        const auto click = button == Qt::LeftButton ? formatText::Click::Left : formatText::Click::Right;
+        const QString text = clipboardGlue::text();
+        clipboardGlue::replaceWithText(formatText::transform(index, click, text, programFolder_));
+    }
+    cmdFormat_[index]->setFocus();
+}

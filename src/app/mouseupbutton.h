@@ -1,0 +1,35 @@
+#pragma once
+// A button that acts when a mouse button is released over it, with any mouse button and
+// the keyboard modifiers of the moment. Serves every control array of the window.
+
+#include <QPushButton>
+
+class MouseUpButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit MouseUpButton(const QString &name, const QString &caption, QWidget *parent = nullptr);
+
+signals:
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    Qt::MouseButtons pressed_;
+};
+
+// Connects every button of a control array to one handler that receives the index.
+template <typename Receiver, typename Handler>
+void connectMouseUp(const QList<MouseUpButton *> &buttons, Receiver *receiver, Handler handler, int firstIndex = 0)
+{
+    for (int i = 0; i < buttons.size(); ++i) {
+        const int index = firstIndex + i;
+        QObject::connect(buttons[i], &MouseUpButton::mouseUp, receiver,
+                         [receiver, handler, index](Qt::MouseButton b, Qt::KeyboardModifiers m, QPoint p) {
+                             (receiver->*handler)(index, b, m, p);
+                         });
+    }
+}

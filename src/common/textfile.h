@@ -1,0 +1,31 @@
+#pragma once
+// Text files and line splitting. Files are written as UTF-8; a file that is not valid
+// UTF-8 (made on an older system) is read as Latin-1.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace modVandrel {
+
+inline const QString crlf = QStringLiteral("\r\n");
+
+// UTF-8 when the bytes are valid UTF-8 (a leading byte order mark is dropped), else Latin-1.
+QString decodeText(const QByteArray &bytes);
+std::optional<QString> readTextFile(const QString &path);
+
+// Replaces the file atomically: either the whole new text is there or the old file is.
+// Refuses a target that exists and is not a regular file.
+bool writeTextFileAtomic(const QString &path, const QString &text);
+bool writeFileAtomic(const QString &path, const QByteArray &bytes);
+
+// The pieces of the text between line ends, where a line ends at CR LF or at a CR alone
+// (an LF alone stays inside its line). The last piece is kept even when empty, so an
+// empty text gives one empty line and a text ending in CR LF a final empty line.
+QStringList splitLines(const QString &text);
+
+// Every CR LF to LF, then every LF to CR LF, so that a lone LF ends a line too.
+QString normaliseLineEnds(const QString &text);
+
+} // namespace modVandrel

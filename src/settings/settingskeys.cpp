@@ -1,0 +1,101 @@
+#include "settings/settingskeys.h"
+
+#include <QDir>
+
+namespace settingsKeys {
+namespace {
+
+const QString general = QStringLiteral("General");
+
+SettingKey numbered(const QString &section, int index, const QString &defaultValue)
+{
+    return {section, QString::number(index), defaultValue};
+}
+
+QString templateSection(int n)
+{
+    return QStringLiteral("Template") + QString::number(n);
+}
+
+} // namespace
+
+const SettingKey left{general, QStringLiteral("Left"), QStringLiteral("0")};
+const SettingKey top{general, QStringLiteral("Top"), QStringLiteral("0")};
+const SettingKey saveIcon{general, QStringLiteral("SaveIcon"), QStringLiteral("True")};
+const SettingKey opacity{general, QStringLiteral("Opacity"), QStringLiteral("128")};
+const SettingKey autoCopyFileName{general, QStringLiteral("AutoCopyFileName"), QStringLiteral("False")};
+const SettingKey gameFullscreen{general, QStringLiteral("GameFullscreen"), QStringLiteral("False")};
+const SettingKey displayToolTips{general, QStringLiteral("DisplayToolTips"), QStringLiteral("True")};
+const SettingKey autoName{general, QStringLiteral("AutoName"), QStringLiteral("False")};
+
+SettingKey statsPanelDimension(int index)
+{
+    return numbered(QStringLiteral("StatsPanelDimensions"), index, QStringLiteral("100"));
+}
+
+SettingKey liveShotDimension(int index)
+{
+    return numbered(QStringLiteral("LiveShotDimensions"), index, QStringLiteral("100 100"));
+}
+
+SettingKey fileType(const QString &kind) { return {kind, QStringLiteral("FileType"), QStringLiteral("png")}; }
+SettingKey jpgQuality(const QString &kind) { return {kind, QStringLiteral("JPGquality"), QStringLiteral("90%")}; }
+SettingKey prefix(const QString &kind) { return {kind, QStringLiteral("Prefix"), QString()}; }
+SettingKey suffix(const QString &kind) { return {kind, QStringLiteral("Suffix"), QString()}; }
+SettingKey useDefaultSavePath(const QString &kind)
+{
+    return {kind, QStringLiteral("UseDefaultSavePath"), QStringLiteral("True")};
+}
+SettingKey customSavePath(const QString &kind)
+{
+    return {kind, QStringLiteral("CustomSavePath"), defaultCustomSavePath()};
+}
+
+const SettingKey iconOffsetLeft{iconSection, QStringLiteral("OffsetLeft"), QStringLiteral("59")};
+const SettingKey iconOffsetTop{iconSection, QStringLiteral("OffsetTop"), QStringLiteral("94")};
+const SettingKey saveStatsPanel{panelSection, QStringLiteral("SaveStatsPanel"), QStringLiteral("True")};
+
+const SettingKey spawnMapX{QStringLiteral("SpawnMap"), QStringLiteral("X"), QStringLiteral("4")};
+const SettingKey spawnMapY{QStringLiteral("SpawnMap"), QStringLiteral("Y"), QStringLiteral("58")};
+
+const SettingKey saveClipboard{QStringLiteral("ExpandedClipboard"), QStringLiteral("SaveClipboard"),
+                               QStringLiteral("False")};
+
+SettingKey clipboardSlot(int slot)
+{
+    return numbered(QStringLiteral("ExpandedClipboard"), slot, QString());
+}
+
+SettingKey templatePath(int n) { return {templateSection(n), QStringLiteral("Path"), QString()}; }
+SettingKey templateBackgroundColor(int n)
+{
+    return {templateSection(n), QStringLiteral("BackgroundColor"), QString()};
+}
+SettingKey templateAlternatePath(int n) { return {templateSection(n), QStringLiteral("AlternatePath"), QString()}; }
+SettingKey templateName(int n) { return {templateSection(n), QStringLiteral("Name"), QStringLiteral("Open")}; }
+
+const SettingKey expandedTemplateCount{QStringLiteral("ExpandedTemplates"), QStringLiteral("NumberofExpandedTemplates"),
+                                       QStringLiteral("0")};
+
+SettingKey expandedTemplatePath(int n)
+{
+    return {QStringLiteral("ExpandedTemplates"), QStringLiteral("ExpTemplatePath") + QString::number(n),
+            QStringLiteral("Default")};
+}
+
+SettingKey expandedTemplateName(int n)
+{
+    return {QStringLiteral("ExpandedTemplates"), QStringLiteral("ExpTemplateName") + QString::number(n),
+            QStringLiteral("Default")};
+}
+
+QString defaultCustomSavePath()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\Temp\\");
+#else
+    return QDir::toNativeSeparators(QDir::tempPath()) + QDir::separator();
+#endif
+}
+
+} // namespace settingsKeys

@@ -1,0 +1,65 @@
+#pragma once
+// Every key of Quillmark.ini with its default: the one table the load and save use.
+
+#include <QString>
+
+namespace settingsKeys {
+
+struct SettingKey {
+    QString section;
+    QString key;
+    QString defaultValue;
+};
+
+// Sections of the three image kinds.
+inline const QString iconSection = QStringLiteral("Icon");
+inline const QString panelSection = QStringLiteral("Panel");
+inline const QString liveSection = QStringLiteral("Live");
+
+// "General"
+extern const SettingKey left;
+extern const SettingKey top;
+extern const SettingKey saveIcon;
+extern const SettingKey opacity;
+extern const SettingKey autoCopyFileName;
+extern const SettingKey gameFullscreen;
+extern const SettingKey displayToolTips;
+extern const SettingKey autoName;
+
+// Button captions the user edits by hand (index 1 to 12; never written back).
+SettingKey statsPanelDimension(int index);
+SettingKey liveShotDimension(int index);
+
+// Save options of an image kind (iconSection, panelSection or liveSection).
+SettingKey fileType(const QString &kind);
+SettingKey jpgQuality(const QString &kind);
+SettingKey prefix(const QString &kind);
+SettingKey suffix(const QString &kind);
+SettingKey useDefaultSavePath(const QString &kind);
+SettingKey customSavePath(const QString &kind);
+
+extern const SettingKey iconOffsetLeft;
+extern const SettingKey iconOffsetTop;
+extern const SettingKey saveStatsPanel;
+
+extern const SettingKey spawnMapX;
+extern const SettingKey spawnMapY;
+
+extern const SettingKey saveClipboard;
+SettingKey clipboardSlot(int slot); // 1 to 8
+
+// Template buttons 1 to 20 (read only).
+SettingKey templatePath(int n);
+SettingKey templateBackgroundColor(int n);
+SettingKey templateAlternatePath(int n);
+SettingKey templateName(int n);
+
+extern const SettingKey expandedTemplateCount;
+SettingKey expandedTemplatePath(int n);
+SettingKey expandedTemplateName(int n);
+
+// The custom folder offered before the user picks one: the system's temporary folder,
+// since a drive-letter path cannot exist here.
+QString defaultCustomSavePath();
+
+} // namespace settingsKeys

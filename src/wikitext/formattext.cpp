@@ -1,0 +1,246 @@
+#include "wikitext/formattext.h"
+
+#include "common/modvandrel.h"
+#include "common/textfile.h"
+#include "common/textutil.h"
+
+#include <algorithm>
+
+namespace formatText {
+
+namespace {
+
+// The markup pieces, exactly as the wiki expects them.
+const QString fontOpen = QStringLiteral("<font color=");
+const QString fontClose = QStringLiteral("</font><br>");
+const QString &crlf = modVandrel::crlf;
+const QString itemSeparator = QStringLiteral(", ");
+
+// The longest colour name plus every fixed piece of a font element, so one reservation
+// covers the whole result.
+constexpr qsizetype longestColour = 14; // "cornflowerblue"
+constexpr qsizetype fontOverhead = 12 + longestColour + 1 + 11 + 2;
+
+// Every occurrence of from (non-overlapping, left to right) replaced by to. Qt's own
+// replace moves the rest of the text once per batch of matches when the text grows, which
+// makes a large copied text take minutes; this builds the result in one pass.
+QString replaceAll(const QString &text, QStringView from, QStringView to)
+{
+    const QChar *data = text.constData();
+    const qsizetype size = text.size();
+    const qsizetype fromSize = from.size();
+    const auto matchAt = [&](qsizetype i) {
+        return data[i] == from[0] && size - i >= fromSize
+            && std::equal(from.begin() + 1, from.end(), data + i + 1);
+    };
+
+    qsizetype matches = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (matchAt(i)) {
+            ++matches;
+            i += fromSize - 1;
+        }
+    }
+    if (matches == 0)
+        return text;
+
+    QString out;
+    out.reserve(size + matches * (to.size() - fromSize));
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (matchAt(i)) {
+            out.append(data + start, i - start);
+            out.append(to);
+            i += fromSize - 1;
+            start = i + 1;
+        }
+    }
+    out.append(data + start, size - start);
+    return out;
+}
+
+// The rule of modVandrel::normaliseLineEnds (CR LF to LF, then every LF to CR LF) comes
+// down to: an LF not preceded by CR gets one. Done in one pass, and a log that already
+// has CR LF line ends (the usual case) is not copied at all.
+QString normaliseLineEnds(const QString &text)
+{
+    const QChar *data = text.constData();
+    const qsizetype size = text.size();
+    const auto loneLf = [&](qsizetype i) { return data[i] == u'\n' && (i == 0 || data[i - 1] != u'\r'); };
+
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < size; ++i)
+        count += loneLf(i);
+    if (count == 0)
+        return text;
+
+    QString out;
+    out.reserve(size + count);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (loneLf(i)) {
+            out.append(data + start, i - start);
+            out.append(u'\r');
+            start = i; // the LF goes out with the next piece
+        }
+    }
+    out.append(data + start, size - start);
+    return out;
+}
+
+inline char16_t asciiLower(char16_t c)
+{
+    return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
+}
+
+// Does the lower-case ASCII word stand at position i, ignoring case? Chat logs are long
+// and this runs per line, so no lowered copy of the line is made.
+inline bool wordAt(const QChar *data, qsizetype size, qsizetype i, QStringView word)
+{
+    if (size - i < word.size())
+        return false;
+    for (qsizetype k = 0; k < word.size(); ++k) {
+        if (asciiLower(data[i + k].unicode()) != word[k].unicode())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+LineKind classifyLine(const QString &line)
+{
+    const QChar *data = line.constData();
+    const qsizetype size = line.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        switch (asciiLower(data[i].unicode())) {
+        case u't':
+            if (wordAt(data, size, i, u"tell"))
+                return LineKind::Speech;
+            break;
+        case u's':
+            if (wordAt(data, size, i, u"say"))
+                return LineKind::Speech;
+            break;
+        default:
+            break;
+        }
+    }
+    return LineKind::General;
+}
+
+QString fontColour(ChatScheme scheme, LineKind kind)
+{
+    switch (scheme) {
+    case ChatScheme::Spell:
+        return QStringLiteral("cornflowerblue");
+    case ChatScheme::Npc:
+        return QStringLiteral("grey");
+    case ChatScheme::ByLineKind:
+        break;
+    }
+    switch (kind) {
+    case LineKind::Speech:
+        return QStringLiteral("darkgoldenrod");
+    case LineKind::Magic:
+        return QStringLiteral("cornflowerblue");
+    case LineKind::Melee:
+        return QStringLiteral("crimson");
+    case LineKind::General:
+        break;
+    }
+    return QStringLiteral("green");
+}
+
+QString redirect(const QString &text)
+{
+    return QStringLiteral("#Redirect [[") + text + QStringLiteral("]]");
+}
+
+QString categoryTag(const QString &text)
+{
+    return QStringLiteral("[[Category:") + text + QStringLiteral("]]");
+}
+
+QString fileLink(const QString &text)
+{
+    return QStringLiteral("[[File:") + text + QStringLiteral(".jpg]]");
+}
+
+QString iconTemplate(const QString &text)
+{
+    return QStringLiteral("{{Icon|") + text + QStringLiteral("}}");
+}
+
+QString inlineLinkList(const QString &text)
+{
+    return replaceAll(QStringLiteral("[[") + modVandrel::trimBlanks(text) + QStringLiteral("]]"),
+                      itemSeparator, u"]], [[");
+}
+
+QString bulletedLinkList(const QString &text)
+{
+    // Every line end becomes an item separator first, so a final line end turns into a
+    // trailing ", " that the trim cuts down to a bare comma inside the last link.
+    QString items = replaceAll(replaceAll(text, crlf, u"\n"), u"\n", itemSeparator);
+    QString result = QStringLiteral("* [[") + modVandrel::trimBlanks(items) + QStringLiteral("]]");
+    items = QString(); // a large copied text need not be held twice
+    result = replaceAll(result, itemSeparator, u"]], * [[");
+    return replaceAll(result, itemSeparator, crlf);
+}
+
+QString colourChatLines(const QStringList &lines, ChatScheme scheme)
+{
+    qsizetype capacity = 0;
+    for (const QString &line : lines)
+        capacity += line.size() + fontOverhead;
+
+    QString result;
+    result.reserve(capacity);
+
+    // The single-colour schemes need no classification per line.
+    const QString fixedColour = fontColour(scheme, LineKind::General);
+    const QString speechColour = fontColour(scheme, LineKind::Speech);
+
+    for (const QString &line : lines) {
+        if (line.isEmpty()) {
+            // Tested before trimming: a line of blanks still gets its (empty) element.
+            result.append(crlf);
+            continue;
+        }
+        const bool speech = scheme == ChatScheme::ByLineKind && classifyLine(line) == LineKind::Speech;
+        result.append(fontOpen);
+        result.append(speech ? speechColour : fixedColour);
+        result.append(u'>');
+        result.append(modVandrel::trimBlanks(line));
+        result.append(fontClose);
+        result.append(crlf);
+    }
+    return result;
+}
+
+QString colourChat(const QString &programFolder, const QString &text, ChatScheme scheme)
+{
+    // A log copied with LF-only line ends must split like one with CR LF.
+    const QStringList lines = modVandrel::scratchSplit(programFolder, normaliseLineEnds(text));
+    return colourChatLines(lines, scheme);
+}
+
+QString transform(int index, Click click, const QString &text, const QString &programFolder)
+{
+    const bool left = click == Click::Left;
+    switch (index) {
+    case 0:
+        return colourChat(programFolder, text, left ? ChatScheme::ByLineKind : ChatScheme::Spell);
+    case 1:
+        return left ? inlineLinkList(text) : bulletedLinkList(text);
+    case 2:
+        return left ? fileLink(text) : iconTemplate(text);
+    case 3:
+        return left ? redirect(text) : categoryTag(text);
+    default:
+        return QString();
+    }
+}
+
+} // namespace formatText

@@ -1,0 +1,59 @@
+#pragma once
+// The four Format Text buttons: each turns the copied text into one piece of wiki markup.
+// Everything here is plain text work; the window reads the clipboard, calls transform()
+// and puts the result back.
+
+#include <QString>
+#include <QStringList>
+
+namespace formatText {
+
+// Captions of cmdFormat 0..3 and the tooltip all four share.
+inline const QString captions[4] = {
+    QStringLiteral("Dialog"),
+    QStringLiteral("Wiki Link"),
+    QStringLiteral("Image"),
+    QStringLiteral("Redirect"),
+};
+inline const QString tooltip = QStringLiteral(
+    "Formats text currently in clipboard (copied text). Right click for alternate format operation.");
+
+enum class Click { Left, Right };
+
+// ByLineKind: "Dialog" left click. Spell: "Dialog" right click and Spell Chat, all
+// cornflowerblue. Npc: NPC Chat, all grey.
+enum class ChatScheme { ByLineKind, Spell, Npc };
+
+// Magic and Melee have colours but nothing classifies a line as either.
+enum class LineKind { Speech, General, Magic, Melee };
+
+// Speech when the line contains "tell" or "say" anywhere (inside longer words too),
+// ignoring letter case; General otherwise.
+LineKind classifyLine(const QString &line);
+QString fontColour(ChatScheme scheme, LineKind kind);
+
+// Wrappers: the text is used exactly as given, line ends and blanks included.
+QString redirect(const QString &text);     // #Redirect [[text]]
+QString categoryTag(const QString &text);  // [[Category:text]]
+QString fileLink(const QString &text);     // [[File:text.jpg]]
+QString iconTemplate(const QString &text); // {{Icon|text}}
+
+// "Sword, Bow" -> "[[Sword]], [[Bow]]": the whole text trimmed of blanks, split at ", ".
+QString inlineLinkList(const QString &text);
+// One "* [[item]]" per line and per ", " inside a line, joined by CR LF. Items are not
+// trimmed one by one, so a final line end leaves a bare comma in the last link.
+QString bulletedLinkList(const QString &text);
+
+// One font element per non-empty line (trimmed of blanks), an empty line stays empty;
+// every line ends in CR LF.
+QString colourChatLines(const QStringList &lines, ChatScheme scheme);
+// The whole chat transform: lone LFs become line ends, the text is split through the
+// scratch file in programFolder, and the lines are coloured. The result never depends
+// on whether the scratch file could be written.
+QString colourChat(const QString &programFolder, const QString &text, ChatScheme scheme);
+
+// What button index (0..3) puts on the clipboard for a left or right click on text.
+// An index outside 0..3 gives an empty text.
+QString transform(int index, Click click, const QString &text, const QString &programFolder);
+
+} // namespace formatText

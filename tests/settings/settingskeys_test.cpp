@@ -1,0 +1,66 @@
+#include "settings/checktext.h"
+#include "settings/privateprofile.h"
+#include "settings/settingskeys.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+TEST(SettingsKeys, DefaultsThatTheLoadDependsOn)
+{
+    using namespace settingsKeys;
+    for (const QString &kind : {iconSection, panelSection, liveSection}) {
+        const SettingKey path = customSavePath(kind);
+        EXPECT_EQ(path.section, kind);
+        EXPECT_TRUE(path.defaultValue.endsWith(QDir::separator()));
+        EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(path.defaultValue)), QDir::cleanPath(QDir::tempPath()));
+        EXPECT_EQ(fileType(kind).defaultValue, "png");
+        EXPECT_EQ(jpgQuality(kind).defaultValue, "90%");
+        EXPECT_EQ(useDefaultSavePath(kind).defaultValue, "True");
+    }
+
+    const SettingKey name = templateName(20);
+    EXPECT_EQ(name.section, "Template20");
+    EXPECT_EQ(name.key, "Name");
+    EXPECT_EQ(name.defaultValue, "Open");
+    EXPECT_EQ(templatePath(7).section, "Template7");
+    EXPECT_EQ(templatePath(7).defaultValue, "");
+
+    EXPECT_EQ(clipboardSlot(3).key, "3");
+    EXPECT_EQ(statsPanelDimension(12).key, "12");
+    EXPECT_EQ(liveShotDimension(1).defaultValue, "100 100");
+    EXPECT_EQ(expandedTemplatePath(3).key, "ExpTemplatePath3");
+    EXPECT_EQ(expandedTemplateName(3).defaultValue, "Default");
+    EXPECT_EQ(iconOffsetLeft.defaultValue, "59");
+    EXPECT_EQ(iconOffsetTop.defaultValue, "94");
+    EXPECT_EQ(opacity.defaultValue, "128");
+    EXPECT_EQ(saveIcon.defaultValue, "True");
+
+    // Keys of different kinds must not collide in the file.
+    PrivateProfile p;
+    p.write(customSavePath(iconSection), "/icons/");
+    p.write(customSavePath(panelSection), "/panels/");
+    EXPECT_EQ(p.read(customSavePath(iconSection)), "/icons/");
+    EXPECT_EQ(p.read(customSavePath(panelSection)), "/panels/");
+    EXPECT_EQ(p.read(customSavePath(liveSection)), customSavePath(liveSection).defaultValue);
+}
+
+TEST(CheckText, TextToCheckStateAndBack)
+{
+    using modVandrel::CheckToText;
+    using modVandrel::SetCheckFromText;
+    EXPECT_EQ(SetCheckFromText(Qt::Checked, "FALSE"), Qt::Unchecked);
+    EXPECT_EQ(SetCheckFromText(Qt::PartiallyChecked, "false"), Qt::Unchecked);
+    EXPECT_EQ(SetCheckFromText(Qt::Unchecked, "tRuE"), Qt::Checked);
+    EXPECT_EQ(SetCheckFromText(Qt::PartiallyChecked, "True"), Qt::Checked);
+    // Anything else keeps the state, the greyed one included.
+    EXPECT_EQ(SetCheckFromText(Qt::PartiallyChecked, ""), Qt::PartiallyChecked);
+    EXPECT_EQ(SetCheckFromText(Qt::Checked, "yes"), Qt::Checked);
+    EXPECT_EQ(SetCheckFromText(Qt::Unchecked, "1"), Qt::Unchecked);
+    EXPECT_EQ(SetCheckFromText(Qt::Unchecked, "truex"), Qt::Unchecked);
+
+    EXPECT_EQ(CheckToText(Qt::Checked), "True");
+    EXPECT_EQ(CheckToText(Qt::Unchecked), "False");
+    EXPECT_EQ(CheckToText(Qt::PartiallyChecked), "");
+    for (const auto state : {Qt::Checked, Qt::Unchecked, Qt::PartiallyChecked})
+        EXPECT_EQ(SetCheckFromText(Qt::PartiallyChecked, CheckToText(state)), state);
+}
