@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <iterator>
 
 namespace {
 

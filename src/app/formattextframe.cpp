@@ -5,7 +5,7 @@
 #include "wikitext/formattext.h"
 
 namespace {
-constexpr int buttonWidth = 80;
+constexpr int buttonWidth = 78;
 constexpr int buttonHeight = 27;
 constexpr int buttonGap = 4;
 constexpr int margin = 8;

@@ -109,8 +109,9 @@ void frmVandrel::buildPanels()
     picIconCover_ = makeArea(QStringLiteral("picIconCover"), iconSize, this);
     picIconCover_->setBackColor(iconCoverColor);
     picIconCover_->move(iconPosition);
-    cmdFreeCrop_ = new QPushButton(QStringLiteral(" Free  Crop "), this);
-    cmdFreeCrop_->setObjectName(QStringLiteral("cmdFreeCrop"));
+    auto *freeCrop = new MouseUpButton(QStringLiteral("cmdFreeCrop"), QStringLiteral(" Free  Crop "), this);
+    freeCrop->setWordWrap(true);
+    cmdFreeCrop_ = freeCrop;
     cmdFreeCrop_->setGeometry(0, iconPosition.y() + 60, traySize.width(), 40);
 
     // Tabs 3 to 6

@@ -1,6 +1,8 @@
 #include "app/mouseupbutton.h"
 
 #include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 MouseUpButton::MouseUpButton(const QString &name, const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
@@ -28,4 +30,27 @@ void MouseUpButton::mouseReleaseEvent(QMouseEvent *event)
         event->accept();
     if (wasPressed && rect().contains(event->position().toPoint()))
         emit mouseUp(button, event->modifiers(), event->position().toPoint());
+}
+
+void MouseUpButton::setWordWrap(bool on)
+{
+    wordWrap_ = on;
+    update();
+}
+
+void MouseUpButton::paintEvent(QPaintEvent *event)
+{
+    if (!wordWrap_) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption.simplified());
 }

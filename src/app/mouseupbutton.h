@@ -10,15 +10,20 @@ class MouseUpButton : public QPushButton {
 public:
     explicit MouseUpButton(const QString &name, const QString &caption, QWidget *parent = nullptr);
 
+    // Narrow buttons break their caption into lines at blanks instead of cutting it off.
+    void setWordWrap(bool on);
+
 signals:
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     Qt::MouseButtons pressed_;
+    bool wordWrap_ = false;
 };
 
 // Connects every button of a control array to one handler that receives the index.

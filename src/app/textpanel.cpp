@@ -5,5 +5,5 @@
 TextPanel::TextPanel(const QString &programFolder, QWidget *parent)
     : PictureArea(QStringLiteral("picTemplates"), parent), fraFormat_(new FormatTextFrame(programFolder, this))
 {
-    fraFormat_->move(0, 120);
+    fraFormat_->move(2, 0);
 }
