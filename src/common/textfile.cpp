@@ -65,11 +65,31 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
+// CR LF to LF, then every LF to CR LF, comes down to: an LF not preceded by CR gets one. Done in one pass, and a log that already
+// has CR LF line ends (the usual case) is not copied at all.
 QString normaliseLineEnds(const QString &text)
 {
-    QString out = text;
-    out.replace(crlf, QStringLiteral("\n"));
-    out.replace(u'\n', crlf);
+    const QChar *data = text.constData();
+    const qsizetype size = text.size();
+    const auto loneLf = [&](qsizetype i) { return data[i] == u'\n' && (i == 0 || data[i - 1] != u'\r'); };
+
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < size; ++i)
+        count += loneLf(i);
+    if (count == 0)
+        return text;
+
+    QString out;
+    out.reserve(size + count);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (loneLf(i)) {
+            out.append(data + start, i - start);
+            out.append(u'\r');
+            start = i; // the LF goes out with the next piece
+        }
+    }
+    out.append(data + start, size - start);
     return out;
 }
 

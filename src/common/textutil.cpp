@@ -1,5 +1,7 @@
 #include "common/textutil.h"
 
+#include <algorithm>
+
 namespace modVandrel {
 
 QString trimBlanks(const QString &text)
@@ -22,6 +24,45 @@ QString leftChars(const QString &text, qsizetype n)
     if (text[n - 1].isHighSurrogate())
         --n;
     return text.left(n);
+}
+
+// Qt's own replace moves the rest of the text once per batch of matches, which makes a
+// large copied text take tens of seconds; this builds the result in one pass.
+QString replaceAll(const QString &text, QStringView from, QStringView to)
+{
+    if (from.isEmpty())
+        return text;
+    const QChar *data = text.constData();
+    const qsizetype size = text.size();
+    const qsizetype fromSize = from.size();
+    const auto matchAt = [&](qsizetype i) {
+        return data[i] == from[0] && size - i >= fromSize
+            && std::equal(from.begin() + 1, from.end(), data + i + 1);
+    };
+
+    qsizetype matches = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (matchAt(i)) {
+            ++matches;
+            i += fromSize - 1;
+        }
+    }
+    if (matches == 0)
+        return text;
+
+    QString out;
+    out.reserve(size + matches * (to.size() - fromSize));
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (matchAt(i)) {
+            out.append(data + start, i - start);
+            out.append(to);
+            i += fromSize - 1;
+            start = i + 1;
+        }
+    }
+    out.append(data + start, size - start);
+    return out;
 }
 
 } // namespace modVandrel

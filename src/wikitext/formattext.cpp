@@ -4,8 +4,6 @@
 #include "common/textfile.h"
 #include "common/textutil.h"
 
-#include <algorithm>
-
 namespace formatText {
 
 namespace {
@@ -20,73 +18,6 @@ const QString itemSeparator = QStringLiteral(", ");
 // covers the whole result.
 constexpr qsizetype longestColour = 14; // "cornflowerblue"
 constexpr qsizetype fontOverhead = 12 + longestColour + 1 + 11 + 2;
-
-// Every occurrence of from (non-overlapping, left to right) replaced by to. Qt's own
-// replace moves the rest of the text once per batch of matches when the text grows, which
-// makes a large copied text take tens of seconds; this builds the result in one pass.
-QString replaceAll(const QString &text, QStringView from, QStringView to)
-{
-    const QChar *data = text.constData();
-    const qsizetype size = text.size();
-    const qsizetype fromSize = from.size();
-    const auto matchAt = [&](qsizetype i) {
-        return data[i] == from[0] && size - i >= fromSize
-            && std::equal(from.begin() + 1, from.end(), data + i + 1);
-    };
-
-    qsizetype matches = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (matchAt(i)) {
-            ++matches;
-            i += fromSize - 1;
-        }
-    }
-    if (matches == 0)
-        return text;
-
-    QString out;
-    out.reserve(size + matches * (to.size() - fromSize));
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (matchAt(i)) {
-            out.append(data + start, i - start);
-            out.append(to);
-            i += fromSize - 1;
-            start = i + 1;
-        }
-    }
-    out.append(data + start, size - start);
-    return out;
-}
-
-// The rule of modVandrel::normaliseLineEnds (CR LF to LF, then every LF to CR LF) comes
-// down to: an LF not preceded by CR gets one. Done in one pass, and a log that already
-// has CR LF line ends (the usual case) is not copied at all.
-QString normaliseLineEnds(const QString &text)
-{
-    const QChar *data = text.constData();
-    const qsizetype size = text.size();
-    const auto loneLf = [&](qsizetype i) { return data[i] == u'\n' && (i == 0 || data[i - 1] != u'\r'); };
-
-    qsizetype count = 0;
-    for (qsizetype i = 0; i < size; ++i)
-        count += loneLf(i);
-    if (count == 0)
-        return text;
-
-    QString out;
-    out.reserve(size + count);
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (loneLf(i)) {
-            out.append(data + start, i - start);
-            out.append(u'\r');
-            start = i; // the LF goes out with the next piece
-        }
-    }
-    out.append(data + start, size - start);
-    return out;
-}
 
 inline char16_t asciiLower(char16_t c)
 {
@@ -175,7 +106,7 @@ QString iconTemplate(const QString &text)
 
 QString inlineLinkList(const QString &text)
 {
-    return replaceAll(QStringLiteral("[[") + modVandrel::trimBlanks(text) + QStringLiteral("]]"),
+    return modVandrel::replaceAll(QStringLiteral("[[") + modVandrel::trimBlanks(text) + QStringLiteral("]]"),
                       itemSeparator, u"]], [[");
 }
 
@@ -183,11 +114,11 @@ QString bulletedLinkList(const QString &text)
 {
     // Every line end becomes an item separator first, so a final line end turns into a
     // trailing ", " that the trim cuts down to a bare comma inside the last link.
-    QString items = replaceAll(replaceAll(text, crlf, u"\n"), u"\n", itemSeparator);
+    QString items = modVandrel::replaceAll(modVandrel::replaceAll(text, crlf, u"\n"), u"\n", itemSeparator);
     QString result = QStringLiteral("* [[") + modVandrel::trimBlanks(items) + QStringLiteral("]]");
     items = QString(); // a large copied text need not be held twice
-    result = replaceAll(result, itemSeparator, u"]], * [[");
-    return replaceAll(result, itemSeparator, crlf);
+    result = modVandrel::replaceAll(result, itemSeparator, u"]], * [[");
+    return modVandrel::replaceAll(result, itemSeparator, crlf);
 }
 
 QString colourChatLines(const QStringList &lines, ChatScheme scheme)
@@ -223,7 +154,7 @@ QString colourChatLines(const QStringList &lines, ChatScheme scheme)
 QString colourChat(const QString &programFolder, const QString &text, ChatScheme scheme)
 {
     // A log copied with LF-only line ends must split like one with CR LF.
-    const QStringList lines = modVandrel::scratchSplit(programFolder, normaliseLineEnds(text));
+    const QStringList lines = modVandrel::scratchSplit(programFolder, modVandrel::normaliseLineEnds(text));
     return colourChatLines(lines, scheme);
 }
 

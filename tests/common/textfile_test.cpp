@@ -62,6 +62,28 @@ TEST(TextFile, SplitLinesEndsAtCrLfOrLoneCrOnly)
     EXPECT_EQ(normaliseLineEnds("a\r\n\n"), "a\r\n\r\n");
     EXPECT_EQ(normaliseLineEnds("a\rb"), "a\rb");
     EXPECT_EQ(normaliseLineEnds(""), "");
+    EXPECT_EQ(normaliseLineEnds("\n\n"), "\r\n\r\n");
+    EXPECT_EQ(normaliseLineEnds("a\r\r\n"), "a\r\r\n");
+}
+
+TEST(TextUtil, ReplaceAllGoesLeftToRightWithoutOverlaps)
+{
+    EXPECT_EQ(replaceAll("A, B, C", u", ", u"]], [["), "A]], [[B]], [[C");
+    EXPECT_EQ(replaceAll("aaa", u"aa", u"b"), "ba");
+    EXPECT_EQ(replaceAll("a\r\nb\r\n", u"\r\n", u"\n"), "a\nb\n");
+    EXPECT_EQ(replaceAll("abc", u"x", u"y"), "abc");
+    EXPECT_EQ(replaceAll("abc", u"", u"y"), "abc");
+    EXPECT_EQ(replaceAll("", u"a", u"b"), "");
+    EXPECT_EQ(replaceAll("ab", u"abc", u"x"), "ab");
+    EXPECT_EQ(replaceAll("xax", u"x", u""), "a");
+
+    // Tens of megabytes in well under a second: the shared helper must stay one pass.
+    QString big;
+    for (int i = 0; i < 2'000'000; ++i)
+        big += QStringLiteral("line, ");
+    const QString out = replaceAll(big, u", ", u"\r\n");
+    EXPECT_EQ(out.size(), big.size());
+    EXPECT_TRUE(out.startsWith(QStringLiteral("line\r\nline\r\n")));
 }
 
 TEST(TextFile, AtomicWritesAndReads)
