@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QStringEncoder>
 
 namespace modVandrel {
 
@@ -49,12 +51,68 @@ QString fileNameOf(const QString &path)
     return path.mid(cut + 1);
 }
 
-QStringList scratchSplit(const QString &programFolder, const QString &text)
+bool writeScratchFile(const QString &programFolder, QStringView text, LoneLf loneLf)
+{
+    const QString path = joinPath(programFolder, scratchFileName);
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+
+    // Written in pieces so that a copied text of many megabytes is never held twice more.
+    constexpr qsizetype pieceSize = 1 << 16;
+    QStringEncoder toUtf8(QStringEncoder::Utf8);
+    QString piece;
+    piece.reserve(pieceSize + pieceSize / 2);
+    const bool lfEnds = loneLf == LoneLf::EndsLine;
+    bool ok = true;
+    for (qsizetype start = 0; ok && start < text.size(); start += pieceSize) {
+        const QStringView part = text.mid(start, pieceSize);
+        QStringView out = part;
+        if (lfEnds) {
+            // Every LF that follows no CR gets one; copied in runs between such LFs.
+            piece.clear();
+            qsizetype run = 0;
+            bool changed = false;
+            for (qsizetype i = 0; i < part.size(); ++i) {
+                const qsizetype at = start + i;
+                if (part[i] == u'\n' && (at == 0 || text[at - 1] != u'\r')) {
+                    piece.append(part.sliced(run, i - run));
+                    piece.append(u'\r');
+                    run = i; // the LF goes out with the next run
+                    changed = true;
+                }
+            }
+            if (changed) {
+                piece.append(part.sliced(run));
+                out = piece;
+            }
+        }
+        const QByteArray bytes = toUtf8.encode(out);
+        ok = file.write(bytes) == bytes.size();
+    }
+    ok = ok && file.write("\r\n", 2) == 2;
+    if (!ok) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QList<QStringView> scratchSplitViews(const QString &programFolder, const QString &text, LoneLf loneLf)
 {
     // The file is kept for whoever looks at it; the split itself is done in memory so a
     // read-only folder or a full disk cannot cost the user the result.
-    writeTextFileAtomic(joinPath(programFolder, scratchFileName), text + crlf);
-    return splitLines(text);
+    writeScratchFile(programFolder, text, loneLf);
+    return splitLineViews(text, loneLf);
+}
+
+QStringList scratchSplit(const QString &programFolder, const QString &text, LoneLf loneLf)
+{
+    writeScratchFile(programFolder, text, loneLf);
+    return splitLines(text, loneLf);
 }
 
 bool resetScratchFile(const QString &programFolder)

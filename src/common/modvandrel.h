@@ -1,6 +1,8 @@
 #pragma once
 // Routines the whole program shares: files in the program folder and the scratch file.
 
+#include "common/textfile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,10 +25,15 @@ QString findFileNoCase(const QString &folder, const QString &name);
 QString fileNameOf(const QString &path);
 
 // Splits text into lines through the scratch file: the text and one CR LF are written to
-// Parse.tmp in the program folder (when it can be written), and the lines are the pieces
-// between line ends (see splitLines). The split never depends on the file: a folder that
-// cannot be written gives the same lines.
-QStringList scratchSplit(const QString &programFolder, const QString &text);
+// Parse.tmp in the program folder (when it can be written; with every line end made
+// CR LF when a lone LF ends a line), and the lines are the pieces between line ends (see
+// splitLineViews). The split never depends on the file: a folder that cannot be written
+// gives the same lines. The views point into text.
+QList<QStringView> scratchSplitViews(const QString &programFolder, const QString &text,
+                                     LoneLf loneLf = LoneLf::StaysInLine);
+QStringList scratchSplit(const QString &programFolder, const QString &text, LoneLf loneLf = LoneLf::StaysInLine);
+// Writes the text and one CR LF to Parse.tmp, as the split does.
+bool writeScratchFile(const QString &programFolder, QStringView text, LoneLf loneLf);
 // At shut-down the scratch file keeps no copied text: a single blank and CR LF.
 bool resetScratchFile(const QString &programFolder);
 

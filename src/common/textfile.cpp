@@ -5,6 +5,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <unistd.h>
+
 namespace modVandrel {
 
 QString decodeText(const QByteArray &bytes)
@@ -27,7 +29,7 @@ std::optional<QString> readTextFile(const QString &path)
     return decodeText(file.readAll());
 }
 
-bool writeFileAtomic(const QString &path, const QByteArray &bytes)
+bool writeFileAtomic(const QString &path, const QByteArray &bytes, Durability durability)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
@@ -35,7 +37,11 @@ bool writeFileAtomic(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    if (durability == Durability::Synced && ::fsync(file.handle()) != 0) {
         file.cancelWriting();
         return false;
     }
@@ -47,21 +53,36 @@ bool writeTextFileAtomic(const QString &path, const QString &text)
     return writeFileAtomic(path, text.toUtf8());
 }
 
-QStringList splitLines(const QString &text)
+QList<QStringView> splitLineViews(QStringView text, LoneLf loneLf)
 {
-    QStringList lines;
-    const QChar *data = text.constData();
+    QList<QStringView> lines;
+    const QChar *data = text.data();
     const qsizetype n = text.size();
+    const bool lfEnds = loneLf == LoneLf::EndsLine;
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        if (data[i] != u'\r')
-            continue;
-        lines.append(QString(data + start, i - start));
-        if (i + 1 < n && data[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
+        const char16_t c = data[i].unicode();
+        if (c == u'\r') {
+            lines.append(QStringView(data + start, i - start));
+            if (i + 1 < n && data[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        } else if (c == u'\n' && lfEnds) {
+            lines.append(QStringView(data + start, i - start));
+            start = i + 1;
+        }
     }
-    lines.append(QString(data + start, n - start));
+    lines.append(QStringView(data + start, n - start));
+    return lines;
+}
+
+QStringList splitLines(const QString &text, LoneLf loneLf)
+{
+    const QList<QStringView> views = splitLineViews(text, loneLf);
+    QStringList lines;
+    lines.reserve(views.size());
+    for (QStringView v : views)
+        lines.append(v.toString());
     return lines;
 }
 

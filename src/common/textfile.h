@@ -16,14 +16,23 @@ QString decodeText(const QByteArray &bytes);
 std::optional<QString> readTextFile(const QString &path);
 
 // Replaces the file atomically: either the whole new text is there or the old file is.
-// Refuses a target that exists and is not a regular file.
+// Refuses a target that exists and is not a regular file. Synced files are on the disk
+// before they replace the old one (for files a power cut must not empty).
+enum class Durability { Cached, Synced };
 bool writeTextFileAtomic(const QString &path, const QString &text);
-bool writeFileAtomic(const QString &path, const QByteArray &bytes);
+bool writeFileAtomic(const QString &path, const QByteArray &bytes, Durability durability = Durability::Cached);
+
+// Whether an LF that follows no CR ends a line. Text copied on this platform usually
+// ends its lines that way; where a line-by-line reader must split at it, it is the same
+// as first turning every line end into CR LF.
+enum class LoneLf { StaysInLine, EndsLine };
 
 // The pieces of the text between line ends, where a line ends at CR LF or at a CR alone
-// (an LF alone stays inside its line). The last piece is kept even when empty, so an
-// empty text gives one empty line and a text ending in CR LF a final empty line.
-QStringList splitLines(const QString &text);
+// (and at a lone LF when asked to). The last piece is kept even when empty, so an empty
+// text gives one empty line and a text ending in CR LF a final empty line. The views
+// point into text.
+QList<QStringView> splitLineViews(QStringView text, LoneLf loneLf = LoneLf::StaysInLine);
+QStringList splitLines(const QString &text, LoneLf loneLf = LoneLf::StaysInLine);
 
 // Every CR LF to LF, then every LF to CR LF, so that a lone LF ends a line too.
 QString normaliseLineEnds(const QString &text);

@@ -6,13 +6,19 @@ namespace modVandrel {
 
 QString trimBlanks(const QString &text)
 {
+    const QStringView trimmed = trimBlanks(QStringView(text));
+    return trimmed.size() == text.size() ? text : trimmed.toString();
+}
+
+QStringView trimBlanks(QStringView text)
+{
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && text[first] == u' ')
         ++first;
     while (last > first && text[last - 1] == u' ')
         --last;
-    return text.mid(first, last - first);
+    return text.sliced(first, last - first);
 }
 
 QString leftChars(const QString &text, qsizetype n)

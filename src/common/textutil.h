@@ -7,6 +7,7 @@ namespace modVandrel {
 
 // Removes leading and trailing blanks (spaces) only; tabs and line ends stay.
 QString trimBlanks(const QString &text);
+QStringView trimBlanks(QStringView text);
 // 0-9 only.
 inline bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 // Every occurrence of from (non-overlapping, left to right) replaced by to, in one pass

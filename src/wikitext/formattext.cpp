@@ -40,7 +40,7 @@ inline bool wordAt(const QChar *data, qsizetype size, qsizetype i, QStringView w
 
 } // namespace
 
-LineKind classifyLine(const QString &line)
+LineKind classifyLine(QStringView line)
 {
     const QChar *data = line.constData();
     const qsizetype size = line.size();
@@ -121,10 +121,10 @@ QString bulletedLinkList(const QString &text)
     return modVandrel::replaceAll(result, itemSeparator, crlf);
 }
 
-QString colourChatLines(const QStringList &lines, ChatScheme scheme)
+QString colourChatLines(const QList<QStringView> &lines, ChatScheme scheme)
 {
     qsizetype capacity = 0;
-    for (const QString &line : lines)
+    for (QStringView line : lines)
         capacity += line.size() + fontOverhead;
 
     QString result;
@@ -134,7 +134,7 @@ QString colourChatLines(const QStringList &lines, ChatScheme scheme)
     const QString fixedColour = fontColour(scheme, LineKind::General);
     const QString speechColour = fontColour(scheme, LineKind::Speech);
 
-    for (const QString &line : lines) {
+    for (QStringView line : lines) {
         if (line.isEmpty()) {
             // Tested before trimming: a line of blanks still gets its (empty) element.
             result.append(crlf);
@@ -154,8 +154,7 @@ QString colourChatLines(const QStringList &lines, ChatScheme scheme)
 QString colourChat(const QString &programFolder, const QString &text, ChatScheme scheme)
 {
     // A log copied with LF-only line ends must split like one with CR LF.
-    const QStringList lines = modVandrel::scratchSplit(programFolder, modVandrel::normaliseLineEnds(text));
-    return colourChatLines(lines, scheme);
+    return colourChatLines(modVandrel::scratchSplitViews(programFolder, text, modVandrel::LoneLf::EndsLine), scheme);
 }
 
 QString transform(int index, Click click, const QString &text, const QString &programFolder)

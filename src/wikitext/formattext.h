@@ -29,7 +29,7 @@ enum class LineKind { Speech, General, Magic, Melee };
 
 // Speech when the line contains "tell" or "say" anywhere (inside longer words too),
 // ignoring letter case; General otherwise.
-LineKind classifyLine(const QString &line);
+LineKind classifyLine(QStringView line);
 QString fontColour(ChatScheme scheme, LineKind kind);
 
 // Wrappers: the text is used exactly as given, line ends and blanks included.
@@ -46,7 +46,7 @@ QString bulletedLinkList(const QString &text);
 
 // One font element per non-empty line (trimmed of blanks), an empty line stays empty;
 // every line ends in CR LF.
-QString colourChatLines(const QStringList &lines, ChatScheme scheme);
+QString colourChatLines(const QList<QStringView> &lines, ChatScheme scheme);
 // The whole chat transform: lone LFs become line ends, the text is split through the
 // scratch file in programFolder, and the lines are coloured. The result never depends
 // on whether the scratch file could be written.

@@ -79,6 +79,30 @@ TEST(ScratchFile, SplitWritesTheFileButNeverDependsOnIt)
     EXPECT_FALSE(resetScratchFile(blocked.path()));
 }
 
+TEST(ScratchFile, LoneLineFeedsEndLinesWhenAskedAndTheFileShowsThemAsCrLf)
+{
+    testsupport::ProgramFolder folder;
+    EXPECT_EQ(scratchSplit(folder.path(), "a\nb\r\nc\rd\n", LoneLf::EndsLine),
+              (QStringList{"a", "b", "c", "d", ""}));
+    EXPECT_EQ(folder.read("Parse.tmp"), "a\r\nb\r\nc\rd\r\n\r\n");
+
+    // The file is written in pieces of 65536 characters: a CR LF across the first piece
+    // boundary, a lone LF opening the third piece and a surrogate pair across the third
+    // boundary must all come out as if written at once.
+    constexpr qsizetype piece = 1 << 16;
+    QString text(4 * piece, u'x');
+    text[piece - 1] = u'\r';
+    text[piece] = u'\n';
+    text[2 * piece] = u'\n';
+    const QString emoji = QStringLiteral("\U0001F600");
+    text[3 * piece - 1] = emoji[0];
+    text[3 * piece] = emoji[1];
+    EXPECT_EQ(scratchSplit(folder.path(), text, LoneLf::EndsLine).size(), 3);
+    QString expected = text;
+    expected.insert(2 * piece, u'\r');
+    EXPECT_EQ(folder.read("Parse.tmp"), (expected + QStringLiteral("\r\n")).toUtf8());
+}
+
 TEST(ProgramFolderChoice, PortableLayoutElseUserDataFolder)
 {
     testsupport::ProgramFolder portable;

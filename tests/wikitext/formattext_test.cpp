@@ -54,9 +54,9 @@ TEST(FormatText, LinkLists)
 TEST(FormatText, LineKindsAndColours)
 {
     for (const char *speech : {"Bob tells you, hi", "TELL me", "essay", "You SaY", "ttell", "ssay"})
-        EXPECT_EQ(classifyLine(speech), LineKind::Speech) << speech;
+        EXPECT_EQ(classifyLine(QString::fromLatin1(speech)), LineKind::Speech) << speech;
     for (const char *general : {"tel", "sa", "t ell s ay", "The door opens.", ""})
-        EXPECT_EQ(classifyLine(general), LineKind::General) << general;
+        EXPECT_EQ(classifyLine(QString::fromLatin1(general)), LineKind::General) << general;
 
     EXPECT_EQ(fontColour(ChatScheme::ByLineKind, LineKind::Magic), "cornflowerblue");
     EXPECT_EQ(fontColour(ChatScheme::ByLineKind, LineKind::Melee), "crimson");
@@ -82,7 +82,7 @@ TEST(FormatText, DialogColouring)
                          "<font color=cornflowerblue>Rain</font><br>\r\n";
     EXPECT_EQ(dialog("Bob says hi\n\nRain", Click::Right), blue);
     EXPECT_EQ(colourChat(nowhere, "Bob says hi\n\nRain", ChatScheme::Spell), blue);
-    EXPECT_EQ(colourChatLines({"Hi ", ""}, ChatScheme::Npc), "<font color=grey>Hi</font><br>\r\n\r\n");
+    EXPECT_EQ(colourChatLines({u"Hi ", u""}, ChatScheme::Npc), "<font color=grey>Hi</font><br>\r\n\r\n");
 }
 
 TEST(FormatText, AnyCharacterSurvives)
