@@ -208,7 +208,8 @@ QByteArray PrivateProfile::toBytes() const
 
 bool PrivateProfile::saveTo(const QString &path) const
 {
-    return modVandrel::writeFileAtomic(path, toBytes());
+    // Synced: a power cut right after the save must not leave an empty settings file.
+    return modVandrel::writeFileAtomic(path, toBytes(), modVandrel::Durability::Synced);
 }
 
 namespace modVandrel {
