@@ -220,16 +220,16 @@ void frmVandrel::focusFob()
 
 void frmVandrel::mousePressEvent(QMouseEvent *event)
 {
-    barePressed_ = event->button() == Qt::LeftButton && !childAt(event->position().toPoint());
+    if (!childAt(event->position().toPoint()))
+        bareClick_.press(event);
     QWidget::mousePressEvent(event);
 }
 
 void frmVandrel::mouseReleaseEvent(QMouseEvent *event)
 {
     // A click on the bare window takes the focus away from every visible control.
-    if (barePressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (bareClick_.release(event, this))
         focusFob();
-    barePressed_ = false;
     QWidget::mouseReleaseEvent(event);
 }
 

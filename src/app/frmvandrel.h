@@ -3,6 +3,8 @@
 // shown. The constructor runs the start-up up to, not including, showing the window;
 // closing it runs the shut-down once.
 
+#include "app/leftclick.h"
+
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -52,7 +54,7 @@ private:
     QString programFolder_;
     int currentTab_ = 1;
     bool shutDownDone_ = false;
-    bool barePressed_ = false;
+    LeftClick bareClick_;
 
     // Settings held by the window itself.
     int opacity_ = 128;

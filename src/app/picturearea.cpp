@@ -38,15 +38,13 @@ void PictureArea::paintEvent(QPaintEvent *)
 
 void PictureArea::mousePressEvent(QMouseEvent *event)
 {
-    leftPressed_ = event->button() == Qt::LeftButton;
+    click_.press(event);
     event->accept();
 }
 
 void PictureArea::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = leftPressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    leftPressed_ = false;
     event->accept();
-    if (click)
+    if (click_.release(event, this))
         emit clicked();
 }

@@ -2,6 +2,8 @@
 // A fixed-size area of the window that holds a picture; panels are picture areas that
 // hold other controls as well.
 
+#include "app/leftclick.h"
+
 #include <QColor>
 #include <QImage>
 #include <QWidget>
@@ -34,5 +36,5 @@ protected:
 private:
     QImage picture_;
     QColor backColor_;
-    bool leftPressed_ = false;
+    LeftClick click_;
 };

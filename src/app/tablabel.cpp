@@ -27,15 +27,13 @@ void TabLabel::setHighlighted(bool on)
 
 void TabLabel::mousePressEvent(QMouseEvent *event)
 {
-    leftPressed_ = event->button() == Qt::LeftButton;
+    click_.press(event);
     event->accept();
 }
 
 void TabLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = leftPressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    leftPressed_ = false;
     event->accept();
-    if (click)
+    if (click_.release(event, this))
         emit clicked();
 }

@@ -1,6 +1,8 @@
 #pragma once
 // A label that reports a left click; the tab labels along the top of the window.
 
+#include "app/leftclick.h"
+
 #include <QLabel>
 
 class TabLabel : public QLabel {
@@ -18,5 +20,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool leftPressed_ = false;
+    LeftClick click_;
 };

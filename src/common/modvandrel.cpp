@@ -5,10 +5,34 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringEncoder>
 
 namespace modVandrel {
+namespace {
+
+// Copies part (which starts at start in text) into piece with a CR before every LF that
+// follows no CR; false, leaving piece alone, when there is no such LF.
+bool addCrBeforeLoneLf(QStringView text, qsizetype start, QStringView part, QString &piece)
+{
+    qsizetype run = 0;
+    bool changed = false;
+    for (qsizetype i = 0; i < part.size(); ++i) {
+        const qsizetype at = start + i;
+        if (part[i] != u'\n' || (at > 0 && text[at - 1] == u'\r'))
+            continue;
+        if (!changed)
+            piece.clear();
+        piece.append(part.sliced(run, i - run));
+        piece.append(u'\r');
+        run = i; // the LF goes out with the next run
+        changed = true;
+    }
+    if (changed)
+        piece.append(part.sliced(run));
+    return changed;
+}
+
+} // namespace
 
 bool fileExists(const QString &path)
 {
@@ -53,52 +77,24 @@ QString fileNameOf(const QString &path)
 
 bool writeScratchFile(const QString &programFolder, QStringView text, LoneLf loneLf)
 {
-    const QString path = joinPath(programFolder, scratchFileName);
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-
     // Written in pieces so that a copied text of many megabytes is never held twice more.
-    constexpr qsizetype pieceSize = 1 << 16;
-    QStringEncoder toUtf8(QStringEncoder::Utf8);
-    QString piece;
-    piece.reserve(pieceSize + pieceSize / 2);
-    const bool lfEnds = loneLf == LoneLf::EndsLine;
-    bool ok = true;
-    for (qsizetype start = 0; ok && start < text.size(); start += pieceSize) {
-        const QStringView part = text.mid(start, pieceSize);
-        QStringView out = part;
-        if (lfEnds) {
-            // Every LF that follows no CR gets one; copied in runs between such LFs.
-            piece.clear();
-            qsizetype run = 0;
-            bool changed = false;
-            for (qsizetype i = 0; i < part.size(); ++i) {
-                const qsizetype at = start + i;
-                if (part[i] == u'\n' && (at == 0 || text[at - 1] != u'\r')) {
-                    piece.append(part.sliced(run, i - run));
-                    piece.append(u'\r');
-                    run = i; // the LF goes out with the next run
-                    changed = true;
-                }
-            }
-            if (changed) {
-                piece.append(part.sliced(run));
+    const auto writePieces = [text, loneLf](QIODevice &file) {
+        constexpr qsizetype pieceSize = 1 << 16;
+        QStringEncoder toUtf8(QStringEncoder::Utf8);
+        QString piece;
+        piece.reserve(pieceSize + pieceSize / 2);
+        for (qsizetype start = 0; start < text.size(); start += pieceSize) {
+            const QStringView part = text.mid(start, pieceSize);
+            QStringView out = part;
+            if (loneLf == LoneLf::EndsLine && addCrBeforeLoneLf(text, start, part, piece))
                 out = piece;
-            }
+            const QByteArray bytes = toUtf8.encode(out);
+            if (file.write(bytes) != bytes.size())
+                return false;
         }
-        const QByteArray bytes = toUtf8.encode(out);
-        ok = file.write(bytes) == bytes.size();
-    }
-    ok = ok && file.write("\r\n", 2) == 2;
-    if (!ok) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+        return file.write("\r\n", 2) == 2;
+    };
+    return writeFileAtomic(joinPath(programFolder, scratchFileName), writePieces);
 }
 
 QList<QStringView> scratchSplitViews(const QString &programFolder, const QString &text, LoneLf loneLf)

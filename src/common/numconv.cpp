@@ -59,6 +59,19 @@ std::optional<T> parseAs(const QString &text)
     return value;
 }
 
+// nearbyint follows the current rounding mode; make sure it is the default one.
+template <typename T>
+T nearbyIntToEven(T value)
+{
+    const int mode = std::fegetround();
+    if (mode == FE_TONEAREST)
+        return std::nearbyint(value);
+    std::fesetround(FE_TONEAREST);
+    const T r = std::nearbyint(value);
+    std::fesetround(mode);
+    return r;
+}
+
 } // namespace
 
 std::optional<double> toNumber(const QString &text) { return parseAs<double>(text); }
@@ -75,28 +88,8 @@ std::optional<qint16> toInt16(const QString &text)
     return qint16(r);
 }
 
-double roundHalfEven(double value)
-{
-    // nearbyint follows the current rounding mode; make sure it is the default one.
-    const int mode = std::fegetround();
-    if (mode == FE_TONEAREST)
-        return std::nearbyint(value);
-    std::fesetround(FE_TONEAREST);
-    const double r = std::nearbyint(value);
-    std::fesetround(mode);
-    return r;
-}
-
-float roundHalfEven(float value)
-{
-    const int mode = std::fegetround();
-    if (mode == FE_TONEAREST)
-        return std::nearbyint(value);
-    std::fesetround(FE_TONEAREST);
-    const float r = std::nearbyint(value);
-    std::fesetround(mode);
-    return r;
-}
+double roundHalfEven(double value) { return nearbyIntToEven(value); }
+float roundHalfEven(float value) { return nearbyIntToEven(value); }
 
 QString formatSingle(float value)
 {

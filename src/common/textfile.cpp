@@ -29,7 +29,7 @@ std::optional<QString> readTextFile(const QString &path)
     return decodeText(file.readAll());
 }
 
-bool writeFileAtomic(const QString &path, const QByteArray &bytes, Durability durability)
+bool writeFileAtomic(const QString &path, const std::function<bool(QIODevice &)> &write, Durability durability)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
@@ -37,15 +37,19 @@ bool writeFileAtomic(const QString &path, const QByteArray &bytes, Durability du
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    if (durability == Durability::Synced && ::fsync(file.handle()) != 0) {
+    const bool written = write(file) && file.flush()
+                      && (durability == Durability::Cached || ::fsync(file.handle()) == 0);
+    if (!written) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
+}
+
+bool writeFileAtomic(const QString &path, const QByteArray &bytes, Durability durability)
+{
+    return writeFileAtomic(
+        path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); }, durability);
 }
 
 bool writeTextFileAtomic(const QString &path, const QString &text)

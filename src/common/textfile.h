@@ -5,7 +5,10 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
+
+class QIODevice;
 
 namespace modVandrel {
 
@@ -21,6 +24,10 @@ std::optional<QString> readTextFile(const QString &path);
 enum class Durability { Cached, Synced };
 bool writeTextFileAtomic(const QString &path, const QString &text);
 bool writeFileAtomic(const QString &path, const QByteArray &bytes, Durability durability = Durability::Cached);
+// The same for content written in parts: write puts everything on the device and says
+// whether it all went.
+bool writeFileAtomic(const QString &path, const std::function<bool(QIODevice &)> &write,
+                     Durability durability = Durability::Cached);
 
 // Whether an LF that follows no CR ends a line. Text copied on this platform usually
 // ends its lines that way; where a line-by-line reader must split at it, it is the same

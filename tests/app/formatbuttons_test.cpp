@@ -1,7 +1,6 @@
 // The Format Text buttons on the real window: clipboard in, markup out.
 
-#include "app/frmvandrel.h"
-#include "testsupport.h"
+#include "windowfixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,17 +13,13 @@
 
 namespace {
 
-class FormatButtonsTest : public ::testing::Test {
+class FormatButtonsTest : public WindowFixture {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<frmVandrel>(folder.path());
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        WindowFixture::SetUp();
         window->showTab(3);
     }
-    void TearDown() override { window->close(); }
 
     QString clickWith(int index, Qt::MouseButton button, const QString &clipboardText)
     {
@@ -34,9 +29,6 @@ protected:
         QTest::mouseClick(b, button);
         return QGuiApplication::clipboard()->text();
     }
-
-    testsupport::ProgramFolder folder;
-    std::unique_ptr<frmVandrel> window;
 };
 
 TEST_F(FormatButtonsTest, LeftAndRightClicksPutTheirMarkupOnTheClipboard)

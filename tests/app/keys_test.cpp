@@ -1,9 +1,8 @@
 // Escape and the digits 1 to 6 switch tabs from the window and its listed controls,
 // without taking the key away from the control; other controls keep their keys.
 
-#include "app/frmvandrel.h"
 #include "app/keyrouter.h"
-#include "testsupport.h"
+#include "windowfixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,21 +13,7 @@
 
 namespace {
 
-class KeysTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        window = std::make_unique<frmVandrel>(folder.path());
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void TearDown() override { window->close(); }
-
-    QWidget *control(const QString &name) { return window->findChild<QWidget *>(name); }
-
-    testsupport::ProgramFolder folder;
-    std::unique_ptr<frmVandrel> window;
-};
+using KeysTest = WindowFixture;
 
 TEST_F(KeysTest, DigitsAndEscapeSwitchTabsFromTheWindowAndTheFocusButton)
 {

@@ -1,7 +1,6 @@
 // The window as a user meets it: start-up on tab 1, the tab switch, focus rules.
 
-#include "app/frmvandrel.h"
-#include "testsupport.h"
+#include "windowfixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,43 +13,26 @@ namespace {
 
 const QColor highlight(224, 224, 224);
 
-template <typename T = QWidget>
-T *control(const QWidget &window, const QString &name)
-{
-    T *w = window.findChild<T *>(name);
-    EXPECT_NE(w, nullptr) << name.toStdString();
-    return w;
-}
-
 QColor tabColor(const QWidget &window, int i)
 {
-    QLabel *label = control<QLabel>(window, QStringLiteral("lblTab_%1").arg(i));
+    auto *label = window.findChild<QLabel *>(QStringLiteral("lblTab_%1").arg(i));
     return label ? label->palette().color(QPalette::Window) : QColor();
 }
 
 bool shown(const QWidget &window, const char *name)
 {
-    QWidget *w = control(window, QString::fromLatin1(name));
+    auto *w = window.findChild<QWidget *>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
     return w && w->isVisible();
 }
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public WindowFixture {
 protected:
-    void SetUp() override
-    {
-        window = std::make_unique<frmVandrel>(folder.path());
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void TearDown() override { window->close(); }
-
     void clickTab(int i)
     {
-        QTest::mouseClick(control(*window, QStringLiteral("lblTab_%1").arg(i)), Qt::LeftButton);
+        QTest::mouseClick(control(QStringLiteral("lblTab_%1").arg(i)), Qt::LeftButton);
     }
 
-    testsupport::ProgramFolder folder;
-    std::unique_ptr<frmVandrel> window;
 };
 
 TEST_F(WindowTest, StartsOnTabOneWithItsControls)
@@ -67,8 +49,8 @@ TEST_F(WindowTest, StartsOnTabOneWithItsControls)
     for (const char *name : {"picLiveGrabTray", "picIconCover", "cmdFreeCrop", "picTemplates", "picIconMerge",
                              "picTools", "picSettings", "picLiveGrab", "picLiveTemp", "picTemp"})
         EXPECT_FALSE(shown(*window, name)) << name;
-    EXPECT_TRUE(control(*window, QStringLiteral("chkIcon"))->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), control(*window, QStringLiteral("cmdFob")));
+    EXPECT_TRUE(control(QStringLiteral("chkIcon"))->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), control(QStringLiteral("cmdFob")));
 }
 
 TEST_F(WindowTest, TabLabelsAndPanelsStandWhereDesigned)
@@ -79,19 +61,19 @@ TEST_F(WindowTest, TabLabelsAndPanelsStandWhereDesigned)
     } tabs[] = {{"1 Panel", {0, 0, 57, 17}},   {"2 Live", {56, 0, 53, 17}},   {"3 Text", {108, 0, 61, 17}},
                 {"4 Merge", {168, 0, 61, 17}}, {"5 Tools", {228, 0, 57, 17}}, {"6 Options", {284, 0, 68, 17}}};
     for (int i = 0; i < 6; ++i) {
-        QLabel *label = control<QLabel>(*window, QStringLiteral("lblTab_%1").arg(i + 1));
+        QLabel *label = control<QLabel>(QStringLiteral("lblTab_%1").arg(i + 1));
         EXPECT_EQ(label->text(), QString::fromLatin1(tabs[i].caption));
         EXPECT_EQ(label->geometry(), tabs[i].geometry);
     }
     for (const char *name : {"picIconMerge", "picSource", "picLiveTemp", "picLiveGrab", "picTemp"})
-        EXPECT_EQ(control(*window, QString::fromLatin1(name))->pos(), QPoint(48, 24)) << name;
+        EXPECT_EQ(control(QString::fromLatin1(name))->pos(), QPoint(48, 24)) << name;
     for (const char *name : {"picTemplates", "picTools", "picSettings"})
-        EXPECT_EQ(control(*window, QString::fromLatin1(name))->pos(), QPoint(8, 24)) << name;
-    EXPECT_EQ(control(*window, QStringLiteral("picIconPanelTray"))->pos(), QPoint(0, 17));
-    QPushButton *fob = control<QPushButton>(*window, QStringLiteral("cmdFob"));
+        EXPECT_EQ(control(QString::fromLatin1(name))->pos(), QPoint(8, 24)) << name;
+    EXPECT_EQ(control(QStringLiteral("picIconPanelTray"))->pos(), QPoint(0, 17));
+    QPushButton *fob = control<QPushButton>(QStringLiteral("cmdFob"));
     EXPECT_EQ(fob->geometry(), QRect(-100, -100, 17, 17));
     EXPECT_EQ(fob->text(), QStringLiteral("F"));
-    EXPECT_EQ(control<QPushButton>(*window, QStringLiteral("cmdFreeCrop"))->text(), QStringLiteral(" Free  Crop "));
+    EXPECT_EQ(control<QPushButton>(QStringLiteral("cmdFreeCrop"))->text(), QStringLiteral(" Free  Crop "));
 }
 
 TEST_F(WindowTest, EachTabShowsItsOwnContent)
@@ -108,7 +90,7 @@ TEST_F(WindowTest, EachTabShowsItsOwnContent)
             }
             EXPECT_EQ(tabColor(*window, j) == highlight, j == i) << i << " " << j;
         }
-        EXPECT_EQ(QApplication::focusWidget(), control(*window, QStringLiteral("cmdFob")));
+        EXPECT_EQ(QApplication::focusWidget(), control(QStringLiteral("cmdFob")));
     }
 }
 
@@ -119,10 +101,10 @@ TEST_F(WindowTest, LiveTabShowsTheIconBoxDisabledAndPanelTabEnablesItAgain)
         EXPECT_TRUE(shown(*window, name)) << name;
     EXPECT_FALSE(shown(*window, "picIconPanelTray"));
     EXPECT_FALSE(shown(*window, "picIcon") && !shown(*window, "picIconCover"));
-    EXPECT_FALSE(control(*window, QStringLiteral("chkIcon"))->isEnabled());
+    EXPECT_FALSE(control(QStringLiteral("chkIcon"))->isEnabled());
 
     clickTab(1);
-    EXPECT_TRUE(control(*window, QStringLiteral("chkIcon"))->isEnabled());
+    EXPECT_TRUE(control(QStringLiteral("chkIcon"))->isEnabled());
     EXPECT_FALSE(shown(*window, "picIconCover"));
     EXPECT_FALSE(shown(*window, "cmdFreeCrop"));
 }
@@ -140,7 +122,7 @@ TEST_F(WindowTest, ClickingTheCurrentTabRunsTheWholeSwitchAgain)
 
 TEST_F(WindowTest, TabOneResetsTheWorkingPicture)
 {
-    QWidget *temp = control(*window, QStringLiteral("picTemp"));
+    QWidget *temp = control(QStringLiteral("picTemp"));
     temp->resize(640, 480);
     clickTab(1);
     EXPECT_EQ(temp->size(), QSize(100, 100));
@@ -151,7 +133,7 @@ TEST_F(WindowTest, TabOneResetsTheWorkingPicture)
 
 TEST_F(WindowTest, OnlyALeftClickOnATabLabelSwitches)
 {
-    QWidget *label = control(*window, QStringLiteral("lblTab_4"));
+    QWidget *label = control(QStringLiteral("lblTab_4"));
     QTest::mouseClick(label, Qt::RightButton);
     QTest::mouseClick(label, Qt::MiddleButton);
     EXPECT_EQ(window->currentTab(), 1);
@@ -161,8 +143,8 @@ TEST_F(WindowTest, OnlyALeftClickOnATabLabelSwitches)
 
 TEST_F(WindowTest, ClicksOnTheBareWindowAndOnTheToolsPanelGiveTheFocusBack)
 {
-    QWidget *fob = control(*window, QStringLiteral("cmdFob"));
-    QWidget *format = control(*window, QStringLiteral("cmdFormat_1"));
+    QWidget *fob = control(QStringLiteral("cmdFob"));
+    QWidget *format = control(QStringLiteral("cmdFormat_1"));
     clickTab(3);
     format->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), format);
@@ -172,7 +154,7 @@ TEST_F(WindowTest, ClicksOnTheBareWindowAndOnTheToolsPanelGiveTheFocusBack)
     clickTab(5);
     fob->clearFocus();
     ASSERT_NE(QApplication::focusWidget(), fob);
-    QTest::mouseClick(control(*window, QStringLiteral("picTools")), Qt::LeftButton);
+    QTest::mouseClick(control(QStringLiteral("picTools")), Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), fob);
 }
 
