@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace testsupport {
 
 ProgramFolder::ProgramFolder()
@@ -32,6 +35,25 @@ QByteArray ProgramFolder::read(const QString &name) const
 bool ProgramFolder::exists(const QString &name) const
 {
     return QFile::exists(file(name));
+}
+
+FileSizeLimit::FileSizeLimit(long long maxBytes)
+{
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    oldSoft_ = (long long)limit.rlim_cur;
+    limit.rlim_cur = rlim_t(maxBytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(oldSoft_);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler_);
 }
 
 } // namespace testsupport

@@ -21,4 +21,18 @@ private:
     QTemporaryDir dir_;
 };
 
+// Makes writes past maxBytes fail for the life of the object, as a full disk would (for
+// root too); SIGXFSZ is ignored meanwhile so the write returns an error instead.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long long maxBytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    long long oldSoft_ = 0;
+    void (*oldHandler_)(int) = nullptr;
+};
+
 } // namespace testsupport

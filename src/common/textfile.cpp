@@ -2,10 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
-
-#include <unistd.h>
 
 namespace modVandrel {
 
@@ -31,19 +28,14 @@ std::optional<QString> readTextFile(const QString &path)
 
 bool writeFileAtomic(const QString &path, const std::function<bool(QIODevice &)> &write, Durability durability)
 {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
+    AtomicFile file(path);
+    if (!file.open())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    QFile device;
+    if (!device.open(file.stream(), QIODevice::WriteOnly) || !write(device) || !device.flush())
         return false;
-    const bool written = write(file) && file.flush()
-                      && (durability == Durability::Cached || ::fsync(file.handle()) == 0);
-    if (!written) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    device.close(); // the stream stays open: it belongs to the atomic file
+    return file.commit(durability);
 }
 
 bool writeFileAtomic(const QString &path, const QByteArray &bytes, Durability durability)

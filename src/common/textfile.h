@@ -2,6 +2,8 @@
 // Text files and line splitting. Files are written as UTF-8; a file that is not valid
 // UTF-8 (made on an older system) is read as Latin-1.
 
+#include "common/atomicfile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -21,7 +23,6 @@ std::optional<QString> readTextFile(const QString &path);
 // Replaces the file atomically: either the whole new text is there or the old file is.
 // Refuses a target that exists and is not a regular file. Synced files are on the disk
 // before they replace the old one (for files a power cut must not empty).
-enum class Durability { Cached, Synced };
 bool writeTextFileAtomic(const QString &path, const QString &text);
 bool writeFileAtomic(const QString &path, const QByteArray &bytes, Durability durability = Durability::Cached);
 // The same for content written in parts: write puts everything on the device and says

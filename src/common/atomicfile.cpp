@@ -1,0 +1,99 @@
+#include "common/atomicfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace modVandrel {
+namespace {
+
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+AtomicFile::AtomicFile(const QString &target) : target_(target) {}
+
+AtomicFile::~AtomicFile()
+{
+    abandon();
+}
+
+bool AtomicFile::fail(const QString &what, int errorNumber)
+{
+    error_ = what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errorNumber));
+    abandon();
+    return false;
+}
+
+bool AtomicFile::open()
+{
+    abandon();
+    const QByteArray target = QFile::encodeName(target_);
+    struct stat existing {};
+    mode_t mode = newFileMode();
+    if (::stat(target.constData(), &existing) == 0) {
+        if (!S_ISREG(existing.st_mode))
+            return fail(QStringLiteral("not a regular file"), EISDIR);
+        mode = existing.st_mode & 07777;
+    }
+
+    const QFileInfo info(target_);
+    tempPath_ = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    const int fd = ::mkstemp(tempPath_.data());
+    if (fd < 0) {
+        const int e = errno;
+        tempPath_.clear();
+        return fail(QStringLiteral("cannot create the file"), e);
+    }
+    ::fchmod(fd, mode);
+    stream_ = ::fdopen(fd, "wb");
+    if (!stream_) {
+        const int e = errno;
+        ::close(fd);
+        return fail(QStringLiteral("cannot create the file"), e);
+    }
+    error_.clear();
+    return true;
+}
+
+bool AtomicFile::commit(Durability durability)
+{
+    if (!stream_)
+        return false;
+    if (std::fflush(stream_) != 0 || std::ferror(stream_))
+        return fail(QStringLiteral("cannot write the file"), errno ? errno : EIO);
+    if (durability == Durability::Synced && ::fsync(::fileno(stream_)) != 0)
+        return fail(QStringLiteral("cannot write the file"), errno);
+    const int closed = std::fclose(stream_);
+    stream_ = nullptr;
+    if (closed != 0)
+        return fail(QStringLiteral("cannot write the file"), errno);
+    if (::rename(tempPath_.constData(), QFile::encodeName(target_).constData()) != 0)
+        return fail(QStringLiteral("cannot replace the file"), errno);
+    tempPath_.clear();
+    return true;
+}
+
+void AtomicFile::abandon()
+{
+    if (stream_) {
+        std::fclose(stream_);
+        stream_ = nullptr;
+    }
+    if (!tempPath_.isEmpty()) {
+        ::unlink(tempPath_.constData());
+        tempPath_.clear();
+    }
+}
+
+} // namespace modVandrel

@@ -1,0 +1,43 @@
+#pragma once
+// A file written beside its target and renamed over it only once it is complete, so a
+// failed write (a full disk, an encoder error, a crash) never destroys the file that was
+// there. The C stream suits libraries that write through FILE*.
+
+#include <QString>
+#include <cstdio>
+
+namespace modVandrel {
+
+enum class Durability { Cached, Synced };
+
+class AtomicFile {
+public:
+    explicit AtomicFile(const QString &target);
+    ~AtomicFile(); // abandons an uncommitted file
+    AtomicFile(const AtomicFile &) = delete;
+    AtomicFile &operator=(const AtomicFile &) = delete;
+
+    // Creates the temporary file beside the target. Refuses a target that exists and is
+    // not a regular file. A new file gets the usual permissions, a replacement those of
+    // the file it replaces.
+    bool open();
+    FILE *stream() const { return stream_; }
+
+    // Flushes (and with Synced, puts on the disk) and renames over the target.
+    bool commit(Durability durability = Durability::Cached);
+    // Removes the temporary file; the target stays as it was.
+    void abandon();
+
+    // Why the last step failed, in words.
+    QString errorString() const { return error_; }
+
+private:
+    bool fail(const QString &what, int errorNumber);
+
+    QString target_;
+    QByteArray tempPath_;
+    FILE *stream_ = nullptr;
+    QString error_;
+};
+
+} // namespace modVandrel
