@@ -30,6 +30,7 @@ AtomicFile::~AtomicFile()
 
 bool AtomicFile::fail(const QString &what, int errorNumber)
 {
+    errorNumber_ = errorNumber;
     error_ = what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errorNumber));
     abandon();
     return false;
@@ -43,7 +44,7 @@ bool AtomicFile::open()
     mode_t mode = newFileMode();
     if (::stat(target.constData(), &existing) == 0) {
         if (!S_ISREG(existing.st_mode))
-            return fail(QStringLiteral("not a regular file"), EISDIR);
+            return fail(QStringLiteral("not a regular file"), S_ISDIR(existing.st_mode) ? EISDIR : EINVAL);
         mode = existing.st_mode & 07777;
     }
 
@@ -63,13 +64,14 @@ bool AtomicFile::open()
         return fail(QStringLiteral("cannot create the file"), e);
     }
     error_.clear();
+    errorNumber_ = 0;
     return true;
 }
 
 bool AtomicFile::commit(Durability durability)
 {
     if (!stream_)
-        return false;
+        return fail(QStringLiteral("cannot write the file"), EBADF);
     if (std::fflush(stream_) != 0 || std::ferror(stream_))
         return fail(QStringLiteral("cannot write the file"), errno ? errno : EIO);
     if (durability == Durability::Synced && ::fsync(::fileno(stream_)) != 0)

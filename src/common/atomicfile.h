@@ -28,8 +28,9 @@ public:
     // Removes the temporary file; the target stays as it was.
     void abandon();
 
-    // Why the last step failed, in words.
+    // Why the last step failed, in words and as the system's error number.
     QString errorString() const { return error_; }
+    int errorNumber() const { return errorNumber_; }
 
 private:
     bool fail(const QString &what, int errorNumber);
@@ -38,6 +39,7 @@ private:
     QByteArray tempPath_;
     FILE *stream_ = nullptr;
     QString error_;
+    int errorNumber_ = 0;
 };
 
 } // namespace modVandrel

@@ -1,0 +1,92 @@
+#include "image/bmpfile.h"
+
+#include "common/atomicfile.h"
+#include "image/cdibsection.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace modVandrel {
+namespace {
+
+constexpr int fileHeaderSize = 14;
+constexpr int infoHeaderSize = 40;
+constexpr int pixelOffset = fileHeaderSize + infoHeaderSize;
+
+void putLE16(uchar *at, quint16 v)
+{
+    at[0] = uchar(v);
+    at[1] = uchar(v >> 8);
+}
+
+void putLE32(uchar *at, quint32 v)
+{
+    for (int i = 0; i < 4; ++i)
+        at[i] = uchar(v >> (8 * i));
+}
+
+bool fail(QString *reason, const QString &why)
+{
+    if (reason)
+        *reason = why;
+    return false;
+}
+
+} // namespace
+
+bool SaveBMP(const QImage &picture, const QString &fileName, QString *reason)
+{
+    if (picture.isNull())
+        return fail(reason, QStringLiteral("there is no picture to save"));
+    cDIBSection dib;
+    if (!dib.CreateFromPicture(picture))
+        return fail(reason, QStringLiteral("not enough memory for the picture"));
+
+    // The stored rows are already a BMP's pixel array (bottom-up, padded to 4 bytes).
+    const quint64 imageSize = quint64(dib.BytesPerScanLine()) * quint64(dib.Height());
+    if (imageSize + pixelOffset > 0xffffffffu)
+        return fail(reason, QStringLiteral("the picture is too large for a BMP file"));
+
+    // The padding carries no meaning in the buffer, but a file should not hold stray memory.
+    const int used = 3 * dib.Width();
+    const int pad = dib.BytesPerScanLine() - used;
+    if (pad > 0) {
+        for (int y = 0; y < dib.Height(); ++y)
+            std::memset(dib.rowOfPicture(y) + used, 0, size_t(pad));
+    }
+
+    std::array<uchar, pixelOffset> header{};
+    uchar *h = header.data();
+    h[0] = 'B';
+    h[1] = 'M';
+    putLE32(h + 2, quint32(imageSize + pixelOffset));
+    putLE32(h + 10, pixelOffset);
+    uchar *info = h + fileHeaderSize;
+    putLE32(info, infoHeaderSize);
+    putLE32(info + 4, quint32(dib.Width()));
+    putLE32(info + 8, quint32(dib.Height())); // positive: bottom-up
+    putLE16(info + 12, 1);                    // planes
+    putLE16(info + 14, 24);                   // bits per pixel
+    putLE32(info + 16, 0);                    // BI_RGB, uncompressed
+    putLE32(info + 20, quint32(imageSize));
+    // Resolution and palette fields stay 0, as in the buffer's own header.
+
+    AtomicFile file(fileName);
+    if (!file.open())
+        return fail(reason, file.errorString());
+    FILE *out = file.stream();
+    errno = 0;
+    if (std::fwrite(header.data(), 1, header.size(), out) != header.size()
+        || std::fwrite(dib.DIBSectionBitsPtr(), 1, size_t(imageSize), out) != size_t(imageSize)) {
+        const int error = errno ? errno : EIO;
+        file.abandon();
+        return fail(reason, QStringLiteral("cannot write the file: ") + QString::fromLocal8Bit(std::strerror(error)));
+    }
+    if (!file.commit(Durability::Synced))
+        return fail(reason, file.errorString());
+    return true;
+}
+
+} // namespace modVandrel

@@ -1,0 +1,81 @@
+#include "image/pictureloader.h"
+
+#include "image/imagelimits.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QtEndian>
+
+namespace modVandrel {
+namespace {
+
+std::optional<QImage> fail(QString *reason, const QString &why)
+{
+    if (reason)
+        *reason = why;
+    return std::nullopt;
+}
+
+// True for an uncompressed BMP whose file ends before its pixel rows do. The reader would
+// hand back a picture whose missing rows are whatever the memory held.
+bool bmpCutShort(const QString &fileName, qint64 fileSize)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(54);
+    if (head.size() < 54 || !head.startsWith("BM"))
+        return false;
+    const auto *h = reinterpret_cast<const uchar *>(head.constData());
+    const quint32 offset = qFromLittleEndian<quint32>(h + 10);
+    const quint32 infoSize = qFromLittleEndian<quint32>(h + 14);
+    const qint64 width = qFromLittleEndian<qint32>(h + 18);
+    const qint64 height = qFromLittleEndian<qint32>(h + 22);
+    const int bitsPerPixel = qFromLittleEndian<quint16>(h + 28);
+    const quint32 compression = qFromLittleEndian<quint32>(h + 30);
+    const bool uncompressed = compression == 0 || compression == 3; // BI_RGB, BI_BITFIELDS
+    if (infoSize < 40 || !uncompressed || width <= 0 || height == 0 || bitsPerPixel <= 0 || bitsPerPixel > 32)
+        return false;
+    const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
+    return fileSize < qint64(offset) + stride * (height < 0 ? -height : height);
+}
+
+} // namespace
+
+std::optional<QImage> loadPicture(const QString &fileName, QString *reason)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return fail(reason, QStringLiteral("the file does not exist"));
+    if (!info.isFile())
+        return fail(reason, QStringLiteral("not a file"));
+
+    // The name's format is tried first; when the content says otherwise the reader looks
+    // at the content, so a JPEG saved as .bmp still loads.
+    QImageReader reader(fileName);
+    reader.setAllocationLimit(int(imageLimits::maxDecodedBytes / (1024 * 1024)));
+    if (!reader.canRead())
+        return fail(reason, reader.errorString());
+
+    // Refused before a byte of pixels is decoded: a small file can claim a huge picture.
+    const QSize claimed = reader.size();
+    if (claimed.isValid() && !imageLimits::acceptable(claimed.width(), claimed.height()))
+        return fail(reason, QStringLiteral("the picture is too large"));
+
+    if (bmpCutShort(fileName, info.size()))
+        return fail(reason, QStringLiteral("the file ends before the picture does"));
+
+    QImage picture;
+    if (!reader.read(&picture) || picture.isNull())
+        return fail(reason, reader.errorString());
+    if (!imageLimits::acceptable(picture.width(), picture.height()))
+        return fail(reason, QStringLiteral("the picture is too large"));
+    if (picture.format() != QImage::Format_RGB32)
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+    if (picture.isNull())
+        return fail(reason, QStringLiteral("not enough memory for the picture"));
+    return picture;
+}
+
+} // namespace modVandrel
