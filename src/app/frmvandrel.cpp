@@ -1,12 +1,16 @@
 #include "app/frmvandrel.h"
 
+#include "app/extractiontab.h"
 #include "app/formattextframe.h"
-#include "app/greyablecheckbox.h"
 #include "app/keyrouter.h"
+#include "app/livetab.h"
 #include "app/mouseupbutton.h"
 #include "app/picturearea.h"
+#include "app/saveroutine.h"
+#include "app/settingspanel.h"
 #include "app/tablabel.h"
 #include "app/textpanel.h"
+#include "app/windowsizing.h"
 #include "settings/settingvalues.h"
 
 #include <QCheckBox>
@@ -39,9 +43,6 @@ constexpr QPoint anchor(48, 24);
 constexpr int wideLeftShift = 40;   // the wide panels stand 40 pixels left of the anchor
 constexpr QSize widePanelSize(344, 575);
 constexpr QPoint trayPosition(0, 17);
-constexpr QSize traySize(48, 440);
-constexpr QPoint iconPosition(8, 466);
-constexpr QSize iconSize(32, 32);
 const QColor iconCoverColor(128, 128, 128);
 
 PictureArea *makeArea(const QString &name, QSize size, QWidget *parent)
@@ -58,12 +59,13 @@ frmVandrel::frmVandrel(const QString &programFolder, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmVandrel"));
     setWindowTitle(windowCaption);
+    setMouseTracking(true);
     buildTabs();
     buildPanels();
     hookKeys();
 
     placePanelsAtAnchor();
-    picIconPanelTray_->move(trayPosition);
+    extraction_->picIconPanelTray()->move(trayPosition);
     currentTab_ = 1;
     showTab(1);
     LoadSettings();
@@ -95,69 +97,52 @@ void frmVandrel::buildTabs()
 
 void frmVandrel::buildPanels()
 {
-    // Tab 1
-    picIconPanelTray_ = makeArea(QStringLiteral("picIconPanelTray"), traySize, this);
-    picIcon_ = makeArea(QStringLiteral("picIcon"), iconSize, this);
-    picIcon_->move(iconPosition);
-    chkIcon_ = new GreyableCheckBox(QStringLiteral("chkIcon"), QStringLiteral("Icon"), this);
-    chkIcon_->setGeometry(iconPosition.x() - 4, iconPosition.y() + iconSize.height() + 4, 46, 20);
-    picSource_ = makeArea(QStringLiteral("picSource"), QSize(300, 100), this);
+    saveRoutine_ = std::make_unique<SaveRoutine>(this, programFolder_, capture_);
+    extraction_ = new ExtractionTab(this, capture_, *saveRoutine_);
+    live_ = new LiveTab(this, capture_, *saveRoutine_);
 
-    // Tab 2
-    picLiveGrabTray_ = makeArea(QStringLiteral("picLiveGrabTray"), traySize, this);
-    picLiveGrabTray_->move(trayPosition);
-    picIconCover_ = makeArea(QStringLiteral("picIconCover"), iconSize, this);
+    picIconCover_ = makeArea(QStringLiteral("picIconCover"), extraction_->picIcon()->size(), this);
     picIconCover_->setBackColor(iconCoverColor);
-    picIconCover_->move(iconPosition);
-    auto *freeCrop = new MouseUpButton(QStringLiteral("cmdFreeCrop"), QStringLiteral(" Free  Crop "), this);
-    freeCrop->setWordWrap(true);
-    cmdFreeCrop_ = freeCrop;
-    cmdFreeCrop_->setGeometry(0, iconPosition.y() + 60, traySize.width(), 40);
+    picIconCover_->move(extraction_->picIcon()->pos());
+    picIconCover_->raise();
 
-    // Tabs 3 to 6
     picTemplates_ = new TextPanel(programFolder_, this);
     picTemplates_->resize(widePanelSize);
     picIconMerge_ = makeArea(QStringLiteral("picIconMerge"), widePanelSize - QSize(wideLeftShift, 0), this);
     picTools_ = makeArea(QStringLiteral("picTools"), widePanelSize, this);
     connect(picTools_, &PictureArea::clicked, this, &frmVandrel::focusFob);
-    picSettings_ = makeArea(QStringLiteral("picSettings"), widePanelSize, this);
-
-    // Working pictures
-    picLiveGrab_ = makeArea(QStringLiteral("picLiveGrab"), QSize(300, 300), this);
-    picLiveTemp_ = makeArea(QStringLiteral("picLiveTemp"), QSize(100, 100), this);
-    picTemp_ = makeArea(QStringLiteral("picTemp"), QSize(100, 100), this);
-
-    for (QWidget *hidden : {static_cast<QWidget *>(picLiveGrab_), static_cast<QWidget *>(picLiveTemp_),
-                            static_cast<QWidget *>(picTemp_)})
-        hidden->hide();
-    picIconCover_->raise();
+    settings_ = new SettingsPanel(programFolder_, capture_, extraction_->picTemp(), this);
+    settings_->resize(widePanelSize);
+    saveRoutine_->setNameBoxes(settings_->chkAutoName(), settings_->chkAutoCopyName());
 }
 
 void frmVandrel::hookKeys()
 {
     keys_ = new KeyRouter(this, [this](int tab) { showTab(tab); });
-    const QList<QWidget *> hooked = {cmdFob_,          picIconMerge_, picLiveGrabTray_, picTemplates_,
-                                     picIconPanelTray_, picLiveGrab_, picSettings_,     picSource_,
-                                     picTemp_,          chkIcon_};
+    QList<QWidget *> hooked = {cmdFob_, picIconMerge_, picTemplates_};
+    hooked += extraction_->keyControls();
+    hooked += live_->keyControls();
+    hooked += settings_->keyControls();
+    for (MouseUpButton *button : picTemplates_->formatFrame()->buttons())
+        hooked.append(button);
     for (QWidget *w : hooked) {
+        // Picture areas that pass keys on must be able to hold the focus.
         if (qobject_cast<PictureArea *>(w))
             w->setFocusPolicy(Qt::ClickFocus);
         keys_->hook(w);
     }
-    for (MouseUpButton *button : picTemplates_->formatFrame()->buttons())
-        keys_->hook(button);
     keys_->keepTheRest(this);
 }
 
 void frmVandrel::placePanelsAtAnchor()
 {
     const QPoint at = lblAnchor_->pos();
-    for (QWidget *panel : {static_cast<QWidget *>(picIconMerge_), static_cast<QWidget *>(picSource_),
-                           static_cast<QWidget *>(picLiveTemp_), static_cast<QWidget *>(picLiveGrab_),
-                           static_cast<QWidget *>(picTemp_)})
+    const QList<QWidget *> atAnchor = {picIconMerge_, extraction_->picSource(), live_->picLiveTemp(),
+                                       live_->grabHolder(), extraction_->picTemp()};
+    for (QWidget *panel : atAnchor)
         panel->move(at);
     for (QWidget *panel : {static_cast<QWidget *>(picTemplates_), static_cast<QWidget *>(picTools_),
-                           static_cast<QWidget *>(picSettings_)})
+                           static_cast<QWidget *>(settings_)})
         panel->move(at.x() - wideLeftShift, at.y());
 }
 
@@ -166,36 +151,47 @@ void frmVandrel::showTab(int index)
     if (index < 1 || index > tabCount)
         return;
 
-    const QList<QWidget *> everyContent = {picIconMerge_, picIconPanelTray_, picIcon_,        chkIcon_,
-                                           picTemp_,      picSource_,        picLiveGrabTray_, picLiveGrab_,
-                                           picSettings_,  picTemplates_,     picTools_,        picIconCover_,
-                                           cmdFreeCrop_};
+    const QList<QWidget *> everyContent = {picIconMerge_,
+                                           extraction_->picIconPanelTray(),
+                                           extraction_->picIcon(),
+                                           extraction_->chkIcon(),
+                                           extraction_->picTemp(),
+                                           extraction_->picSource(),
+                                           live_->picLiveGrabTray(),
+                                           live_->grabHolder(),
+                                           settings_,
+                                           picTemplates_,
+                                           picTools_,
+                                           picIconCover_,
+                                           live_->cmdFreeCrop()};
     for (QWidget *w : everyContent)
         w->hide();
+    live_->resetModes();
 
     setWindowTitle(windowCaption);
     lblTab_[currentTab_ - 1]->setHighlighted(false);
     currentTab_ = index;
     lblTab_[currentTab_ - 1]->setHighlighted(true);
+    settings_->hideTraining();
 
-    resize(settingValues::twipsToPixels(windowWidthTwips), settingValues::twipsToPixels(windowHeightTwips));
+    windowSizing::resizeTwips(this, windowWidthTwips, windowHeightTwips);
 
     switch (index) {
     case 1:
-        picIcon_->show();
-        chkIcon_->setEnabled(true);
-        chkIcon_->show();
-        picIconPanelTray_->show();
-        picTemp_->resize(100, 100);
-        picTemp_->clearPicture();
-        picSource_->show();
+        extraction_->picIcon()->show();
+        extraction_->chkIcon()->setEnabled(true);
+        extraction_->chkIcon()->show();
+        extraction_->picIconPanelTray()->show();
+        extraction_->picTemp()->resize(100, 100);
+        extraction_->picTemp()->clearPicture();
+        extraction_->picSource()->show();
         break;
     case 2:
-        picLiveGrabTray_->show();
+        live_->picLiveGrabTray()->show();
         picIconCover_->show();
-        chkIcon_->setEnabled(false);
-        chkIcon_->show();
-        cmdFreeCrop_->show();
+        extraction_->chkIcon()->setEnabled(false);
+        extraction_->chkIcon()->show();
+        live_->cmdFreeCrop()->show();
         break;
     case 3:
         picTemplates_->show();
@@ -207,7 +203,7 @@ void frmVandrel::showTab(int index)
         picTools_->show();
         break;
     case 6:
-        picSettings_->show();
+        settings_->show();
         break;
     }
     focusFob();
@@ -231,6 +227,13 @@ void frmVandrel::mouseReleaseEvent(QMouseEvent *event)
     if (bareClick_.release(event, this))
         focusFob();
     QWidget::mouseReleaseEvent(event);
+}
+
+void frmVandrel::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!childAt(event->position().toPoint()))
+        live_->hideCropOutline();
+    QWidget::mouseMoveEvent(event);
 }
 
 void frmVandrel::closeEvent(QCloseEvent *event)

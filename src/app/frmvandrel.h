@@ -9,12 +9,18 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/capturestate.h"
+
+#include <memory>
+
+class ExtractionTab;
 class KeyRouter;
-class MouseUpButton;
+class LiveTab;
 class PictureArea;
-class QCheckBox;
 class QLabel;
 class QPushButton;
+class SaveRoutine;
+class SettingsPanel;
 class TabLabel;
 class TextPanel;
 
@@ -38,6 +44,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     void buildTabs();
@@ -60,7 +67,7 @@ private:
     int opacity_ = 128;
     qint16 spawnMapX_ = 0;
     qint16 spawnMapY_ = 0;
-    QString fullScreenFlag_;
+    CaptureState capture_;
     // The window's edges as loaded, in twips: written back unchanged where the platform
     // does not tell a window where it is.
     int leftTwips_ = 0;
@@ -70,24 +77,14 @@ private:
     QLabel *lblAnchor_ = nullptr;
     QPushButton *cmdFob_ = nullptr;
 
-    // Tab 1 "1 Panel"
-    PictureArea *picIcon_ = nullptr;
-    QCheckBox *chkIcon_ = nullptr;
-    PictureArea *picIconPanelTray_ = nullptr;
-    PictureArea *picSource_ = nullptr;
-    // Tab 2 "2 Live"
-    PictureArea *picLiveGrabTray_ = nullptr;
-    PictureArea *picIconCover_ = nullptr;
-    QPushButton *cmdFreeCrop_ = nullptr;
-    // Tabs 3 to 6
-    TextPanel *picTemplates_ = nullptr;
-    PictureArea *picIconMerge_ = nullptr;
-    PictureArea *picTools_ = nullptr;
-    PictureArea *picSettings_ = nullptr;
-    // Working areas, never shown by a tab
-    PictureArea *picLiveGrab_ = nullptr;
-    PictureArea *picLiveTemp_ = nullptr;
-    PictureArea *picTemp_ = nullptr;
+    std::unique_ptr<SaveRoutine> saveRoutine_;
+    ExtractionTab *extraction_ = nullptr; // tab 1
+    LiveTab *live_ = nullptr;             // tab 2
+    PictureArea *picIconCover_ = nullptr; // tab 2: a grey square over the cut icon
+    TextPanel *picTemplates_ = nullptr;   // tab 3
+    PictureArea *picIconMerge_ = nullptr; // tab 4
+    PictureArea *picTools_ = nullptr;     // tab 5
+    SettingsPanel *settings_ = nullptr;   // tab 6
 
     KeyRouter *keys_ = nullptr;
 };

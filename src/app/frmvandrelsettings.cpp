@@ -1,7 +1,12 @@
 // The settings load at start-up and the save at shut-down.
 
 #include "app/checkboxes.h"
+#include "app/extractiontab.h"
 #include "app/frmvandrel.h"
+#include "app/livetab.h"
+#include "app/picturearea.h"
+#include "app/settingspanel.h"
+#include "capture/saveoptions.h"
 #include "common/modvandrel.h"
 #include "common/numconv.h"
 #include "settings/privateprofile.h"
@@ -31,6 +36,7 @@ QString frmVandrel::iniPath() const
 void frmVandrel::LoadSettings()
 {
     namespace keys = settingsKeys;
+    using capture::ImageKind;
     using modVandrel::toInt16;
     const PrivateProfile ini = PrivateProfile::fromFile(iniPath());
 
@@ -46,9 +52,20 @@ void frmVandrel::LoadSettings()
     }
     move(position);
 
-    modVandrel::SetCheckFromText(chkIcon_, ini.read(keys::saveIcon));
+    modVandrel::SetCheckFromText(extraction_->chkIcon(), ini.read(keys::saveIcon));
+    settings_->placeTrainingArea();
     opacity_ = settingValues::opacityFromText(ini.read(keys::opacity));
-    fullScreenFlag_ = ini.read(keys::gameFullscreen);
+    for (int i = 1; i <= ExtractionTab::buttonCount; ++i) {
+        extraction_->setPanelCaption(i, ini.read(keys::statsPanelDimension(i)));
+        live_->setCropCaption(i, ini.read(keys::liveShotDimension(i)));
+    }
+    settings_->loadAutoNames(ini);
+
+    settings_->loadKind(ImageKind::Icon, ini);
+    settings_->loadIconPosition(ini);
+    picIconCover_->move(extraction_->picIcon()->pos());
+    settings_->loadKind(ImageKind::Panel, ini);
+    settings_->loadKind(ImageKind::Live, ini);
 
     if (const auto x = toInt16(ini.read(keys::spawnMapX)))
         spawnMapX_ = *x;
@@ -59,6 +76,8 @@ void frmVandrel::LoadSettings()
 void frmVandrel::SaveSettings()
 {
     namespace keys = settingsKeys;
+    using capture::ImageKind;
+    using modVandrel::CheckToText;
     const QString path = iniPath();
     // A file that is there but cannot be read is never replaced by one holding only our keys.
     const auto loaded = PrivateProfile::load(path);
@@ -67,9 +86,34 @@ void frmVandrel::SaveSettings()
         const bool reported = platformReportsWindowPosition();
         ini.write(keys::left, QString::number(reported ? settingValues::pixelsToTwips(pos().x()) : leftTwips_));
         ini.write(keys::top, QString::number(reported ? settingValues::pixelsToTwips(pos().y()) : topTwips_));
-        ini.write(keys::gameFullscreen, fullScreenFlag_);
-        ini.write(keys::saveIcon, modVandrel::CheckToText(chkIcon_));
+        ini.write(keys::autoName, CheckToText(settings_->chkAutoName()));
+        ini.write(keys::gameFullscreen, capture_.fullScreenFlag);
+        ini.write(keys::saveIcon, CheckToText(extraction_->chkIcon()));
+        ini.write(keys::autoCopyFileName, CheckToText(settings_->chkAutoCopyName()));
         ini.write(keys::opacity, QString::number(opacity_));
+
+        for (ImageKind kind : capture::imageKinds) {
+            const QString section = capture::kindSection(kind);
+            ini.write(keys::fileType(section), capture_.kind(kind).fileType);
+            ini.write(keys::jpgQuality(section), QString::number(capture_.kind(kind).quality) + u'%');
+            if (kind == ImageKind::Panel)
+                ini.write(keys::saveStatsPanel, CheckToText(settings_->chkSaveStatsPanel()));
+        }
+        for (ImageKind kind : capture::imageKinds) {
+            const QString section = capture::kindSection(kind);
+            ini.write(keys::prefix(section), capture_.kind(kind).prefix);
+            ini.write(keys::suffix(section), capture_.kind(kind).suffix);
+        }
+        ini.write(keys::iconOffsetLeft, QString::number(capture_.offsets.left));
+        ini.write(keys::iconOffsetTop, QString::number(capture_.offsets.top));
+        for (ImageKind kind : capture::imageKinds) {
+            const QString section = capture::kindSection(kind);
+            const auto &options = capture_.kind(kind);
+            ini.write(keys::useDefaultSavePath(section),
+                      options.useDefaultFolder ? QStringLiteral("True") : QStringLiteral("False"));
+            ini.write(keys::customSavePath(section), options.customFolder);
+        }
+
         ini.write(keys::spawnMapX, QString::number(spawnMapX_));
         ini.write(keys::spawnMapY, QString::number(spawnMapY_));
         ini.saveTo(path);

@@ -1,5 +1,9 @@
 #include "app/mouseupbutton.h"
 
+#include "app/dropsupport.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -53,4 +57,25 @@ void MouseUpButton::paintEvent(QPaintEvent *event)
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption.simplified());
+}
+
+void MouseUpButton::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (dropSupport::hasFiles(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MouseUpButton::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (dropSupport::hasFiles(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MouseUpButton::dropEvent(QDropEvent *event)
+{
+    const QStringList files = dropSupport::localFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit filesDropped(files, event->modifiers());
 }

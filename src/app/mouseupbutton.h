@@ -12,14 +12,20 @@ public:
 
     // Narrow buttons break their caption into lines at blanks instead of cutting it off.
     void setWordWrap(bool on);
+    // Takes files dragged onto it (reported by filesDropped).
+    void setAcceptsFiles(bool on) { setAcceptDrops(on); }
 
 signals:
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void filesDropped(const QStringList &files, Qt::KeyboardModifiers modifiers);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     Qt::MouseButtons pressed_;

@@ -1,5 +1,9 @@
 #include "app/picturearea.h"
 
+#include "app/dropsupport.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -40,11 +44,41 @@ void PictureArea::mousePressEvent(QMouseEvent *event)
 {
     click_.press(event);
     event->accept();
+    emit mousePressed(event->button(), event->modifiers(), event->position().toPoint());
 }
 
 void PictureArea::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (click_.release(event, this))
+    const bool click = click_.release(event, this);
+    emit mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
+    if (click)
         emit clicked();
+}
+
+void PictureArea::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit mouseMoved(event->buttons(), event->modifiers(), event->position().toPoint());
+}
+
+void PictureArea::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (dropSupport::hasFiles(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void PictureArea::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (dropSupport::hasFiles(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void PictureArea::dropEvent(QDropEvent *event)
+{
+    const QStringList files = dropSupport::localFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit filesDropped(files, event->modifiers());
 }

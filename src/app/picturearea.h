@@ -24,14 +24,26 @@ public:
     QColor backColor() const { return backColor_; }
     void setBackColor(const QColor &color);
 
+    // Takes files dragged onto it (reported by filesDropped).
+    void setAcceptsFiles(bool on) { setAcceptDrops(on); }
+
 signals:
     // A left-button click (press and release over the area).
     void clicked();
+    // Every mouse event, in the area's pixels.
+    void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint position);
+    void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void filesDropped(const QStringList &files, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     QImage picture_;

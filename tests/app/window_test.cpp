@@ -65,7 +65,7 @@ TEST_F(WindowTest, TabLabelsAndPanelsStandWhereDesigned)
         EXPECT_EQ(label->text(), QString::fromLatin1(tabs[i].caption));
         EXPECT_EQ(label->geometry(), tabs[i].geometry);
     }
-    for (const char *name : {"picIconMerge", "picSource", "picLiveTemp", "picLiveGrab", "picTemp"})
+    for (const char *name : {"picIconMerge", "picSource", "picLiveTemp", "picTemp"})
         EXPECT_EQ(control(QString::fromLatin1(name))->pos(), QPoint(48, 24)) << name;
     for (const char *name : {"picTemplates", "picTools", "picSettings"})
         EXPECT_EQ(control(QString::fromLatin1(name))->pos(), QPoint(8, 24)) << name;

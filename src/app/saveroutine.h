@@ -1,0 +1,42 @@
+#pragma once
+// The save routine every saving action goes through: the name step (ask, or the time
+// stamp), one write step per picture, and the autocopy step.
+
+#include "capture/saveoptions.h"
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+class QCheckBox;
+class QWidget;
+struct CaptureState;
+
+class SaveRoutine {
+public:
+    inline static const QString namePrompt = QStringLiteral("File Name:");
+
+    SaveRoutine(QWidget *window, const QString &programFolder, CaptureState &state);
+    // The shared options, once the options tab has made them.
+    void setNameBoxes(QCheckBox *autoName, QCheckBox *autoCopyName);
+
+    // The name typed at a prompt titled title (remembered for the next prompt), or the
+    // time stamp under Autoname. Nothing when the user gave no name: the action ends.
+    std::optional<QString> nameStep(const QString &title);
+
+    // Writes picture as kind under name. True when the action may go on: the file was
+    // written, or the kind writes no file (for "gif" the user is told once per action,
+    // through gifShown). A failed write tells the user which file and why, and is false.
+    bool writeStep(capture::ImageKind kind, const QImage &picture, const QString &name, bool *gifShown = nullptr);
+
+    // Puts the bare name on the clipboard when "Autocopy File Name" is checked (and,
+    // when needsEnabled, enabled too).
+    void autocopyStep(const QString &name, bool needsEnabled);
+
+private:
+    QWidget *window_;
+    QString programFolder_;
+    CaptureState &state_;
+    QCheckBox *autoName_ = nullptr;
+    QCheckBox *autoCopyName_ = nullptr;
+};

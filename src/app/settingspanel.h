@@ -1,0 +1,43 @@
+#pragma once
+// Tab "6 Options": the save options of the three image kinds, Autoname and Autocopy File
+// Name, the icon position and its training.
+
+#include "app/picturearea.h"
+#include "capture/saveoptions.h"
+
+#include <QList>
+
+class PrivateProfile;
+class QCheckBox;
+struct CaptureState;
+
+class SettingsPanel : public PictureArea {
+    Q_OBJECT
+
+public:
+    // picTemp is the window's working picture that a training screenshot goes into.
+    SettingsPanel(const QString &programFolder, CaptureState &state, PictureArea *picTemp, QWidget *parent);
+
+    QCheckBox *chkAutoName() const { return chkAutoName_; }
+    QCheckBox *chkAutoCopyName() const { return chkAutoCopyName_; }
+    QCheckBox *chkSaveStatsPanel() const { return chkSaveStatsPanel_; }
+
+    // The settings load, step by step in its order.
+    void placeTrainingArea();
+    void loadAutoNames(const PrivateProfile &ini);
+    void loadKind(capture::ImageKind kind, const PrivateProfile &ini);
+    void loadIconPosition(const PrivateProfile &ini);
+
+    // The tab switch abandons a training in progress.
+    void hideTraining();
+    // The controls whose keys go to the window's shortcuts.
+    QList<QWidget *> keyControls() const;
+
+private:
+    QString programFolder_;
+    CaptureState &state_;
+    PictureArea *picTemp_;
+    QCheckBox *chkAutoName_ = nullptr;
+    QCheckBox *chkAutoCopyName_ = nullptr;
+    QCheckBox *chkSaveStatsPanel_ = nullptr;
+};

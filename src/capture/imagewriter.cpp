@@ -1,0 +1,80 @@
+#include "capture/imagewriter.h"
+
+#include "image/bmpfile.h"
+#include "image/jpegcodec.h"
+#include "image/pngcodec.h"
+
+#include <optional>
+
+namespace capture {
+namespace {
+
+// The name, prefix and suffix make up the file name only: anything that would lead the
+// file into another folder is refused rather than written somewhere unexpected.
+std::optional<QString> whyNotAFileName(const QString &piece, const QString &what)
+{
+    for (const QChar bad : {QChar(u'/'), QChar(u'\\'), QChar(u'\0')}) {
+        if (piece.contains(bad)) {
+            const QString shown = bad == u'\0' ? QStringLiteral("a NUL character") : u'"' + QString(bad) + u'"';
+            return QStringLiteral("the %1 may not contain %2").arg(what, shown);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> whyNameRefused(const KindOptions &options, const QString &name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("the name is empty");
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("the name may not be \"%1\"").arg(name);
+    if (auto why = whyNotAFileName(name, QStringLiteral("name")))
+        return why;
+    if (auto why = whyNotAFileName(options.prefix, QStringLiteral("prefix")))
+        return why;
+    return whyNotAFileName(options.suffix, QStringLiteral("suffix"));
+}
+
+WriteResult failed(const QString &path, const QString &reason)
+{
+    return {WriteResult::Failed, path, reason.isEmpty() ? QStringLiteral("the file could not be written") : reason};
+}
+
+} // namespace
+
+WriteResult writeImage(const KindOptions &options, const QString &programFolder, const QString &name,
+                       const QImage &picture)
+{
+    const QString &type = options.fileType;
+    if (type == QLatin1String("gif"))
+        return {WriteResult::GifNotSupported, QString(), QString()};
+    if (extensionFor(type).isEmpty())
+        return {WriteResult::NoFileType, QString(), QString()};
+
+    const QString path = savePath(options, programFolder, name);
+    if (const auto why = whyNameRefused(options, name))
+        return failed(path, *why);
+
+    QString reason;
+    if (type == QLatin1String("bmp")) {
+        if (!modVandrel::SaveBMP(picture, path, &reason))
+            return failed(path, reason);
+    } else if (type == QLatin1String("jpg")) {
+        try {
+            mIntelJPEGLibrary::SaveJPG(picture, path, options.quality);
+        } catch (const mIntelJPEGLibrary::JpegError &error) {
+            return failed(path, error.description());
+        }
+    } else {
+        if (!modPNG::SavePNG(picture, path, &reason))
+            return failed(path, reason);
+    }
+    return {WriteResult::Written, path, QString()};
+}
+
+QString failureMessage(const WriteResult &result)
+{
+    return QStringLiteral("Could not save %1:\n%2").arg(result.path, result.reason);
+}
+
+} // namespace capture
