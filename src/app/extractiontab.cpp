@@ -1,10 +1,17 @@
 #include "app/extractiontab.h"
 
+#include "app/capturedialogs.h"
 #include "app/capturestate.h"
 #include "app/greyablecheckbox.h"
 #include "app/mouseupbutton.h"
 #include "app/picturearea.h"
 #include "app/saveroutine.h"
+#include "app/windowsizing.h"
+#include "capture/extractgeometry.h"
+#include "common/numconv.h"
+#include "settings/settingvalues.h"
+
+#include <QCheckBox>
 
 namespace {
 
@@ -19,6 +26,12 @@ constexpr QSize traySize(48, 440);
 constexpr QSize buttonSize(46, 34);
 constexpr int buttonPitch = 36;
 constexpr QPoint iconPosition(8, 466);
+
+const QString heightPrompt = QStringLiteral("Enter height in pixels:");
+const QString namePromptTitle = QStringLiteral("File Name");
+// Lives on the options tab; the panel is written unless the user unchecked it there.
+const QString saveStatsPanelName = QStringLiteral("chkSaveStatsPanel");
+constexpr int panelWidth = 300;
 
 } // namespace
 
@@ -48,6 +61,91 @@ ExtractionTab::ExtractionTab(QWidget *window, CaptureState &state, SaveRoutine &
     picTemp_ = new PictureArea(QStringLiteral("picTemp"), window);
     picTemp_->resize(100, 100);
     picTemp_->hide();
+
+    connectMouseUp(cmdExtractPanel_, this, &ExtractionTab::heightButtonUp, 1);
+    for (int i = 0; i < buttonCount; ++i) {
+        connect(cmdExtractPanel_[i], &MouseUpButton::filesDropped, this, [this, i](const QStringList &files) {
+            if (const auto screenshot = captureDialogs::droppedScreenshot(window_, files)) {
+                takeScreenshot(*screenshot);
+                cutShowSave(i + 1, true);
+            }
+        });
+    }
+    // The settings load sets the box too, so this hangs on the state, not on clicks.
+    connect(chkIcon_, &QCheckBox::stateChanged, this, [this](int state) {
+        if (state == Qt::Unchecked)
+            picIcon_->clearPicture();
+    });
+}
+
+void ExtractionTab::heightButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint)
+{
+    if (modifiers == Qt::ShiftModifier) {
+        // Editing a caption needs no screenshot; one on the clipboard is still taken.
+        const QImage screenshot = clipboardGlue::picture();
+        if (!screenshot.isNull())
+            takeScreenshot(screenshot);
+        if (button == Qt::RightButton)
+            askHeight(index);
+        return;
+    }
+    const auto screenshot = captureDialogs::clipboardScreenshot(window_);
+    if (!screenshot)
+        return;
+    takeScreenshot(*screenshot);
+    cutShowSave(index, button != Qt::RightButton);
+}
+
+void ExtractionTab::askHeight(int index)
+{
+    if (const auto height = captureDialogs::askWholeNumber(window_, heightPrompt))
+        cmdExtractPanel_[index - 1]->setText(*height);
+}
+
+void ExtractionTab::takeScreenshot(const QImage &screenshot)
+{
+    picTemp_->resize(screenshot.size());
+    picTemp_->setPicture(screenshot);
+}
+
+void ExtractionTab::cutShowSave(int index, bool save)
+{
+    using namespace capture;
+    const auto height = modVandrel::toInt16(cmdExtractPanel_[index - 1]->text());
+    if (!height || *height < 1)
+        return;
+    const int h = *height;
+    const QImage screenshot = picTemp_->picture();
+    const int w = screenshot.width();
+
+    const bool iconWanted = chkIcon_->checkState() == Qt::Checked;
+    if (iconWanted)
+        picIcon_->setPicture(cutRect(screenshot, iconRect(w, state_.fullScreen(), state_.offsets)));
+    picSource_->resize(panelWidth, h);
+    picSource_->setPicture(cutRect(screenshot, panelRect(w, h, state_.fullScreen(), state_.offsets)));
+    picSource_->show();
+    windowSizing::resizeTwips(window_, settingValues::pixelsToTwips(window_->width()), windowHeightTwipsForPanel(h));
+    if (!save)
+        return;
+
+    const bool panelWanted = panelToBeSaved();
+    if (!iconWanted && !panelWanted)
+        return;
+    const auto name = saveRoutine_.nameStep(namePromptTitle);
+    if (!name)
+        return;
+    bool gifShown = false;
+    if (iconWanted && !saveRoutine_.writeStep(ImageKind::Icon, picIcon_->picture(), *name, &gifShown))
+        return;
+    if (panelWanted && !saveRoutine_.writeStep(ImageKind::Panel, picSource_->picture(), *name, &gifShown))
+        return;
+    saveRoutine_.autocopyStep(*name, true);
+}
+
+bool ExtractionTab::panelToBeSaved() const
+{
+    const auto *box = window_->findChild<QCheckBox *>(saveStatsPanelName);
+    return !box || box->checkState() != Qt::Unchecked;
 }
 
 QCheckBox *ExtractionTab::chkIcon() const

@@ -2,6 +2,7 @@
 // Tab "1 Panel": the twelve stats panel buttons cut the item icon and the stats panel out
 // of the screenshot on the clipboard (or a dropped file), show them and save them.
 
+#include <QImage>
 #include <QList>
 #include <QObject>
 
@@ -34,6 +35,14 @@ public:
     QList<QWidget *> keyControls() const;
 
 private:
+    void heightButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint);
+    void askHeight(int index);
+    void takeScreenshot(const QImage &screenshot);
+    // Cuts the icon and the panel of button index's height out of the screenshot, shows
+    // them and, when save, names and writes them.
+    void cutShowSave(int index, bool save);
+    bool panelToBeSaved() const;
+
     QWidget *window_;
     CaptureState &state_;
     SaveRoutine &saveRoutine_;

@@ -1,12 +1,20 @@
 #include "app/livetab.h"
 
+#include "app/capturedialogs.h"
 #include "app/capturestate.h"
 #include "app/mouseupbutton.h"
 #include "app/outlineshape.h"
 #include "app/picturearea.h"
 #include "app/saveroutine.h"
+#include "app/windowsizing.h"
+#include "capture/cropgeometry.h"
+#include "capture/extractgeometry.h"
 
+#include <QEvent>
+#include <QPushButton>
 #include <QScrollArea>
+
+#include <algorithm>
 
 namespace {
 
@@ -19,6 +27,11 @@ const QString freeCropTip = QStringLiteral("Crop an arbitrarily sized image.");
 constexpr QSize traySize(48, 440);
 constexpr QSize buttonSize(46, 34);
 constexpr int buttonPitch = 36;
+
+const QString windowCaption = QStringLiteral("Quillmark 1.06");
+const QString widthPrompt = QStringLiteral("Enter width in pixels:");
+const QString heightPrompt = QStringLiteral("Enter height in pixels:");
+const QString namePromptTitle = QStringLiteral("Image Name");
 
 } // namespace
 
@@ -50,13 +63,178 @@ LiveTab::LiveTab(QWidget *window, CaptureState &state, SaveRoutine &saveRoutine)
     grabHolder_->resize(300, 300);
     picLiveGrab_ = new PictureArea(QStringLiteral("picLiveGrab"));
     picLiveGrab_->resize(300, 300);
+    // The rectangle follows the pointer with no button held.
+    picLiveGrab_->setMouseTracking(true);
     grabHolder_->setWidget(picLiveGrab_);
     grabHolder_->hide();
+    // Under its neighbours: the "Icon" box beside it reaches a little into its place.
+    grabHolder_->lower();
     shpCrop_ = new OutlineShape(QStringLiteral("shpCrop"), picLiveGrab_);
 
     picLiveTemp_ = new PictureArea(QStringLiteral("picLiveTemp"), window);
     picLiveTemp_->resize(100, 100);
     picLiveTemp_->hide();
+
+    connectMouseUp(cmdCrop_, this, &LiveTab::cropButtonUp, 1);
+    for (int i = 0; i < buttonCount; ++i) {
+        MouseUpButton *button = cmdCrop_[i];
+        connect(button, &QPushButton::clicked, this, [this, i] {
+            if (const auto screenshot = captureDialogs::clipboardScreenshot(window_))
+                fixedSetUp(i + 1, *screenshot);
+        });
+        connect(button, &MouseUpButton::filesDropped, this, [this, i, button](const QStringList &files) {
+            if (const auto screenshot = captureDialogs::droppedScreenshot(window_, files))
+                fixedSetUp(i + 1, *screenshot);
+            button->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    connect(cmdFreeCrop_, &QPushButton::clicked, this, [this] {
+        if (const auto screenshot = captureDialogs::clipboardScreenshot(window_))
+            freeSetUp(*screenshot);
+    });
+    connect(cmdFreeCrop_, &MouseUpButton::filesDropped, this, [this](const QStringList &files) {
+        if (const auto screenshot = captureDialogs::droppedScreenshot(window_, files))
+            freeSetUp(*screenshot);
+        cmdFreeCrop_->setFocus(Qt::OtherFocusReason);
+    });
+
+    connect(picLiveGrab_, &PictureArea::mouseMoved, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pointer) { grabMoved(pointer); });
+    connect(picLiveGrab_, &PictureArea::mousePressed, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPoint pointer) { grabPressed(pointer); });
+    connect(picLiveGrab_, &PictureArea::mouseReleased, this, [this] { grabReleased(); });
+    connect(picLiveGrab_, &PictureArea::clicked, this, [this] { grabClicked(); });
+    window_->installEventFilter(this);
+}
+
+void LiveTab::cropButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint)
+{
+    // A left click sets up the fixed crop through clicked(), keyboard presses included.
+    if (button != Qt::RightButton)
+        return;
+    if (modifiers == Qt::ShiftModifier) {
+        askCropSize(index);
+        return;
+    }
+    if (const auto screenshot = captureDialogs::clipboardScreenshot(window_))
+        freeSetUp(*screenshot);
+}
+
+void LiveTab::askCropSize(int index)
+{
+    const auto width = captureDialogs::askWholeNumber(window_, widthPrompt);
+    if (!width)
+        return;
+    const auto height = captureDialogs::askWholeNumber(window_, heightPrompt);
+    if (!height)
+        return;
+    cmdCrop_[index - 1]->setText(*width + u' ' + *height);
+}
+
+void LiveTab::fixedSetUp(int index, const QImage &screenshot)
+{
+    freeCropMode_ = false;
+    dragging_ = false;
+    showScreenshot(screenshot);
+    // A caption that does not read as a size keeps the rectangle's last size.
+    if (const auto size = capture::cropSizeFromCaption(cmdCrop_[index - 1]->text()))
+        shpCrop_->resize(*size);
+}
+
+void LiveTab::freeSetUp(const QImage &screenshot)
+{
+    freeCropMode_ = true;
+    dragging_ = false;
+    showScreenshot(screenshot);
+    shpCrop_->resize(0, 0);
+    shpCrop_->hide();
+}
+
+void LiveTab::showScreenshot(const QImage &screenshot)
+{
+    picLiveGrab_->resize(screenshot.size());
+    picLiveGrab_->setPicture(screenshot);
+    const QSize twips = capture::windowSizeTwipsForScreenshot(screenshot.size());
+    windowSizing::resizeTwips(window_, twips.width(), twips.height());
+    fitHolder();
+    grabHolder_->show();
+}
+
+void LiveTab::fitHolder()
+{
+    grabHolder_->resize(std::max(window_->width() - grabHolder_->x(), 1),
+                        std::max(window_->height() - grabHolder_->y(), 1));
+}
+
+bool LiveTab::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window may end up another size than asked for (the screen, the user).
+    if (watched == window_ && event->type() == QEvent::Resize && !grabHolder_->isHidden())
+        fitHolder();
+    return QObject::eventFilter(watched, event);
+}
+
+void LiveTab::grabMoved(QPoint pointer)
+{
+    // Called for every mouse move: nothing here may touch the screenshot itself.
+    if (!freeCropMode_) {
+        shpCrop_->move(capture::fixedCropRect(pointer, shpCrop_->size()).topLeft());
+        if (shpCrop_->isHidden())
+            shpCrop_->show();
+        window_->setWindowTitle(capture::pointerCaption(windowCaption, pointer));
+    } else if (dragging_) {
+        const QRect rect = capture::stretchedRect(dragStart_, pointer);
+        shpCrop_->setGeometry(rect);
+        if (shpCrop_->isHidden())
+            shpCrop_->show();
+        window_->setWindowTitle(capture::dragCaption(windowCaption, pointer, rect.size()));
+    } else {
+        window_->setWindowTitle(capture::pointerCaption(windowCaption, pointer));
+    }
+}
+
+void LiveTab::grabPressed(QPoint pointer)
+{
+    pressedInFixedMode_ = !freeCropMode_;
+    if (!freeCropMode_)
+        return;
+    dragging_ = true;
+    dragStart_ = pointer;
+    // A new drag starts empty: a press and release on one spot must not cut the last rectangle again.
+    shpCrop_->setGeometry(QRect(pointer, QSize(0, 0)));
+    shpCrop_->show();
+}
+
+void LiveTab::grabReleased()
+{
+    if (!freeCropMode_ || !dragging_)
+        return;
+    if (shpCrop_->width() < capture::minimumFreeCrop || shpCrop_->height() < capture::minimumFreeCrop)
+        return; // the drag goes on
+    dragging_ = false;
+    shpCrop_->hide();
+    cutAndSave();
+}
+
+void LiveTab::grabClicked()
+{
+    if (!freeCropMode_ && pressedInFixedMode_)
+        cutAndSave();
+}
+
+void LiveTab::cutAndSave()
+{
+    const QRect rect = shpCrop_->geometry();
+    if (rect.isEmpty())
+        return;
+    picLiveTemp_->resize(rect.size());
+    picLiveTemp_->setPicture(capture::cutRect(picLiveGrab_->picture(), rect));
+    const auto name = saveRoutine_.nameStep(namePromptTitle);
+    if (!name)
+        return;
+    if (!saveRoutine_.writeStep(capture::ImageKind::Live, picLiveTemp_->picture(), *name))
+        return;
+    saveRoutine_.autocopyStep(*name, false);
 }
 
 QWidget *LiveTab::grabHolder() const

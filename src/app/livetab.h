@@ -2,8 +2,10 @@
 // Tab "2 Live": the twelve fixed-size crop buttons and "Free Crop" load the screenshot into
 // the grab area, where a rectangle is placed or dragged, cut and saved as a live shot.
 
+#include <QImage>
 #include <QList>
 #include <QObject>
+#include <QPoint>
 
 struct CaptureState;
 class MouseUpButton;
@@ -37,7 +39,25 @@ public:
     // The controls whose keys go to the window's shortcuts.
     QList<QWidget *> keyControls() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void cropButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint);
+    void askCropSize(int index);
+    void fixedSetUp(int index, const QImage &screenshot);
+    void freeSetUp(const QImage &screenshot);
+    void showScreenshot(const QImage &screenshot);
+    // The holder takes what the window shows beside the button tray; the rest scrolls.
+    void fitHolder();
+
+    void grabMoved(QPoint pointer);
+    void grabPressed(QPoint pointer);
+    void grabReleased();
+    // A press and a release in fixed mode; a drag ended by a tab switch is not one.
+    void grabClicked();
+    void cutAndSave();
+
     QWidget *window_;
     CaptureState &state_;
     SaveRoutine &saveRoutine_;
@@ -50,4 +70,6 @@ private:
     PictureArea *picLiveTemp_ = nullptr;
     bool freeCropMode_ = false;
     bool dragging_ = false;
+    QPoint dragStart_;
+    bool pressedInFixedMode_ = false;
 };

@@ -1,24 +1,110 @@
 #include "app/settingspanel.h"
 
 #include "app/capturestate.h"
+#include "app/checkboxes.h"
 #include "app/greyablecheckbox.h"
+#include "app/iconpositionframe.h"
+#include "app/icontrainer.h"
+#include "app/saveoptionsframe.h"
 #include "settings/privateprofile.h"
+#include "settings/settingskeys.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString autoNameTip = QStringLiteral(
+    "When checked, images will be saved automatically with a time stamp and you will not be asked to name the file.");
+const QString autoCopyNameTip = QStringLiteral(
+    "When checked, anytime a file is saved the file name will automatically be copied to the clipboard ready to be "
+    "pasted.");
+const QString saveStatsPanelTip = QStringLiteral("When unchecked, no stats panel will be saved.");
+
+// Kept free at the foot of the panel for the window options.
+constexpr int windowOptionsRoom = 72;
+
+} // namespace
 
 SettingsPanel::SettingsPanel(const QString &programFolder, CaptureState &state, PictureArea *picTemp, QWidget *parent)
-    : PictureArea(QStringLiteral("picSettings"), parent), programFolder_(programFolder), state_(state), picTemp_(picTemp)
+    : PictureArea(QStringLiteral("picSettings"), parent), programFolder_(programFolder), state_(state)
 {
-    chkAutoName_ = new GreyableCheckBox(QStringLiteral("chkAutoName"), QStringLiteral("Autoname"), this);
-    chkAutoCopyName_ = new GreyableCheckBox(QStringLiteral("chkAutoCopyName"), QStringLiteral("Autocopy File Name"), this);
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(8, 6, 8, 6);
+    rows->setSpacing(6);
+
+    for (capture::ImageKind kind : capture::imageKinds) {
+        auto *frame = new SaveOptionsFrame(kind, state_, this);
+        kinds_[size_t(kind)] = frame;
+        rows->addWidget(frame);
+    }
     chkSaveStatsPanel_ = new GreyableCheckBox(QStringLiteral("chkSaveStatsPanel"), QStringLiteral("Save Stats Panel"), this);
+    chkSaveStatsPanel_->setToolTip(saveStatsPanelTip);
+    kinds_[size_t(capture::ImageKind::Panel)]->addTopRow(chkSaveStatsPanel_);
+
+    chkAutoName_ = new GreyableCheckBox(QStringLiteral("chkAutoName"), QStringLiteral("Autoname"), this);
+    chkAutoName_->setToolTip(autoNameTip);
+    chkAutoCopyName_ = new GreyableCheckBox(QStringLiteral("chkAutoCopyName"), QStringLiteral("Autocopy File Name"), this);
+    chkAutoCopyName_->setToolTip(autoCopyNameTip);
+    // A name made from the time is not worth copying; the greyed state leaves it alone.
+    connect(chkAutoName_, &QCheckBox::stateChanged, this, [this](int checkState) {
+        if (checkState != Qt::PartiallyChecked)
+            chkAutoCopyName_->setEnabled(checkState == Qt::Unchecked);
+    });
+    auto *names = new QHBoxLayout;
+    names->setContentsMargins(12, 0, 8, 0);
+    names->addWidget(chkAutoName_);
+    names->addSpacing(16);
+    names->addWidget(chkAutoCopyName_);
+    names->addStretch(1);
+    rows->addLayout(names);
+
+    iconPosition_ = new IconPositionFrame(state_, this);
+    rows->addWidget(iconPosition_);
+    rows->addStretch(1);
+    rows->addSpacing(windowOptionsRoom);
+
+    trainer_ = new IconTrainer(state_, picTemp, this);
+    connect(iconPosition_->cmdTrainIconLocation(), &QPushButton::clicked, trainer_, &IconTrainer::start);
+    connect(trainer_, &IconTrainer::offsetsTaken, iconPosition_, &IconPositionFrame::showOffsets);
+    connect(iconPosition_, &IconPositionFrame::fullScreenChosen, trainer_, &QWidget::hide);
 }
 
-void SettingsPanel::placeTrainingArea() {}
-void SettingsPanel::loadAutoNames(const PrivateProfile &) {}
-void SettingsPanel::loadKind(capture::ImageKind, const PrivateProfile &) {}
-void SettingsPanel::loadIconPosition(const PrivateProfile &) {}
-void SettingsPanel::hideTraining() {}
+void SettingsPanel::placeTrainingArea()
+{
+    trainer_->place();
+}
+
+void SettingsPanel::loadAutoNames(const PrivateProfile &ini)
+{
+    modVandrel::SetCheckFromText(chkAutoCopyName_, ini.read(settingsKeys::autoCopyFileName));
+    modVandrel::SetCheckFromText(chkAutoName_, ini.read(settingsKeys::autoName));
+}
+
+void SettingsPanel::loadKind(capture::ImageKind kind, const PrivateProfile &ini)
+{
+    if (kind == capture::ImageKind::Panel)
+        modVandrel::SetCheckFromText(chkSaveStatsPanel_, ini.read(settingsKeys::saveStatsPanel));
+    kinds_[size_t(kind)]->load(ini);
+}
+
+void SettingsPanel::loadIconPosition(const PrivateProfile &ini)
+{
+    iconPosition_->load(ini);
+}
+
+void SettingsPanel::hideTraining()
+{
+    trainer_->hide();
+}
 
 QList<QWidget *> SettingsPanel::keyControls() const
 {
-    return {const_cast<SettingsPanel *>(this), chkAutoName_, chkAutoCopyName_, chkSaveStatsPanel_};
+    QList<QWidget *> controls = {const_cast<SettingsPanel *>(this)};
+    for (const SaveOptionsFrame *frame : kinds_)
+        controls += frame->keyControls();
+    controls += iconPosition_->keyControls();
+    controls += {chkAutoCopyName_, chkAutoName_, chkSaveStatsPanel_};
+    return controls;
 }

@@ -6,9 +6,13 @@
 #include "capture/saveoptions.h"
 
 #include <QList>
+#include <array>
 
+class IconPositionFrame;
+class IconTrainer;
 class PrivateProfile;
 class QCheckBox;
+class SaveOptionsFrame;
 struct CaptureState;
 
 class SettingsPanel : public PictureArea {
@@ -36,8 +40,10 @@ public:
 private:
     QString programFolder_;
     CaptureState &state_;
-    PictureArea *picTemp_;
     QCheckBox *chkAutoName_ = nullptr;
     QCheckBox *chkAutoCopyName_ = nullptr;
     QCheckBox *chkSaveStatsPanel_ = nullptr;
+    std::array<SaveOptionsFrame *, 3> kinds_{}; // indexed by capture::ImageKind
+    IconPositionFrame *iconPosition_ = nullptr;
+    IconTrainer *trainer_ = nullptr;
 };

@@ -1,0 +1,24 @@
+#pragma once
+// A shop price table multiplied by a shopkeeper's conversion rate.
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+namespace prices {
+
+inline const QString rateTitle = QStringLiteral("Conversion Rate");
+inline const QString ratePrompt = QStringLiteral(
+    "Please enter the conversion rate as a decimal number, for example if an item with a face value of 100p "
+    "costs 120p, the conversion value would be 1.2.");
+
+// "###,###,###": groups of three digits joined by commas, a minus sign for negatives,
+// nothing at all for 0.
+QString groupedNumber(qint64 value);
+// One converted line (commas removed; unchanged apart from that when it is not a table
+// row or its price is not a number).
+QString convertLine(QStringView line, float rate);
+// Every line converted, each followed by CR LF.
+QString convert(const QList<QStringView> &lines, float rate);
+
+} // namespace prices

@@ -1,0 +1,18 @@
+#pragma once
+// The damage the player dealt in a combat log copied from the game's chat window.
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+namespace totalDamage {
+
+// The damage one log line adds: 0 for a line that does not count.
+qint32 lineDamage(QStringView line);
+// The sum over the lines; an addition that would overflow adds nothing.
+qint32 total(const QList<QStringView> &lines);
+// "Total damage done is N.This value has been copied to the clipboard ready to be pasted."
+QString message(qint32 total);
+inline const QString messageTitle = QStringLiteral("Total Damage");
+
+} // namespace totalDamage

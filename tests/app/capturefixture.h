@@ -1,0 +1,152 @@
+#pragma once
+// The capture tabs under test: screenshots whose pixels tell where they came from, the
+// clipboard, file drops, and dialogs answered as a user would.
+
+#include "windowfixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QDropEvent>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+
+// Readable failures for texts and lists of file names.
+static inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
+static inline void PrintTo(const QStringList &list, std::ostream *out) { *out << list.join(u'|').toStdString(); }
+
+namespace capturetest {
+
+// Pixel (x, y) holds x and y in its channels, so any cut tells where it was taken.
+inline QImage coordinateShot(QSize size)
+{
+    QImage shot(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            shot.setPixel(x, y, qRgb(x & 0xff, y & 0xff, ((x >> 8) << 4 | (y >> 8)) & 0xff));
+    return shot;
+}
+
+// Empty when cut is exactly rect of shot, black where rect leaves the shot.
+inline QString cutMismatch(const QImage &cut, const QImage &shot, const QRect &rect)
+{
+    if (cut.size() != rect.size())
+        return QStringLiteral("size %1x%2").arg(cut.width()).arg(cut.height());
+    for (int y = 0; y < rect.height(); ++y)
+        for (int x = 0; x < rect.width(); ++x) {
+            const QPoint at = rect.topLeft() + QPoint(x, y);
+            const QRgb want = shot.rect().contains(at) ? shot.pixel(at) : qRgb(0, 0, 0);
+            if ((cut.pixel(x, y) & 0xffffff) != (want & 0xffffff))
+                return QStringLiteral("pixel %1,%2").arg(x).arg(y);
+        }
+    return {};
+}
+
+inline void putOnClipboard(const QImage &picture)
+{
+    QGuiApplication::clipboard()->setImage(picture);
+}
+
+inline void dropFiles(QWidget *target, const QStringList &files)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &file : files)
+        urls.append(QUrl::fromLocalFile(file));
+    data.setUrls(urls);
+    const QPointF at = target->rect().center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+
+// Answers the modal dialogs that open while it lives: input boxes with the next answer
+// (a null text cancels), message boxes with OK. Remembers what each one said.
+class Dialogs : public QObject {
+public:
+    struct Seen {
+        QString title;
+        QString text;
+        QString preset; // input boxes only
+    };
+
+    explicit Dialogs(QStringList answers = {}) : answers_(std::move(answers))
+    {
+        connect(&timer_, &QTimer::timeout, this, &Dialogs::answer);
+        timer_.start(5);
+    }
+    QList<Seen> seen;
+
+private:
+    void answer()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *input = qobject_cast<QInputDialog *>(modal); input && input->isVisible()) {
+            seen.append({input->windowTitle(), input->labelText(), input->textValue()});
+            const QString reply = answers_.isEmpty() ? QString() : answers_.takeFirst();
+            if (reply.isNull()) {
+                input->reject();
+            } else {
+                input->setTextValue(reply);
+                input->accept();
+            }
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal); box && box->isVisible()) {
+            seen.append({box->windowTitle(), box->text(), {}});
+            box->accept();
+        }
+    }
+    QStringList answers_;
+    QTimer timer_;
+};
+
+class CaptureFixture : public WindowFixture {
+protected:
+    // A dialog nobody answers would hang the test: it fails instead.
+    void SetUp() override
+    {
+        WindowFixture::SetUp();
+        QObject::connect(&stuck_, &QTimer::timeout, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (modal && modal == lastModal_) {
+                ADD_FAILURE() << "unexpected dialog: " << modal->windowTitle().toStdString();
+                if (auto *dialog = qobject_cast<QDialog *>(modal))
+                    dialog->reject();
+            }
+            lastModal_ = modal;
+        });
+        stuck_.start(1000);
+    }
+    // A window started over these settings, with nothing saved yet.
+    void restart(const QByteArray &ini)
+    {
+        window->close();
+        window.reset();
+        folder.write(QStringLiteral("Quillmark.ini"), ini);
+        clearSaved();
+        WindowFixture::SetUp(); // the dialog guard stays
+    }
+    void clearSaved() const
+    {
+        QDir images(folder.file(QStringLiteral("Images")));
+        for (const QString &name : images.entryList(QDir::Files))
+            images.remove(name);
+    }
+    QStringList saved() const
+    {
+        return QDir(folder.file(QStringLiteral("Images"))).entryList(QDir::Files, QDir::Name);
+    }
+    QImage savedImage(const QString &name) const { return QImage(folder.file(QStringLiteral("Images/") + name)); }
+
+private:
+    QTimer stuck_;
+    QPointer<QWidget> lastModal_;
+};
+
+} // namespace capturetest

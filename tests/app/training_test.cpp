@@ -1,0 +1,195 @@
+// Icon location training: a screenshot on the clipboard, a frame that follows the pointer
+// with its 2x view, offsets taken on release, kept on cancel.
+
+#include "app/frmvandrel.h"
+#include "testsupport.h"
+#include "windowfixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QString ini = QStringLiteral("Quillmark.ini");
+
+// Every pixel differs from its neighbours in both directions, so a view that is shifted or
+// transposed shows.
+QImage patternedShot(int width, int height)
+{
+    QImage shot(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            shot.setPixel(x, y, qRgb(x & 0xff, y & 0xff, ((x >> 8) * 16 + (y >> 8) * 64 + x * 3 + y * 7) & 0xff));
+    }
+    return shot;
+}
+
+class TrainingTest : public WindowFixture {
+protected:
+    void SetUp() override
+    {
+        WindowFixture::SetUp();
+        window->showTab(6);
+        area = control(QStringLiteral("picTrainIcon"));
+        frame = control(QStringLiteral("shpIcon"));
+        inset = control(QStringLiteral("picInsetIconTrain"));
+        train = control<QPushButton>(QStringLiteral("cmdTrainIconLocation"));
+    }
+    QString offsetBox(const char *name) const { return control<QLineEdit>(QString::fromLatin1(name))->text(); }
+    static QImage pictureOf(QWidget *w) { return w->property("picture").value<QImage>(); }
+
+    QWidget *area = nullptr;
+    QWidget *frame = nullptr;
+    QWidget *inset = nullptr;
+    QPushButton *train = nullptr;
+};
+
+TEST_F(TrainingTest, TheFrameFollowsThePointerAndTheReleaseTakesTheOffsets)
+{
+    const QImage shot = patternedShot(1024, 768);
+    QGuiApplication::clipboard()->setImage(shot);
+    QTest::mouseClick(train, Qt::LeftButton);
+
+    ASSERT_TRUE(area->isVisible());
+    EXPECT_EQ(area->width(), 320);
+    EXPECT_GE(area->height(), 140);
+    EXPECT_EQ(area->parentWidget(), control(QStringLiteral("picSettings")));
+    EXPECT_EQ(area->x(), 8);
+    EXPECT_EQ(pictureOf(control(QStringLiteral("picTemp"))), shot);
+    EXPECT_TRUE(control(QStringLiteral("picTemp"))->isHidden());
+    // The area shows the screenshot's top-right corner 1:1.
+    const int shift = shot.width() - area->width();
+    const QImage view = pictureOf(area);
+    ASSERT_EQ(view.size(), area->size());
+    for (QPoint p : {QPoint(0, 0), QPoint(319, 0), QPoint(200, 120), QPoint(319, area->height() - 1)})
+        EXPECT_EQ(view.pixel(p), shot.pixel(p + QPoint(shift, 0))) << p.x() << "," << p.y();
+    // The frame starts where the offsets held would cut the icon.
+    EXPECT_EQ(frame->geometry(), QRect(320 - 59, 94, 32, 32));
+    EXPECT_TRUE(frame->isVisible());
+
+    QTest::mouseMove(area, QPoint(100, 50));
+    EXPECT_EQ(frame->geometry(), QRect(84, 34, 32, 32));
+    const QImage magnified = pictureOf(inset);
+    ASSERT_EQ(magnified.size(), QSize(64, 64));
+    for (QPoint p : {QPoint(0, 0), QPoint(1, 1), QPoint(63, 0), QPoint(0, 63), QPoint(37, 12), QPoint(63, 63)})
+        EXPECT_EQ(magnified.pixel(p), shot.pixel(QPoint(shift + 84 + p.x() / 2, 34 + p.y() / 2)))
+            << p.x() << "," << p.y();
+
+    // Near the corner the frame reaches outside the area; the view shows black there.
+    QTest::mouseMove(area, QPoint(2, 3));
+    EXPECT_EQ(frame->geometry().topLeft(), QPoint(-14, -13));
+    EXPECT_EQ(pictureOf(inset).pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(pictureOf(inset).pixel(63, 63), shot.pixel(shift + 17, 18));
+
+    QTest::mouseMove(area, QPoint(290, 110));
+    QTest::mousePress(area, Qt::LeftButton, {}, QPoint(290, 110));
+    QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(290, 110));
+    EXPECT_TRUE(area->isHidden());
+    EXPECT_EQ(offsetBox("txtIconLeft"), QStringLiteral("46"));
+    EXPECT_EQ(offsetBox("txtIconTop"), QStringLiteral("94"));
+
+    window->close();
+    const QByteArray saved = folder.read(ini);
+    EXPECT_TRUE(saved.contains("[Icon]\r\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("OffsetLeft=46\r\nOffsetTop=94\r\n")) << saved.toStdString();
+}
+
+TEST_F(TrainingTest, AReleaseWithoutAMoveKeepsTheFrameWhereItStarted)
+{
+    auto *left = control<QLineEdit>(QStringLiteral("txtIconLeft"));
+    left->setFocus();
+    left->setText(QStringLiteral("70"));
+    QTest::keyClick(left, Qt::Key_Return);
+
+    // A 1 x 1 screenshot sits in the area's top-right pixel; the rest is black.
+    QImage tiny(1, 1, QImage::Format_RGB32);
+    tiny.fill(qRgb(200, 10, 10));
+    QGuiApplication::clipboard()->setImage(tiny);
+    QTest::mouseClick(train, Qt::LeftButton);
+    ASSERT_TRUE(area->isVisible());
+    EXPECT_EQ(pictureOf(area).pixel(319, 0), qRgb(200, 10, 10));
+    EXPECT_EQ(pictureOf(area).pixel(318, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(frame->geometry().topLeft(), QPoint(250, 94));
+
+    QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(160, 130));
+    EXPECT_TRUE(area->isHidden());
+    EXPECT_EQ(offsetBox("txtIconLeft"), QStringLiteral("70"));
+    EXPECT_EQ(offsetBox("txtIconTop"), QStringLiteral("94"));
+}
+
+TEST_F(TrainingTest, CancelAndATabSwitchEndTheTrainingAndKeepTheOffsets)
+{
+    QGuiApplication::clipboard()->setImage(patternedShot(800, 600));
+    QTest::mouseClick(train, Qt::LeftButton);
+    ASSERT_TRUE(area->isVisible());
+    QTest::mouseMove(area, QPoint(290, 110));
+    QTest::mouseClick(control(QStringLiteral("cmdCancelTrainIcon")), Qt::LeftButton);
+    EXPECT_TRUE(area->isHidden());
+
+    QTest::mouseClick(train, Qt::LeftButton);
+    ASSERT_TRUE(area->isVisible());
+    QTest::mouseMove(area, QPoint(200, 40));
+    window->showTab(1);
+    window->showTab(6);
+    EXPECT_TRUE(area->isHidden());
+
+    // Choosing full screen ends it too: training is for the windowed geometry.
+    QTest::mouseClick(train, Qt::LeftButton);
+    ASSERT_TRUE(area->isVisible());
+    QTest::mouseClick(control(QStringLiteral("optIconPosition_0")), Qt::LeftButton);
+    EXPECT_TRUE(area->isHidden());
+    EXPECT_FALSE(train->isEnabled());
+
+    EXPECT_EQ(offsetBox("txtIconLeft"), QStringLiteral("59"));
+    EXPECT_EQ(offsetBox("txtIconTop"), QStringLiteral("94"));
+    window->close();
+    EXPECT_TRUE(folder.read(ini).contains("OffsetLeft=59\r\nOffsetTop=94\r\n"));
+}
+
+TEST_F(TrainingTest, WithoutAPictureOnTheClipboardTheUserIsToldAndNothingChanges)
+{
+    auto *temp = control(QStringLiteral("picTemp"));
+    const QImage tempBefore = pictureOf(temp);
+    for (bool withText : {true, false}) {
+        if (withText)
+            QGuiApplication::clipboard()->setText(QStringLiteral("not a picture"));
+        else
+            QGuiApplication::clipboard()->clear();
+
+        auto seen = std::make_shared<QStringList>();
+        // Answers the box once it is up, however long exec() takes to show it.
+        auto *answer = new QTimer(window.get());
+        QObject::connect(answer, &QTimer::timeout, answer, [answer, seen] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            *seen << box->windowTitle() << box->text() << QString::number(box->buttons().size());
+            if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+                ok->click();
+            else
+                box->reject();
+            answer->deleteLater();
+        });
+        answer->start(10);
+        QTest::mouseClick(train, Qt::LeftButton);
+
+        ASSERT_EQ(seen->size(), 3) << withText;
+        EXPECT_EQ(seen->at(0), QStringLiteral("Train Icon"));
+        EXPECT_EQ(seen->at(1), QStringLiteral("Copy a screen shot first, then click the Train Icon Location button again."));
+        EXPECT_EQ(seen->at(2), QStringLiteral("1")); // OK alone
+        EXPECT_TRUE(area->isHidden());
+        EXPECT_EQ(pictureOf(temp), tempBefore);
+        EXPECT_EQ(offsetBox("txtIconLeft"), QStringLiteral("59"));
+    }
+}
+
+} // namespace
