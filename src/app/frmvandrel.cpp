@@ -1,5 +1,6 @@
 #include "app/frmvandrel.h"
 
+#include "app/expandedclipboardframe.h"
 #include "app/extractiontab.h"
 #include "app/formattextframe.h"
 #include "app/keyrouter.h"
@@ -9,7 +10,9 @@
 #include "app/saveroutine.h"
 #include "app/settingspanel.h"
 #include "app/tablabel.h"
+#include "app/templatesframe.h"
 #include "app/textpanel.h"
+#include "app/toolspanel.h"
 #include "app/windowsizing.h"
 #include "settings/settingvalues.h"
 
@@ -106,11 +109,12 @@ void frmVandrel::buildPanels()
     picIconCover_->move(extraction_->picIcon()->pos());
     picIconCover_->raise();
 
-    picTemplates_ = new TextPanel(programFolder_, this);
+    const auto fob = [this] { focusFob(); };
+    picTemplates_ = new TextPanel(programFolder_, fob, this);
     picTemplates_->resize(widePanelSize);
     picIconMerge_ = makeArea(QStringLiteral("picIconMerge"), widePanelSize - QSize(wideLeftShift, 0), this);
-    picTools_ = makeArea(QStringLiteral("picTools"), widePanelSize, this);
-    connect(picTools_, &PictureArea::clicked, this, &frmVandrel::focusFob);
+    picTools_ = new ToolsPanel(programFolder_, picTemplates_->templatesFrame(), fob, this);
+    picTools_->resize(widePanelSize);
     settings_ = new SettingsPanel(programFolder_, capture_, extraction_->picTemp(), this);
     settings_->resize(widePanelSize);
     saveRoutine_->setNameBoxes(settings_->chkAutoName(), settings_->chkAutoCopyName());
@@ -123,6 +127,9 @@ void frmVandrel::hookKeys()
     hooked += extraction_->keyControls();
     hooked += live_->keyControls();
     hooked += settings_->keyControls();
+    hooked += picTemplates_->clipboardFrame()->keyControls();
+    hooked += picTemplates_->templatesFrame()->keyControls();
+    hooked += picTools_->keyControls();
     for (MouseUpButton *button : picTemplates_->formatFrame()->buttons())
         hooked.append(button);
     for (QWidget *w : hooked) {

@@ -23,6 +23,7 @@ class SaveRoutine;
 class SettingsPanel;
 class TabLabel;
 class TextPanel;
+class ToolsPanel;
 
 class frmVandrel : public QWidget {
     Q_OBJECT
@@ -83,7 +84,7 @@ private:
     PictureArea *picIconCover_ = nullptr; // tab 2: a grey square over the cut icon
     TextPanel *picTemplates_ = nullptr;   // tab 3
     PictureArea *picIconMerge_ = nullptr; // tab 4
-    PictureArea *picTools_ = nullptr;     // tab 5
+    ToolsPanel *picTools_ = nullptr;      // tab 5
     SettingsPanel *settings_ = nullptr;   // tab 6
 
     KeyRouter *keys_ = nullptr;

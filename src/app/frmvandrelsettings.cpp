@@ -1,11 +1,15 @@
 // The settings load at start-up and the save at shut-down.
 
 #include "app/checkboxes.h"
+#include "app/expandedclipboardframe.h"
 #include "app/extractiontab.h"
 #include "app/frmvandrel.h"
 #include "app/livetab.h"
 #include "app/picturearea.h"
+#include "app/multiusebox.h"
 #include "app/settingspanel.h"
+#include "app/templatesframe.h"
+#include "app/textpanel.h"
 #include "capture/saveoptions.h"
 #include "common/modvandrel.h"
 #include "common/numconv.h"
@@ -67,10 +71,15 @@ void frmVandrel::LoadSettings()
     settings_->loadKind(ImageKind::Panel, ini);
     settings_->loadKind(ImageKind::Live, ini);
 
+    TemplatesFrame *templates = picTemplates_->templatesFrame();
+    templates->loadTemplates(ini);
+
     if (const auto x = toInt16(ini.read(keys::spawnMapX)))
         spawnMapX_ = *x;
     if (const auto y = toInt16(ini.read(keys::spawnMapY)))
         spawnMapY_ = *y;
+    templates->multiUse()->addFixedEntries();
+    picTemplates_->clipboardFrame()->restoreSlots(ini);
 }
 
 void frmVandrel::SaveSettings()
@@ -116,6 +125,7 @@ void frmVandrel::SaveSettings()
 
         ini.write(keys::spawnMapX, QString::number(spawnMapX_));
         ini.write(keys::spawnMapY, QString::number(spawnMapY_));
+        picTemplates_->clipboardFrame()->saveSlots(ini);
         ini.saveTo(path);
     }
     modVandrel::resetScratchFile(programFolder_);

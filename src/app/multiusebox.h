@@ -1,0 +1,34 @@
+#pragma once
+// The multi-use button and its drop-down: the chosen entry gives the button its function,
+// run at once and again on every click.
+
+#include <QList>
+#include <functional>
+#include <QWidget>
+
+class PrivateProfile;
+class QComboBox;
+class QPushButton;
+
+class MultiUseBox : public QWidget {
+    Q_OBJECT
+
+public:
+    MultiUseBox(const QString &programFolder, QWidget *parent = nullptr);
+
+    // The expanded templates from the settings (part of loading the template buttons):
+    // their names head the drop-down, each listed once.
+    void loadExpandedTemplates(const PrivateProfile &ini);
+    // The fixed entries of the drop-down, after the expanded templates (settings load).
+    void addFixedEntries();
+    // "Reload" runs the template load again through this.
+    void setReloadTemplates(std::function<void()> reload) { reloadTemplates_ = std::move(reload); }
+
+    QList<QWidget *> keyControls() const;
+
+private:
+    QString programFolder_;
+    std::function<void()> reloadTemplates_;
+    QPushButton *cmdReload_ = nullptr;
+    QComboBox *cmbExtraTemplates_ = nullptr;
+};

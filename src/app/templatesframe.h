@@ -1,0 +1,38 @@
+#pragma once
+// The "Templates" frame: twenty page-template buttons backed by text files, and the
+// multi-use button with its drop-down.
+
+#include <QGroupBox>
+#include <QList>
+#include <functional>
+
+class MouseUpButton;
+class MultiUseBox;
+class PrivateProfile;
+
+class TemplatesFrame : public QGroupBox {
+    Q_OBJECT
+
+public:
+    static constexpr int buttonCount = 20;
+
+    // focusFob gives the keyboard focus back to the window's focus holder.
+    TemplatesFrame(const QString &programFolder, std::function<void()> focusFob, QWidget *parent = nullptr);
+
+    // Load template buttons: the twenty slots, then the expanded templates, from ini.
+    void loadTemplates(const PrivateProfile &ini);
+    // The same from the settings file as it is now on disk (Reload, after an update).
+    void reloadTemplates();
+    // The configured template paths: Path of slots 1-20, then AlternatePath of slots 1-20.
+    QStringList configuredPaths() const;
+
+    MultiUseBox *multiUse() const { return multiUse_; }
+    // The controls whose keys go to the window's shortcuts.
+    QList<QWidget *> keyControls() const;
+
+private:
+    QString programFolder_;
+    std::function<void()> focusFob_;
+    QList<MouseUpButton *> cmdTemplate_; // index 0 is button 1
+    MultiUseBox *multiUse_ = nullptr;
+};

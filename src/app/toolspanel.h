@@ -1,0 +1,27 @@
+#pragma once
+// Tab "5 Tools": "Update Templates", "Cycle Categories" and room for the tools to come.
+
+#include "app/picturearea.h"
+
+#include <QList>
+#include <functional>
+
+class MouseUpButton;
+class TemplatesFrame;
+
+class ToolsPanel : public PictureArea {
+    Q_OBJECT
+
+public:
+    ToolsPanel(const QString &programFolder, TemplatesFrame *templates, std::function<void()> focusFob,
+               QWidget *parent = nullptr);
+
+    QList<QWidget *> keyControls() const;
+
+private:
+    QString programFolder_;
+    TemplatesFrame *templates_;
+    std::function<void()> focusFob_;
+    MouseUpButton *cmdUpdateTemplates_ = nullptr;
+    MouseUpButton *cmdCycleCategories_ = nullptr;
+};
