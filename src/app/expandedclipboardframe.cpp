@@ -1,20 +1,210 @@
 #include "app/expandedclipboardframe.h"
 
+#include "app/checkboxes.h"
+#include "app/clipboardglue.h"
 #include "app/greyablecheckbox.h"
 #include "app/mouseupbutton.h"
+#include "app/picturearea.h"
+#include "common/modvandrel.h"
+#include "image/bmpfile.h"
+#include "image/pictureloader.h"
 #include "settings/privateprofile.h"
+#include "settings/settingskeys.h"
+#include "wikitext/clipboardslots.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPixmap>
+
+namespace {
+
+using clipboardSlots::SlotFile;
+
+constexpr int margin = 8;
+constexpr int checkTop = 18;
+constexpr int buttonTop = 42;
+constexpr int buttonWidth = 78;
+constexpr int buttonHeight = 40;
+constexpr int buttonGap = 4;
+constexpr int perRow = 4;
+constexpr int iconMargin = 8;
+constexpr int storeSize = 32;
+
+const char *const tagProperty = "tag";
+
+} // namespace
 
 ExpandedClipboardFrame::ExpandedClipboardFrame(const QString &programFolder, QWidget *parent)
-    : QGroupBox(QStringLiteral("Expanded Clipboard"), parent), programFolder_(programFolder)
+    : QGroupBox(clipboardSlots::frameTitle, parent), programFolder_(programFolder)
 {
     setObjectName(QStringLiteral("fraExpandedClipboard"));
-    chkSaveClipboard_ = new GreyableCheckBox(QStringLiteral("chkSaveClipboard"),
-                                             QStringLiteral("Save Clipboard Items on Exit"), this);
-    resize(340, 120);
+    chkSaveClipboard_ = new GreyableCheckBox(QStringLiteral("chkSaveClipboard"), clipboardSlots::saveCaption, this);
+    chkSaveClipboard_->setGeometry(margin, checkTop, perRow * (buttonWidth + buttonGap), 20);
+
+    for (int i = 0; i < slotCount; ++i) {
+        const int x = margin + (i % perRow) * (buttonWidth + buttonGap);
+        const int y = buttonTop + (i / perRow) * (buttonHeight + buttonGap);
+        // The stores only hold the pictures; the buttons show them.
+        auto *store = new PictureArea(QStringLiteral("picExpandedClipboard_%1").arg(i), this);
+        store->setGeometry(x, y, storeSize, storeSize);
+        store->hide();
+        picExpandedClipboard_.append(store);
+
+        auto *button = new MouseUpButton(QStringLiteral("cmdClipboard_%1").arg(i), QString::number(i + 1), this);
+        button->setToolTip(clipboardSlots::buttonTooltip);
+        button->setGeometry(x, y, buttonWidth, buttonHeight);
+        button->setIconSize(QSize(buttonWidth - iconMargin, buttonHeight - iconMargin));
+        button->setProperty(tagProperty, QString());
+        cmdClipboard_.append(button);
+    }
+    connectMouseUp(cmdClipboard_, this, &ExpandedClipboardFrame::cmdClipboard_MouseUp);
+    resize(2 * margin + perRow * buttonWidth + (perRow - 1) * buttonGap,
+           buttonTop + 2 * buttonHeight + buttonGap + margin);
 }
 
-void ExpandedClipboardFrame::restoreSlots(const PrivateProfile &) {}
-void ExpandedClipboardFrame::saveSlots(PrivateProfile &) const {}
+QString ExpandedClipboardFrame::kind(int index) const
+{
+    return cmdClipboard_[index]->property(tagProperty).toString();
+}
+
+void ExpandedClipboardFrame::setKind(int index, const QString &kind)
+{
+    cmdClipboard_[index]->setProperty(tagProperty, kind);
+}
+
+void ExpandedClipboardFrame::cmdClipboard_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers,
+                                                  QPoint)
+{
+    if (button == Qt::LeftButton)
+        getSlot(index);
+    else if (button == Qt::RightButton)
+        setSlot(index);
+    cmdClipboard_[index]->setFocus();
+}
+
+void ExpandedClipboardFrame::getSlot(int index) const
+{
+    const QString slotKind = kind(index);
+    if (slotKind == clipboardSlots::bitmapKind) {
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        clipboard->clear(QClipboard::Clipboard);
+        clipboard->setImage(picExpandedClipboard_[index]->picture(), QClipboard::Clipboard);
+    } else if (slotKind == clipboardSlots::textKind) {
+        clipboardGlue::replaceWithText(slotTexts_[index]);
+    }
+}
+
+void ExpandedClipboardFrame::setSlot(int index)
+{
+    // What the question is about is what gets stored, whatever happens meanwhile.
+    switch (clipboardGlue::format()) {
+    case 2: {
+        const QImage picture = clipboardGlue::picture();
+        if (!picture.isNull() && confirm(clipboardSlots::askPicture))
+            showPicture(index, picture);
+        break;
+    }
+    case 1: {
+        const QString text = clipboardGlue::text();
+        if (confirm(clipboardSlots::askText))
+            showText(index, text);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+bool ExpandedClipboardFrame::confirm(const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, clipboardSlots::frameTitle, question,
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+void ExpandedClipboardFrame::showText(int index, const QString &text)
+{
+    slotTexts_[index] = text;
+    MouseUpButton *button = cmdClipboard_[index];
+    button->setText(clipboardSlots::caption(text));
+    setKind(index, clipboardSlots::textKind);
+    picExpandedClipboard_[index]->setPicture(QImage());
+    button->setIcon(QIcon());
+}
+
+void ExpandedClipboardFrame::showPicture(int index, const QImage &picture)
+{
+    picExpandedClipboard_[index]->setPicture(picture);
+    MouseUpButton *button = cmdClipboard_[index];
+    // Scaled once here, so a screenshot is not kept twice at full size.
+    button->setIcon(QIcon(QPixmap::fromImage(
+        picture.scaled(button->iconSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation))));
+    setKind(index, clipboardSlots::bitmapKind);
+    slotTexts_[index].clear();
+    button->setText(QString());
+}
+
+QString ExpandedClipboardFrame::templatesFolder() const
+{
+    return modVandrel::joinPath(programFolder_, QStringLiteral("Templates"));
+}
+
+void ExpandedClipboardFrame::restoreSlots(const PrivateProfile &ini)
+{
+    modVandrel::SetCheckFromText(chkSaveClipboard_, ini.read(settingsKeys::saveClipboard));
+    if (chkSaveClipboard_->checkState() != Qt::Checked)
+        return;
+    for (int i = 0; i < slotCount; ++i)
+        restoreSlot(i, ini.read(settingsKeys::clipboardSlot(i + 1)));
+}
+
+void ExpandedClipboardFrame::restoreSlot(int index, const QString &keyValue)
+{
+    const SlotFile file = clipboardSlots::restoreFrom(keyValue);
+    if (file == SlotFile::None)
+        return;
+    const QString path = modVandrel::findFileNoCase(templatesFolder(), clipboardSlots::fileName(index + 1, file));
+    if (!modVandrel::fileExists(path))
+        return;
+    // A file that cannot be read or decoded leaves the slot empty, as a missing one does.
+    if (file == SlotFile::Text) {
+        if (const auto text = clipboardSlots::readText(path))
+            showText(index, *text);
+    } else if (const auto picture = modVandrel::loadPicture(path)) {
+        showPicture(index, *picture);
+    }
+}
+
+void ExpandedClipboardFrame::saveSlots(PrivateProfile &ini) const
+{
+    ini.write(settingsKeys::saveClipboard, modVandrel::CheckToText(chkSaveClipboard_));
+    const bool keep = chkSaveClipboard_->checkState() == Qt::Checked;
+    for (int i = 0; i < slotCount; ++i)
+        ini.write(settingsKeys::clipboardSlot(i + 1), keep ? saveSlot(i) : QString());
+}
+
+QString ExpandedClipboardFrame::saveSlot(int index) const
+{
+    const QString slotKind = kind(index);
+    SlotFile file = SlotFile::None;
+    if (slotKind == clipboardSlots::bitmapKind)
+        file = SlotFile::Bitmap;
+    else if (slotKind == clipboardSlots::textKind)
+        file = SlotFile::Text;
+    else
+        return QString();
+
+    const QString name = clipboardSlots::fileName(index + 1, file);
+    const QString path = modVandrel::joinPath(templatesFolder(), name);
+    const bool written = file == SlotFile::Bitmap
+                             ? modVandrel::SaveBMP(picExpandedClipboard_[index]->picture(), path)
+                             : clipboardSlots::writeText(path, slotTexts_[index]);
+    // A key never names a file that does not hold this slot: an old one would come back.
+    return written ? name : QString();
+}
 
 QList<QWidget *> ExpandedClipboardFrame::keyControls() const
 {

@@ -4,8 +4,10 @@
 
 #include <QGroupBox>
 #include <QList>
+#include <array>
 
 class MouseUpButton;
+class PictureArea;
 class PrivateProfile;
 class QCheckBox;
 
@@ -25,8 +27,28 @@ public:
 
     QList<QWidget *> keyControls() const;
 
+    // Left gets the slot onto the clipboard, right sets it from the clipboard.
+    void cmdClipboard_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+
 private:
+    // The slot's kind ("Text", "Bitmap" or anything else for empty) is the button's tag.
+    QString kind(int index) const;
+    void setKind(int index, const QString &kind);
+
+    void getSlot(int index) const;
+    void setSlot(int index);
+    void showText(int index, const QString &text);
+    void showPicture(int index, const QImage &picture);
+    bool confirm(const QString &question);
+
+    void restoreSlot(int index, const QString &keyValue);
+    // The slot's file, written; its key value, or "" when it was not.
+    QString saveSlot(int index) const;
+    QString templatesFolder() const;
+
     QString programFolder_;
     QCheckBox *chkSaveClipboard_ = nullptr;
-    QList<MouseUpButton *> cmdClipboard_; // index n - 1 is slot n
+    QList<MouseUpButton *> cmdClipboard_;         // index n - 1 is slot n
+    QList<PictureArea *> picExpandedClipboard_;   // the pictures of "Bitmap" slots
+    std::array<QString, slotCount> slotTexts_{};  // the texts of "Text" slots
 };

@@ -2,6 +2,8 @@
 // The "Templates" frame: twenty page-template buttons backed by text files, and the
 // multi-use button with its drop-down.
 
+#include "wikitext/templates.h"
+
 #include <QGroupBox>
 #include <QList>
 #include <functional>
@@ -14,7 +16,7 @@ class TemplatesFrame : public QGroupBox {
     Q_OBJECT
 
 public:
-    static constexpr int buttonCount = 20;
+    static constexpr int buttonCount = templates::slotCount;
 
     // focusFob gives the keyboard focus back to the window's focus holder.
     TemplatesFrame(const QString &programFolder, std::function<void()> focusFob, QWidget *parent = nullptr);
@@ -31,8 +33,12 @@ public:
     QList<QWidget *> keyControls() const;
 
 private:
+    void cmdTemplate_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void showButton(int index, const QString &caption, const QColor &colour);
+
     QString programFolder_;
     std::function<void()> focusFob_;
     QList<MouseUpButton *> cmdTemplate_; // index 0 is button 1
+    QList<templates::Slot> slots_;       // the same
     MultiUseBox *multiUse_ = nullptr;
 };

@@ -1,19 +1,69 @@
 #include "app/toolspanel.h"
 
+#include "app/clipboardglue.h"
 #include "app/mouseupbutton.h"
 #include "app/templatesframe.h"
+#include "common/modvandrel.h"
+#include "wikitext/categories.h"
+#include "wikitext/templates.h"
+
+#include <QMessageBox>
+
+namespace {
+
+const QString cycleCaption = QStringLiteral("Cycle Categories");
+const QString cycleTooltip =
+    QStringLiteral("Left click to place next category in clipboard, right click to start at beginning again.");
+
+constexpr int margin = 8;
+constexpr int buttonHeight = 27;
+constexpr int updateWidth = 150;
+// Wide enough for the longest category name, which becomes the caption.
+constexpr int cycleWidth = 328;
+
+} // namespace
 
 ToolsPanel::ToolsPanel(const QString &programFolder, TemplatesFrame *templates, std::function<void()> focusFob,
                        QWidget *parent)
     : PictureArea(QStringLiteral("picTools"), parent), programFolder_(programFolder), templates_(templates),
       focusFob_(std::move(focusFob))
 {
-    cmdUpdateTemplates_ = new MouseUpButton(QStringLiteral("cmdUpdateTemplates"), QStringLiteral("Update Templates"), this);
-    cmdUpdateTemplates_->setGeometry(8, 8, 150, 27);
-    cmdCycleCategories_ = new MouseUpButton(QStringLiteral("cmdCycleCategories"), QStringLiteral("Cycle Categories"), this);
-    cmdCycleCategories_->setGeometry(8, 40, 150, 27);
+    cmdUpdateTemplates_ = new MouseUpButton(QStringLiteral("cmdUpdateTemplates"), templates::updateCaption, this);
+    cmdUpdateTemplates_->setToolTip(templates::updateTooltip);
+    cmdUpdateTemplates_->setGeometry(margin, margin, updateWidth, buttonHeight);
+    connect(cmdUpdateTemplates_, &QPushButton::clicked, this, &ToolsPanel::cmdUpdateTemplates_Click);
+
+    cmdCycleCategories_ = new MouseUpButton(QStringLiteral("cmdCycleCategories"), cycleCaption, this);
+    cmdCycleCategories_->setToolTip(cycleTooltip);
+    cmdCycleCategories_->setGeometry(margin, margin + buttonHeight + 5, cycleWidth, buttonHeight);
+    connect(cmdCycleCategories_, &MouseUpButton::mouseUp, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) { cmdCycleCategories_MouseUp(button); });
+
+    // The space below stays free for the spawn map and the two calculators.
+
     // A click on the bare panel gives the focus back to the window's focus holder.
     connect(this, &PictureArea::clicked, this, [this] { focusFob_(); });
+}
+
+void ToolsPanel::cmdUpdateTemplates_Click()
+{
+    // Copied text usually ends its lines in LF alone; the tag lines must still be lines.
+    const QString text = clipboardGlue::text();
+    const QList<QStringView> lines =
+        modVandrel::scratchSplitViews(programFolder_, text, modVandrel::LoneLf::EndsLine);
+    const int updated =
+        templates::updateTemplates(templates::TemplatePage(lines), templates_->configuredPaths(), programFolder_);
+    QMessageBox::information(window(), templates::updateTitle, templates::updateMessage(updated));
+    templates_->reloadTemplates();
+    focusFob_();
+}
+
+void ToolsPanel::cmdCycleCategories_MouseUp(Qt::MouseButton button)
+{
+    categoryPosition_ = categories::nextPosition(categoryPosition_, button == Qt::RightButton);
+    const QString name = categories::names().at(categoryPosition_ - 1);
+    cmdCycleCategories_->setText(name);
+    clipboardGlue::replaceWithText(name);
 }
 
 QList<QWidget *> ToolsPanel::keyControls() const

@@ -19,9 +19,13 @@ public:
     QList<QWidget *> keyControls() const;
 
 private:
+    void cmdUpdateTemplates_Click();
+    void cmdCycleCategories_MouseUp(Qt::MouseButton button);
+
     QString programFolder_;
     TemplatesFrame *templates_;
     std::function<void()> focusFob_;
     MouseUpButton *cmdUpdateTemplates_ = nullptr;
     MouseUpButton *cmdCycleCategories_ = nullptr;
+    int categoryPosition_ = 0; // 0 until the first click
 };

@@ -1,0 +1,73 @@
+#pragma once
+// The multi-use button's tables: which caption a drop-down entry gives the button, which
+// function a caption runs, and the fixed texts some of those functions produce.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace multiUse {
+
+inline const QString buttonName = QStringLiteral("cmdReload");
+inline const QString comboName = QStringLiteral("cmbExtraTemplates");
+inline const QString initialCaption = QStringLiteral("Reload");
+inline const QString buttonTooltip = QStringLiteral("This button's function can be changed with the drop down menu.");
+inline const QString comboTooltip = QStringLiteral("Multi use");
+
+// Choosing this entry asks for the custom format before the button runs it.
+inline const QString customFormatEntry = QStringLiteral("Custom Format");
+// The custom format prompts.
+inline const QString customTitle = QStringLiteral("Custom Format");
+inline const QString customIntro = QStringLiteral(
+    "Custom Format allows you to specify a prefix or a suffix\r\n"
+    "or both to add to whatever is in the clipboard. They will\r\n"
+    "be added each time the Custom button is pressed. To change\r\n"
+    "the suffix or prefix values later, select Custom Format\r\n"
+    "from the drop down menu again.");
+inline const QString prefixPrompt =
+    QStringLiteral("Please enter the exact text of the prefix. Leave blank if no prefix is desired.");
+inline const QString suffixPrompt =
+    QStringLiteral("Please enter the exact text of the suffix. Leave blank if no suffix is desired.");
+
+// What a caption makes the button do.
+enum class Function {
+    AddNew,
+    SpellLinks,
+    Cache,
+    Custom,
+    MapPoint,
+    MapPointPlus,
+    NpcChat,
+    SpellChat,
+    Prices,
+    Reload,
+    UpdateCreature,
+    TotalDamage,
+    ExpandedTemplate, // any other caption: the expanded templates of that name
+};
+
+struct Entry {
+    QString text;    // as listed in the drop-down
+    QString caption; // given to the button
+    Function function;
+};
+
+// Every fixed entry, in the order the drop-down lists them (alphabetical).
+const QList<Entry> &entries();
+QStringList fixedEntryTexts();
+
+// The caption a chosen text gives the button, compared exactly: a fixed entry's caption,
+// an empty caption for an empty text, nothing for any other text (the caller then looks
+// for an expanded template of that name).
+std::optional<QString> captionFor(const QString &chosen);
+
+Function functionFor(const QString &caption);
+
+// The spell-link list a caption puts on the clipboard, or nothing for other captions.
+std::optional<QString> spellLinks(const QString &caption);
+
+// prefix + text + suffix, the text unchanged.
+QString customFormat(const QString &prefix, const QString &text, const QString &suffix);
+
+} // namespace multiUse
