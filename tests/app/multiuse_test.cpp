@@ -57,7 +57,7 @@ private:
             QAbstractButton *button = box->button(reply ? QMessageBox::Ok : QMessageBox::Cancel);
             button ? button->click() : box->reject();
         } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
-            seen.append({input->windowTitle(), input->labelText()});
+            seen.append({input->windowTitle(), input->labelText(), QMessageBox::NoIcon, {}});
             EXPECT_TRUE(input->textValue().isEmpty()); // every prompt starts empty
             input->setTextValue(reply.value_or(QString()));
             reply ? input->accept() : input->reject();
