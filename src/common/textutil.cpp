@@ -32,6 +32,29 @@ QString leftChars(const QString &text, qsizetype n)
     return text.left(n);
 }
 
+bool asciiWordAt(QStringView text, qsizetype i, QStringView lowerWord)
+{
+    if (i < 0 || text.size() - i < lowerWord.size())
+        return false;
+    for (qsizetype k = 0; k < lowerWord.size(); ++k) {
+        if (asciiLower(text[i + k].unicode()) != lowerWord[k].unicode())
+            return false;
+    }
+    return true;
+}
+
+bool containsAnyAsciiWord(QStringView text, std::initializer_list<QStringView> lowerWords)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = asciiLower(text[i].unicode());
+        for (QStringView word : lowerWords) {
+            if (!word.isEmpty() && word[0].unicode() == c && asciiWordAt(text, i, word))
+                return true;
+        }
+    }
+    return false;
+}
+
 // Qt's own replace moves the rest of the text once per batch of matches, which makes a
 // large copied text take tens of seconds; this builds the result in one pass.
 QString replaceAll(const QString &text, QStringView from, QStringView to)

@@ -60,11 +60,6 @@ const FieldCut cuts[] = {
     {22, 44, u"span=2|", u""}, {23, 47, u"span=2|", u""}, {24, 50, u"span=2|", u""},
 };
 
-inline char16_t asciiLower(char16_t c)
-{
-    return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
-}
-
 // Every occurrence of the lower-case ASCII word removed, ignoring the letter case of A-Z
 // only, so that no other letter is ever taken for one of the word's.
 QString removeIgnoringCase(const QString &text, QStringView word)
@@ -73,10 +68,7 @@ QString removeIgnoringCase(const QString &text, QStringView word)
     out.reserve(text.size());
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n;) {
-        bool match = n - i >= word.size();
-        for (qsizetype k = 0; match && k < word.size(); ++k)
-            match = asciiLower(text[i + k].unicode()) == word[k].unicode();
-        if (match) {
+        if (modVandrel::asciiWordAt(text, i, word)) {
             i += word.size();
         } else {
             out.append(text[i]);

@@ -19,46 +19,11 @@ const QString itemSeparator = QStringLiteral(", ");
 constexpr qsizetype longestColour = 14; // "cornflowerblue"
 constexpr qsizetype fontOverhead = 12 + longestColour + 1 + 11 + 2;
 
-inline char16_t asciiLower(char16_t c)
-{
-    return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
-}
-
-// Does the lower-case ASCII word stand at position i, ignoring case? Chat logs are long
-// and this runs per line, so no lowered copy of the line is made. Only A-Z are folded:
-// the words are English, and no other letter should be taken for one of theirs.
-inline bool wordAt(const QChar *data, qsizetype size, qsizetype i, QStringView word)
-{
-    if (size - i < word.size())
-        return false;
-    for (qsizetype k = 0; k < word.size(); ++k) {
-        if (asciiLower(data[i + k].unicode()) != word[k].unicode())
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 LineKind classifyLine(QStringView line)
 {
-    const QChar *data = line.constData();
-    const qsizetype size = line.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        switch (asciiLower(data[i].unicode())) {
-        case u't':
-            if (wordAt(data, size, i, u"tell"))
-                return LineKind::Speech;
-            break;
-        case u's':
-            if (wordAt(data, size, i, u"say"))
-                return LineKind::Speech;
-            break;
-        default:
-            break;
-        }
-    }
-    return LineKind::General;
+    return modVandrel::containsAnyAsciiWord(line, {u"tell", u"say"}) ? LineKind::Speech : LineKind::General;
 }
 
 QString fontColour(ChatScheme scheme, LineKind kind)

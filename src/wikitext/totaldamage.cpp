@@ -13,54 +13,10 @@ const QString criticalHit = QStringLiteral("Critical Hit! ");
 const QString messageStart = QStringLiteral("Total damage done is ");
 const QString messageEnd = QStringLiteral(".This value has been copied to the clipboard ready to be pasted.");
 
-inline char16_t asciiLower(char16_t c)
-{
-    return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
-}
-
-// Does the lower-case ASCII word stand at position i, ignoring the case of A-Z only (so
-// that no other letter is ever taken for one of the word's)?
-inline bool wordAt(QStringView line, qsizetype i, QStringView word)
-{
-    if (line.size() - i < word.size())
-        return false;
-    for (qsizetype k = 0; k < word.size(); ++k) {
-        if (asciiLower(line[i + k].unicode()) != word[k].unicode())
-            return false;
-    }
-    return true;
-}
-
 // Lines by or about the player that are not hits: speech, heals, resists, failures, losses.
 bool mentionsNonHit(QStringView line)
 {
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        switch (asciiLower(line[i].unicode())) {
-        case u's':
-            if (wordAt(line, i, u"say"))
-                return true;
-            break;
-        case u'r':
-            if (wordAt(line, i, u"restore") || wordAt(line, i, u"resist"))
-                return true;
-            break;
-        case u'f':
-            if (wordAt(line, i, u"fail"))
-                return true;
-            break;
-        case u'l':
-            if (wordAt(line, i, u"lose"))
-                return true;
-            break;
-        case u'h':
-            if (wordAt(line, i, u"heal"))
-                return true;
-            break;
-        default:
-            break;
-        }
-    }
-    return false;
+    return modVandrel::containsAnyAsciiWord(line, {u"say", u"restore", u"resist", u"fail", u"lose", u"heal"});
 }
 
 } // namespace
@@ -75,7 +31,7 @@ qint32 lineDamage(QStringView line)
         withoutCritical = modVandrel::replaceAll(line.toString(), criticalHit, {});
         line = withoutCritical;
     }
-    if (!wordAt(line, 0, u"you ") || mentionsNonHit(line))
+    if (!modVandrel::asciiWordAt(line, 0, u"you ") || mentionsNonHit(line))
         return 0;
 
     // Every digit but a final one is joined into one number, as the log's numbers are read.
