@@ -1,6 +1,7 @@
 #include "app/extractiontab.h"
 
 #include "app/capturedialogs.h"
+#include "app/buttontray.h"
 #include "app/capturestate.h"
 #include "app/greyablecheckbox.h"
 #include "app/mouseupbutton.h"
@@ -15,16 +16,13 @@
 
 namespace {
 
-const char *const designedCaptions[ExtractionTab::buttonCount] = {"120", "180", "240", "300", "360", "400",
-                                                                  "440", "500", "570", "660", "830", "1000"};
+const QList<const char *> designedCaptions = {"120", "180", "240", "300", "360", "400",
+                                              "440", "500", "570", "660", "830", "1000"};
 const QString buttonTip = QStringLiteral("Crop a fixed height stat panel.");
 const QString iconTip = QStringLiteral(
     "When checked saves the extracted icon along with the stats panel, uncheck when there's no icon, like with "
     "creature panels.");
 
-constexpr QSize traySize(48, 440);
-constexpr QSize buttonSize(46, 34);
-constexpr int buttonPitch = 36;
 constexpr QPoint iconPosition(8, 466);
 
 const QString heightPrompt = QStringLiteral("Enter height in pixels:");
@@ -38,17 +36,8 @@ constexpr int panelWidth = 300;
 ExtractionTab::ExtractionTab(QWidget *window, CaptureState &state, SaveRoutine &saveRoutine)
     : QObject(window), window_(window), state_(state), saveRoutine_(saveRoutine)
 {
-    picIconPanelTray_ = new PictureArea(QStringLiteral("picIconPanelTray"), window);
-    picIconPanelTray_->resize(traySize);
-    for (int i = 0; i < buttonCount; ++i) {
-        auto *button = new MouseUpButton(QStringLiteral("cmdExtractPanel_%1").arg(i + 1),
-                                         QString::fromLatin1(designedCaptions[i]), picIconPanelTray_);
-        button->setGeometry(1, 2 + i * buttonPitch, buttonSize.width(), buttonSize.height());
-        button->setWordWrap(true);
-        button->setToolTip(buttonTip);
-        button->setAcceptsFiles(true);
-        cmdExtractPanel_.append(button);
-    }
+    picIconPanelTray_ = buttonTray::make(QStringLiteral("picIconPanelTray"), QStringLiteral("cmdExtractPanel"),
+                                         designedCaptions, buttonTip, window, cmdExtractPanel_);
 
     picIcon_ = new PictureArea(QStringLiteral("picIcon"), window);
     picIcon_->setGeometry(QRect(iconPosition, QSize(32, 32)));

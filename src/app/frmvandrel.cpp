@@ -26,9 +26,6 @@ namespace {
 
 const QString windowCaption = QStringLiteral("Quillmark 1.06");
 
-// The window's size after every tab switch, held in twips like the rest of its design.
-constexpr int windowWidthTwips = 5400;
-constexpr int windowHeightTwips = 9100;
 
 struct TabDesign {
     const char *caption;
@@ -181,7 +178,7 @@ void frmVandrel::showTab(int index)
     lblTab_[currentTab_ - 1]->setHighlighted(true);
     settings_->hideTraining();
 
-    windowSizing::resizeTwips(this, windowWidthTwips, windowHeightTwips);
+    windowSizing::resizeTwips(this, settingValues::designedWindowWidthTwips, settingValues::designedWindowHeightTwips);
 
     switch (index) {
     case 1:

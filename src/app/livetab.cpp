@@ -1,6 +1,7 @@
 #include "app/livetab.h"
 
 #include "app/capturedialogs.h"
+#include "app/buttontray.h"
 #include "app/capturestate.h"
 #include "app/mouseupbutton.h"
 #include "app/outlineshape.h"
@@ -18,15 +19,11 @@
 
 namespace {
 
-const char *const designedCaptions[LiveTab::buttonCount] = {"300 100", "300 200", "300 300", "400 400",
-                                                            "300 400", "032 032", "400 600", "250 250",
-                                                            "200 100", "200 200", "200 300", "600 300"};
+const QList<const char *> designedCaptions = {"300 100", "300 200", "300 300", "400 400", "300 400", "032 032",
+                                              "400 600", "250 250", "200 100", "200 200", "200 300", "600 300"};
 const QString cropTip = QStringLiteral("Crop a fixed area of image on clipboard.");
 const QString freeCropTip = QStringLiteral("Crop an arbitrarily sized image.");
 
-constexpr QSize traySize(48, 440);
-constexpr QSize buttonSize(46, 34);
-constexpr int buttonPitch = 36;
 
 const QString windowCaption = QStringLiteral("Quillmark 1.06");
 const QString widthPrompt = QStringLiteral("Enter width in pixels:");
@@ -38,22 +35,14 @@ const QString namePromptTitle = QStringLiteral("Image Name");
 LiveTab::LiveTab(QWidget *window, CaptureState &state, SaveRoutine &saveRoutine)
     : QObject(window), window_(window), state_(state), saveRoutine_(saveRoutine)
 {
-    picLiveGrabTray_ = new PictureArea(QStringLiteral("picLiveGrabTray"), window);
-    picLiveGrabTray_->setGeometry(QRect(QPoint(0, 17), traySize));
-    for (int i = 0; i < buttonCount; ++i) {
-        auto *button = new MouseUpButton(QStringLiteral("cmdCrop_%1").arg(i + 1),
-                                         QString::fromLatin1(designedCaptions[i]), picLiveGrabTray_);
-        button->setGeometry(1, 2 + i * buttonPitch, buttonSize.width(), buttonSize.height());
-        button->setWordWrap(true);
-        button->setToolTip(cropTip);
-        button->setAcceptsFiles(true);
-        cmdCrop_.append(button);
-    }
+    picLiveGrabTray_ = buttonTray::make(QStringLiteral("picLiveGrabTray"), QStringLiteral("cmdCrop"),
+                                        designedCaptions, cropTip, window, cmdCrop_);
+    picLiveGrabTray_->move(0, 17);
     cmdFreeCrop_ = new MouseUpButton(QStringLiteral("cmdFreeCrop"), QStringLiteral(" Free  Crop "), window);
     cmdFreeCrop_->setWordWrap(true);
     cmdFreeCrop_->setToolTip(freeCropTip);
     cmdFreeCrop_->setAcceptsFiles(true);
-    cmdFreeCrop_->setGeometry(0, 526, traySize.width(), 40);
+    cmdFreeCrop_->setGeometry(0, 526, buttonTray::width, 40);
 
     // A screenshot larger than the window scrolls inside its holder.
     grabHolder_ = new QScrollArea(window);

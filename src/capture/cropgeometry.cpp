@@ -1,6 +1,7 @@
 #include "capture/cropgeometry.h"
 
 #include "common/numconv.h"
+#include "settings/settingvalues.h"
 
 #include <QStringList>
 
@@ -11,18 +12,8 @@
 namespace capture {
 namespace {
 
-constexpr int twipsPerPixel = 15;
-constexpr int windowChromeTwips = 1020;
-constexpr int minimumWindowWidthTwips = 5400;
-constexpr int minimumWindowHeightTwips = 9100;
 // The cut reads the rectangle's size as 16-bit numbers.
 constexpr double largestCropSide = 32767;
-
-int twipsFor(int pixels, int minimum)
-{
-    const long long twips = (long long)twipsPerPixel * pixels + windowChromeTwips;
-    return int(std::clamp<long long>(twips, minimum, INT_MAX));
-}
 
 } // namespace
 
@@ -75,8 +66,9 @@ QString dragCaption(const QString &title, QPoint pointer, QSize size)
 
 QSize windowSizeTwipsForScreenshot(QSize screenshot)
 {
-    return {twipsFor(screenshot.width(), minimumWindowWidthTwips),
-            twipsFor(screenshot.height(), minimumWindowHeightTwips)};
+    using namespace settingValues;
+    return {windowTwipsFor(screenshot.width(), designedWindowWidthTwips),
+            windowTwipsFor(screenshot.height(), designedWindowHeightTwips)};
 }
 
 } // namespace capture

@@ -1,5 +1,7 @@
 #include "capture/extractgeometry.h"
 
+#include "settings/settingvalues.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstring>
@@ -15,9 +17,6 @@ constexpr int panelAboveIcon = 38;
 constexpr int fullScreenIconFromRight = 56;
 constexpr int fullScreenIconTop = 65;
 
-constexpr int twipsPerPixel = 15;
-constexpr int windowChromeTwips = 1020;
-constexpr int minimumWindowHeightTwips = 9100;
 
 } // namespace
 
@@ -62,8 +61,7 @@ QImage cutRect(const QImage &picture, const QRect &rect)
 
 int windowHeightTwipsForPanel(int panelHeight)
 {
-    const long long twips = (long long)twipsPerPixel * panelHeight + windowChromeTwips;
-    return int(std::clamp<long long>(twips, minimumWindowHeightTwips, INT_MAX));
+    return settingValues::windowTwipsFor(panelHeight, settingValues::designedWindowHeightTwips);
 }
 
 QPoint trainingFrameAt(QPoint pointer)

@@ -2,6 +2,9 @@
 
 #include "common/numconv.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace settingValues {
 
 int twipsToPixels(int twips)
@@ -12,6 +15,13 @@ int twipsToPixels(int twips)
 int pixelsToTwips(int pixels)
 {
     return pixels * twipsPerPixel;
+}
+
+int windowTwipsFor(int contentPixels, int minimumTwips)
+{
+    constexpr long long chromeTwips = 1020;
+    const long long twips = (long long)twipsPerPixel * contentPixels + chromeTwips;
+    return int(std::clamp<long long>(twips, minimumTwips, INT_MAX));
 }
 
 int opacityFromText(const QString &text)
