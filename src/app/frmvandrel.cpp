@@ -5,6 +5,7 @@
 #include "app/formattextframe.h"
 #include "app/keyrouter.h"
 #include "app/livetab.h"
+#include "app/mergepanel.h"
 #include "app/mouseupbutton.h"
 #include "app/picturearea.h"
 #include "app/saveroutine.h"
@@ -109,7 +110,8 @@ void frmVandrel::buildPanels()
     const auto fob = [this] { focusFob(); };
     picTemplates_ = new TextPanel(programFolder_, fob, this);
     picTemplates_->resize(widePanelSize);
-    picIconMerge_ = makeArea(QStringLiteral("picIconMerge"), widePanelSize - QSize(wideLeftShift, 0), this);
+    picIconMerge_ = new MergePanel(*saveRoutine_, this);
+    picIconMerge_->resize(widePanelSize - QSize(wideLeftShift, 0));
     picTools_ = new ToolsPanel(programFolder_, picTemplates_->templatesFrame(), fob, this);
     picTools_->resize(widePanelSize);
     settings_ = new SettingsPanel(programFolder_, capture_, extraction_->picTemp(), this);
@@ -120,7 +122,8 @@ void frmVandrel::buildPanels()
 void frmVandrel::hookKeys()
 {
     keys_ = new KeyRouter(this, [this](int tab) { showTab(tab); });
-    QList<QWidget *> hooked = {cmdFob_, picIconMerge_, picTemplates_};
+    QList<QWidget *> hooked = {cmdFob_, picTemplates_};
+    hooked += picIconMerge_->keyControls();
     hooked += extraction_->keyControls();
     hooked += live_->keyControls();
     hooked += settings_->keyControls();

@@ -16,6 +16,7 @@
 class ExtractionTab;
 class KeyRouter;
 class LiveTab;
+class MergePanel;
 class PictureArea;
 class QLabel;
 class QPushButton;
@@ -83,7 +84,7 @@ private:
     LiveTab *live_ = nullptr;             // tab 2
     PictureArea *picIconCover_ = nullptr; // tab 2: a grey square over the cut icon
     TextPanel *picTemplates_ = nullptr;   // tab 3
-    PictureArea *picIconMerge_ = nullptr; // tab 4
+    MergePanel *picIconMerge_ = nullptr;  // tab 4
     ToolsPanel *picTools_ = nullptr;      // tab 5
     SettingsPanel *settings_ = nullptr;   // tab 6
 
