@@ -2,7 +2,10 @@
 
 #include "app/dropsupport.h"
 
+#include <QApplication>
+#include <QDrag>
 #include <QDragEnterEvent>
+#include <QMimeData>
 #include <QDropEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,6 +29,18 @@ void PictureArea::clearPicture()
     setPicture(blank);
 }
 
+void PictureArea::setAcceptsFiles(bool on)
+{
+    acceptsFiles_ = on;
+    setAcceptDrops(acceptsFiles_ || acceptsPictures_);
+}
+
+void PictureArea::setAcceptsPictures(bool on)
+{
+    acceptsPictures_ = on;
+    setAcceptDrops(acceptsFiles_ || acceptsPictures_);
+}
+
 void PictureArea::setBackColor(const QColor &color)
 {
     backColor_ = color;
@@ -44,12 +59,15 @@ void PictureArea::mousePressEvent(QMouseEvent *event)
 {
     click_.press(event);
     event->accept();
+    if (event->button() == Qt::LeftButton)
+        dragStart_ = event->position().toPoint();
     emit mousePressed(event->button(), event->modifiers(), event->position().toPoint());
 }
 
 void PictureArea::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
+    dragStart_.reset();
     const bool click = click_.release(event, this);
     emit mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
     if (click)
@@ -60,23 +78,57 @@ void PictureArea::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     emit mouseMoved(event->buttons(), event->modifiers(), event->position().toPoint());
+    if (!dragSource_ || !dragStart_ || !(event->buttons() & Qt::LeftButton) || picture_.isNull())
+        return;
+    if ((event->position().toPoint() - *dragStart_).manhattanLength() < QApplication::startDragDistance())
+        return;
+    dragStart_.reset();
+    auto *data = new QMimeData;
+    data->setImageData(picture_);
+    auto *drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->setPixmap(QPixmap::fromImage(picture_));
+    drag->exec(Qt::CopyAction);
+}
+
+void PictureArea::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+}
+
+bool PictureArea::takes(const QMimeData *data) const
+{
+    return (acceptsFiles_ && dropSupport::hasFiles(data)) || (acceptsPictures_ && data->hasImage());
 }
 
 void PictureArea::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (dropSupport::hasFiles(event->mimeData()))
+    if (takes(event->mimeData()))
         event->acceptProposedAction();
 }
 
 void PictureArea::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (dropSupport::hasFiles(event->mimeData()))
+    if (takes(event->mimeData()))
         event->acceptProposedAction();
 }
 
 void PictureArea::dropEvent(QDropEvent *event)
 {
-    const QStringList files = dropSupport::localFiles(event->mimeData());
+    const QMimeData *data = event->mimeData();
+    if (acceptsPictures_ && data->hasImage()) {
+        const QImage picture = qvariant_cast<QImage>(data->imageData());
+        if (!picture.isNull()) {
+            event->acceptProposedAction();
+            emit pictureDropped(picture, event->modifiers());
+            return;
+        }
+    }
+    if (!acceptsFiles_)
+        return;
+    const QStringList files = dropSupport::localFiles(data);
     if (files.isEmpty())
         return;
     event->acceptProposedAction();

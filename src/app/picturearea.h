@@ -7,6 +7,9 @@
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <optional>
+
+class QMimeData;
 
 class PictureArea : public QWidget {
     Q_OBJECT
@@ -25,7 +28,12 @@ public:
     void setBackColor(const QColor &color);
 
     // Takes files dragged onto it (reported by filesDropped).
-    void setAcceptsFiles(bool on) { setAcceptDrops(on); }
+    void setAcceptsFiles(bool on);
+    // Takes pictures dragged onto it (reported by pictureDropped, ahead of any files the
+    // same drag brings).
+    void setAcceptsPictures(bool on);
+    // A press and a move with the left button drags the picture away as a bitmap.
+    void setDragSource(bool on) { dragSource_ = on; }
 
 signals:
     // A left-button click (press and release over the area).
@@ -35,18 +43,27 @@ signals:
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint position);
     void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void filesDropped(const QStringList &files, Qt::KeyboardModifiers modifiers);
+    void pictureDropped(const QImage &picture, Qt::KeyboardModifiers modifiers);
+    void doubleClicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
+    bool takes(const QMimeData *data) const;
+
     QImage picture_;
     QColor backColor_;
     LeftClick click_;
+    bool acceptsFiles_ = false;
+    bool acceptsPictures_ = false;
+    bool dragSource_ = false;
+    std::optional<QPoint> dragStart_;
 };
