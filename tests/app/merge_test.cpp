@@ -162,6 +162,20 @@ TEST_F(MergeTest, IconsOfOtherSizesAreCutOrFilledAndAreasKeepTheirSize)
     EXPECT_EQ(store(2)->size(), QSize(32, 32));
 }
 
+TEST_F(MergeTest, HugePicturesAndBombsAreCutOrRefused)
+{
+    // An 8000 x 8000 picture still gives its top-left 32 x 32; a file claiming 16000 x 16000
+    // is refused before any memory is spent, and the working icon keeps its picture.
+    QImage huge = filled({8000, 8000}, 0xff336699);
+    dropFiles(backing(3), {writePicture(QStringLiteral("huge.png"), huge)});
+    EXPECT_EQ(pictureOf(backing(0)), filled({32, 32}, 0xff336699));
+
+    const QImage before = pictureOf(backing(0));
+    dropFiles(backing(3), {QStringLiteral(QUILLMARK_BOMB_FILE)});
+    EXPECT_EQ(pictureOf(backing(0)), before);
+    EXPECT_EQ(backing(0)->size(), QSize(32, 32));
+}
+
 TEST_F(MergeTest, SlotsTakeLayersAndSaveOnDoubleClick)
 {
     const QImage base = filled({32, 32}, 0xff3366aa);
