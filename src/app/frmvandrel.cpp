@@ -112,7 +112,7 @@ void frmVandrel::buildPanels()
     picTemplates_->resize(widePanelSize);
     picIconMerge_ = new MergePanel(*saveRoutine_, this);
     picIconMerge_->resize(widePanelSize - QSize(wideLeftShift, 0));
-    picTools_ = new ToolsPanel(programFolder_, picTemplates_->templatesFrame(), fob, this);
+    picTools_ = new ToolsPanel(programFolder_, picTemplates_->templatesFrame(), fob, capture_, *saveRoutine_, this);
     picTools_->resize(widePanelSize);
     settings_ = new SettingsPanel(programFolder_, capture_, extraction_->picTemp(), this);
     settings_->resize(widePanelSize);

@@ -67,8 +67,6 @@ private:
 
     // Settings held by the window itself.
     int opacity_ = 128;
-    qint16 spawnMapX_ = 0;
-    qint16 spawnMapY_ = 0;
     CaptureState capture_;
     // The window's edges as loaded, in twips: written back unchanged where the platform
     // does not tell a window where it is.

@@ -8,8 +8,10 @@
 #include "app/picturearea.h"
 #include "app/multiusebox.h"
 #include "app/settingspanel.h"
+#include "app/spawnmapbox.h"
 #include "app/templatesframe.h"
 #include "app/textpanel.h"
+#include "app/toolspanel.h"
 #include "capture/saveoptions.h"
 #include "common/modvandrel.h"
 #include "common/numconv.h"
@@ -74,10 +76,12 @@ void frmVandrel::LoadSettings()
     TemplatesFrame *templates = picTemplates_->templatesFrame();
     templates->loadTemplates(ini);
 
+    QPoint spawnOffset = picTools_->spawnMap()->samplingOffset();
     if (const auto x = toInt16(ini.read(keys::spawnMapX)))
-        spawnMapX_ = *x;
+        spawnOffset.setX(*x);
     if (const auto y = toInt16(ini.read(keys::spawnMapY)))
-        spawnMapY_ = *y;
+        spawnOffset.setY(*y);
+    picTools_->spawnMap()->setSamplingOffset(spawnOffset);
     templates->multiUse()->addFixedEntries();
     picTemplates_->clipboardFrame()->restoreSlots(ini);
 }
@@ -123,8 +127,9 @@ void frmVandrel::SaveSettings()
             ini.write(keys::customSavePath(section), options.customFolder);
         }
 
-        ini.write(keys::spawnMapX, QString::number(spawnMapX_));
-        ini.write(keys::spawnMapY, QString::number(spawnMapY_));
+        const QPoint spawnOffset = picTools_->spawnMap()->samplingOffset();
+        ini.write(keys::spawnMapX, QString::number(spawnOffset.x()));
+        ini.write(keys::spawnMapY, QString::number(spawnOffset.y()));
         picTemplates_->clipboardFrame()->saveSlots(ini);
         ini.saveTo(path);
     }

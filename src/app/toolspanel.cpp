@@ -2,6 +2,9 @@
 
 #include "app/clipboardglue.h"
 #include "app/mouseupbutton.h"
+#include "app/buffedarmorframe.h"
+#include "app/levelxpframe.h"
+#include "app/spawnmapbox.h"
 #include "app/templatesframe.h"
 #include "common/modvandrel.h"
 #include "wikitext/categories.h"
@@ -24,7 +27,7 @@ constexpr int cycleWidth = 328;
 } // namespace
 
 ToolsPanel::ToolsPanel(const QString &programFolder, TemplatesFrame *templates, std::function<void()> focusFob,
-                       QWidget *parent)
+                       CaptureState &state, SaveRoutine &saveRoutine, QWidget *parent)
     : PictureArea(QStringLiteral("picTools"), parent), programFolder_(programFolder), templates_(templates),
       focusFob_(std::move(focusFob))
 {
@@ -39,7 +42,14 @@ ToolsPanel::ToolsPanel(const QString &programFolder, TemplatesFrame *templates, 
     connect(cmdCycleCategories_, &MouseUpButton::mouseUp, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) { cmdCycleCategories_MouseUp(button); });
 
-    // The space below stays free for the spawn map and the two calculators.
+    // Below them, top to bottom: the spawn map and the two calculators.
+    const int below = margin + 2 * buttonHeight + 10;
+    spawnMap_ = new SpawnMapBox(programFolder_, state, saveRoutine, this);
+    spawnMap_->move(margin, below);
+    buffedArmor_ = new BuffedArmorFrame(this);
+    buffedArmor_->move(margin, spawnMap_->geometry().bottom() + 4);
+    levelXp_ = new LevelXpFrame(this);
+    levelXp_->move(margin, buffedArmor_->geometry().bottom() + 4);
 
     // A click on the bare panel gives the focus back to the window's focus holder.
     connect(this, &PictureArea::clicked, this, [this] { focusFob_(); });
@@ -68,5 +78,9 @@ void ToolsPanel::cmdCycleCategories_MouseUp(Qt::MouseButton button)
 
 QList<QWidget *> ToolsPanel::keyControls() const
 {
-    return {cmdUpdateTemplates_, cmdCycleCategories_};
+    QList<QWidget *> controls = {cmdUpdateTemplates_, cmdCycleCategories_};
+    controls += spawnMap_->keyControls();
+    controls += buffedArmor_->keyControls();
+    controls += levelXp_->keyControls();
+    return controls;
 }

@@ -6,7 +6,12 @@
 #include <QList>
 #include <functional>
 
+class BuffedArmorFrame;
+class LevelXpFrame;
 class MouseUpButton;
+class SaveRoutine;
+class SpawnMapBox;
+struct CaptureState;
 class TemplatesFrame;
 
 class ToolsPanel : public PictureArea {
@@ -14,7 +19,9 @@ class ToolsPanel : public PictureArea {
 
 public:
     ToolsPanel(const QString &programFolder, TemplatesFrame *templates, std::function<void()> focusFob,
-               QWidget *parent = nullptr);
+               CaptureState &state, SaveRoutine &saveRoutine, QWidget *parent = nullptr);
+
+    SpawnMapBox *spawnMap() const { return spawnMap_; }
 
     QList<QWidget *> keyControls() const;
 
@@ -27,5 +34,8 @@ private:
     std::function<void()> focusFob_;
     MouseUpButton *cmdUpdateTemplates_ = nullptr;
     MouseUpButton *cmdCycleCategories_ = nullptr;
+    SpawnMapBox *spawnMap_ = nullptr;
+    BuffedArmorFrame *buffedArmor_ = nullptr;
+    LevelXpFrame *levelXp_ = nullptr;
     int categoryPosition_ = 0; // 0 until the first click
 };

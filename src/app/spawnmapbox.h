@@ -1,0 +1,30 @@
+#pragma once
+// "Create Spawn Map": the screenshot of the map viewer compared with the reference map,
+// every difference a red dot on a white 256 x 256 map, shown and saved.
+
+#include <QList>
+#include <QPoint>
+#include <QWidget>
+
+class SaveRoutine;
+struct CaptureState;
+
+class SpawnMapBox : public QWidget {
+    Q_OBJECT
+
+public:
+    SpawnMapBox(const QString &programFolder, CaptureState &state, SaveRoutine &saveRoutine, QWidget *parent = nullptr);
+
+    // The sampling offset of the settings ("SpawnMap" "X" and "Y").
+    void setSamplingOffset(QPoint offset) { offset_ = offset; }
+    QPoint samplingOffset() const { return offset_; }
+
+    // The controls whose keys go to the window's shortcuts.
+    QList<QWidget *> keyControls() const { return {}; }
+
+private:
+    QString programFolder_;
+    CaptureState &state_;
+    SaveRoutine &saveRoutine_;
+    QPoint offset_; // a coordinate the settings cannot give stays 0
+};

@@ -1,0 +1,3 @@
+#include "app/windowoptionsbox.h"
+
+WindowOptionsBox::WindowOptionsBox(QWidget *parent) : QWidget(parent) {}
