@@ -1,15 +1,33 @@
 #pragma once
 // The "Buffed Armor" calculator.
 
+#include <QGroupBox>
 #include <QList>
-#include <QWidget>
+#include <array>
 
-class BuffedArmorFrame : public QWidget {
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class BuffedArmorFrame : public QGroupBox {
     Q_OBJECT
 
 public:
     explicit BuffedArmorFrame(QWidget *parent = nullptr);
 
     // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const { return {}; }
+    QList<QWidget *> keyControls() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void recompute(int box);
+    void cmdWikiCodeBuffedArmor_Click();
+
+    std::array<QLineEdit *, 9> txtArmorValues_{};
+    std::array<QLabel *, 9> lblArmorValues_{};  // 1 unused
+    std::array<QCheckBox *, 9> chkBane_{};      // 0 and 1 unused
+    QPushButton *cmdWikiCodeBuffedArmor_ = nullptr;
 };

@@ -14,6 +14,7 @@
 #include "app/templatesframe.h"
 #include "app/textpanel.h"
 #include "app/toolspanel.h"
+#include "app/windowoptionsbox.h"
 #include "app/windowsizing.h"
 #include "settings/settingvalues.h"
 
@@ -74,6 +75,11 @@ frmVandrel::frmVandrel(const QString &programFolder, QWidget *parent)
 
 frmVandrel::~frmVandrel() = default;
 
+int frmVandrel::windowOpacityValue() const
+{
+    return settings_->windowOptions()->opacity();
+}
+
 void frmVandrel::buildTabs()
 {
     for (int i = 0; i < tabCount; ++i) {
@@ -114,9 +120,12 @@ void frmVandrel::buildPanels()
     picIconMerge_->resize(widePanelSize - QSize(wideLeftShift, 0));
     picTools_ = new ToolsPanel(programFolder_, picTemplates_->templatesFrame(), fob, capture_, *saveRoutine_, this);
     picTools_->resize(widePanelSize);
-    settings_ = new SettingsPanel(programFolder_, capture_, extraction_->picTemp(), this);
+    settings_ = new SettingsPanel(programFolder_, capture_, extraction_->picTemp(), fob, this);
     settings_->resize(widePanelSize);
     saveRoutine_->setNameBoxes(settings_->chkAutoName(), settings_->chkAutoCopyName());
+    // A template reload sets the template tooltips again; switched off, they stay off.
+    connect(picTemplates_->templatesFrame(), &TemplatesFrame::templatesReloaded, settings_->windowOptions(),
+            &WindowOptionsBox::tooltipsReapplied);
 }
 
 void frmVandrel::hookKeys()

@@ -37,7 +37,9 @@ public:
 
     QString programFolder() const { return programFolder_; }
     int currentTab() const { return currentTab_; }
-    int windowOpacityValue() const { return opacity_; }
+    int windowOpacityValue() const;
+    // The shortcuts' router, so that tests can see which controls pass their keys on.
+    const KeyRouter *keyRouter() const { return keys_; }
 
     // The tab switch: hides every tab's content and shows tab index (1 to 6).
     void showTab(int index);
@@ -66,7 +68,6 @@ private:
     LeftClick bareClick_;
 
     // Settings held by the window itself.
-    int opacity_ = 128;
     CaptureState capture_;
     // The window's edges as loaded, in twips: written back unchanged where the platform
     // does not tell a window where it is.

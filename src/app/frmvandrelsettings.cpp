@@ -12,6 +12,7 @@
 #include "app/templatesframe.h"
 #include "app/textpanel.h"
 #include "app/toolspanel.h"
+#include "app/windowoptionsbox.h"
 #include "capture/saveoptions.h"
 #include "common/modvandrel.h"
 #include "common/numconv.h"
@@ -60,7 +61,8 @@ void frmVandrel::LoadSettings()
 
     modVandrel::SetCheckFromText(extraction_->chkIcon(), ini.read(keys::saveIcon));
     settings_->placeTrainingArea();
-    opacity_ = settingValues::opacityFromText(ini.read(keys::opacity));
+    WindowOptionsBox *options = settings_->windowOptions();
+    options->setOpacity(settingValues::opacityFromText(ini.read(keys::opacity)));
     for (int i = 1; i <= ExtractionTab::buttonCount; ++i) {
         extraction_->setPanelCaption(i, ini.read(keys::statsPanelDimension(i)));
         live_->setCropCaption(i, ini.read(keys::liveShotDimension(i)));
@@ -84,6 +86,9 @@ void frmVandrel::LoadSettings()
     picTools_->spawnMap()->setSamplingOffset(spawnOffset);
     templates->multiUse()->addFixedEntries();
     picTemplates_->clipboardFrame()->restoreSlots(ini);
+    // After the template buttons have their tooltips, so that switching off keeps them.
+    options->captureToolTips();
+    options->loadToolTips(ini);
 }
 
 void frmVandrel::SaveSettings()
@@ -103,7 +108,8 @@ void frmVandrel::SaveSettings()
         ini.write(keys::gameFullscreen, capture_.fullScreenFlag);
         ini.write(keys::saveIcon, CheckToText(extraction_->chkIcon()));
         ini.write(keys::autoCopyFileName, CheckToText(settings_->chkAutoCopyName()));
-        ini.write(keys::opacity, QString::number(opacity_));
+        settings_->windowOptions()->saveToolTips(ini);
+        ini.write(keys::opacity, QString::number(settings_->windowOptions()->opacity()));
 
         for (ImageKind kind : capture::imageKinds) {
             const QString section = capture::kindSection(kind);

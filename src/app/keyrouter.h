@@ -25,6 +25,9 @@ public:
     // Every other focusable control under root keeps its keys; call once the controls exist.
     void keepTheRest(QWidget *root);
 
+    // Whether control passes its key presses to the handler.
+    bool passesKeys(const QObject *control) const { return hooked_.contains(const_cast<QObject *>(control)); }
+
     // The tab a key asks for, or 0 for none.
     static int tabForKey(const QKeyEvent &event);
 

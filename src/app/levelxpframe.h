@@ -1,15 +1,31 @@
 #pragma once
 // The "Level XP" calculator.
 
+#include <QGroupBox>
 #include <QList>
-#include <QWidget>
+#include <array>
 
-class LevelXpFrame : public QWidget {
+class PictureArea;
+class QLineEdit;
+
+class LevelXpFrame : public QGroupBox {
     Q_OBJECT
 
 public:
     explicit LevelXpFrame(QWidget *parent = nullptr);
 
     // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const { return {}; }
+    QList<QWidget *> keyControls() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void txtLevelXP_Change(int box);
+    void picChangeLevel_MouseDown(int arrow);
+    void picChangeLevel_MouseUp(int arrow);
+
+    std::array<QLineEdit *, 4> txtLevelXP_{};
+    // 0 and 1 the arrows; 2 to 5 the hidden stores (at rest, then pressed).
+    std::array<PictureArea *, 6> picChangeLevel_{};
 };

@@ -224,7 +224,7 @@ QList<QWidget *> MergePanel::keyControls() const
         controls.append(area);
     for (PictureArea *area : picStore_)
         controls.append(area);
-    controls.append(cmbEdgeEffect_);
+    controls += {cmbEdgeEffect_, chkSaveFile_};
     return controls;
 }
 

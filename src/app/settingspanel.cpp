@@ -6,6 +6,7 @@
 #include "app/iconpositionframe.h"
 #include "app/icontrainer.h"
 #include "app/saveoptionsframe.h"
+#include "app/windowoptionsbox.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
 
@@ -22,12 +23,10 @@ const QString autoCopyNameTip = QStringLiteral(
     "pasted.");
 const QString saveStatsPanelTip = QStringLiteral("When unchecked, no stats panel will be saved.");
 
-// Kept free at the foot of the panel for the window options.
-constexpr int windowOptionsRoom = 72;
-
 } // namespace
 
-SettingsPanel::SettingsPanel(const QString &programFolder, CaptureState &state, PictureArea *picTemp, QWidget *parent)
+SettingsPanel::SettingsPanel(const QString &programFolder, CaptureState &state, PictureArea *picTemp,
+                             std::function<void()> focusFob, QWidget *parent)
     : PictureArea(QStringLiteral("picSettings"), parent), programFolder_(programFolder), state_(state)
 {
     auto *rows = new QVBoxLayout(this);
@@ -63,7 +62,8 @@ SettingsPanel::SettingsPanel(const QString &programFolder, CaptureState &state, 
     iconPosition_ = new IconPositionFrame(state_, this);
     rows->addWidget(iconPosition_);
     rows->addStretch(1);
-    rows->addSpacing(windowOptionsRoom);
+    windowOptions_ = new WindowOptionsBox(std::move(focusFob), this);
+    rows->addWidget(windowOptions_);
 
     trainer_ = new IconTrainer(state_, picTemp, this);
     connect(iconPosition_->cmdTrainIconLocation(), &QPushButton::clicked, trainer_, &IconTrainer::start);
@@ -106,5 +106,6 @@ QList<QWidget *> SettingsPanel::keyControls() const
         controls += frame->keyControls();
     controls += iconPosition_->keyControls();
     controls += {chkAutoCopyName_, chkAutoName_, chkSaveStatsPanel_};
+    controls += windowOptions_->keyControls();
     return controls;
 }

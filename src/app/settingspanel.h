@@ -7,24 +7,29 @@
 
 #include <QList>
 #include <array>
+#include <functional>
 
 class IconPositionFrame;
 class IconTrainer;
 class PrivateProfile;
 class QCheckBox;
 class SaveOptionsFrame;
+class WindowOptionsBox;
 struct CaptureState;
 
 class SettingsPanel : public PictureArea {
     Q_OBJECT
 
 public:
-    // picTemp is the window's working picture that a training screenshot goes into.
-    SettingsPanel(const QString &programFolder, CaptureState &state, PictureArea *picTemp, QWidget *parent);
+    // picTemp is the window's working picture that a training screenshot goes into;
+    // focusFob gives the keyboard focus back to the window's focus holder.
+    SettingsPanel(const QString &programFolder, CaptureState &state, PictureArea *picTemp,
+                  std::function<void()> focusFob, QWidget *parent);
 
     QCheckBox *chkAutoName() const { return chkAutoName_; }
     QCheckBox *chkAutoCopyName() const { return chkAutoCopyName_; }
     QCheckBox *chkSaveStatsPanel() const { return chkSaveStatsPanel_; }
+    WindowOptionsBox *windowOptions() const { return windowOptions_; }
 
     // The settings load, step by step in its order.
     void placeTrainingArea();
@@ -46,4 +51,5 @@ private:
     std::array<SaveOptionsFrame *, 3> kinds_{}; // indexed by capture::ImageKind
     IconPositionFrame *iconPosition_ = nullptr;
     IconTrainer *trainer_ = nullptr;
+    WindowOptionsBox *windowOptions_ = nullptr;
 };

@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QWidget>
 
+class PictureArea;
+class MouseUpButton;
 class SaveRoutine;
 struct CaptureState;
 
@@ -20,11 +22,23 @@ public:
     QPoint samplingOffset() const { return offset_; }
 
     // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const { return {}; }
+    QList<QWidget *> keyControls() const;
 
 private:
+    void cmdCreateSpawnMap_Click();
+    void createSpawnMap();
+    // The map, filled strip by strip so the user sees it grow.
+    void drawMap();
+
     QString programFolder_;
     CaptureState &state_;
     SaveRoutine &saveRoutine_;
     QPoint offset_; // a coordinate the settings cannot give stays 0
+    MouseUpButton *cmdCreateSpawnMap_ = nullptr;
+    PictureArea *picSpawnMap_ = nullptr;
+    PictureArea *picSpawnMapBase_ = nullptr;
+    PictureArea *picSpawnMapCompare_ = nullptr;
+    // Set while a map is being made: the window handles events between strips, and a
+    // second click then must not start another run.
+    bool running_ = false;
 };

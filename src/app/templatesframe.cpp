@@ -81,6 +81,7 @@ void TemplatesFrame::loadTemplates(const PrivateProfile &ini)
 void TemplatesFrame::reloadTemplates()
 {
     loadTemplates(PrivateProfile::fromFile(modVandrel::joinPath(programFolder_, QStringLiteral("Quillmark.ini"))));
+    emit templatesReloaded();
 }
 
 QStringList TemplatesFrame::configuredPaths() const

@@ -32,6 +32,10 @@ public:
     // The controls whose keys go to the window's shortcuts.
     QList<QWidget *> keyControls() const;
 
+signals:
+    // A reload has set the template buttons' captions and tooltips again.
+    void templatesReloaded();
+
 private:
     void cmdTemplate_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void showButton(int index, const QString &caption, const QColor &colour);

@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -50,6 +52,98 @@ TEST_F(KeysTest, EveryListedControlOfTheWindowPassesItsKeys)
         QTest::keyClick(w, Qt::Key_Escape);
         EXPECT_EQ(window->currentTab(), 1) << name;
     }
+}
+
+// The controls that pass their keys on: single controls by name, arrays by name and index.
+const QStringList passingSingles = {
+    "cmdFob", "cmdReload", "cmdWikiCodeBuffedArmor", "picComboBoxCover", "picIconMerge", "picLiveGrabTray",
+    "picTemplates", "picIconPanelTray", "picLiveGrab", "picSettings", "picSource", "picSpawnMap", "picTemp",
+    "chkIcon", "chkSaveFile", "cmbEdgeEffect", "chkAutoCopyName", "chkAutoName", "chkIconDefaultPath",
+    "chkLiveDefaultPath", "chkPanelDefaultPath", "cmdCreateSpawnMap", "cmdUpdateTemplates", "cmdCycleCategories",
+    "cmdSetWindowAlpha", "chkSaveStatsPanel", "chkAlwaysOnTop", "chkTransparentForm", "chkSaveClipboard"};
+const QStringList passingArrays = {"cmdFormat", "cmdTemplate", "optIconFileType", "optIconPosition",
+                                   "optLiveFileType", "optPanelFileType", "picBacking", "picChangeLevel",
+                                   "picStore", "cmdCrop", "cmdExtractPanel", "cmdClipboard", "chkBane"};
+
+// The listed name a control answers to, or an empty text; the drop-down's keys arrive at
+// its line edit.
+QString listedName(const QWidget *w)
+{
+    if (auto *combo = qobject_cast<const QComboBox *>(w->parentWidget());
+        combo && combo->objectName() == QLatin1String("cmbExtraTemplates") && combo->lineEdit() == w)
+        return combo->objectName();
+    const QString name = w->objectName();
+    if (passingSingles.contains(name))
+        return name;
+    static const QRegularExpression element(QStringLiteral("^([A-Za-z]+)_\\d+$"));
+    const auto match = element.match(name);
+    if (match.hasMatch() && passingArrays.contains(match.captured(1)))
+        return match.captured(1);
+    return {};
+}
+
+TEST_F(KeysTest, ExactlyTheListedControlsPassTheirKeys)
+{
+    // 44 in all, arrays counting once: the lists, the drop-down and the window.
+    EXPECT_EQ(passingSingles.size() + passingArrays.size() + 2, 44);
+    ASSERT_NE(window->keyRouter(), nullptr);
+    EXPECT_TRUE(window->keyRouter()->passesKeys(window.get()));
+
+    QSet<QString> present;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const QString listed = listedName(w);
+        EXPECT_EQ(window->keyRouter()->passesKeys(w), !listed.isEmpty())
+            << w->metaObject()->className() << " " << w->objectName().toStdString() << " as "
+            << listed.toStdString();
+        if (listed.isEmpty())
+            continue;
+        present.insert(listed);
+        for (int from : {2, 6}) {
+            window->showTab(from);
+            QTest::keyClick(w, '5');
+            EXPECT_EQ(window->currentTab(), 5) << w->objectName().toStdString() << " from " << from;
+            QTest::keyClick(w, Qt::Key_Escape);
+            EXPECT_EQ(window->currentTab(), 1) << w->objectName().toStdString();
+        }
+    }
+    // Those of this window's own making are all there; the rest arrive with their panels.
+    for (const char *name : {"cmdFob", "cmdReload", "cmbExtraTemplates", "cmdFormat", "cmdTemplate",
+                             "optIconFileType", "optIconPosition", "optLiveFileType", "optPanelFileType",
+                             "picBacking", "picIconMerge", "picLiveGrabTray", "picTemplates", "picIconPanelTray",
+                             "picLiveGrab", "picSettings", "picSource", "picStore", "picTemp", "cmdCrop",
+                             "cmdExtractPanel", "chkIcon", "chkSaveFile", "cmbEdgeEffect", "cmdClipboard",
+                             "chkAutoCopyName", "chkAutoName", "chkIconDefaultPath", "chkLiveDefaultPath",
+                             "chkPanelDefaultPath", "cmdUpdateTemplates", "cmdCycleCategories",
+                             "cmdSetWindowAlpha", "chkSaveStatsPanel", "chkAlwaysOnTop", "chkTransparentForm",
+                             "chkSaveClipboard"})
+        EXPECT_TRUE(present.contains(QString::fromLatin1(name))) << name;
+}
+
+TEST_F(KeysTest, UnlistedControlsKeepTheirKeys)
+{
+    QStringList names = {"txtIconLeft", "txtColorBalance_0", "txtLevelXP_0", "cmdFreeCrop", "chkToolTips"};
+    int tried = 0;
+    for (const QString &name : names) {
+        QWidget *w = window->findChild<QWidget *>(name);
+        if (!w)
+            continue; // a panel still to come
+        ++tried;
+        EXPECT_FALSE(window->keyRouter()->passesKeys(w)) << name.toStdString();
+        window->showTab(2);
+        if (auto *box = qobject_cast<QLineEdit *>(w)) {
+            box->setFocus();
+            box->clear();
+            QTest::keyClick(box, '5');
+            EXPECT_EQ(box->text(), QStringLiteral("5")) << name.toStdString();
+        } else {
+            QTest::keyClick(w, '5');
+        }
+        EXPECT_EQ(window->currentTab(), 2) << name.toStdString();
+        window->showTab(3);
+        QTest::keyClick(w, Qt::Key_Escape);
+        EXPECT_EQ(window->currentTab(), 3) << name.toStdString();
+    }
+    EXPECT_GE(tried, 4);
 }
 
 TEST_F(KeysTest, TheControlStillReceivesTheKey)
