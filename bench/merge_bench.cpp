@@ -128,14 +128,3 @@ void BM_ConvertLargePngs(benchmark::State &state)
 BENCHMARK(BM_ConvertLargePngs)->Arg(5)->Arg(20)->Iterations(2)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
