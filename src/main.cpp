@@ -3,6 +3,7 @@
 #include "common/programfolder.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStandardPaths>
 
 int main(int argc, char *argv[])
@@ -12,6 +13,11 @@ int main(int argc, char *argv[])
     // Catch a request to end before anything else, so it is never lost: it is acted on
     // once the window runs, and closes it like its close box.
     TerminationWatcher watcher;
+
+    // The installed desktop entry and icon carry this name; desktops match our windows to
+    // the entry by it (the Wayland app id, and the startup notification on X11).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillmark.Quillmark"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/io.github.quillmark.Quillmark.png")));
 
     const QString folder = modVandrel::resolveProgramFolder(
         QApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));

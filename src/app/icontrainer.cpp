@@ -30,6 +30,8 @@ IconTrainer::IconTrainer(CaptureState &state, PictureArea *picTemp, QWidget *pan
     resize(areaSize);
     move(0, top);
     setMouseTracking(true);
+    // The frame picks screenshot pixels: on a scaled screen each one gets a device pixel.
+    setShowsDevicePixels(true);
 
     picInsetIconTrain_ = new PictureArea(QStringLiteral("picInsetIconTrain"), this);
     picInsetIconTrain_->setGeometry(insetGeometry);
@@ -42,7 +44,7 @@ IconTrainer::IconTrainer(CaptureState &state, PictureArea *picTemp, QWidget *pan
     connect(cmdCancelTrainIcon_, &QPushButton::clicked, this, &QWidget::hide);
 
     shpIcon_ = new OutlineShape(QStringLiteral("shpIcon"), this);
-    shpIcon_->resize(frameSide, frameSide);
+    shpIcon_->setFrame(QRect(0, 0, frameSide, frameSide));
     shpIcon_->show(); // shown whenever the area is
 
     connect(this, &PictureArea::mouseMoved, this,
@@ -68,9 +70,10 @@ void IconTrainer::start()
     picTemp_->resize(shot.size());
     picTemp_->setPicture(shot);
 
-    setPicture(capture::trainingView(shot, size()));
+    // The area keeps its size; on a scaled screen it holds more of the corner.
+    setPicture(capture::trainingView(shot, pixelSize(size())));
     // The frame starts where the offsets held would cut the icon.
-    moveFrame(QPoint(width() - state_.offsets.left, state_.offsets.top));
+    moveFrame(QPoint(picture().width() - state_.offsets.left, state_.offsets.top));
     raise();
     show();
 }
@@ -78,15 +81,16 @@ void IconTrainer::start()
 void IconTrainer::moveFrame(QPoint topLeft)
 {
     frame_ = topLeft;
-    shpIcon_->move(topLeft);
+    shpIcon_->setFrame(QRect(topLeft, QSize(frameSide, frameSide)));
     picInsetIconTrain_->setPicture(capture::magnifiedFrame(picture(), topLeft));
 }
 
 void IconTrainer::take(QPoint releasedAt)
 {
-    if (isHidden() || !rect().contains(releasedAt))
+    // Frame and release are in the view's pixels, like the offsets.
+    if (isHidden() || !picture().rect().contains(releasedAt))
         return;
-    state_.offsets = capture::offsetsFromFrame(width(), frame_);
+    state_.offsets = capture::offsetsFromFrame(picture().width(), frame_);
     hide();
     emit offsetsTaken();
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Icon location training: the top-right corner of a screenshot is shown 1:1, a 32 x 32
-// frame follows the pointer with a 2x view of what it holds, and releasing the mouse takes
-// the windowed icon offsets from where the frame stands.
+// Icon location training: the top-right corner of a screenshot is shown 1:1 (one pixel to
+// a device pixel on a scaled screen), a 32 x 32 frame follows the pointer with a 2x view of
+// what it holds, and releasing the mouse takes the windowed icon offsets from where the
+// frame stands.
 
 #include "app/picturearea.h"
 

@@ -52,6 +52,8 @@ LiveTab::LiveTab(QWidget *window, CaptureState &state, SaveRoutine &saveRoutine)
     grabHolder_->resize(300, 300);
     picLiveGrab_ = new PictureArea(QStringLiteral("picLiveGrab"));
     picLiveGrab_->resize(300, 300);
+    // The user frames screenshot pixels: on a scaled screen each one gets a device pixel.
+    picLiveGrab_->setShowsDevicePixels(true);
     // The rectangle follows the pointer with no button held.
     picLiveGrab_->setMouseTracking(true);
     grabHolder_->setWidget(picLiveGrab_);
@@ -59,6 +61,7 @@ LiveTab::LiveTab(QWidget *window, CaptureState &state, SaveRoutine &saveRoutine)
     // Under its neighbours: the "Icon" box beside it reaches a little into its place.
     grabHolder_->lower();
     shpCrop_ = new OutlineShape(QStringLiteral("shpCrop"), picLiveGrab_);
+    crop_ = shpCrop_->geometry();
 
     picLiveTemp_ = new PictureArea(QStringLiteral("picLiveTemp"), window);
     picLiveTemp_->resize(100, 100);
@@ -127,7 +130,7 @@ void LiveTab::fixedSetUp(int index, const QImage &screenshot)
     showScreenshot(screenshot);
     // A caption that does not read as a size keeps the rectangle's last size.
     if (const auto size = capture::cropSizeFromCaption(cmdCrop_[index - 1]->text()))
-        shpCrop_->resize(*size);
+        setCrop(QRect(crop_.topLeft(), *size));
 }
 
 void LiveTab::freeSetUp(const QImage &screenshot)
@@ -135,18 +138,29 @@ void LiveTab::freeSetUp(const QImage &screenshot)
     freeCropMode_ = true;
     dragging_ = false;
     showScreenshot(screenshot);
-    shpCrop_->resize(0, 0);
+    setCrop(QRect(crop_.topLeft(), QSize(0, 0)));
     shpCrop_->hide();
 }
 
 void LiveTab::showScreenshot(const QImage &screenshot)
 {
-    picLiveGrab_->resize(screenshot.size());
     picLiveGrab_->setPicture(screenshot);
-    const QSize twips = capture::windowSizeTwipsForScreenshot(screenshot.size());
+    fitGrab();
+    const QSize twips = capture::windowSizeTwipsForScreenshot(picLiveGrab_->size());
     windowSizing::resizeTwips(window_, twips.width(), twips.height());
     fitHolder();
     grabHolder_->show();
+}
+
+void LiveTab::fitGrab()
+{
+    picLiveGrab_->resize(picLiveGrab_->widgetSize(picLiveGrab_->picture().size()));
+}
+
+void LiveTab::setCrop(const QRect &rect)
+{
+    crop_ = rect;
+    shpCrop_->setFrame(rect);
 }
 
 void LiveTab::fitHolder()
@@ -157,9 +171,13 @@ void LiveTab::fitHolder()
 
 bool LiveTab::eventFilter(QObject *watched, QEvent *event)
 {
-    // The window may end up another size than asked for (the screen, the user).
-    if (watched == window_ && event->type() == QEvent::Resize && !grabHolder_->isHidden())
+    // The window may end up another size than asked for (the screen, the user), or on a
+    // screen of another scale.
+    if (watched == window_ && event->type() == QEvent::Resize && !grabHolder_->isHidden()) {
+        fitGrab();
+        setCrop(crop_);
         fitHolder();
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -167,13 +185,13 @@ void LiveTab::grabMoved(QPoint pointer)
 {
     // Called for every mouse move: nothing here may touch the screenshot itself.
     if (!freeCropMode_) {
-        shpCrop_->move(capture::fixedCropRect(pointer, shpCrop_->size()).topLeft());
+        setCrop(capture::fixedCropRect(pointer, crop_.size()));
         if (shpCrop_->isHidden())
             shpCrop_->show();
         window_->setWindowTitle(capture::pointerCaption(windowCaption, pointer));
     } else if (dragging_) {
         const QRect rect = capture::stretchedRect(dragStart_, pointer);
-        shpCrop_->setGeometry(rect);
+        setCrop(rect);
         if (shpCrop_->isHidden())
             shpCrop_->show();
         window_->setWindowTitle(capture::dragCaption(windowCaption, pointer, rect.size()));
@@ -190,7 +208,7 @@ void LiveTab::grabPressed(QPoint pointer)
     dragging_ = true;
     dragStart_ = pointer;
     // A new drag starts empty: a press and release on one spot must not cut the last rectangle again.
-    shpCrop_->setGeometry(QRect(pointer, QSize(0, 0)));
+    setCrop(QRect(pointer, QSize(0, 0)));
     shpCrop_->show();
 }
 
@@ -198,7 +216,7 @@ void LiveTab::grabReleased()
 {
     if (!freeCropMode_ || !dragging_)
         return;
-    if (shpCrop_->width() < capture::minimumFreeCrop || shpCrop_->height() < capture::minimumFreeCrop)
+    if (crop_.width() < capture::minimumFreeCrop || crop_.height() < capture::minimumFreeCrop)
         return; // the drag goes on
     dragging_ = false;
     shpCrop_->hide();
@@ -213,11 +231,10 @@ void LiveTab::grabClicked()
 
 void LiveTab::cutAndSave()
 {
-    const QRect rect = shpCrop_->geometry();
-    if (rect.isEmpty())
+    if (crop_.isEmpty())
         return;
-    picLiveTemp_->resize(rect.size());
-    picLiveTemp_->setPicture(capture::cutRect(picLiveGrab_->picture(), rect));
+    picLiveTemp_->resize(crop_.size());
+    picLiveTemp_->setPicture(capture::cutRect(picLiveGrab_->picture(), crop_));
     const auto name = saveRoutine_.nameStep(namePromptTitle);
     if (!name)
         return;

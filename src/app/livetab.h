@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 
 struct CaptureState;
 class MouseUpButton;
@@ -48,8 +49,11 @@ private:
     void fixedSetUp(int index, const QImage &screenshot);
     void freeSetUp(const QImage &screenshot);
     void showScreenshot(const QImage &screenshot);
+    // The grab area takes the screenshot's size at the screen's current ratio.
+    void fitGrab();
     // The holder takes what the window shows beside the button tray; the rest scrolls.
     void fitHolder();
+    void setCrop(const QRect &rect);
 
     void grabMoved(QPoint pointer);
     void grabPressed(QPoint pointer);
@@ -70,6 +74,8 @@ private:
     PictureArea *picLiveTemp_ = nullptr;
     bool freeCropMode_ = false;
     bool dragging_ = false;
+    // In screenshot pixels, whatever the screen's scale: the cut is made from these.
+    QRect crop_;
     QPoint dragStart_;
     bool pressedInFixedMode_ = false;
 };

@@ -1,6 +1,7 @@
 #include "app/picturearea.h"
 
 #include "app/dropsupport.h"
+#include "capture/devicepixels.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -24,7 +25,7 @@ void PictureArea::setPicture(const QImage &picture)
 
 void PictureArea::clearPicture()
 {
-    QImage blank(size(), QImage::Format_RGB32);
+    QImage blank(pixelSize(size()), QImage::Format_RGB32);
     blank.fill(backColor_);
     setPicture(blank);
 }
@@ -41,6 +42,37 @@ void PictureArea::setAcceptsPictures(bool on)
     setAcceptDrops(acceptsFiles_ || acceptsPictures_);
 }
 
+void PictureArea::setShowsDevicePixels(bool on)
+{
+    showsDevicePixels_ = on;
+    update();
+}
+
+qreal PictureArea::pixelRatio() const
+{
+    return showsDevicePixels_ ? devicePixelRatioF() : 1.0;
+}
+
+QSize PictureArea::widgetSize(QSize pixels) const
+{
+    return capture::logicalSize(pixels, pixelRatio());
+}
+
+QSize PictureArea::pixelSize(QSize widget) const
+{
+    return capture::pixelSize(widget, pixelRatio());
+}
+
+QRect PictureArea::widgetRect(const QRect &pixels) const
+{
+    return capture::logicalRect(pixels, pixelRatio());
+}
+
+QPoint PictureArea::pixelAt(QPointF position) const
+{
+    return capture::pixelAt(position, pixelRatio());
+}
+
 void PictureArea::setBackColor(const QColor &color)
 {
     backColor_ = color;
@@ -51,8 +83,15 @@ void PictureArea::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), backColor_);
-    if (!picture_.isNull())
+    if (picture_.isNull())
+        return;
+    if (showsDevicePixels_) {
+        // Drawn into exactly its pixel size in device pixels; no smoothing, so nothing blurs.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(picture_.size()) / pixelRatio()), picture_);
+    } else {
         painter.drawImage(0, 0, picture_);
+    }
 }
 
 void PictureArea::mousePressEvent(QMouseEvent *event)
@@ -61,7 +100,7 @@ void PictureArea::mousePressEvent(QMouseEvent *event)
     event->accept();
     if (event->button() == Qt::LeftButton)
         dragStart_ = event->position().toPoint();
-    emit mousePressed(event->button(), event->modifiers(), event->position().toPoint());
+    emit mousePressed(event->button(), event->modifiers(), pixelAt(event->position()));
 }
 
 void PictureArea::mouseReleaseEvent(QMouseEvent *event)
@@ -69,7 +108,7 @@ void PictureArea::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     dragStart_.reset();
     const bool click = click_.release(event, this);
-    emit mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
+    emit mouseReleased(event->button(), event->modifiers(), pixelAt(event->position()));
     if (click)
         emit clicked();
 }
@@ -77,7 +116,7 @@ void PictureArea::mouseReleaseEvent(QMouseEvent *event)
 void PictureArea::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
-    emit mouseMoved(event->buttons(), event->modifiers(), event->position().toPoint());
+    emit mouseMoved(event->buttons(), event->modifiers(), pixelAt(event->position()));
     if (!dragSource_ || !dragStart_ || !(event->buttons() & Qt::LeftButton) || picture_.isNull())
         return;
     if ((event->position().toPoint() - *dragStart_).manhattanLength() < QApplication::startDragDistance())

@@ -35,10 +35,26 @@ public:
     // A press and a move with the left button drags the picture away as a bitmap.
     void setDragSource(bool on) { dragSource_ = on; }
 
+    // Where the user frames screenshot pixels: on a scaled screen the picture is shown one
+    // pixel to one device pixel, as sharp and as large as the game showed it, and every
+    // mouse position is reported in the picture's pixels. Off (the default), a picture
+    // pixel is a widget unit, however the screen is scaled.
+    void setShowsDevicePixels(bool on);
+    // Picture pixels per widget unit: the screen's ratio when showing device pixels, else 1.
+    qreal pixelRatio() const;
+    // The widget size that shows a picture of this many pixels.
+    QSize widgetSize(QSize pixels) const;
+    // The picture pixels a widget size shows.
+    QSize pixelSize(QSize widget) const;
+    // The widget rectangle that covers a rectangle of picture pixels (for outlines).
+    QRect widgetRect(const QRect &pixels) const;
+    // The picture pixel under a widget position.
+    QPoint pixelAt(QPointF position) const;
+
 signals:
     // A left-button click (press and release over the area).
     void clicked();
-    // Every mouse event, in the area's pixels.
+    // Every mouse event, in the picture's pixels (see setShowsDevicePixels).
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint position);
     void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
@@ -65,5 +81,6 @@ private:
     bool acceptsFiles_ = false;
     bool acceptsPictures_ = false;
     bool dragSource_ = false;
+    bool showsDevicePixels_ = false;
     std::optional<QPoint> dragStart_;
 };

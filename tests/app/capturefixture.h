@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QDir>
 #include <QDropEvent>
 #include <QInputDialog>
@@ -14,6 +15,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 // Readable failures for texts and lists of file names.
 static inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
@@ -44,6 +46,72 @@ inline QString cutMismatch(const QImage &cut, const QImage &shot, const QRect &r
                 return QStringLiteral("pixel %1,%2").arg(x).arg(y);
         }
     return {};
+}
+
+// The grab and training areas show a screenshot pixel on each device pixel: on a screen
+// scaled by r, screenshot pixel p lies at widget position p / r. The helpers below want
+// pixels that whole widget positions reach (even ones at r = 2), so every expectation stays
+// exact; anything else fails the test.
+inline qreal ratioOf(const QWidget *area)
+{
+    return area->devicePixelRatioF();
+}
+
+inline int widgetUnits(const QWidget *area, int pixels)
+{
+    const qreal units = pixels / ratioOf(area);
+    const int whole = qRound(units);
+    if (!qFuzzyCompare(1 + units, 1 + whole))
+        ADD_FAILURE() << pixels << " pixels are no whole number of widget units at ratio " << ratioOf(area);
+    return whole;
+}
+
+inline QPoint widgetPoint(const QWidget *area, QPoint pixel)
+{
+    return {widgetUnits(area, pixel.x()), widgetUnits(area, pixel.y())};
+}
+
+inline QSize widgetSize(const QWidget *area, QSize pixels)
+{
+    return {widgetUnits(area, pixels.width()), widgetUnits(area, pixels.height())};
+}
+
+// Where an outline over these pixels stands on the area.
+inline QRect widgetRect(const QWidget *area, const QRect &pixels)
+{
+    return {widgetPoint(area, pixels.topLeft()), widgetSize(area, pixels.size())};
+}
+
+// The pointer as the user moves it, with no button held. It goes in through the window,
+// as the platform's events do; the offscreen cursor is off by a unit on a scaled screen.
+inline void hover(QWidget *over, QPoint at)
+{
+    QCursor::setPos(-1000, -1000); // from somewhere else, so the move is never lost
+    QWindow *window = over->window()->windowHandle();
+    QTest::mouseMove(window, window->mapFromGlobal(over->mapToGlobal(at)));
+}
+
+// Mouse actions on an area at a screenshot pixel.
+inline void hoverPixel(QWidget *area, QPoint pixel)
+{
+    hover(area, widgetPoint(area, pixel));
+}
+inline void pressPixel(QWidget *area, Qt::MouseButton button, QPoint pixel)
+{
+    QTest::mousePress(area, button, {}, widgetPoint(area, pixel));
+}
+inline void releasePixel(QWidget *area, Qt::MouseButton button, QPoint pixel)
+{
+    QTest::mouseRelease(area, button, {}, widgetPoint(area, pixel));
+}
+inline void clickPixel(QWidget *area, Qt::MouseButton button, QPoint pixel)
+{
+    QTest::mouseClick(area, button, {}, widgetPoint(area, pixel));
+}
+// A move while a button is held down (a drag).
+inline void dragPixel(QWidget *area, QPoint pixel)
+{
+    QTest::mouseMove(area, widgetPoint(area, pixel));
 }
 
 inline void putOnClipboard(const QImage &picture)

@@ -1,9 +1,7 @@
 // Icon location training: a screenshot on the clipboard, a frame that follows the pointer
 // with its 2x view, offsets taken on release, kept on cancel.
 
-#include "app/frmvandrel.h"
-#include "testsupport.h"
-#include "windowfixture.h"
+#include "capturefixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,6 +16,8 @@
 #include <memory>
 
 namespace {
+
+using namespace capturetest;
 
 const QString ini = QStringLiteral("Quillmark.ini");
 
@@ -66,18 +66,26 @@ TEST_F(TrainingTest, TheFrameFollowsThePointerAndTheReleaseTakesTheOffsets)
     EXPECT_EQ(area->x(), 8);
     EXPECT_EQ(pictureOf(control(QStringLiteral("picTemp"))), shot);
     EXPECT_TRUE(control(QStringLiteral("picTemp"))->isHidden());
-    // The area shows the screenshot's top-right corner 1:1.
-    const int shift = shot.width() - area->width();
+    // The area shows the screenshot's top-right corner 1:1: scaled by two, its 320 units
+    // hold 640 pixels, each on a device pixel.
+    const bool scaled = ratioOf(area) == 2;
     const QImage view = pictureOf(area);
-    ASSERT_EQ(view.size(), area->size());
-    for (QPoint p : {QPoint(0, 0), QPoint(319, 0), QPoint(200, 120), QPoint(319, area->height() - 1)})
+    ASSERT_EQ(view.size(), scaled ? QSize(640, 2 * area->height()) : area->size());
+    const int right = view.width() - 1;
+    const int shift = shot.width() - view.width();
+    for (QPoint p : {QPoint(0, 0), QPoint(right, 0), QPoint(200, 120), QPoint(right, view.height() - 1)})
         EXPECT_EQ(view.pixel(p), shot.pixel(p + QPoint(shift, 0))) << p.x() << "," << p.y();
-    // The frame starts where the offsets held would cut the icon.
-    EXPECT_EQ(frame->geometry(), QRect(320 - 59, 94, 32, 32));
+    const QImage shown = area->grab().toImage();
+    ASSERT_EQ(shown.size(), view.size());
+    for (QPoint p : {QPoint(right, 0), QPoint(200, 120), QPoint(right, view.height() - 1)})
+        EXPECT_EQ(shown.pixel(p), view.pixel(p)) << p.x() << "," << p.y();
+    // The frame starts where the offsets held would cut the icon; at odd pixels its widget
+    // covers them.
+    EXPECT_EQ(frame->geometry(), scaled ? QRect(290, 47, 17, 16) : QRect(320 - 59, 94, 32, 32));
     EXPECT_TRUE(frame->isVisible());
 
-    QTest::mouseMove(area, QPoint(100, 50));
-    EXPECT_EQ(frame->geometry(), QRect(84, 34, 32, 32));
+    hoverPixel(area, {100, 50});
+    EXPECT_EQ(frame->geometry(), widgetRect(area, {84, 34, 32, 32}));
     const QImage magnified = pictureOf(inset);
     ASSERT_EQ(magnified.size(), QSize(64, 64));
     for (QPoint p : {QPoint(0, 0), QPoint(1, 1), QPoint(63, 0), QPoint(0, 63), QPoint(37, 12), QPoint(63, 63)})
@@ -85,14 +93,16 @@ TEST_F(TrainingTest, TheFrameFollowsThePointerAndTheReleaseTakesTheOffsets)
             << p.x() << "," << p.y();
 
     // Near the corner the frame reaches outside the area; the view shows black there.
-    QTest::mouseMove(area, QPoint(2, 3));
-    EXPECT_EQ(frame->geometry().topLeft(), QPoint(-14, -13));
+    hoverPixel(area, {2, 4});
+    EXPECT_EQ(frame->geometry().topLeft(), widgetPoint(area, {-14, -12}));
     EXPECT_EQ(pictureOf(inset).pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(pictureOf(inset).pixel(63, 63), shot.pixel(shift + 17, 18));
+    EXPECT_EQ(pictureOf(inset).pixel(63, 63), shot.pixel(shift + 17, 19));
 
-    QTest::mouseMove(area, QPoint(290, 110));
-    QTest::mousePress(area, Qt::LeftButton, {}, QPoint(290, 110));
-    QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(290, 110));
+    // The offsets count from the screenshot's right edge, whatever the scale.
+    const QPoint release(view.width() - 30, 110);
+    hoverPixel(area, release);
+    pressPixel(area, Qt::LeftButton, release);
+    releasePixel(area, Qt::LeftButton, release);
     EXPECT_TRUE(area->isHidden());
     EXPECT_EQ(offsetBox("txtIconLeft"), QStringLiteral("46"));
     EXPECT_EQ(offsetBox("txtIconTop"), QStringLiteral("94"));
@@ -116,11 +126,12 @@ TEST_F(TrainingTest, AReleaseWithoutAMoveKeepsTheFrameWhereItStarted)
     QGuiApplication::clipboard()->setImage(tiny);
     QTest::mouseClick(train, Qt::LeftButton);
     ASSERT_TRUE(area->isVisible());
-    EXPECT_EQ(pictureOf(area).pixel(319, 0), qRgb(200, 10, 10));
-    EXPECT_EQ(pictureOf(area).pixel(318, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(frame->geometry().topLeft(), QPoint(250, 94));
+    const int right = pictureOf(area).width() - 1;
+    EXPECT_EQ(pictureOf(area).pixel(right, 0), qRgb(200, 10, 10));
+    EXPECT_EQ(pictureOf(area).pixel(right - 1, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(frame->geometry().topLeft(), widgetPoint(area, {right + 1 - 70, 94}));
 
-    QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(160, 130));
+    releasePixel(area, Qt::LeftButton, {160, 130});
     EXPECT_TRUE(area->isHidden());
     EXPECT_EQ(offsetBox("txtIconLeft"), QStringLiteral("70"));
     EXPECT_EQ(offsetBox("txtIconTop"), QStringLiteral("94"));
@@ -131,13 +142,13 @@ TEST_F(TrainingTest, CancelAndATabSwitchEndTheTrainingAndKeepTheOffsets)
     QGuiApplication::clipboard()->setImage(patternedShot(800, 600));
     QTest::mouseClick(train, Qt::LeftButton);
     ASSERT_TRUE(area->isVisible());
-    QTest::mouseMove(area, QPoint(290, 110));
+    hoverPixel(area, {290, 110});
     QTest::mouseClick(control(QStringLiteral("cmdCancelTrainIcon")), Qt::LeftButton);
     EXPECT_TRUE(area->isHidden());
 
     QTest::mouseClick(train, Qt::LeftButton);
     ASSERT_TRUE(area->isVisible());
-    QTest::mouseMove(area, QPoint(200, 40));
+    hoverPixel(area, {200, 40});
     window->showTab(1);
     window->showTab(6);
     EXPECT_TRUE(area->isHidden());

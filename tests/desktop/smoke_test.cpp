@@ -1,18 +1,30 @@
-// The real program as a process: started in a fresh program folder, ended by SIGTERM
-// as by its close box.
+// The real program as a process on the X display: it starts in a fresh program folder,
+// shows its window, switches tabs on keys typed by another program, and ends through its
+// close box or a SIGTERM with its settings saved.
 
+#include "otherprogram.h"
 #include "testsupport.h"
+#include "xwindows.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QThread>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <iostream>
 
 namespace {
+
+using otherProgram::waitUntil;
+
+constexpr int startTimeoutMs = 15000;
+const QByteArray ownSection = "[Mine]\r\nkeep=1\r\n[General]\r\nOpacity=77\r\n";
 
 // True once the process has its SIGTERM handler in place (/proc/PID/status, SigCgt).
 bool catchesSigterm(qint64 pid)
@@ -27,36 +39,135 @@ bool catchesSigterm(qint64 pid)
     return false;
 }
 
-TEST(Process, SigtermClosesTheWindowAndSavesLikeAClose)
+QImage grab(unsigned long window)
 {
+    return QGuiApplication::primaryScreen()->grabWindow(WId(window)).toImage();
+}
+
+bool plain(const QImage &picture)
+{
+    const QRgb first = picture.pixel(0, 0);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) != first)
+                return false;
+    return true;
+}
+
+// The window's picture once it has settled (three grabs in a row agree) into something
+// other than before; null if it never does.
+QImage newPicture(unsigned long window, const QImage &before)
+{
+    QImage last;
+    int same = 0;
+    const bool settled = waitUntil(
+        [&] {
+            const QImage now = grab(window);
+            same = !now.isNull() && now == last ? same + 1 : 0;
+            last = now;
+            QTest::qWait(30);
+            return same >= 2 && now != before && !plain(now);
+        },
+        5000);
+    return settled ? last : QImage();
+}
+
+void xdotool(const QStringList &arguments)
+{
+    const otherProgram::Result r = otherProgram::run(QStringLiteral("xdotool"), arguments);
+    EXPECT_TRUE(r.finished && r.exitCode == 0) << arguments.join(u' ').toStdString() << ": " << r.err.toStdString();
+}
+
+class RealProgram : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLMARK_EXECUTABLE), folder.file(QStringLiteral("quillmark"))));
+        folder.write(QStringLiteral("Quillmark.ini"), ownSection);
+        folder.write(QStringLiteral("Parse.tmp"), "copied secrets\r\n");
+        // Away from where the window opens: no hover or tooltip changes its pictures.
+        xdotool({"mousemove", "1279", "1023"});
+    }
+    void TearDown() override
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+
+    // Starts the program and waits for its window; reports how long that took.
+    unsigned long start()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.setWorkingDirectory(QDir::tempPath()); // the program folder never depends on it
+        QElapsedTimer timer;
+        timer.start();
+        process.start(folder.file(QStringLiteral("quillmark")));
+        unsigned long window = 0;
+        waitUntil([&] { return (window = xWindows::shownWindow(process.processId(), "Quillmark")) != 0
+                               || process.state() == QProcess::NotRunning; },
+                  startTimeoutMs);
+        const qint64 ms = timer.elapsed();
+        EXPECT_NE(window, 0ul) << "no window within " << startTimeoutMs << " ms";
+        if (window) {
+            std::cout << "window shown after " << ms << " ms" << std::endl;
+            RecordProperty("WindowShownMs", int(ms));
+        }
+        return window;
+    }
+
+    // The end of every run: exit code 0, the settings saved around the user's own
+    // section, the scratch file emptied.
+    void expectEndedLikeAClose()
+    {
+        ASSERT_TRUE(waitUntil([this] { return process.state() == QProcess::NotRunning; }, startTimeoutMs))
+            << "the program did not end";
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 0);
+        const QByteArray ini = folder.read(QStringLiteral("Quillmark.ini"));
+        EXPECT_TRUE(ini.startsWith(ownSection)) << ini.toStdString();
+        EXPECT_TRUE(ini.contains("SaveIcon=True\r\n")) << ini.toStdString();
+        EXPECT_EQ(folder.read(QStringLiteral("Parse.tmp")), QByteArray(" \r\n"));
+    }
+
     testsupport::ProgramFolder folder;
-    const QString exe = folder.file(QStringLiteral("quillmark"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLMARK_EXECUTABLE), exe));
-    folder.write(QStringLiteral("Quillmark.ini"), "[Mine]\r\nkeep=1\r\n[General]\r\nOpacity=77\r\n");
-    folder.write(QStringLiteral("Parse.tmp"), "copied secrets\r\n");
-
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(QDir::tempPath()); // the program folder never depends on it
-    process.start(exe);
-    ASSERT_TRUE(process.waitForStarted(15000));
+};
 
-    QElapsedTimer timer;
-    timer.start();
-    while (!catchesSigterm(process.processId()) && timer.elapsed() < 15000)
-        QThread::msleep(20);
-    ASSERT_TRUE(catchesSigterm(process.processId()));
+TEST_F(RealProgram, ShowsItsWindowSwitchesTabsOnKeysAndClosesByItsCloseBox)
+{
+    const unsigned long window = start();
+    ASSERT_NE(window, 0ul);
+    xdotool({"windowfocus", "--sync", QString::number(window)});
+
+    // Each key shows a tab of its own, seen from outside the program.
+    QList<QImage> tabs = {newPicture(window, QImage())};
+    ASSERT_FALSE(tabs[0].isNull()) << "the window never painted";
+    for (int tab = 2; tab <= 6; ++tab) {
+        xdotool({"key", QString::number(tab)});
+        tabs.append(newPicture(window, tabs.last()));
+        ASSERT_FALSE(tabs.last().isNull()) << "key " << tab << " changed nothing";
+    }
+    for (int i = 0; i < tabs.size(); ++i)
+        for (int j = i + 1; j < tabs.size(); ++j)
+            EXPECT_NE(tabs[i], tabs[j]) << "tabs " << i + 1 << " and " << j + 1 << " look the same";
+    xdotool({"key", "1"});
+    EXPECT_TRUE(waitUntil([&] { return grab(window) == tabs[0]; })) << "key 1 did not bring tab 1 back";
+
+    ASSERT_TRUE(xWindows::askToClose(window));
+    expectEndedLikeAClose();
+}
+
+TEST_F(RealProgram, SigtermEndsItLikeItsCloseBox)
+{
+    ASSERT_NE(start(), 0ul);
+    ASSERT_TRUE(waitUntil([this] { return catchesSigterm(process.processId()); }, startTimeoutMs));
     ::kill(pid_t(process.processId()), SIGTERM);
-    ASSERT_TRUE(process.waitForFinished(15000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 0);
-
-    const QByteArray ini = folder.read(QStringLiteral("Quillmark.ini"));
-    EXPECT_TRUE(ini.startsWith("[Mine]\r\nkeep=1\r\n[General]\r\nOpacity=77\r\n")) << ini.toStdString();
-    EXPECT_TRUE(ini.contains("SaveIcon=True\r\n"));
-    EXPECT_EQ(folder.read(QStringLiteral("Parse.tmp")), QByteArray(" \r\n"));
+    expectEndedLikeAClose();
 }
 
 } // namespace
