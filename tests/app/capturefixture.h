@@ -2,6 +2,7 @@
 // The capture tabs under test: screenshots whose pixels tell where they came from, the
 // clipboard, file drops, and dialogs answered as a user would.
 
+#include "modalanswerer.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -9,8 +10,6 @@
 #include <QCursor>
 #include <QDir>
 #include <QDropEvent>
-#include <QInputDialog>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
 #include <QTimer>
@@ -134,45 +133,6 @@ inline void dropFiles(QWidget *target, const QStringList &files)
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
 }
-
-// Answers the modal dialogs that open while it lives: input boxes with the next answer
-// (a null text cancels), message boxes with OK. Remembers what each one said.
-class Dialogs : public QObject {
-public:
-    struct Seen {
-        QString title;
-        QString text;
-        QString preset; // input boxes only
-    };
-
-    explicit Dialogs(QStringList answers = {}) : answers_(std::move(answers))
-    {
-        connect(&timer_, &QTimer::timeout, this, &Dialogs::answer);
-        timer_.start(5);
-    }
-    QList<Seen> seen;
-
-private:
-    void answer()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *input = qobject_cast<QInputDialog *>(modal); input && input->isVisible()) {
-            seen.append({input->windowTitle(), input->labelText(), input->textValue()});
-            const QString reply = answers_.isEmpty() ? QString() : answers_.takeFirst();
-            if (reply.isNull()) {
-                input->reject();
-            } else {
-                input->setTextValue(reply);
-                input->accept();
-            }
-        } else if (auto *box = qobject_cast<QMessageBox *>(modal); box && box->isVisible()) {
-            seen.append({box->windowTitle(), box->text(), {}});
-            box->accept();
-        }
-    }
-    QStringList answers_;
-    QTimer timer_;
-};
 
 class CaptureFixture : public WindowFixture {
 protected:

@@ -2,6 +2,7 @@
 // and the slot files across a restart.
 
 #include "image/bmpfile.h"
+#include "modalanswerer.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTimer>
 #include <functional>
 
 namespace {
@@ -42,25 +42,20 @@ protected:
     }
     QCheckBox *saveBox() const { return control<QCheckBox>(QStringLiteral("chkSaveClipboard")); }
 
-    // Clicks the slot, answering each question box with reply; the questions, as
-    // "title|text" when the box has the question icon, OK and Cancel.
+    // Clicks the slot, answering the question box with reply; the boxes, as "title|text"
+    // when one has the question icon, OK and Cancel.
     QStringList click(int index, Qt::MouseButton button, QMessageBox::StandardButton reply = QMessageBox::Ok)
     {
-        QStringList asked;
-        QTimer answer;
-        QObject::connect(&answer, &QTimer::timeout, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            const bool question = box->icon() == QMessageBox::Question
-                                  && box->standardButtons() == (QMessageBox::Ok | QMessageBox::Cancel);
-            asked.append(box->windowTitle() + (question ? u'|' : u'!') + box->text());
-            box->button(reply)->click();
-        });
-        answer.start(5);
+        modal::Answerer answerer({reply});
         QTest::mouseClick(slot(index), button);
         // The window's own focus: activation comes back from a closed box only later.
         EXPECT_EQ(window->focusWidget(), slot(index));
+        QStringList asked;
+        for (const modal::Shown &box : answerer.seen) {
+            const bool question = box.icon == QMessageBox::Question
+                                  && box.buttons == (QMessageBox::Ok | QMessageBox::Cancel);
+            asked.append(box.title + (question ? u'|' : u'!') + box.text);
+        }
         return asked;
     }
     void setText(int index, const QString &text)

@@ -78,7 +78,7 @@ TEST_F(ExtractionTest, NamePromptPrefixSuffixAndAutocopy)
 {
     restart(baseIni + "[Icon]\r\nSuffix=Small\r\n[General]\r\nAutoCopyFileName=True\r\n");
     {
-        Dialogs dialogs({QStringLiteral("Sword")});
+        modal::Answerer dialogs({QStringLiteral("Sword")});
         release(4, Qt::LeftButton);
         ASSERT_EQ(dialogs.seen.size(), 1);
         EXPECT_EQ(dialogs.seen[0].title, QStringLiteral("File Name"));
@@ -90,7 +90,7 @@ TEST_F(ExtractionTest, NamePromptPrefixSuffixAndAutocopy)
     // The last name is offered again; Cancel writes nothing and copies nothing.
     putOnClipboard(shot);
     clearSaved();
-    Dialogs dialogs({QString()});
+    modal::Answerer dialogs({modal::cancel});
     release(4, Qt::MiddleButton);
     ASSERT_EQ(dialogs.seen.size(), 1);
     EXPECT_EQ(dialogs.seen[0].preset, QStringLiteral("Sword"));
@@ -109,7 +109,7 @@ TEST_F(ExtractionTest, ButtonsAndModifiers)
     EXPECT_EQ(saved().size(), 2);
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
 
-    Dialogs dialogs({QStringLiteral("455"), QStringLiteral("abc"), QString(), QStringLiteral("120.5")});
+    modal::Answerer dialogs({QStringLiteral("455"), QStringLiteral("abc"), modal::cancel, QStringLiteral("120.5")});
     release(1, Qt::LeftButton, Qt::ShiftModifier); // nothing at all
     EXPECT_TRUE(dialogs.seen.isEmpty());
     release(1, Qt::RightButton, Qt::ShiftModifier);
@@ -144,7 +144,7 @@ TEST_F(ExtractionTest, IconAndPanelChoices)
 
     // Nothing to write: no name is asked.
     restart(baseIni + "[General]\r\nSaveIcon=False\r\n[Panel]\r\nSaveStatsPanel=False\r\n");
-    Dialogs dialogs;
+    modal::Answerer dialogs;
     release(4, Qt::LeftButton);
     EXPECT_TRUE(dialogs.seen.isEmpty());
     EXPECT_EQ(shown("picSource").size(), QSize(300, 300));
@@ -154,7 +154,7 @@ TEST_F(ExtractionTest, GifAndFailedWrites)
 {
     restart(baseIni + "[General]\r\nAutoName=True\r\n[Icon]\r\nFileType=gif\r\n[Panel]\r\nFileType=gif\r\n");
     {
-        Dialogs dialogs;
+        modal::Answerer dialogs;
         release(4, Qt::LeftButton);
         ASSERT_EQ(dialogs.seen.size(), 1);
         EXPECT_EQ(dialogs.seen[0].text, QStringLiteral("GIF support not yet added"));
@@ -162,7 +162,7 @@ TEST_F(ExtractionTest, GifAndFailedWrites)
     }
     restart(baseIni + "[General]\r\nAutoName=True\r\n[Icon]\r\nFileType=gif\r\n");
     {
-        Dialogs dialogs;
+        modal::Answerer dialogs;
         release(4, Qt::LeftButton);
         EXPECT_EQ(dialogs.seen.size(), 1);
         EXPECT_EQ(saved().size(), 1);
@@ -173,7 +173,7 @@ TEST_F(ExtractionTest, GifAndFailedWrites)
     const QString missing = folder.file(QStringLiteral("Missing"));
     restart(baseIni + "[General]\r\nAutoCopyFileName=True\r\n[Icon]\r\nUseDefaultSavePath=False\r\nCustomSavePath="
             + missing.toUtf8() + "\r\n");
-    Dialogs dialogs({QStringLiteral("Axe")});
+    modal::Answerer dialogs({QStringLiteral("Axe")});
     release(4, Qt::LeftButton);
     ASSERT_EQ(dialogs.seen.size(), 2);
     EXPECT_TRUE(dialogs.seen[1].text.contains(QDir::toNativeSeparators(missing + "/Icon Axe.png")))
@@ -190,7 +190,7 @@ TEST_F(ExtractionTest, NoScreenshotDropsAndBadHeights)
             QGuiApplication::clipboard()->setText(QStringLiteral("no picture"));
         else
             QGuiApplication::clipboard()->clear();
-        Dialogs dialogs;
+        modal::Answerer dialogs;
         release(4, Qt::LeftButton);
         ASSERT_EQ(dialogs.seen.size(), 1);
         EXPECT_EQ(dialogs.seen[0].title, QStringLiteral("Quillmark"));
@@ -208,7 +208,7 @@ TEST_F(ExtractionTest, NoScreenshotDropsAndBadHeights)
     EXPECT_EQ(cutMismatch(savedImage(saved()[1]), dropped, {340, 27, 300, 300}), QString());
     folder.write(QStringLiteral("bad.bmp"), "not a picture");
     for (const QString &path : {dir.filePath(QStringLiteral("none.png")), folder.file(QStringLiteral("bad.bmp"))}) {
-        Dialogs dialogs;
+        modal::Answerer dialogs;
         dropFiles(heightButton(4), {path});
         ASSERT_EQ(dialogs.seen.size(), 1);
         EXPECT_TRUE(dialogs.seen[0].text.contains(QDir::toNativeSeparators(path)));

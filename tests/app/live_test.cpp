@@ -84,7 +84,7 @@ TEST_F(LiveTest, FreeRectangleIsDraggedOpenAndCutOnRelease)
     EXPECT_TRUE(crop->isHidden());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quillmark 1.06 -  X: 10  Y:20"));
 
-    Dialogs dialogs({QStringLiteral("First"), QStringLiteral("Second")});
+    modal::Answerer dialogs({QStringLiteral("First"), QStringLiteral("Second")});
     pressPixel(grab, Qt::LeftButton, {100, 100});
     EXPECT_TRUE(crop->isVisible());
     dragPixel(grab, {102, 150});
@@ -111,8 +111,8 @@ TEST_F(LiveTest, FreeRectangleIsDraggedOpenAndCutOnRelease)
 TEST_F(LiveTest, CustomSizesRightClicksTabSwitchAndBareWindow)
 {
     {
-        Dialogs dialogs({QStringLiteral("50"), QStringLiteral("80"), QStringLiteral("60.5"), QStringLiteral("abc"),
-                         QString()});
+        modal::Answerer dialogs({QStringLiteral("50"), QStringLiteral("80"), QStringLiteral("60.5"), QStringLiteral("abc"),
+                                 modal::cancel});
         for (int i = 0; i < 3; ++i)
             QTest::mouseClick(button(2), Qt::RightButton, Qt::ShiftModifier);
         ASSERT_EQ(dialogs.seen.size(), 5);
@@ -148,7 +148,7 @@ TEST_F(LiveTest, ScreenshotsFromClipboardAndDrops)
 {
     QGuiApplication::clipboard()->setText(QStringLiteral("text only"));
     {
-        Dialogs dialogs;
+        modal::Answerer dialogs;
         QTest::mouseClick(button(1), Qt::LeftButton);
         QTest::mouseClick(button(1), Qt::RightButton);
         QTest::mouseClick(control(QStringLiteral("cmdFreeCrop")), Qt::LeftButton);
@@ -177,7 +177,7 @@ TEST_F(LiveTest, ScreenshotsFromClipboardAndDrops)
     EXPECT_EQ(crop->size(), widgetSize(grab, {300, 100})); // fixed again
     EXPECT_EQ(QApplication::focusWidget(), button(1));
     const QString missing = dir.filePath(QStringLiteral("gone.png"));
-    Dialogs dialogs;
+    modal::Answerer dialogs;
     dropFiles(button(1), {missing});
     ASSERT_EQ(dialogs.seen.size(), 1);
     EXPECT_TRUE(dialogs.seen[0].text.contains(QDir::toNativeSeparators(missing)));

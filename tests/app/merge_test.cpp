@@ -218,7 +218,7 @@ TEST_F(MergeTest, SaveAsksForANameAndReportsAFailedWrite)
     restart("[Icon]\r\nPrefix=Icon\r\n[General]\r\nAutoCopyFileName=True\r\n");
     window->showTab(4);
     {
-        Dialogs dialogs({QStringLiteral("Layered")});
+        modal::Answerer dialogs({QStringLiteral("Layered")});
         QTest::mouseDClick(store(0), Qt::LeftButton);
         ASSERT_EQ(dialogs.seen.size(), 1);
         EXPECT_EQ(dialogs.seen[0].title, "Name");
@@ -230,7 +230,7 @@ TEST_F(MergeTest, SaveAsksForANameAndReportsAFailedWrite)
     const QString missing = folder.file(QStringLiteral("gone"));
     restart("[General]\r\nAutoName=True\r\n[Icon]\r\nUseDefaultSavePath=False\r\nCustomSavePath=" + missing.toUtf8() + "\r\n");
     window->showTab(4);
-    Dialogs dialogs;
+    modal::Answerer dialogs;
     QTest::mouseDClick(control(QStringLiteral("picColorBalanceResult")), Qt::LeftButton);
     ASSERT_EQ(dialogs.seen.size(), 1);
     EXPECT_TRUE(dialogs.seen[0].text.contains(missing)) << dialogs.seen[0].text.toStdString();
@@ -347,7 +347,7 @@ TEST_F(MergeTest, ConverterWritesBesideAndListsFailures)
     const QString missing = folder.file(QStringLiteral("in/Missing.png"));
 
     {
-        Dialogs dialogs;
+        modal::Answerer dialogs;
         dropFiles(control(QStringLiteral("picConvertPNGtoBMP")), {a, folder.file(QStringLiteral("in/Broken.png")), missing, b});
         ASSERT_EQ(dialogs.seen.size(), 1);
         EXPECT_TRUE(dialogs.seen[0].text.contains("Broken.png"));
@@ -364,7 +364,7 @@ TEST_F(MergeTest, ConverterWritesBesideAndListsFailures)
 
     // A directory where the BMP should go: the write fails and is named.
     QDir().mkpath(folder.file(QStringLiteral("in/Blocked.bmp")));
-    Dialogs again;
+    modal::Answerer again;
     dropFiles(control(QStringLiteral("picConvertPNGtoBMP")), {writePicture(QStringLiteral("in/Blocked.png"), second)});
     ASSERT_EQ(again.seen.size(), 1);
     EXPECT_TRUE(again.seen[0].text.contains("Blocked.bmp"));

@@ -7,6 +7,7 @@
 #include "wikitext/multiuse.h"
 #include "wikitext/prices.h"
 #include "wikitext/totaldamage.h"
+#include "modalanswerer.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -14,11 +15,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <ostream>
 
 static void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.left(200).toStdString() << '"'; }
@@ -27,46 +26,16 @@ namespace {
 
 namespace keys = settingsKeys;
 
-// Answers the message and input boxes that open while it lives, in order: a text is typed
-// into an input box and accepted, "OK" accepts a message box, nullopt cancels either. A
-// box beyond the script is cancelled. Remembers what each box showed.
-class Dialogs : public QObject {
-public:
-    struct Seen {
-        QString title, text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QMessageBox::StandardButtons buttons;
-    };
-    explicit Dialogs(QList<std::optional<QString>> script = {}) : script_(std::move(script))
+// Answers as modal::Answerer does, and checks that every prompt starts empty.
+struct Dialogs : modal::Answerer {
+    using Answerer::Answerer;
+    ~Dialogs() override
     {
-        connect(&timer_, &QTimer::timeout, this, &Dialogs::answer);
-        timer_.start(5);
+        for (const modal::Shown &box : seen)
+            EXPECT_TRUE(box.preset.isEmpty()) << box.text.toStdString();
     }
-    QList<Seen> seen;
-
-private:
-    void answer()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || modal->property("answered").toBool())
-            return;
-        modal->setProperty("answered", true);
-        const std::optional<QString> reply = script_.isEmpty() ? std::nullopt : script_.takeFirst();
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
-            QAbstractButton *button = box->button(reply ? QMessageBox::Ok : QMessageBox::Cancel);
-            button ? button->click() : box->reject();
-        } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
-            seen.append({input->windowTitle(), input->labelText(), QMessageBox::NoIcon, {}});
-            EXPECT_TRUE(input->textValue().isEmpty()); // every prompt starts empty
-            input->setTextValue(reply.value_or(QString()));
-            reply ? input->accept() : input->reject();
-        }
-    }
-    QList<std::optional<QString>> script_;
-    QTimer timer_;
 };
-const QString OK = QStringLiteral("OK");
+const QString OK = QStringLiteral("OK"); // a text the message boxes take as OK
 
 QClipboard *clipboard() { return QGuiApplication::clipboard(); }
 
@@ -199,7 +168,7 @@ TEST_F(MultiUseTest, CustomFormatAsksWhenChosen)
     EXPECT_EQ(clipboard()->text(), QStringLiteral("[[[[Sword]]]]"));
 
     clipboard()->setText(QStringLiteral("Bow"));
-    Dialogs cancelled({std::nullopt}); // the prefix and suffix stay; the function runs once
+    Dialogs cancelled({modal::cancel}); // the prefix and suffix stay; the function runs once
     choose(QStringLiteral("Custom Format"));
     EXPECT_EQ(clipboard()->text(), QStringLiteral("[[Bow]]"));
 }
@@ -218,12 +187,11 @@ TEST_F(MultiUseTest, PricesAskForTheRate)
     EXPECT_EQ(button()->text(), QStringLiteral("Prices"));
     // A price that is not a number leaves its line; the conversion goes on.
     EXPECT_EQ(clipboard()->text(), QStringLiteral("Shop prices\r\n|Long Sword| 1,800p\r\n|Shield|about 2000p\r\n"));
-    for (const std::optional<QString> &reply : {std::optional<QString>("abc"), std::optional<QString>(""),
-                                                std::optional<QString>()}) {
+    for (const modal::Reply &reply : {modal::Reply("abc"), modal::Reply(""), modal::cancel}) {
         clipboard()->setText(table);
         Dialogs dialogs({reply});
         click();
-        EXPECT_EQ(clipboard()->text(), table) << reply.value_or("Cancel").toStdString();
+        EXPECT_EQ(clipboard()->text(), table) << reply.text.value_or("Cancel").toStdString();
     }
 }
 
@@ -283,7 +251,7 @@ TEST_F(MultiUseTest, AddNewThenRestartAndReload)
 
 TEST_F(MultiUseTest, AddNewRefusals)
 {
-    const auto tryAdd = [this](const QList<std::optional<QString>> &script) {
+    const auto tryAdd = [this](const QList<modal::Reply> &script) {
         Dialogs dialogs(script);
         choose(QStringLiteral("Add Expanded Template"));
         return dialogs.seen;
@@ -300,9 +268,9 @@ TEST_F(MultiUseTest, AddNewRefusals)
     EXPECT_EQ(tryAdd({OK}).value(0).text, expandedTemplates::noTextMessage);
 
     clipboard()->setText(QStringLiteral("text"));
-    EXPECT_EQ(tryAdd({std::nullopt}).size(), 1);
+    EXPECT_EQ(tryAdd({modal::cancel}).size(), 1);
     EXPECT_EQ(tryAdd({OK, ""}).size(), 2);
-    EXPECT_EQ(tryAdd({OK, "Greeting", std::nullopt}).size(), 3);
+    EXPECT_EQ(tryAdd({OK, "Greeting", modal::cancel}).size(), 3);
     EXPECT_EQ(tryAdd({OK, "../Greeting", OK}).value(2).text, expandedTemplates::badNameMessage);
     QDir(folder.file(QStringLiteral("Templates"))).removeRecursively();
     EXPECT_TRUE(tryAdd({OK, "Greeting", "Hi", OK}).value(3).text.startsWith("The template file could not be written"));

@@ -4,14 +4,13 @@
 #include "image/bmpfile.h"
 #include "image/pngcodec.h"
 #include "spawnmap/spawnmap.h"
+#include "modalanswerer.h"
 #include "windowfixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
-#include <QInputDialog>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QPushButton>
@@ -52,34 +51,16 @@ protected:
         ASSERT_EQ(box->isChecked(), on);
     }
 
-    // Clicks the button and answers every box: message boxes with OK, name prompts with
-    // the next of names (Cancel when none is left). Returns what was shown, as
-    // "title|text" (message boxes) or "title|prompt|default" (name prompts).
-    QStringList click(QStringList names = {}, const std::function<void()> &duringPrompt = {})
+    // Clicks the button and answers the boxes in turn from replies (past them, message
+    // boxes get OK and name prompts Cancel). Returns what was shown, as "title|text"
+    // (message boxes) or "title|prompt|default" (name prompts).
+    QStringList click(const QList<modal::Reply> &replies = {}, const std::function<void(QDialog *)> &whileShown = {})
     {
-        QStringList shownBoxes;
-        QTimer answer;
-        QObject::connect(&answer, &QTimer::timeout, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal || !modal->isVisible())
-                return;
-            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-                shownBoxes << box->windowTitle() + u'|' + box->text();
-                box->button(QMessageBox::Ok)->click();
-            } else if (auto *prompt = qobject_cast<QInputDialog *>(modal)) {
-                shownBoxes << prompt->windowTitle() + u'|' + prompt->labelText() + u'|' + prompt->textValue();
-                if (duringPrompt)
-                    duringPrompt();
-                if (names.isEmpty()) {
-                    prompt->reject();
-                } else {
-                    prompt->setTextValue(names.takeFirst());
-                    prompt->accept();
-                }
-            }
-        });
-        answer.start(5);
+        modal::Answerer answerer(replies, whileShown);
         QTest::mouseClick(control(QStringLiteral("cmdCreateSpawnMap")), Qt::LeftButton);
+        QStringList shownBoxes;
+        for (const modal::Shown &box : answerer.seen)
+            shownBoxes << box.title + u'|' + box.text + (box.input ? u'|' + box.preset : QString());
         return shownBoxes;
     }
 };
@@ -193,13 +174,12 @@ TEST_F(SpawnMapButton, NamePromptAutocopyFailedWriteAndSecondClick)
     // A click while the map is being made (here: at its name prompt) is ignored.
     auto *button = control<QPushButton>(QStringLiteral("cmdCreateSpawnMap"));
     bool nested = false;
-    const auto clickAgain = [&] {
-        QWidget *first = QApplication::activeModalWidget();
+    const auto clickAgain = [&](QDialog *first) {
         // Should the click start a second run, its prompt is closed here and noted.
         QTimer::singleShot(100, [&nested, first] {
-            if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != first) {
+            if (QWidget *second = QApplication::activeModalWidget(); second && second != first) {
                 nested = true;
-                qobject_cast<QDialog *>(modal)->reject();
+                qobject_cast<QDialog *>(second)->reject();
             }
         });
         button->click();

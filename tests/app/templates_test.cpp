@@ -1,6 +1,7 @@
 // The template buttons of tab 3 and the two text tools of tab 5 on the real window:
 // settings and template files in, clipboard, files and messages out.
 
+#include "modalanswerer.h"
 #include "windowfixture.h"
 
 #include <QAbstractButton>
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QMessageBox>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -18,12 +18,6 @@ static void PrintTo(const QString &text, std::ostream *out) { *out << '"' << tex
 namespace {
 
 const QString notFound = QStringLiteral("No Template Found");
-
-// What a message box said, after OK was pressed on it from a timer.
-struct Message {
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
 
 class TemplatesTest : public WindowFixture {
 protected:
@@ -53,21 +47,14 @@ protected:
     }
 
     // Clicks "Update Templates" and answers the message box it shows.
-    Message update(const QString &clipboardText)
+    modal::Shown update(const QString &clipboardText)
     {
         window->showTab(5);
         QGuiApplication::clipboard()->setText(clipboardText);
-        Message seen;
-        QTimer answer;
-        QObject::connect(&answer, &QTimer::timeout, [&seen] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); box && box->isVisible()) {
-                seen = {box->windowTitle(), box->text(), box->icon()};
-                box->accept();
-            }
-        });
-        answer.start(5);
+        modal::Answerer answerer;
         QTest::mouseClick(button(QStringLiteral("cmdUpdateTemplates")), Qt::LeftButton);
-        return seen;
+        EXPECT_EQ(answerer.seen.size(), 1);
+        return answerer.seen.value(0);
     }
 };
 
@@ -128,7 +115,7 @@ TEST_F(ConfiguredTemplates, UpdateWritesTheFilesAndTheButtonsUseThemAtOnce)
     const QString page = QStringLiteral("Page Templates\n<Armor>\n\n{{Armor\n| new = yes\n}}\n\n</Armor>\n"
                                         "<Armor Alt>\n\n{{New Alt}}\n\n</Armor Alt>\n"
                                         "<Notes>\n\nnew notes\n\n</Notes>\n<Quest>\n\nq\n\n</Quest>\n");
-    const Message seen = update(page);
+    const modal::Shown seen = update(page);
     EXPECT_EQ(seen.title, QStringLiteral("Update Page Templates"));
     EXPECT_EQ(seen.text, QStringLiteral("3 templates were successfully updated."));
     EXPECT_EQ(seen.icon, QMessageBox::Information);
@@ -147,7 +134,7 @@ TEST_F(ConfiguredTemplates, UpdateWritesTheFilesAndTheButtonsUseThemAtOnce)
 
     // Settings edited by hand since the start are in use after the update's reload.
     folder.write(QStringLiteral("Quillmark.ini"), "[Template2]\r\nPath=Default Armor.txt\r\nName=Second\r\n");
-    const Message none = update(QStringLiteral("nothing tagged here"));
+    const modal::Shown none = update(QStringLiteral("nothing tagged here"));
     EXPECT_TRUE(none.text.startsWith(QStringLiteral("No template text was detected in the clipboard.\r\n"
                                                     "For details on how to use this feature, see:\r\n")));
     EXPECT_EQ(templateButton(1)->text(), QStringLiteral("Open"));
@@ -168,7 +155,7 @@ TEST_F(TemplatesTest, WithoutTemplateSettingsEveryButtonIsAnEmptyOpenButton)
         EXPECT_EQ(click(b, Qt::RightButton), notFound) << n;
     }
     // Nothing configured: nothing to update, nothing written.
-    const Message seen = update(QStringLiteral("<Armor>\n\nx\n\n</Armor>\n"));
+    const modal::Shown seen = update(QStringLiteral("<Armor>\n\nx\n\n</Armor>\n"));
     EXPECT_TRUE(seen.text.startsWith(QStringLiteral("No template text was detected in the clipboard.")));
     EXPECT_TRUE(QDir(folder.file(QStringLiteral("Templates"))).isEmpty());
 }

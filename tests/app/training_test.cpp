@@ -3,17 +3,13 @@
 
 #include "capturefixture.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -176,27 +172,14 @@ TEST_F(TrainingTest, WithoutAPictureOnTheClipboardTheUserIsToldAndNothingChanges
         else
             QGuiApplication::clipboard()->clear();
 
-        auto seen = std::make_shared<QStringList>();
-        // Answers the box once it is up, however long exec() takes to show it.
-        auto *answer = new QTimer(window.get());
-        QObject::connect(answer, &QTimer::timeout, answer, [answer, seen] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            *seen << box->windowTitle() << box->text() << QString::number(box->buttons().size());
-            if (QAbstractButton *ok = box->button(QMessageBox::Ok))
-                ok->click();
-            else
-                box->reject();
-            answer->deleteLater();
-        });
-        answer->start(10);
+        modal::Answerer answerer;
         QTest::mouseClick(train, Qt::LeftButton);
 
-        ASSERT_EQ(seen->size(), 3) << withText;
-        EXPECT_EQ(seen->at(0), QStringLiteral("Train Icon"));
-        EXPECT_EQ(seen->at(1), QStringLiteral("Copy a screen shot first, then click the Train Icon Location button again."));
-        EXPECT_EQ(seen->at(2), QStringLiteral("1")); // OK alone
+        ASSERT_EQ(answerer.seen.size(), 1) << withText;
+        EXPECT_EQ(answerer.seen[0].title, QStringLiteral("Train Icon"));
+        EXPECT_EQ(answerer.seen[0].text,
+                  QStringLiteral("Copy a screen shot first, then click the Train Icon Location button again."));
+        EXPECT_EQ(answerer.seen[0].buttons, QMessageBox::Ok); // OK alone
         EXPECT_TRUE(area->isHidden());
         EXPECT_EQ(pictureOf(temp), tempBefore);
         EXPECT_EQ(offsetBox("txtIconLeft"), QStringLiteral("59"));

@@ -3,41 +3,22 @@
 
 #include "app/templatesframe.h"
 #include "app/windowoptionsbox.h"
+#include "modalanswerer.h"
 #include "windowfixture.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QInputDialog>
 #include <QPushButton>
-#include <QTimer>
-#include <functional>
 
 namespace {
 
 using WindowOptionsTest = WindowFixture;
 
-// Clicks "Set Window Alpha" and answers the input box: with text, or Cancel when empty.
-struct AlphaAnswer {
-    QString title, label, proposed;
-};
-
-AlphaAnswer answerAlpha(QWidget *button, const std::optional<QString> &answer)
+// Clicks "Set Window Alpha" and answers the input box.
+modal::Shown answerAlpha(QWidget *button, const modal::Reply &answer)
 {
-    AlphaAnswer seen;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen = {box->windowTitle(), box->labelText(), box->textValue()};
-        if (answer) {
-            box->setTextValue(*answer);
-            box->accept();
-        } else {
-            box->reject();
-        }
-    });
+    modal::Answerer answerer({answer});
     QTest::mouseClick(button, Qt::LeftButton);
-    return seen;
+    return answerer.seen.value(0);
 }
 
 TEST_F(WindowOptionsTest, SetWindowAlphaTakesOneTo255AndIgnoresEverythingElse)
@@ -49,17 +30,15 @@ TEST_F(WindowOptionsTest, SetWindowAlphaTakesOneTo255AndIgnoresEverythingElse)
     EXPECT_TRUE(button->text().isEmpty());
     EXPECT_FALSE(button->icon().isNull());
 
-    const AlphaAnswer first = answerAlpha(button, QStringLiteral("0"));
+    const modal::Shown first = answerAlpha(button, QStringLiteral("0"));
     EXPECT_EQ(first.title, QStringLiteral("Set Window Alpha"));
-    EXPECT_EQ(first.label,
+    EXPECT_EQ(first.text,
               QStringLiteral("Please enter a value between 1 and 255, 1 being transparent, 255 being opaque."));
-    EXPECT_EQ(first.proposed, QStringLiteral("128"));
-    for (const std::optional<QString> &bad : {std::optional<QString>(QStringLiteral("256")),
-                                             std::optional<QString>(QStringLiteral("word")),
-                                             std::optional<QString>(QStringLiteral("0.4")),
-                                             std::optional<QString>(QString()), std::optional<QString>()}) {
+    EXPECT_EQ(first.preset, QStringLiteral("128"));
+    for (const modal::Reply &bad : {modal::Reply("256"), modal::Reply("word"), modal::Reply("0.4"),
+                                    modal::Reply(QString()), modal::cancel}) {
         answerAlpha(button, bad);
-        EXPECT_EQ(window->windowOpacityValue(), 128) << bad.value_or(QStringLiteral("<cancel>")).toStdString();
+        EXPECT_EQ(window->windowOpacityValue(), 128) << bad.text.value_or(QStringLiteral("<cancel>")).toStdString();
     }
     // Nothing is translucent while the box is off.
     EXPECT_DOUBLE_EQ(window->windowOpacity(), 1.0);
@@ -74,7 +53,7 @@ TEST_F(WindowOptionsTest, SetWindowAlphaTakesOneTo255AndIgnoresEverythingElse)
         EXPECT_EQ(window->windowOpacityValue(), c.alpha) << c.answer;
         EXPECT_EQ(window->focusWidget(), control(QStringLiteral("cmdFob"))) << c.answer;
     }
-    EXPECT_EQ(answerAlpha(button, QStringLiteral("word")).proposed, QStringLiteral("255"));
+    EXPECT_EQ(answerAlpha(button, QStringLiteral("word")).preset, QStringLiteral("255"));
 }
 
 TEST_F(WindowOptionsTest, TransparentWindowAppliesTheAlphaOnlyWhileChecked)

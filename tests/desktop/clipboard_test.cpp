@@ -186,12 +186,7 @@ TEST_F(XclipClipboard, APictureSlotGivesOtherProgramsAPng)
         return control(QStringLiteral("picExpandedClipboard_4"))->property("picture").value<QImage>();
     };
     {
-        QTimer ok;
-        QObject::connect(&ok, &QTimer::timeout, [] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); box && box->isVisible())
-                box->button(QMessageBox::Ok)->click();
-        });
-        ok.start(10);
+        modal::Answerer ok;
         userClick(QStringLiteral("cmdClipboard_4"), Qt::RightButton);
         ASSERT_TRUE(otherProgram::waitUntil([&] { return !stored().isNull(); }));
     }
