@@ -4,9 +4,20 @@
 #include <QFile>
 
 #include <csignal>
+#include <random>
 #include <sys/resource.h>
 
 namespace testsupport {
+
+QImage noise(int width, int height, unsigned seed)
+{
+    std::mt19937 random(seed);
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, random() | 0xff000000u);
+    return picture;
+}
 
 ProgramFolder::ProgramFolder()
 {

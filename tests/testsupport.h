@@ -1,11 +1,16 @@
 #pragma once
-// Helpers shared by the tests: scratch folders and files.
+// Helpers shared by the tests: scratch folders and files, test pictures.
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QTemporaryDir>
 
 namespace testsupport {
+
+// A picture of random opaque pixels, the same for the same seed: any cut, shift or
+// channel swap shows.
+QImage noise(int width, int height, unsigned seed = 1);
 
 // A fresh program folder with Images and Templates inside.
 class ProgramFolder {

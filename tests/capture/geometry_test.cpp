@@ -1,24 +1,15 @@
 #include "capture/cropgeometry.h"
 #include "capture/extractgeometry.h"
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <random>
 
 using namespace capture;
+using testsupport::noise;
 
 namespace {
-
-QImage noise(int width, int height, unsigned seed = 1)
-{
-    std::mt19937 random(seed);
-    QImage picture(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            picture.setPixel(x, y, random() | 0xff000000u);
-    return picture;
-}
 
 const QRgb black = qRgb(0, 0, 0);
 

@@ -9,22 +9,12 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-#include <random>
 
 using namespace capture;
 using testsupport::ProgramFolder;
+using testsupport::noise;
 
 namespace {
-
-QImage noise(int width, int height, unsigned seed)
-{
-    std::mt19937 random(seed);
-    QImage picture(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            picture.setPixel(x, y, random() | 0xff000000u);
-    return picture;
-}
 
 QImage decoded(const QString &path)
 {

@@ -21,22 +21,13 @@
 using modPNG::LoadPNG;
 using modPNG::SavePNG;
 using testsupport::ProgramFolder;
+using testsupport::noise;
 
 namespace {
 
 QString dataFile(const char *name)
 {
     return QStringLiteral(QUILLMARK_TEST_DATA "/") + QLatin1String(name);
-}
-
-QImage randomPicture(int width, int height, unsigned seed = 1)
-{
-    std::mt19937 random(seed);
-    QImage picture(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            picture.setPixel(x, y, random() | 0xff000000u);
-    return picture;
 }
 
 // Compares colours only, so pictures of different 32-bit formats can be compared.
@@ -183,7 +174,7 @@ TEST(PNG, SavedPicturesLoadBackPixelExact)
     const QSize sizes[] = {{1, 1}, {1, 9}, {9, 1}, {4, 3}, {5, 3}, {6, 2}, {7, 5}, {33, 4}, {257, 129}};
     unsigned seed = 1;
     for (const QSize size : sizes) {
-        const QImage picture = randomPicture(size.width(), size.height(), seed++);
+        const QImage picture = noise(size.width(), size.height(), seed++);
         QString reason;
         ASSERT_TRUE(SavePNG(picture, file, &reason)) << qPrintable(reason);
         QImage loaded(3, 3, QImage::Format_RGB32); // a different size: the load must resize
@@ -211,7 +202,7 @@ TEST(PNG, WrittenFilesHoldOnlyHeaderSignificantBitsDataAndEnd)
 {
     ProgramFolder folder;
     for (const QSize size : {QSize(1, 1), QSize(33, 4)}) {
-        const QImage picture = randomPicture(size.width(), size.height(), 7);
+        const QImage picture = noise(size.width(), size.height(), 7);
         const QString file = folder.file("layout.png");
         ASSERT_TRUE(SavePNG(picture, file));
 
@@ -359,7 +350,7 @@ TEST(PNG, DamagedOrForeignFilesAreRefusedAndLeaveThePicture)
         dataFile("jpeg_named.png"), dataFile("empty.png"),     folder.file("folder.png"),
         folder.file("missing.png"), folder.file("nowhere/x.png"),
     };
-    const QImage before = randomPicture(6, 4, 3);
+    const QImage before = noise(6, 4, 3);
     for (const QString &file : cases) {
         QImage picture = before;
         EXPECT_FALSE(LoadPNG(file, picture)) << qPrintable(file);
@@ -398,7 +389,7 @@ TEST(PNG, FailedSavesSayWhyAndKeepTheOldFile)
     const QByteArray old("an older picture, to be kept");
     folder.write("keep.png", old);
     QDir(folder.path()).mkdir("taken.png");
-    const QImage picture = randomPicture(200, 200, 9);
+    const QImage picture = noise(200, 200, 9);
 
     const struct {
         QString target;
