@@ -8,23 +8,11 @@ Usage: tools/make_artwork.py [resources folder]  (default: resources/ beside too
 import math
 import os
 import random
-import struct
 import sys
-import zlib
+
+from pngfile import png_bytes
 
 SIDE = 32
-
-
-def png_bytes(pixels):
-    """pixels: SIDE rows of SIDE (r, g, b) tuples -> an 8-bit RGB PNG."""
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    raw = b"".join(b"\x00" + bytes(c for px in row for c in px) for row in pixels)
-    header = struct.pack(">IIBBBBB", SIDE, SIDE, 8, 2, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9))
-            + chunk(b"IEND", b""))
 
 
 def clamp(v):

@@ -8,9 +8,9 @@ Usage: tools/make_icon.py [icons folder]  (default: resources/icons/ beside tool
 
 import math
 import os
-import struct
 import sys
-import zlib
+
+from pngfile import png_bytes
 
 NAME = "io.github.quillmark.Quillmark"
 SIDE = 256
@@ -233,18 +233,9 @@ def render(items):
     return px
 
 
-def png_bytes(px):
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    def byte(v):
-        return max(0, min(255, int(round(v * 255))))
-
-    raw = b"".join(b"\x00" + bytes(byte(v) for p in row for v in p) for row in px)
-    header = struct.pack(">IIBBBBB", SIDE, SIDE, 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9))
-            + chunk(b"IEND", b""))
+def to_bytes(px):
+    """Coverage-blended floats 0..1 -> 0..255."""
+    return [[tuple(max(0, min(255, int(round(v * 255)))) for v in p) for p in row] for row in px]
 
 
 def main():
@@ -255,7 +246,7 @@ def main():
     with open(os.path.join(out, NAME + ".svg"), "w", encoding="utf-8", newline="\n") as f:
         f.write(svg_text(items))
     with open(os.path.join(out, NAME + ".png"), "wb") as f:
-        f.write(png_bytes(render(items)))
+        f.write(png_bytes(to_bytes(render(items))))
 
 
 if __name__ == "__main__":
