@@ -124,7 +124,9 @@ void ExtractionTab::cutShowSave(int index, bool save)
     if (!name)
         return;
     bool gifShown = false;
-    if (iconWanted && !saveRoutine_.writeStep(ImageKind::Icon, picIcon_->picture(), *name, &gifShown))
+    // With the same folder, prefix, suffix and type for both, the panel would replace the icon.
+    const QString panelPath = panelWanted ? saveRoutine_.pathFor(ImageKind::Panel, *name) : QString();
+    if (iconWanted && !saveRoutine_.writeStep(ImageKind::Icon, picIcon_->picture(), *name, &gifShown, panelPath))
         return;
     if (panelWanted && !saveRoutine_.writeStep(ImageKind::Panel, picSource_->picture(), *name, &gifShown))
         return;

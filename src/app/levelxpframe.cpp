@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPolygon>
-#include <QTimer>
 
 namespace {
 
@@ -73,7 +72,6 @@ LevelXpFrame::LevelXpFrame(QWidget *parent) : QGroupBox(frameTitle, parent)
         box->setObjectName(QStringLiteral("txtLevelXP_%1").arg(i));
         box->setToolTip(QString::fromLatin1(boxes[i].tooltip));
         box->setGeometry(boxes[i].geometry);
-        box->installEventFilter(this);
         txtLevelXP_[i] = box;
     }
 
@@ -106,15 +104,6 @@ LevelXpFrame::LevelXpFrame(QWidget *parent) : QGroupBox(frameTitle, parent)
 QList<QWidget *> LevelXpFrame::keyControls() const
 {
     return {picChangeLevel_.begin(), picChangeLevel_.end()};
-}
-
-bool LevelXpFrame::eventFilter(QObject *watched, QEvent *event)
-{
-    // Typing into a box replaces what it held.
-    if (event->type() == QEvent::FocusIn)
-        if (auto *box = qobject_cast<QLineEdit *>(watched))
-            QTimer::singleShot(0, box, [box] { box->selectAll(); });
-    return QGroupBox::eventFilter(watched, event);
 }
 
 void LevelXpFrame::txtLevelXP_Change(int box)

@@ -17,9 +17,6 @@ public:
     // The controls whose keys go to the window's shortcuts.
     QList<QWidget *> keyControls() const;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void txtLevelXP_Change(int box);
     void picChangeLevel_MouseDown(int arrow);

@@ -1,5 +1,6 @@
 #include "app/mergepanel.h"
 
+#include "app/dropsupport.h"
 #include "app/saveroutine.h"
 #include "common/numconv.h"
 #include "compose/compose.h"
@@ -408,6 +409,8 @@ void MergePanel::buildConverter()
         auto *box = new QPlainTextEdit(texts[i], this);
         box->setObjectName(names[i]);
         box->setGeometry(margin + 56 + i * 68, top, 60, 44);
+        // Only a label beside "To BMP": a file dropped here by mistake must not land in it.
+        dropSupport::refuseDrops(box);
     }
 }
 

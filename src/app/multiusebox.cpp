@@ -116,8 +116,9 @@ void MultiUseBox::fillList()
 
 QList<QWidget *> MultiUseBox::keyControls() const
 {
-    // An editable drop-down's keys arrive at its line edit.
-    return {cmdReload_, cmbExtraTemplates_->lineEdit()};
+    // A focused editable drop-down is the focus widget itself and hands its keys straight to
+    // its line edit, past that one's event filters; a key sent to the line edit is hooked too.
+    return {cmdReload_, cmbExtraTemplates_, cmbExtraTemplates_->lineEdit()};
 }
 
 void MultiUseBox::cmbExtraTemplates_Click(int index)

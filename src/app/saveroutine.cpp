@@ -35,9 +35,10 @@ std::optional<QString> SaveRoutine::nameStep(const QString &title)
     return name;
 }
 
-bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, const QString &name, bool *gifShown)
+bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, const QString &name, bool *gifShown,
+                            const QString &taken)
 {
-    const capture::WriteResult result = capture::writeImage(state_.kind(kind), programFolder_, name, picture);
+    const capture::WriteResult result = capture::writeImage(state_.kind(kind), programFolder_, name, picture, taken);
     switch (result.status) {
     case capture::WriteResult::Written:
     case capture::WriteResult::NoFileType:
@@ -53,6 +54,14 @@ bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, cons
     }
     QMessageBox::warning(window_, messageTitle, capture::failureMessage(result));
     return false;
+}
+
+QString SaveRoutine::pathFor(capture::ImageKind kind, const QString &name) const
+{
+    const capture::KindOptions &options = state_.kind(kind);
+    if (capture::extensionFor(options.fileType).isEmpty())
+        return QString();
+    return capture::savePath(options, programFolder_, name);
 }
 
 void SaveRoutine::autocopyStep(const QString &name, bool needsEnabled)

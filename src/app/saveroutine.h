@@ -27,7 +27,11 @@ public:
     // Writes picture as kind under name. True when the action may go on: the file was
     // written, or the kind writes no file (for "gif" the user is told once per action,
     // through gifShown). A failed write tells the user which file and why, and is false.
-    bool writeStep(capture::ImageKind kind, const QImage &picture, const QString &name, bool *gifShown = nullptr);
+    // taken is a path a later write of the same action needs: this picture goes beside it.
+    bool writeStep(capture::ImageKind kind, const QImage &picture, const QString &name, bool *gifShown = nullptr,
+                   const QString &taken = QString());
+    // Where a picture of kind would be written under name ("" for a kind that writes no file).
+    QString pathFor(capture::ImageKind kind, const QString &name) const;
 
     // Puts the bare name on the clipboard when "Autocopy File Name" is checked (and,
     // when needsEnabled, enabled too).

@@ -43,7 +43,7 @@ WriteResult failed(const QString &path, const QString &reason)
 } // namespace
 
 WriteResult writeImage(const KindOptions &options, const QString &programFolder, const QString &name,
-                       const QImage &picture)
+                       const QImage &picture, const QString &taken)
 {
     const QString &type = options.fileType;
     if (type == QLatin1String("gif"))
@@ -51,7 +51,9 @@ WriteResult writeImage(const KindOptions &options, const QString &programFolder,
     if (extensionFor(type).isEmpty())
         return {WriteResult::NoFileType, QString(), QString()};
 
-    const QString path = savePath(options, programFolder, name);
+    QString path = savePath(options, programFolder, name);
+    if (!taken.isEmpty() && path == taken)
+        path = markedPath(path, clashMark);
     if (const auto why = whyNameRefused(options, name))
         return failed(path, *why);
 

@@ -21,8 +21,11 @@ struct WriteResult {
     QString reason;
 };
 
+// A picture that would land on taken (the path a later picture of the same action will
+// be written to) goes beside it instead, its name marked " Icon".
 WriteResult writeImage(const KindOptions &options, const QString &programFolder, const QString &name,
-                       const QImage &picture);
+                       const QImage &picture, const QString &taken = QString());
+inline const QString clashMark = QStringLiteral(" Icon");
 
 // The message that tells the user a picture could not be saved: the file and the reason.
 QString failureMessage(const WriteResult &result);

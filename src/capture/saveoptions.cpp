@@ -5,6 +5,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -140,6 +141,15 @@ QString savePath(const KindOptions &options, const QString &programFolder, const
 {
     return saveFolder(options, programFolder) + options.prefix + name + options.suffix
          + extensionFor(options.fileType);
+}
+
+QString markedPath(const QString &path, const QString &mark)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    const qsizetype separator = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    if (dot <= separator)
+        return path + mark;
+    return path.left(dot) + mark + path.mid(dot);
 }
 
 } // namespace capture

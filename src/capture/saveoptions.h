@@ -52,5 +52,8 @@ QString saveFolder(const KindOptions &options, const QString &programFolder);
 QString extensionFor(const QString &fileType);
 // The whole path of a picture of this kind and name (for types that write a file).
 QString savePath(const KindOptions &options, const QString &programFolder, const QString &name);
+// The path with mark put before its extension ("Sword.png" and " Icon" give "Sword Icon.png"):
+// where two pictures of one action would land on one path, the first one moves aside.
+QString markedPath(const QString &path, const QString &mark);
 
 } // namespace capture

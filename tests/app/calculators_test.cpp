@@ -175,9 +175,9 @@ TEST_F(Calculators, WikiCodePutsTheTemplateLinesOnTheClipboard)
     EXPECT_EQ(wikiCode(), "before");
 }
 
-TEST_F(Calculators, FocusSelectsTheWholeBox)
+TEST_F(Calculators, FocusSelectsTheWholeArmorBoxOnly)
 {
-    for (QLineEdit *box : {armorBox(0), armorBox(5), xpBox(0), xpBox(1)}) {
+    for (QLineEdit *box : {armorBox(0), armorBox(5)}) {
         window->setFocus();
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(3, box->height() / 2));
         EXPECT_TRUE(QTest::qWaitFor([box] { return box->selectedText() == box->text(); }, 1000))
@@ -191,6 +191,17 @@ TEST_F(Calculators, FocusSelectsTheWholeBox)
     QTest::keyClicks(armorBox(2), "100");
     EXPECT_EQ(armorBox(2)->text(), "100");
     EXPECT_EQ(armorResult(2), "210");
+
+    // A level box is a plain text box: the digit lands where the cursor is.
+    QLineEdit *level = xpBox(0);
+    window->setFocus();
+    level->setText("12");
+    QTest::mouseClick(level, Qt::LeftButton, {}, QPoint(level->width() - 3, level->height() / 2));
+    QTest::qWait(20);
+    EXPECT_TRUE(level->selectedText().isEmpty());
+    level->setCursorPosition(1);
+    QTest::keyClick(level, '5');
+    EXPECT_EQ(level->text(), "152");
 }
 
 TEST_F(Calculators, LevelXpStartsWithItsTexts)

@@ -98,6 +98,18 @@ TEST_F(ExtractionTest, NamePromptPrefixSuffixAndAutocopy)
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
 }
 
+TEST_F(ExtractionTest, WithTheDefaultOptionsTheIconGoesBesideThePanel)
+{
+    restart(QByteArray());
+    {
+        modal::Answerer dialogs({QStringLiteral("Sword")});
+        release(4, Qt::LeftButton);
+    }
+    ASSERT_EQ(saved(), QStringList({"Sword Icon.png", "Sword.png"}));
+    EXPECT_EQ(cutMismatch(savedImage(QStringLiteral("Sword Icon.png")), shot, {965, 94, 32, 32}), QString());
+    EXPECT_EQ(cutMismatch(savedImage(QStringLiteral("Sword.png")), shot, {721, 56, 300, 100}), QString());
+}
+
 TEST_F(ExtractionTest, ButtonsAndModifiers)
 {
     // Right without exactly Shift shows only; Autoname copies nothing even when Autocopy is checked.

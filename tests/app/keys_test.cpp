@@ -66,9 +66,11 @@ const QStringList passingArrays = {"cmdFormat", "cmdTemplate", "optIconFileType"
                                    "picStore", "cmdCrop", "cmdExtractPanel", "cmdClipboard", "chkBane"};
 
 // The listed name a control answers to, or an empty text; the drop-down's keys arrive at
-// its line edit.
+// the drop-down or at its line edit.
 QString listedName(const QWidget *w)
 {
+    if (w->objectName() == QLatin1String("cmbExtraTemplates"))
+        return w->objectName();
     if (auto *combo = qobject_cast<const QComboBox *>(w->parentWidget());
         combo && combo->objectName() == QLatin1String("cmbExtraTemplates") && combo->lineEdit() == w)
         return combo->objectName();
@@ -117,6 +119,17 @@ TEST_F(KeysTest, ExactlyTheListedControlsPassTheirKeys)
                              "cmdSetWindowAlpha", "chkSaveStatsPanel", "chkAlwaysOnTop", "chkTransparentForm",
                              "chkSaveClipboard"})
         EXPECT_TRUE(present.contains(QString::fromLatin1(name))) << name;
+}
+
+TEST_F(KeysTest, DigitsReachTheShortcutsFromTheClickedDropDown)
+{
+    window->showTab(3);
+    auto *combo = control<QComboBox>(QStringLiteral("cmbExtraTemplates"));
+    QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+    QWidget *focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    QTest::keyClick(focused, '5');
+    EXPECT_EQ(window->currentTab(), 5) << focused->metaObject()->className();
 }
 
 TEST_F(KeysTest, UnlistedControlsKeepTheirKeys)

@@ -2,9 +2,17 @@
 
 #include "windowfixture.h"
 
+#include <QUrl>
+
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -156,6 +164,52 @@ TEST_F(WindowTest, ClicksOnTheBareWindowAndOnTheToolsPanelGiveTheFocusBack)
     ASSERT_NE(QApplication::focusWidget(), fob);
     QTest::mouseClick(control(QStringLiteral("picTools")), Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), fob);
+}
+
+// A drag brought to widget and dropped there, as the platform delivers it.
+void dropOn(QWidget *widget, const QMimeData &data)
+{
+    const QPoint at = widget->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &drop);
+}
+
+TEST_F(WindowTest, TextBoxesSurviveRepeatedDropsAndTheConverterLabelsTakeNone)
+{
+    const QString file = folder.file(QStringLiteral("Images/drop.png"));
+    ASSERT_TRUE(testsupport::noise(8, 8).save(file));
+    QMimeData files, text, picture;
+    files.setUrls({QUrl::fromLocalFile(file)});
+    text.setText(QStringLiteral("dropped"));
+    picture.setImageData(testsupport::noise(8, 8));
+
+    QList<QWidget *> boxes;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w))
+            boxes.append(w);
+        else if (auto *scrolling = qobject_cast<QPlainTextEdit *>(w))
+            boxes += {scrolling, scrolling->viewport()};
+    }
+    ASSERT_GE(boxes.size(), 20);
+    for (int tab = 1; tab <= 6; ++tab) {
+        window->showTab(tab);
+        for (QWidget *box : boxes) {
+            if (!box->isVisible())
+                continue;
+            for (const QMimeData *data : {&files, &text, &picture})
+                for (int i = 0; i < 3; ++i)
+                    dropOn(box, *data);
+        }
+    }
+    for (const char *name : {"txtBMPtoJPG", "txtBMPtoPNG"}) {
+        auto *box = control<QPlainTextEdit>(QString::fromLatin1(name));
+        EXPECT_FALSE(box->acceptDrops() || box->viewport()->acceptDrops()) << name;
+        EXPECT_FALSE(box->toPlainText().contains(QStringLiteral("drop"))) << name;
+    }
 }
 
 } // namespace

@@ -75,3 +75,16 @@ TEST(SaveOptions, FoldersAndPaths)
     options.customFolder.clear();
     EXPECT_EQ(QDir::cleanPath(saveFolder(options, root)), root);
 }
+
+TEST(SaveOptions, MarkedPathGoesBeforeTheExtension)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"/p/Images/Sword.png", "/p/Images/Sword Icon.png"},
+        {"/p/Images/v1.2 Sword.jpg", "/p/Images/v1.2 Sword Icon.jpg"},
+        {"/p/v1.2/Sword", "/p/v1.2/Sword Icon"},
+        {"C:\\v1.2\\Sword", "C:\\v1.2\\Sword Icon"},
+        {"/p/Images/.png", "/p/Images/ Icon.png"},
+    };
+    for (const auto &[path, marked] : cases)
+        EXPECT_EQ(markedPath(path, " Icon"), marked) << path;
+}
