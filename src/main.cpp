@@ -1,5 +1,5 @@
 #include "app/frmvandrel.h"
-#include "app/terminationwatcher.h"
+#include "app/window/terminationwatcher.h"
 #include "common/programfolder.h"
 
 #include <QApplication>

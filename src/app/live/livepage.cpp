@@ -1,0 +1,274 @@
+#include "app/live/livepage.h"
+
+#include "app/saving/capturedialogs.h"
+#include "app/widgets/buttontray.h"
+#include "app/saving/capturestate.h"
+#include "app/widgets/mouseupbutton.h"
+#include "app/widgets/outlineshape.h"
+#include "app/widgets/picturearea.h"
+#include "app/saving/saveroutine.h"
+#include "app/window/windowsizing.h"
+#include "capture/cropgeometry.h"
+#include "capture/extractgeometry.h"
+
+#include <QEvent>
+#include <QPushButton>
+#include <QScrollArea>
+
+#include <algorithm>
+
+namespace {
+
+const QList<const char *> designedCaptions = {"300 100", "300 200", "300 300", "400 400", "300 400", "032 032",
+                                              "400 600", "250 250", "200 100", "200 200", "200 300", "600 300"};
+const QString cropTip = QStringLiteral("Crop a fixed area of image on clipboard.");
+const QString freeCropTip = QStringLiteral("Crop an arbitrarily sized image.");
+
+
+const QString windowCaption = QStringLiteral("Quillmark 1.06");
+const QString widthPrompt = QStringLiteral("Enter width in pixels:");
+const QString heightPrompt = QStringLiteral("Enter height in pixels:");
+const QString namePromptTitle = QStringLiteral("Image Name");
+
+} // namespace
+
+LivePage::LivePage(QWidget *window, CaptureState &state, SaveRoutine &saveRoutine)
+    : QObject(window), window_(window), state_(state), saveRoutine_(saveRoutine)
+{
+    picLiveGrabTray_ = buttonTray::make(QStringLiteral("picLiveGrabTray"), QStringLiteral("cmdCrop"),
+                                        designedCaptions, cropTip, window, cmdCrop_);
+    picLiveGrabTray_->move(0, 17);
+    cmdFreeCrop_ = new MouseUpButton(QStringLiteral("cmdFreeCrop"), QStringLiteral(" Free  Crop "), window);
+    cmdFreeCrop_->setWordWrap(true);
+    cmdFreeCrop_->setToolTip(freeCropTip);
+    cmdFreeCrop_->setAcceptsFiles(true);
+    cmdFreeCrop_->setGeometry(0, 526, buttonTray::width, 40);
+
+    // A screenshot larger than the window scrolls inside its holder.
+    grabHolder_ = new QScrollArea(window);
+    grabHolder_->setFrameShape(QFrame::NoFrame);
+    grabHolder_->setLineWidth(0);
+    grabHolder_->setContentsMargins(0, 0, 0, 0);
+    grabHolder_->resize(300, 300);
+    picLiveGrab_ = new PictureArea(QStringLiteral("picLiveGrab"));
+    picLiveGrab_->resize(300, 300);
+    // The user frames screenshot pixels: on a scaled screen each one gets a device pixel.
+    picLiveGrab_->setShowsDevicePixels(true);
+    // The rectangle follows the pointer with no button held.
+    picLiveGrab_->setMouseTracking(true);
+    grabHolder_->setWidget(picLiveGrab_);
+    grabHolder_->hide();
+    // Under its neighbours: the "Icon" box beside it reaches a little into its place.
+    grabHolder_->lower();
+    shpCrop_ = new OutlineShape(QStringLiteral("shpCrop"), picLiveGrab_);
+    crop_ = shpCrop_->geometry();
+
+    picLiveTemp_ = new PictureArea(QStringLiteral("picLiveTemp"), window);
+    picLiveTemp_->resize(100, 100);
+    picLiveTemp_->hide();
+
+    connectMouseUp(cmdCrop_, this, &LivePage::cropButtonUp, 1);
+    for (int i = 0; i < buttonCount; ++i) {
+        MouseUpButton *button = cmdCrop_[i];
+        connect(button, &QPushButton::clicked, this, [this, i] {
+            if (const auto screenshot = captureDialogs::clipboardScreenshot(window_))
+                fixedSetUp(i + 1, *screenshot);
+        });
+        connect(button, &MouseUpButton::filesDropped, this, [this, i, button](const QStringList &files) {
+            if (const auto screenshot = captureDialogs::droppedScreenshot(window_, files))
+                fixedSetUp(i + 1, *screenshot);
+            button->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    connect(cmdFreeCrop_, &QPushButton::clicked, this, [this] {
+        if (const auto screenshot = captureDialogs::clipboardScreenshot(window_))
+            freeSetUp(*screenshot);
+    });
+    connect(cmdFreeCrop_, &MouseUpButton::filesDropped, this, [this](const QStringList &files) {
+        if (const auto screenshot = captureDialogs::droppedScreenshot(window_, files))
+            freeSetUp(*screenshot);
+        cmdFreeCrop_->setFocus(Qt::OtherFocusReason);
+    });
+
+    connect(picLiveGrab_, &PictureArea::mouseMoved, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pointer) { grabMoved(pointer); });
+    connect(picLiveGrab_, &PictureArea::mousePressed, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPoint pointer) { grabPressed(pointer); });
+    connect(picLiveGrab_, &PictureArea::mouseReleased, this, [this] { grabReleased(); });
+    connect(picLiveGrab_, &PictureArea::clicked, this, [this] { grabClicked(); });
+    window_->installEventFilter(this);
+}
+
+void LivePage::cropButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint)
+{
+    // A left click sets up the fixed crop through clicked(), keyboard presses included.
+    if (button != Qt::RightButton)
+        return;
+    if (modifiers == Qt::ShiftModifier) {
+        askCropSize(index);
+        return;
+    }
+    if (const auto screenshot = captureDialogs::clipboardScreenshot(window_))
+        freeSetUp(*screenshot);
+}
+
+void LivePage::askCropSize(int index)
+{
+    const auto width = captureDialogs::askWholeNumber(window_, widthPrompt);
+    if (!width)
+        return;
+    const auto height = captureDialogs::askWholeNumber(window_, heightPrompt);
+    if (!height)
+        return;
+    cmdCrop_[index - 1]->setText(*width + u' ' + *height);
+}
+
+void LivePage::fixedSetUp(int index, const QImage &screenshot)
+{
+    freeCropMode_ = false;
+    dragging_ = false;
+    showScreenshot(screenshot);
+    // A caption that does not read as a size keeps the rectangle's last size.
+    if (const auto size = capture::cropSizeFromCaption(cmdCrop_[index - 1]->text()))
+        setCrop(QRect(crop_.topLeft(), *size));
+}
+
+void LivePage::freeSetUp(const QImage &screenshot)
+{
+    freeCropMode_ = true;
+    dragging_ = false;
+    showScreenshot(screenshot);
+    setCrop(QRect(crop_.topLeft(), QSize(0, 0)));
+    shpCrop_->hide();
+}
+
+void LivePage::showScreenshot(const QImage &screenshot)
+{
+    picLiveGrab_->setPicture(screenshot);
+    fitGrab();
+    const QSize twips = capture::windowSizeTwipsForScreenshot(picLiveGrab_->size());
+    windowSizing::resizeTwips(window_, twips.width(), twips.height());
+    fitHolder();
+    grabHolder_->show();
+}
+
+void LivePage::fitGrab()
+{
+    picLiveGrab_->resize(picLiveGrab_->widgetSize(picLiveGrab_->picture().size()));
+}
+
+void LivePage::setCrop(const QRect &rect)
+{
+    crop_ = rect;
+    shpCrop_->setFrame(rect);
+}
+
+void LivePage::fitHolder()
+{
+    grabHolder_->resize(std::max(window_->width() - grabHolder_->x(), 1),
+                        std::max(window_->height() - grabHolder_->y(), 1));
+}
+
+bool LivePage::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window may end up another size than asked for (the screen, the user), or on a
+    // screen of another scale.
+    if (watched == window_ && event->type() == QEvent::Resize && !grabHolder_->isHidden()) {
+        fitGrab();
+        setCrop(crop_);
+        fitHolder();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void LivePage::grabMoved(QPoint pointer)
+{
+    // Called for every mouse move: nothing here may touch the screenshot itself.
+    if (!freeCropMode_) {
+        setCrop(capture::fixedCropRect(pointer, crop_.size()));
+        if (shpCrop_->isHidden())
+            shpCrop_->show();
+        window_->setWindowTitle(capture::pointerCaption(windowCaption, pointer));
+    } else if (dragging_) {
+        const QRect rect = capture::stretchedRect(dragStart_, pointer);
+        setCrop(rect);
+        if (shpCrop_->isHidden())
+            shpCrop_->show();
+        window_->setWindowTitle(capture::dragCaption(windowCaption, pointer, rect.size()));
+    } else {
+        window_->setWindowTitle(capture::pointerCaption(windowCaption, pointer));
+    }
+}
+
+void LivePage::grabPressed(QPoint pointer)
+{
+    pressedInFixedMode_ = !freeCropMode_;
+    if (!freeCropMode_)
+        return;
+    dragging_ = true;
+    dragStart_ = pointer;
+    // A new drag starts empty: a press and release on one spot must not cut the last rectangle again.
+    setCrop(QRect(pointer, QSize(0, 0)));
+    shpCrop_->show();
+}
+
+void LivePage::grabReleased()
+{
+    if (!freeCropMode_ || !dragging_)
+        return;
+    if (crop_.width() < capture::minimumFreeCrop || crop_.height() < capture::minimumFreeCrop)
+        return; // the drag goes on
+    dragging_ = false;
+    shpCrop_->hide();
+    cutAndSave();
+}
+
+void LivePage::grabClicked()
+{
+    if (!freeCropMode_ && pressedInFixedMode_)
+        cutAndSave();
+}
+
+void LivePage::cutAndSave()
+{
+    if (crop_.isEmpty())
+        return;
+    picLiveTemp_->resize(crop_.size());
+    picLiveTemp_->setPicture(capture::cutRect(picLiveGrab_->picture(), crop_));
+    const auto name = saveRoutine_.nameStep(namePromptTitle);
+    if (!name)
+        return;
+    if (!saveRoutine_.writeStep(capture::ImageKind::Live, picLiveTemp_->picture(), *name))
+        return;
+    saveRoutine_.autocopyStep(*name, false);
+}
+
+QWidget *LivePage::grabHolder() const
+{
+    return grabHolder_;
+}
+
+void LivePage::setCropCaption(int index, const QString &caption)
+{
+    if (index >= 1 && index <= buttonCount)
+        cmdCrop_[index - 1]->setText(caption);
+}
+
+void LivePage::resetModes()
+{
+    freeCropMode_ = false;
+    dragging_ = false;
+}
+
+void LivePage::hideCropOutline()
+{
+    shpCrop_->hide();
+}
+
+QList<QWidget *> LivePage::keyControls() const
+{
+    QList<QWidget *> controls = {picLiveGrabTray_, picLiveGrab_};
+    for (MouseUpButton *b : cmdCrop_)
+        controls.append(b);
+    return controls;
+}

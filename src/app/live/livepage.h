@@ -1,0 +1,81 @@
+#pragma once
+// Tab "2 Live": the twelve fixed-size crop buttons and "Free Crop" load the screenshot into
+// the grab area, where a rectangle is placed or dragged, cut and saved as a live shot.
+
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+struct CaptureState;
+class MouseUpButton;
+class OutlineShape;
+class PictureArea;
+class QScrollArea;
+class QWidget;
+class SaveRoutine;
+
+class LivePage : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int buttonCount = 12;
+
+    LivePage(QWidget *window, CaptureState &state, SaveRoutine &saveRoutine);
+
+    PictureArea *picLiveGrabTray() const { return picLiveGrabTray_; }
+    MouseUpButton *cmdFreeCrop() const { return cmdFreeCrop_; }
+    // The grab area and what holds it: the holder is what is placed, shown and hidden.
+    PictureArea *picLiveGrab() const { return picLiveGrab_; }
+    QWidget *grabHolder() const;
+    PictureArea *picLiveTemp() const { return picLiveTemp_; }
+
+    // Caption of crop button index (1 to 12), from the settings.
+    void setCropCaption(int index, const QString &caption);
+    // The tab switch ends a free crop and a drag.
+    void resetModes();
+    // A mouse move over the bare window hides the crop rectangle.
+    void hideCropOutline();
+    // The controls whose keys go to the window's shortcuts.
+    QList<QWidget *> keyControls() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void cropButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint);
+    void askCropSize(int index);
+    void fixedSetUp(int index, const QImage &screenshot);
+    void freeSetUp(const QImage &screenshot);
+    void showScreenshot(const QImage &screenshot);
+    // The grab area takes the screenshot's size at the screen's current ratio.
+    void fitGrab();
+    // The holder takes what the window shows beside the button tray; the rest scrolls.
+    void fitHolder();
+    void setCrop(const QRect &rect);
+
+    void grabMoved(QPoint pointer);
+    void grabPressed(QPoint pointer);
+    void grabReleased();
+    // A press and a release in fixed mode; a drag ended by a tab switch is not one.
+    void grabClicked();
+    void cutAndSave();
+
+    QWidget *window_;
+    CaptureState &state_;
+    SaveRoutine &saveRoutine_;
+    PictureArea *picLiveGrabTray_ = nullptr;
+    QList<MouseUpButton *> cmdCrop_; // index 0 is button 1
+    MouseUpButton *cmdFreeCrop_ = nullptr;
+    QScrollArea *grabHolder_ = nullptr;
+    PictureArea *picLiveGrab_ = nullptr;
+    OutlineShape *shpCrop_ = nullptr;
+    PictureArea *picLiveTemp_ = nullptr;
+    bool freeCropMode_ = false;
+    bool dragging_ = false;
+    // In screenshot pixels, whatever the screen's scale: the cut is made from these.
+    QRect crop_;
+    QPoint dragStart_;
+    bool pressedInFixedMode_ = false;
+};

@@ -1,0 +1,69 @@
+#pragma once
+// Tab "4 Merge": icons laid over stock backgrounds and store slots, outlines by damage
+// type, masks by difference, colour balance against the working icon, PNG to BMP.
+
+#include "app/widgets/picturearea.h"
+
+#include <QList>
+#include <QRgb>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class SaveRoutine;
+
+class MergePage : public PictureArea {
+    Q_OBJECT
+
+public:
+    static constexpr int backingCount = 47;
+    static constexpr int workingIndex = 0;
+    static constexpr int resultIndex = 33;
+    static constexpr int storeCount = 7;
+
+    MergePage(SaveRoutine &saveRoutine, QWidget *parent = nullptr);
+
+    QList<QWidget *> keyControls() const;
+
+    int edgeEffect() const { return edgeEffect_; }
+    QRgb maskColour() const { return maskColour_; }
+
+private:
+    void buildIconControls();
+    void buildColourControls();
+    void buildConverter();
+
+    // Tab 4's actions.
+    void dropOnTile(int index, const QStringList &files);
+    void dropPictureOnSlot(int slot, const QImage &picture, Qt::KeyboardModifiers modifiers);
+    void dropFilesOnSlot(int slot, const QStringList &files);
+    void save(const QImage &picture);
+    void dropOnMask(const QImage &picture);
+    void balanceColours();
+    void adjustOverall();
+    void showResult(const QImage &result);
+    void convert(const QStringList &files);
+
+    // The working icon without its outline; the outline is only ever drawn over it.
+    void eraseWorkingOutline();
+    bool loadWorkingIcon(const QStringList &files);
+    void outlineWorkingIcon();
+
+    SaveRoutine &saveRoutine_;
+    QList<PictureArea *> picBacking_;
+    QList<PictureArea *> picStore_;
+    PictureArea *picMask_ = nullptr;
+    PictureArea *picColorBalance_ = nullptr;
+    PictureArea *picColorBalanceResult_ = nullptr;
+    PictureArea *picConvertPNGtoBMP_ = nullptr;
+    QComboBox *cmbMask1_ = nullptr;
+    QComboBox *cmbEdgeEffect_ = nullptr;
+    QCheckBox *chkSaveFile_ = nullptr;
+    QList<QLineEdit *> txtColorBalance_;
+    QLineEdit *txtGray_ = nullptr;
+    QLineEdit *txtConformity_ = nullptr;
+
+    QImage workingBase_;
+    int edgeEffect_ = 0;
+    QRgb maskColour_ = 0xffffffff;
+};

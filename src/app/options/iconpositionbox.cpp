@@ -1,0 +1,139 @@
+#include "app/options/iconpositionbox.h"
+
+#include "app/saving/capturestate.h"
+#include "common/numconv.h"
+#include "settings/privateprofile.h"
+#include "settings/settingskeys.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace {
+
+const QString frameTitle = QStringLiteral("Icon Position");
+struct PositionDesign {
+    const char *caption;
+    const char *tip;
+    const char *flag; // what choosing it sets the full-screen flag to
+};
+constexpr PositionDesign positions[] = {
+    {"Full Screen", "Screen shots taken when playing in full screen mode.", "True"},
+    {"Windowed", "Screen shots taken when playing in windowed mode.", "False"},
+};
+constexpr int windowedIndex = 1;
+const QString offsetsCaption = QStringLiteral("Icon Offsets Top Left");
+const QString trainCaption = QStringLiteral("Train Icon Location");
+const QString trainTip =
+    QStringLiteral("If icons are not being extracted from the right place, this will let you customize where to extract.");
+constexpr int offsetBoxWidth = 44;
+
+// A typed offset counts only as a whole number that fits 16 bits.
+std::optional<qint16> wholeOffset(const QString &text)
+{
+    const auto value = modVandrel::toNumber(text);
+    if (!value || std::trunc(*value) != *value)
+        return std::nullopt;
+    return modVandrel::toInt16(text);
+}
+
+} // namespace
+
+IconPositionBox::IconPositionBox(CaptureState &state, QWidget *parent)
+    : QGroupBox(frameTitle, parent), state_(state)
+{
+    auto *options = new QHBoxLayout;
+    for (int i = 0; i < int(optIconPosition_.size()); ++i) {
+        auto *option = new QRadioButton(QString::fromLatin1(positions[i].caption), this);
+        option->setObjectName(QStringLiteral("optIconPosition_%1").arg(i));
+        option->setToolTip(QString::fromLatin1(positions[i].tip));
+        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                positionChosen(i);
+        });
+        optIconPosition_[size_t(i)] = option;
+        options->addWidget(option);
+    }
+    options->addStretch(1);
+    cmdTrainIconLocation_ = new QPushButton(trainCaption, this);
+    cmdTrainIconLocation_->setObjectName(QStringLiteral("cmdTrainIconLocation"));
+    cmdTrainIconLocation_->setToolTip(trainTip);
+    options->addWidget(cmdTrainIconLocation_);
+
+    auto *offsets = new QHBoxLayout;
+    auto *label = new QLabel(offsetsCaption, this);
+    txtIconTop_ = new QLineEdit(this);
+    txtIconTop_->setObjectName(QStringLiteral("txtIconTop"));
+    txtIconLeft_ = new QLineEdit(this);
+    txtIconLeft_->setObjectName(QStringLiteral("txtIconLeft"));
+    label->setBuddy(txtIconTop_);
+    offsets->addWidget(label);
+    // In the order the label names them.
+    for (QLineEdit *box : {txtIconTop_, txtIconLeft_}) {
+        box->setFixedWidth(offsetBoxWidth);
+        offsets->addWidget(box);
+    }
+    connect(txtIconLeft_, &QLineEdit::editingFinished, this, [this] { offsetEdited(txtIconLeft_, state_.offsets.left); });
+    connect(txtIconTop_, &QLineEdit::editingFinished, this, [this] { offsetEdited(txtIconTop_, state_.offsets.top); });
+    offsets->addStretch(1);
+
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(8, 4, 8, 6);
+    rows->setSpacing(4);
+    rows->addLayout(options);
+    rows->addLayout(offsets);
+    showOffsets();
+}
+
+void IconPositionBox::positionChosen(int index)
+{
+    const bool windowed = index == windowedIndex;
+    for (QWidget *w : {static_cast<QWidget *>(txtIconLeft_), static_cast<QWidget *>(txtIconTop_),
+                       static_cast<QWidget *>(cmdTrainIconLocation_)})
+        w->setEnabled(windowed);
+    state_.fullScreenFlag = QString::fromLatin1(positions[index].flag);
+    if (!windowed)
+        emit fullScreenChosen();
+}
+
+void IconPositionBox::offsetEdited(QLineEdit *box, int &offset)
+{
+    if (const auto typed = wholeOffset(box->text()))
+        offset = *typed;
+    showOffsets();
+}
+
+void IconPositionBox::showOffsets()
+{
+    txtIconLeft_->setText(QString::number(state_.offsets.left));
+    txtIconTop_->setText(QString::number(state_.offsets.top));
+}
+
+void IconPositionBox::load(const PrivateProfile &ini)
+{
+    namespace keys = settingsKeys;
+    const QString flag = ini.read(keys::gameFullscreen);
+    // An offset that cannot be read keeps the one held before.
+    if (const auto left = modVandrel::toInt16(ini.read(keys::iconOffsetLeft)))
+        state_.offsets.left = *left;
+    if (const auto top = modVandrel::toInt16(ini.read(keys::iconOffsetTop)))
+        state_.offsets.top = *top;
+    showOffsets();
+
+    const int index = flag == QLatin1String("True") ? 0 : windowedIndex;
+    if (optIconPosition_[size_t(index)]->isChecked())
+        positionChosen(index);
+    else
+        optIconPosition_[size_t(index)]->setChecked(true);
+    // The flag is written back as it was read until the user picks a position.
+    state_.fullScreenFlag = flag;
+}
+
+QList<QWidget *> IconPositionBox::keyControls() const
+{
+    return {optIconPosition_.begin(), optIconPosition_.end()};
+}

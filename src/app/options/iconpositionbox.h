@@ -1,0 +1,43 @@
+#pragma once
+// Where the item icon is cut from: the full-screen geometry, or the windowed one with its
+// two offsets, which the user may type or train.
+
+#include <QGroupBox>
+#include <QList>
+#include <array>
+
+class PrivateProfile;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+struct CaptureState;
+
+class IconPositionBox : public QGroupBox {
+    Q_OBJECT
+
+public:
+    IconPositionBox(CaptureState &state, QWidget *parent);
+
+    QPushButton *cmdTrainIconLocation() const { return cmdTrainIconLocation_; }
+
+    // The full-screen flag and the offsets from the settings, and the option they select.
+    void load(const PrivateProfile &ini);
+    // The offset boxes show the offsets held.
+    void showOffsets();
+
+    // The controls whose keys go to the window's shortcuts.
+    QList<QWidget *> keyControls() const;
+
+signals:
+    void fullScreenChosen();
+
+private:
+    void positionChosen(int index);
+    void offsetEdited(QLineEdit *box, int &offset);
+
+    CaptureState &state_;
+    std::array<QRadioButton *, 2> optIconPosition_{};
+    QLineEdit *txtIconLeft_ = nullptr;
+    QLineEdit *txtIconTop_ = nullptr;
+    QPushButton *cmdTrainIconLocation_ = nullptr;
+};

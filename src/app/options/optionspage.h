@@ -1,0 +1,55 @@
+#pragma once
+// Tab "6 Options": the save options of the three image kinds, Autoname and Autocopy File
+// Name, the icon position and its training.
+
+#include "app/widgets/picturearea.h"
+#include "capture/saveoptions.h"
+
+#include <QList>
+#include <array>
+#include <functional>
+
+class IconPositionBox;
+class IconTrainer;
+class PrivateProfile;
+class QCheckBox;
+class SaveOptionsBox;
+class WindowOptions;
+struct CaptureState;
+
+class OptionsPage : public PictureArea {
+    Q_OBJECT
+
+public:
+    // picTemp is the window's working picture that a training screenshot goes into;
+    // focusFob gives the keyboard focus back to the window's focus holder.
+    OptionsPage(const QString &programFolder, CaptureState &state, PictureArea *picTemp,
+                  std::function<void()> focusFob, QWidget *parent);
+
+    QCheckBox *chkAutoName() const { return chkAutoName_; }
+    QCheckBox *chkAutoCopyName() const { return chkAutoCopyName_; }
+    QCheckBox *chkSaveStatsPanel() const { return chkSaveStatsPanel_; }
+    WindowOptions *windowOptions() const { return windowOptions_; }
+
+    // The settings load, step by step in its order.
+    void placeTrainingArea();
+    void loadAutoNames(const PrivateProfile &ini);
+    void loadKind(capture::ImageKind kind, const PrivateProfile &ini);
+    void loadIconPosition(const PrivateProfile &ini);
+
+    // The tab switch abandons a training in progress.
+    void hideTraining();
+    // The controls whose keys go to the window's shortcuts.
+    QList<QWidget *> keyControls() const;
+
+private:
+    QString programFolder_;
+    CaptureState &state_;
+    QCheckBox *chkAutoName_ = nullptr;
+    QCheckBox *chkAutoCopyName_ = nullptr;
+    QCheckBox *chkSaveStatsPanel_ = nullptr;
+    std::array<SaveOptionsBox *, 3> kinds_{}; // indexed by capture::ImageKind
+    IconPositionBox *iconPosition_ = nullptr;
+    IconTrainer *trainer_ = nullptr;
+    WindowOptions *windowOptions_ = nullptr;
+};

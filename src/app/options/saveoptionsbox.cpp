@@ -1,0 +1,203 @@
+#include "app/options/saveoptionsbox.h"
+
+#include "app/saving/capturestate.h"
+#include "app/widgets/checkboxes.h"
+#include "app/widgets/greyablecheckbox.h"
+#include "settings/privateprofile.h"
+#include "settings/settingskeys.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct KindTexts {
+    const char *title;
+    const char *defaultPathTip;
+    const char *customPathTip;
+};
+// Indexed by capture::ImageKind.
+constexpr KindTexts kindTexts[] = {
+    {"Icon", "Check to save Icons in the default location (Images folder where this program is located).",
+     "Uncheck Default path and specify the folder location where Icons will be saved."},
+    {"Stats Panel",
+     "Check to save Stats Panel in the default location (Images folder where this program is located).",
+     "Uncheck Default path and specify the folder location where Stats Panels will be saved."},
+    {"Live Shot", "Check to save Live Shots in the default location (Images folder where this program is located).",
+     "Uncheck Default path and specify the folder location where Live Shots will be saved."},
+};
+constexpr const char *fileTypeCaptions[] = {"BMP", "GIF", "JPG", "PNG"};
+const QString qualityTip = QStringLiteral(
+    "Quality of JPG compression, ranges from 1% (low) to 100% (high). Commonly set to 75% to 90%.");
+const QString prefixCaption = QStringLiteral("Prefix:");
+const QString suffixCaption = QStringLiteral("Suffix:");
+const QString customPathCaption = QStringLiteral("Custom Path:");
+const QString defaultPathCaption = QStringLiteral("Default Path");
+
+constexpr int jpgIndex = 2;
+constexpr int qualityBoxWidth = 48;
+constexpr int nameBoxWidth = 96;
+
+QLineEdit *makeBox(const QString &name, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    return box;
+}
+
+} // namespace
+
+SaveOptionsBox::SaveOptionsBox(capture::ImageKind kind, CaptureState &state, QWidget *parent)
+    : QGroupBox(QString::fromLatin1(kindTexts[size_t(kind)].title), parent), kind_(kind), state_(state)
+{
+    const KindTexts &texts = kindTexts[size_t(kind)];
+    const QString name = capture::kindSection(kind);
+
+    // The frame is the option buttons' parent, so they form one exclusive group of their own.
+    auto *types = new QHBoxLayout;
+    for (int i = 0; i < int(optFileType_.size()); ++i) {
+        auto *option = new QRadioButton(QString::fromLatin1(fileTypeCaptions[i]), this);
+        option->setObjectName(QStringLiteral("opt%1FileType_%2").arg(name).arg(i));
+        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                fileTypeChosen(i);
+        });
+        optFileType_[size_t(i)] = option;
+        types->addWidget(option);
+    }
+    types->addStretch(1);
+    txtJPGquality_ = makeBox(QStringLiteral("txt%1JPGquality").arg(name), this);
+    txtJPGquality_->setToolTip(qualityTip);
+    txtJPGquality_->setFixedWidth(qualityBoxWidth);
+    // Only the jpg option enables it; no option is chosen before the settings load.
+    txtJPGquality_->setEnabled(false);
+    connect(txtJPGquality_, &QLineEdit::editingFinished, this, &SaveOptionsBox::qualityEdited);
+    types->addWidget(txtJPGquality_);
+
+    auto *names = new QHBoxLayout;
+    txtPrefix_ = makeBox(QStringLiteral("txt%1Prefix").arg(name), this);
+    txtSuffix_ = makeBox(QStringLiteral("txt%1Suffix").arg(name), this);
+    connect(txtPrefix_, &QLineEdit::editingFinished, this,
+            [this] { options().prefix = capture::prefixFromBox(txtPrefix_->text()); });
+    connect(txtSuffix_, &QLineEdit::editingFinished, this,
+            [this] { options().suffix = capture::suffixFromBox(txtSuffix_->text()); });
+    for (auto [caption, box] : {std::pair{prefixCaption, txtPrefix_}, std::pair{suffixCaption, txtSuffix_}}) {
+        auto *label = new QLabel(caption, this);
+        label->setBuddy(box);
+        box->setMinimumWidth(nameBoxWidth);
+        names->addWidget(label);
+        names->addWidget(box, 1);
+    }
+
+    auto *folder = new QHBoxLayout;
+    chkDefaultPath_ = new GreyableCheckBox(QStringLiteral("chk%1DefaultPath").arg(name), defaultPathCaption, this);
+    chkDefaultPath_->setToolTip(QString::fromLatin1(texts.defaultPathTip));
+    connect(chkDefaultPath_, &QCheckBox::stateChanged, this, &SaveOptionsBox::defaultPathChanged);
+    txtCustomSavePath_ = makeBox(QStringLiteral("txt%1CustomSavePath").arg(name), this);
+    txtCustomSavePath_->setToolTip(QString::fromLatin1(texts.customPathTip));
+    connect(txtCustomSavePath_, &QLineEdit::textChanged, this,
+            [this](const QString &text) { options().customFolder = text; });
+    auto *customLabel = new QLabel(customPathCaption, this);
+    customLabel->setBuddy(txtCustomSavePath_);
+    folder->addWidget(chkDefaultPath_);
+    folder->addSpacing(6);
+    folder->addWidget(customLabel);
+    folder->addWidget(txtCustomSavePath_, 1);
+
+    rows_ = new QVBoxLayout(this);
+    rows_->setContentsMargins(8, 4, 8, 6);
+    rows_->setSpacing(4);
+    rows_->addLayout(types);
+    rows_->addLayout(names);
+    rows_->addLayout(folder);
+
+    // The greyed box starts the kind off the default folder, as the save would read it.
+    defaultPathChanged(chkDefaultPath_->checkState());
+    options().customFolder = txtCustomSavePath_->text();
+}
+
+capture::KindOptions &SaveOptionsBox::options()
+{
+    return state_.kind(kind_);
+}
+
+void SaveOptionsBox::addTopRow(QWidget *control)
+{
+    control->setParent(this);
+    rows_->insertWidget(0, control);
+}
+
+void SaveOptionsBox::fileTypeChosen(int index)
+{
+    txtJPGquality_->setEnabled(index == jpgIndex);
+    options().fileType = capture::fileTypes[size_t(index)];
+}
+
+void SaveOptionsBox::selectFileType(const QString &fileType)
+{
+    const int index = capture::fileTypeIndex(fileType);
+    if (index >= 0) {
+        QRadioButton *option = optFileType_[size_t(index)];
+        if (option->isChecked())
+            fileTypeChosen(index); // no state change, so no toggled: run it here
+        else
+            option->setChecked(true);
+        return;
+    }
+    // An exclusive group never lets its last checked button go unless it is let out first.
+    for (QRadioButton *option : optFileType_) {
+        if (!option->isChecked())
+            continue;
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+    txtJPGquality_->setEnabled(false);
+    options().fileType = fileType;
+}
+
+void SaveOptionsBox::defaultPathChanged(int state)
+{
+    const bool useDefault = state == Qt::Checked;
+    txtCustomSavePath_->setEnabled(!useDefault);
+    options().useDefaultFolder = useDefault;
+}
+
+void SaveOptionsBox::qualityEdited()
+{
+    options().quality = capture::qualityNumber(capture::qualityText(txtJPGquality_->text()));
+    txtJPGquality_->setText(QString::number(options().quality) + u'%');
+}
+
+void SaveOptionsBox::load(const PrivateProfile &ini)
+{
+    namespace keys = settingsKeys;
+    const QString section = capture::kindSection(kind_);
+
+    selectFileType(ini.read(keys::fileType(section)).toLower());
+
+    options().quality = capture::qualityNumber(capture::qualityText(ini.read(keys::jpgQuality(section))));
+    txtJPGquality_->setText(capture::qualityText(QString::number(options().quality)));
+
+    // The boxes show the words; the values held carry the blank that joins them to the name.
+    const QString prefix = ini.read(keys::prefix(section));
+    txtPrefix_->setText(prefix);
+    options().prefix = capture::prefixFromBox(prefix);
+    const QString suffix = ini.read(keys::suffix(section));
+    txtSuffix_->setText(suffix);
+    options().suffix = capture::suffixFromBox(suffix);
+
+    modVandrel::SetCheckFromText(chkDefaultPath_, ini.read(keys::useDefaultSavePath(section)));
+    txtCustomSavePath_->setText(ini.read(keys::customSavePath(section)));
+    options().customFolder = txtCustomSavePath_->text();
+}
+
+QList<QWidget *> SaveOptionsBox::keyControls() const
+{
+    QList<QWidget *> controls(optFileType_.begin(), optFileType_.end());
+    controls.append(chkDefaultPath_);
+    return controls;
+}

@@ -1,0 +1,204 @@
+#include "app/options/windowoptions.h"
+
+#include "app/widgets/checkboxes.h"
+#include "common/numconv.h"
+#include "settings/privateprofile.h"
+#include "settings/settingskeys.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const QString toolTipsCaption = QStringLiteral("Display Tooltips");
+const QString alwaysOnTopCaption = QStringLiteral("Always On Top");
+const QString transparentCaption = QStringLiteral("Transparent Window");
+const QString toolTipsTip =
+    QStringLiteral("When checked, buttons etc will display a tool tip when mouse hovers over it.");
+const QString alwaysOnTopTip = QStringLiteral(
+    "When checked, the program window will always be on top of other windows open on the desktop.");
+const QString transparentTip = QStringLiteral("When checked, the program window will become transparent.");
+const QString setAlphaTip = QStringLiteral("Click to set alpha, the degree of window transparency.");
+const QString setAlphaTitle = QStringLiteral("Set Window Alpha");
+const QString setAlphaPrompt =
+    QStringLiteral("Please enter a value between 1 and 255, 1 being transparent, 255 being opaque.");
+
+constexpr int alphaButtonSide = 15;
+constexpr int alphaPictureSide = 11;
+
+// A square fading from clear to solid, over a checker that shows through the clear end.
+QPixmap alphaPicture()
+{
+    QPixmap picture(alphaPictureSide, alphaPictureSide);
+    picture.fill(Qt::white);
+    QPainter p(&picture);
+    for (int y = 0; y < alphaPictureSide; y += 3)
+        for (int x = (y / 3) % 2 * 3; x < alphaPictureSide; x += 6)
+            p.fillRect(x, y, 3, 3, QColor(170, 170, 170));
+    QLinearGradient fade(0, 0, alphaPictureSide, 0);
+    fade.setColorAt(0, QColor(0, 64, 160, 0));
+    fade.setColorAt(1, QColor(0, 64, 160, 255));
+    p.fillRect(picture.rect(), fade);
+    p.setPen(QColor(64, 64, 64));
+    p.drawRect(0, 0, alphaPictureSide - 1, alphaPictureSide - 1);
+    return picture;
+}
+
+QCheckBox *makeBox(const QString &name, const QString &caption, const QString &tip, QWidget *parent)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setToolTip(tip);
+    return box;
+}
+
+} // namespace
+
+WindowOptions::WindowOptions(std::function<void()> focusFob, QWidget *parent)
+    : QWidget(parent), focusFob_(std::move(focusFob))
+{
+    setObjectName(QStringLiteral("fraWindowOptions"));
+    chkToolTips_ = makeBox(QStringLiteral("chkToolTips"), toolTipsCaption, toolTipsTip, this);
+    chkToolTips_->setChecked(true);
+    chkAlwaysOnTop_ = makeBox(QStringLiteral("chkAlwaysOnTop"), alwaysOnTopCaption, alwaysOnTopTip, this);
+    chkTransparentForm_ = makeBox(QStringLiteral("chkTransparentForm"), transparentCaption, transparentTip, this);
+    cmdSetWindowAlpha_ = new QPushButton(this);
+    cmdSetWindowAlpha_->setObjectName(QStringLiteral("cmdSetWindowAlpha"));
+    cmdSetWindowAlpha_->setToolTip(setAlphaTip);
+    cmdSetWindowAlpha_->setFixedSize(alphaButtonSide, alphaButtonSide);
+    cmdSetWindowAlpha_->setIcon(QIcon(alphaPicture()));
+    cmdSetWindowAlpha_->setIconSize(QSize(alphaPictureSide, alphaPictureSide));
+    cmdSetWindowAlpha_->setStyleSheet(QStringLiteral("padding: 0px;"));
+
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(12, 0, 8, 0);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(chkToolTips_, 0, 0);
+    grid->addWidget(chkAlwaysOnTop_, 0, 1);
+    auto *transparent = new QHBoxLayout;
+    transparent->setSpacing(6);
+    transparent->addWidget(chkTransparentForm_);
+    transparent->addWidget(cmdSetWindowAlpha_);
+    transparent->addStretch(1);
+    grid->addLayout(transparent, 1, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+
+    // Connected to the state change, so that the settings load acts as a click would.
+    connect(chkToolTips_, &QCheckBox::toggled, this, &WindowOptions::chkToolTips_Click);
+    connect(chkAlwaysOnTop_, &QCheckBox::toggled, this, &WindowOptions::chkAlwaysOnTop_Click);
+    connect(chkTransparentForm_, &QCheckBox::toggled, this, &WindowOptions::chkTransparentForm_Click);
+    connect(cmdSetWindowAlpha_, &QPushButton::clicked, this, &WindowOptions::cmdSetWindowAlpha_Click);
+}
+
+void WindowOptions::setOpacity(int opacity)
+{
+    opacity_ = opacity;
+    applyOpacity();
+}
+
+QList<QWidget *> WindowOptions::everyWidget() const
+{
+    QWidget *top = window();
+    QList<QWidget *> widgets = {top};
+    widgets += top->findChildren<QWidget *>();
+    return widgets;
+}
+
+void WindowOptions::captureToolTips()
+{
+    tooltips_.clear();
+    for (QWidget *w : everyWidget())
+        tooltips_.emplace_back(w, w->toolTip());
+}
+
+void WindowOptions::tooltipsReapplied()
+{
+    if (chkToolTips_->isChecked())
+        return;
+    for (QWidget *w : everyWidget()) {
+        if (w->toolTip().isEmpty())
+            continue;
+        auto known = std::find_if(tooltips_.begin(), tooltips_.end(), [w](const auto &entry) { return entry.first == w; });
+        if (known != tooltips_.end())
+            known->second = w->toolTip();
+        else
+            tooltips_.emplace_back(w, w->toolTip());
+        w->setToolTip(QString());
+    }
+}
+
+void WindowOptions::loadToolTips(const PrivateProfile &ini)
+{
+    modVandrel::SetCheckFromText(chkToolTips_, ini.read(settingsKeys::displayToolTips));
+}
+
+void WindowOptions::saveToolTips(PrivateProfile &ini) const
+{
+    ini.write(settingsKeys::displayToolTips, modVandrel::CheckToText(chkToolTips_));
+}
+
+void WindowOptions::chkToolTips_Click(bool checked)
+{
+    if (checked) {
+        for (const auto &[widget, tip] : tooltips_)
+            if (widget)
+                widget->setToolTip(tip);
+        return;
+    }
+    // Tooltips set while the program ran (the template buttons) survive the switch.
+    captureToolTips();
+    for (QWidget *w : everyWidget())
+        w->setToolTip(QString());
+}
+
+void WindowOptions::chkAlwaysOnTop_Click(bool checked)
+{
+    QWidget *top = window();
+    const bool shown = top->isVisible();
+    const QPoint at = top->pos();
+    top->setWindowFlag(Qt::WindowStaysOnTopHint, checked);
+    // Changing a window flag hides the window; it comes back where it stood.
+    if (shown && !top->isVisible()) {
+        top->move(at);
+        top->show();
+    }
+}
+
+void WindowOptions::chkTransparentForm_Click(bool)
+{
+    applyOpacity();
+}
+
+void WindowOptions::applyOpacity()
+{
+    window()->setWindowOpacity(chkTransparentForm_->isChecked() ? opacity_ / 255.0 : 1.0);
+}
+
+void WindowOptions::cmdSetWindowAlpha_Click()
+{
+    const QString answer = QInputDialog::getText(window(), setAlphaTitle, setAlphaPrompt, QLineEdit::Normal,
+                                                 QString::number(opacity_));
+    // Cancel, a word, 0 or more than 255 leave the alpha as it was, without a word.
+    const std::optional<double> number = modVandrel::toNumber(answer);
+    if (!number)
+        return;
+    const double alpha = modVandrel::roundHalfEven(*number);
+    if (alpha < 1 || alpha > 255)
+        return;
+    setOpacity(int(alpha));
+    if (focusFob_)
+        focusFob_();
+}
+
+QList<QWidget *> WindowOptions::keyControls() const
+{
+    return {cmdSetWindowAlpha_, chkAlwaysOnTop_, chkTransparentForm_};
+}

@@ -1,0 +1,60 @@
+#pragma once
+// Window options: tooltips, always on top, translucency and its alpha. The top-most and
+// translucent states live only in their check boxes and start unchecked every run; the
+// alpha and the tooltip choice go to the settings.
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <utility>
+#include <vector>
+
+class PrivateProfile;
+class QCheckBox;
+class QPushButton;
+
+class WindowOptions : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int defaultOpacity = 128;
+
+    // focusFob gives the keyboard focus back to the window's focus holder.
+    WindowOptions(std::function<void()> focusFob, QWidget *parent = nullptr);
+
+    QCheckBox *chkToolTips() const { return chkToolTips_; }
+
+    // The window's alpha while "Transparent Window" is on, 1 (clear) to 255 (opaque).
+    int opacity() const { return opacity_; }
+    void setOpacity(int opacity);
+
+    // Records the tooltip of every widget of the window, so that clearing them loses none.
+    void captureToolTips();
+    // The settings load applies "DisplayToolTips" after the capture; the save writes it.
+    void loadToolTips(const PrivateProfile &ini);
+    void saveToolTips(PrivateProfile &ini) const;
+    // Tooltips set again while they are switched off (a template reload) go to the table
+    // and off the controls.
+    void tooltipsReapplied();
+
+    // The controls whose keys go to the window's shortcuts.
+    QList<QWidget *> keyControls() const;
+
+private:
+    void chkToolTips_Click(bool checked);
+    void chkAlwaysOnTop_Click(bool checked);
+    void chkTransparentForm_Click(bool checked);
+    void cmdSetWindowAlpha_Click();
+    void applyOpacity();
+    QList<QWidget *> everyWidget() const;
+
+    std::function<void()> focusFob_;
+    int opacity_ = defaultOpacity;
+    std::vector<std::pair<QPointer<QWidget>, QString>> tooltips_;
+    QCheckBox *chkToolTips_ = nullptr;
+    QCheckBox *chkAlwaysOnTop_ = nullptr;
+    QCheckBox *chkTransparentForm_ = nullptr;
+    QPushButton *cmdSetWindowAlpha_ = nullptr;
+};

@@ -1,0 +1,59 @@
+#pragma once
+// What the capture tabs ask and tell the user: a size typed as a whole number, and where
+// the screenshot comes from (the clipboard or a dropped file), with a word to the user
+// when there is none to work on.
+
+#include "app/widgets/clipboardglue.h"
+#include "common/numconv.h"
+#include "image/pictureloader.h"
+
+#include <QDir>
+#include <QImage>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStringList>
+#include <optional>
+
+namespace captureDialogs {
+
+inline const QString title = QStringLiteral("Quillmark");
+inline const QString noPictureMessage = QStringLiteral("Copy a screen shot first, then click the button again.");
+
+// The answer read as a number and written as a whole number (halves to even); nothing
+// when it is not a number (an empty answer and Cancel included).
+inline std::optional<QString> askWholeNumber(QWidget *parent, const QString &prompt)
+{
+    const QString answer = QInputDialog::getText(parent, title, prompt);
+    const auto value = modVandrel::toNumber(answer);
+    if (!value)
+        return std::nullopt;
+    // Adding zero turns a rounded -0 into 0; fixed notation keeps huge answers readable.
+    return QString::number(modVandrel::roundHalfEven(*value) + 0.0, 'f', 0);
+}
+
+// The clipboard's picture; without one the user is told to copy a screenshot first.
+inline std::optional<QImage> clipboardScreenshot(QWidget *parent)
+{
+    QImage picture = clipboardGlue::picture();
+    if (picture.isNull()) {
+        QMessageBox::information(parent, title, noPictureMessage);
+        return std::nullopt;
+    }
+    return picture;
+}
+
+// The first dropped file's picture; when it cannot be loaded the user is told which file
+// and why.
+inline std::optional<QImage> droppedScreenshot(QWidget *parent, const QStringList &files)
+{
+    if (files.isEmpty())
+        return std::nullopt;
+    QString reason;
+    auto picture = modVandrel::loadPicture(files.first(), &reason);
+    if (!picture)
+        QMessageBox::warning(parent, title,
+                             QStringLiteral("Could not open %1:\n%2").arg(QDir::toNativeSeparators(files.first()), reason));
+    return picture;
+}
+
+} // namespace captureDialogs

@@ -1,0 +1,21 @@
+#pragma once
+// The "Format Text" frame: four buttons that turn the clipboard's text into wiki markup.
+
+#include <QGroupBox>
+#include <QList>
+
+class MouseUpButton;
+
+class FormatTextBox : public QGroupBox {
+    Q_OBJECT
+
+public:
+    FormatTextBox(const QString &programFolder, QWidget *parent = nullptr);
+    const QList<MouseUpButton *> &buttons() const { return cmdFormat_; }
+
+    void cmdFormat_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+
+private:
+    QString programFolder_;
+    QList<MouseUpButton *> cmdFormat_;
+};

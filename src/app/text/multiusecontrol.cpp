@@ -1,0 +1,268 @@
+#include "app/text/multiusecontrol.h"
+
+#include "app/widgets/clipboardglue.h"
+#include "app/widgets/mouseupbutton.h"
+#include "common/modvandrel.h"
+#include "common/numconv.h"
+#include "settings/privateprofile.h"
+#include "wikitext/creaturepage.h"
+#include "wikitext/formattext.h"
+#include "wikitext/mappoints.h"
+#include "wikitext/multiuse.h"
+#include "wikitext/prices.h"
+#include "wikitext/totaldamage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <algorithm>
+
+namespace {
+constexpr int buttonWidth = 110;
+constexpr int gap = 4;
+constexpr int comboWidth = 216;
+constexpr int rowHeight = 27;
+
+const QString programTitle = QStringLiteral("Quillmark");
+
+// The copied text split as the line parsers expect: a lone LF ends a line too, since text
+// copied here usually ends its lines that way. The views point into text.
+QList<QStringView> linesOf(const QString &programFolder, const QString &text)
+{
+    return modVandrel::scratchSplitViews(programFolder, text, modVandrel::LoneLf::EndsLine);
+}
+} // namespace
+
+MultiUseControl::MultiUseControl(const QString &programFolder, QWidget *parent)
+    : QWidget(parent), programFolder_(programFolder)
+{
+    cmdReload_ = new MouseUpButton(multiUse::buttonName, multiUse::initialCaption, this);
+    cmdReload_->setToolTip(multiUse::buttonTooltip);
+
+    cmbExtraTemplates_ = new QComboBox(this);
+    cmbExtraTemplates_->setObjectName(multiUse::comboName);
+    cmbExtraTemplates_->setEditable(true);
+    cmbExtraTemplates_->setInsertPolicy(QComboBox::NoInsert);
+    // The width is fixed; measuring thousands of names for a size hint would only cost time.
+    cmbExtraTemplates_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbExtraTemplates_->setEditText(multiUse::initialCaption);
+    cmbExtraTemplates_->setToolTip(multiUse::comboTooltip);
+    resize(sizeHint());
+    layoutChildren();
+
+    connect(cmdReload_, &QPushButton::clicked, this, &MultiUseControl::cmdReload_Click);
+    connect(cmbExtraTemplates_, &QComboBox::activated, this, &MultiUseControl::cmbExtraTemplates_Click);
+}
+
+QSize MultiUseControl::sizeHint() const
+{
+    return {buttonWidth + gap + comboWidth, rowHeight};
+}
+
+void MultiUseControl::resizeEvent(QResizeEvent *)
+{
+    layoutChildren();
+}
+
+void MultiUseControl::layoutChildren()
+{
+    // One row when placed in a wide strip, the button above the drop-down in a tall cell.
+    const int w = width();
+    const int h = height();
+    if (h >= 2 * rowHeight + gap) {
+        const int half = (h - gap) / 2;
+        cmdReload_->setGeometry(0, 0, w, half);
+        cmbExtraTemplates_->setGeometry(0, half + gap, w, std::min(half, rowHeight));
+    } else {
+        const int buttonPart = std::min(buttonWidth, (w - gap) / 3);
+        cmdReload_->setGeometry(0, 0, buttonPart, h);
+        cmbExtraTemplates_->setGeometry(buttonPart + gap, 0, w - buttonPart - gap, h);
+    }
+}
+
+void MultiUseControl::loadExpandedTemplates(const PrivateProfile &ini)
+{
+    records_ = expandedTemplates::load(ini, programFolder_);
+    fillList();
+}
+
+void MultiUseControl::addFixedEntries()
+{
+    if (fixedEntries_)
+        return;
+    fixedEntries_ = true;
+    fillList();
+}
+
+void MultiUseControl::fillList()
+{
+    QStringList items;
+    items.reserve(records_.size() + multiUse::entries().size());
+    for (const expandedTemplates::Record &record : records_)
+        items.append(record.name);
+    if (fixedEntries_)
+        items += multiUse::fixedEntryTexts();
+
+    // Filling an editable drop-down selects its first item and shows that as its text.
+    const QString shown = cmbExtraTemplates_->currentText();
+    const QSignalBlocker quiet(cmbExtraTemplates_);
+    cmbExtraTemplates_->clear();
+    cmbExtraTemplates_->addItems(items);
+    cmbExtraTemplates_->setCurrentIndex(cmbExtraTemplates_->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    cmbExtraTemplates_->setEditText(shown);
+}
+
+QList<QWidget *> MultiUseControl::keyControls() const
+{
+    // A focused editable drop-down is the focus widget itself and hands its keys straight to
+    // its line edit, past that one's event filters; a key sent to the line edit is hooked too.
+    return {cmdReload_, cmbExtraTemplates_, cmbExtraTemplates_->lineEdit()};
+}
+
+void MultiUseControl::cmbExtraTemplates_Click(int index)
+{
+    const QString chosen = index >= 0 && index < cmbExtraTemplates_->count() ? cmbExtraTemplates_->itemText(index)
+                                                                             : cmbExtraTemplates_->currentText();
+    std::optional<QString> caption = multiUse::captionFor(chosen);
+    if (!caption) {
+        if (!expandedTemplates::textFor(records_, chosen))
+            return;
+        caption = chosen;
+    }
+    if (chosen == multiUse::customFormatEntry)
+        askCustomFormat();
+    cmdReload_->setText(*caption);
+    cmdReload_Click();
+}
+
+void MultiUseControl::cmdReload_Click()
+{
+    using multiUse::Function;
+    const QString caption = cmdReload_->text();
+    switch (multiUse::functionFor(caption)) {
+    case Function::AddNew:
+        addExpandedTemplate();
+        break;
+    case Function::SpellLinks:
+        clipboardGlue::replaceWithText(multiUse::spellLinks(caption).value_or(QString()));
+        break;
+    case Function::Cache:
+        break;
+    case Function::Custom:
+        clipboardGlue::replaceWithText(multiUse::customFormat(customPrefix_, clipboardGlue::text(), customSuffix_));
+        break;
+    case Function::MapPoint:
+        clipboardGlue::replaceWithText(mapPoints::mapPoint(clipboardGlue::text()));
+        break;
+    case Function::MapPointPlus:
+        clipboardGlue::replaceWithText(mapPoints::mapPointPlus(clipboardGlue::text()));
+        break;
+    case Function::NpcChat:
+        clipboardGlue::replaceWithText(
+            formatText::colourChat(programFolder_, clipboardGlue::text(), formatText::ChatScheme::Npc));
+        break;
+    case Function::SpellChat:
+        clipboardGlue::replaceWithText(
+            formatText::colourChat(programFolder_, clipboardGlue::text(), formatText::ChatScheme::Spell));
+        break;
+    case Function::Prices:
+        convertPrices();
+        break;
+    case Function::Reload:
+        if (reloadTemplates_)
+            reloadTemplates_();
+        break;
+    case Function::UpdateCreature: {
+        const QString page = clipboardGlue::text();
+        clipboardGlue::replaceWithText(creaturePage::creatureTemplate(linesOf(programFolder_, page)));
+        break;
+    }
+    case Function::TotalDamage:
+        totalDamage();
+        break;
+    case Function::ExpandedTemplate:
+        if (const auto text = expandedTemplates::textFor(records_, caption))
+            clipboardGlue::replaceWithText(*text);
+        break;
+    }
+}
+
+QString MultiUseControl::promptText(const QString &title, const QString &prompt)
+{
+    return QInputDialog::getText(window(), title, prompt, QLineEdit::Normal, QString());
+}
+
+void MultiUseControl::inform(const QString &title, const QString &text)
+{
+    QMessageBox::information(window(), title, text);
+}
+
+void MultiUseControl::askCustomFormat()
+{
+    QMessageBox intro(QMessageBox::NoIcon, multiUse::customTitle, multiUse::customIntro,
+                      QMessageBox::Ok | QMessageBox::Cancel, window());
+    if (intro.exec() != QMessageBox::Ok)
+        return;
+    customPrefix_ = promptText(multiUse::customTitle, multiUse::prefixPrompt);
+    customSuffix_ = promptText(multiUse::customTitle, multiUse::suffixPrompt);
+}
+
+void MultiUseControl::convertPrices()
+{
+    const QString table = clipboardGlue::text();
+    const auto rate = modVandrel::toSingle(promptText(prices::rateTitle, prices::ratePrompt));
+    if (!rate)
+        return;
+    clipboardGlue::replaceWithText(prices::convert(linesOf(programFolder_, table), *rate));
+}
+
+void MultiUseControl::totalDamage()
+{
+    const QString log = clipboardGlue::text();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const qint32 total = totalDamage::total(linesOf(programFolder_, log));
+    QApplication::restoreOverrideCursor();
+    clipboardGlue::replaceWithText(QString::number(total));
+    QMessageBox report(QMessageBox::NoIcon, totalDamage::messageTitle, totalDamage::message(total), QMessageBox::Ok,
+                       window());
+    report.exec();
+}
+
+void MultiUseControl::addExpandedTemplate()
+{
+    namespace et = expandedTemplates;
+    if (clipboardGlue::format() != 1 || clipboardGlue::text().isEmpty()) {
+        inform(programTitle, et::noTextMessage);
+        return;
+    }
+    QMessageBox confirm(QMessageBox::Information, et::confirmTitle, et::confirmMessage,
+                        QMessageBox::Ok | QMessageBox::Cancel, window());
+    if (confirm.exec() != QMessageBox::Ok)
+        return;
+    const QString fileName = et::cleanFileName(promptText(et::fileNameTitle, et::fileNamePrompt));
+    if (fileName.isEmpty())
+        return;
+    if (!et::isAcceptableFileName(fileName)) {
+        inform(et::fileNameTitle, et::badNameMessage);
+        return;
+    }
+    const QString shortName = et::cleanShortName(promptText(et::shortNameTitle, et::shortNamePrompt));
+    if (shortName.isEmpty())
+        return;
+
+    // The text as it is now: the clipboard may have changed while the prompts were open.
+    const et::AddResult result = et::add(programFolder_, fileName, shortName, clipboardGlue::text());
+    if (result.status != et::AddResult::Status::Added) {
+        QMessageBox::warning(window(), et::fileNameTitle, result.message);
+        return;
+    }
+    records_.append(result.record);
+    {
+        const QSignalBlocker quiet(cmbExtraTemplates_);
+        cmbExtraTemplates_->insertItem(records_.size() - 1, result.record.name);
+        cmbExtraTemplates_->setEditText(fileName);
+    }
+    cmdReload_->setText(result.record.name);
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The multi-use button and its drop-down: the chosen entry gives the button its function,
+// run at once and again on every click.
+
+#include "wikitext/expandedtemplates.h"
+
+#include <QList>
+#include <functional>
+#include <QWidget>
+
+class PrivateProfile;
+class QComboBox;
+class QPushButton;
+
+class MultiUseControl : public QWidget {
+    Q_OBJECT
+
+public:
+    MultiUseControl(const QString &programFolder, QWidget *parent = nullptr);
+
+    // The expanded templates from the settings (part of loading the template buttons):
+    // their names head the drop-down, each listed once.
+    void loadExpandedTemplates(const PrivateProfile &ini);
+    // The fixed entries of the drop-down, after the expanded templates (settings load).
+    void addFixedEntries();
+    // "Reload" runs the template load again through this.
+    void setReloadTemplates(std::function<void()> reload) { reloadTemplates_ = std::move(reload); }
+
+    QList<QWidget *> keyControls() const;
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void layoutChildren();
+    void cmbExtraTemplates_Click(int index);
+    void cmdReload_Click();
+
+    void askCustomFormat();
+    void convertPrices();
+    void totalDamage();
+    void addExpandedTemplate();
+    // Replaces the items: the expanded template names, then the fixed entries once added;
+    // the drop-down's text stays as it was.
+    void fillList();
+    QString promptText(const QString &title, const QString &prompt);
+    void inform(const QString &title, const QString &text);
+
+    QString programFolder_;
+    std::function<void()> reloadTemplates_;
+    QPushButton *cmdReload_ = nullptr;
+    QComboBox *cmbExtraTemplates_ = nullptr;
+    QList<expandedTemplates::Record> records_;
+    bool fixedEntries_ = false;
+    // The custom format lives only while the program runs.
+    QString customPrefix_;
+    QString customSuffix_;
+};

@@ -1,0 +1,175 @@
+#include "app/tools/buffedarmorbox.h"
+
+#include "app/widgets/clipboardglue.h"
+#include "calc/buffedarmor.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const QString frameTitle = QStringLiteral("Buffed Armor");
+const QString alCaption = QStringLiteral(" AL ");
+const QString spellCaption = QStringLiteral("IMP");
+const QString wikiCaption = QStringLiteral("Wiki Code");
+const QString wikiTooltip = QStringLiteral("Format the values entered above into template format.");
+const QString itemSpellTooltip = QStringLiteral("Item Spell");
+const QString resultTooltip = QStringLiteral("Buffed Value");
+const QString resultStart = QStringLiteral("420");
+
+struct Box {
+    const char *text, *tooltip;
+    QColor color; // invalid: the usual colours
+};
+const std::array<Box, 9> boxes = {{
+    {"220", "AL Spell Value", {}},
+    {"200", "Base Armor Level", {}},
+    {"200", "Slashing", {}},
+    {"200", "Piercing", {}},
+    {"200", "Bludgeoning", {}},
+    {"200", "Fire", QColor(255, 0, 0)},
+    {"200", "Cold", QColor(0, 0, 255)},
+    {"200", "Acid", QColor(0, 192, 0)},
+    {"200", "Lightning", QColor(192, 0, 192)},
+}};
+
+// Two columns: the physical damage types under the armor level on the left, the
+// elements under the spell on the right; the button closes the left column.
+constexpr int columnX[2] = {10, 168};
+constexpr int firstLine = 22;
+constexpr int lineStep = 25;
+constexpr int lineHeight = 22;
+constexpr int leadWidth = 26; // the Item Spell box or the caption
+constexpr int boxWidth = 58;
+constexpr int resultWidth = 56;
+
+QRect cell(int column, int line, int offset, int width)
+{
+    return {columnX[column] + offset, firstLine + line * lineStep, width, lineHeight};
+}
+
+void paint(QWidget *w, QPalette::ColorRole role, const QColor &color)
+{
+    QPalette p = w->palette();
+    p.setColor(role, color);
+    w->setPalette(p);
+}
+
+} // namespace
+
+BuffedArmorBox::BuffedArmorBox(QWidget *parent) : QGroupBox(frameTitle, parent)
+{
+    setObjectName(QStringLiteral("fraBuffedArmor"));
+
+    for (int i = 0; i < buffedArmor::boxCount; ++i) {
+        auto *box = new QLineEdit(QString::fromLatin1(boxes[i].text), this);
+        box->setObjectName(QStringLiteral("txtArmorValues_%1").arg(i));
+        box->setToolTip(QString::fromLatin1(boxes[i].tooltip));
+        box->installEventFilter(this);
+        txtArmorValues_[i] = box;
+        if (i == buffedArmor::baseBox)
+            continue;
+        auto *label = new QLabel(resultStart, this);
+        label->setObjectName(QStringLiteral("lblArmorValues_%1").arg(i));
+        label->setToolTip(resultTooltip);
+        lblArmorValues_[i] = label;
+        if (boxes[i].color.isValid()) {
+            paint(box, QPalette::Text, boxes[i].color);
+            paint(label, QPalette::WindowText, boxes[i].color);
+        }
+        if (i < buffedArmor::firstRow)
+            continue;
+        auto *bane = new QCheckBox(this);
+        bane->setObjectName(QStringLiteral("chkBane_%1").arg(i));
+        bane->setToolTip(itemSpellTooltip);
+        chkBane_[i] = bane;
+    }
+
+    // The armor level and the spell head the two columns; the buffed armor level follows.
+    auto *alLabel = new QLabel(alCaption, this);
+    alLabel->setGeometry(cell(0, 0, 0, leadWidth));
+    txtArmorValues_[1]->setGeometry(cell(0, 0, leadWidth, boxWidth));
+    auto *spellLabel = new QLabel(spellCaption, this);
+    spellLabel->setGeometry(cell(1, 0, 0, leadWidth));
+    txtArmorValues_[0]->setGeometry(cell(1, 0, leadWidth, boxWidth));
+    lblArmorValues_[0]->setGeometry(cell(1, 0, leadWidth + boxWidth + 6, resultWidth));
+    for (int row = buffedArmor::firstRow; row < buffedArmor::boxCount; ++row) {
+        const int column = row < 5 ? 0 : 1;
+        const int line = row < 5 ? row - 1 : row - 4;
+        chkBane_[row]->setGeometry(cell(column, line, 4, leadWidth - 4));
+        txtArmorValues_[row]->setGeometry(cell(column, line, leadWidth, boxWidth));
+        lblArmorValues_[row]->setGeometry(cell(column, line, leadWidth + boxWidth + 6, resultWidth));
+    }
+
+    cmdWikiCodeBuffedArmor_ = new QPushButton(wikiCaption, this);
+    cmdWikiCodeBuffedArmor_->setObjectName(QStringLiteral("cmdWikiCodeBuffedArmor"));
+    cmdWikiCodeBuffedArmor_->setToolTip(wikiTooltip);
+    cmdWikiCodeBuffedArmor_->setGeometry(cell(0, 4, 0, leadWidth + boxWidth + 6 + resultWidth));
+    connect(cmdWikiCodeBuffedArmor_, &QPushButton::clicked, this, &BuffedArmorBox::cmdWikiCodeBuffedArmor_Click);
+
+    for (int i = 0; i < buffedArmor::boxCount; ++i) {
+        connect(txtArmorValues_[i], &QLineEdit::textChanged, this, [this, i] { recompute(i); });
+        if (chkBane_[i])
+            connect(chkBane_[i], &QCheckBox::toggled, this, [this, i] { recompute(i); });
+    }
+
+    resize(328, firstLine + 5 * lineStep + 3);
+}
+
+QList<QWidget *> BuffedArmorBox::keyControls() const
+{
+    QList<QWidget *> controls = {cmdWikiCodeBuffedArmor_};
+    for (int row = buffedArmor::firstRow; row < buffedArmor::boxCount; ++row)
+        controls << chkBane_[row];
+    return controls;
+}
+
+bool BuffedArmorBox::eventFilter(QObject *watched, QEvent *event)
+{
+    // Typing into a box replaces what it held; the click that brought the focus would
+    // otherwise undo a selection made at once.
+    if (event->type() == QEvent::FocusIn)
+        if (auto *box = qobject_cast<QLineEdit *>(watched))
+            QTimer::singleShot(0, box, [box] { box->selectAll(); });
+    return QGroupBox::eventFilter(watched, event);
+}
+
+static buffedArmor::Inputs readInputs(const std::array<QLineEdit *, 9> &boxes, const std::array<QCheckBox *, 9> &banes)
+{
+    buffedArmor::Inputs inputs;
+    for (int i = 0; i < buffedArmor::boxCount; ++i) {
+        inputs.texts[i] = boxes[i]->text();
+        inputs.itemSpell[i] = banes[i] && banes[i]->isChecked();
+    }
+    return inputs;
+}
+
+static buffedArmor::Results readResults(const std::array<QLabel *, 9> &labels)
+{
+    buffedArmor::Results results;
+    for (int i = 0; i < buffedArmor::boxCount; ++i)
+        if (labels[i])
+            results[i] = labels[i]->text();
+    return results;
+}
+
+void BuffedArmorBox::recompute(int box)
+{
+    buffedArmor::Results results = readResults(lblArmorValues_);
+    // Labels written before a failure keep their new values.
+    buffedArmor::recompute(box, readInputs(txtArmorValues_, chkBane_), results);
+    for (int i = 0; i < buffedArmor::boxCount; ++i)
+        if (lblArmorValues_[i])
+            lblArmorValues_[i]->setText(results[i]);
+}
+
+void BuffedArmorBox::cmdWikiCodeBuffedArmor_Click()
+{
+    const auto text = buffedArmor::wikiCode(readInputs(txtArmorValues_, chkBane_), readResults(lblArmorValues_));
+    if (text)
+        clipboardGlue::replaceWithText(*text);
+}

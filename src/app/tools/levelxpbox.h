@@ -1,0 +1,28 @@
+#pragma once
+// The "Level XP" calculator.
+
+#include <QGroupBox>
+#include <QList>
+#include <array>
+
+class PictureArea;
+class QLineEdit;
+
+class LevelXpBox : public QGroupBox {
+    Q_OBJECT
+
+public:
+    explicit LevelXpBox(QWidget *parent = nullptr);
+
+    // The controls whose keys go to the window's shortcuts.
+    QList<QWidget *> keyControls() const;
+
+private:
+    void txtLevelXP_Change(int box);
+    void picChangeLevel_MouseDown(int arrow);
+    void picChangeLevel_MouseUp(int arrow);
+
+    std::array<QLineEdit *, 4> txtLevelXP_{};
+    // 0 and 1 the arrows; 2 to 5 the hidden stores (at rest, then pressed).
+    std::array<PictureArea *, 6> picChangeLevel_{};
+};

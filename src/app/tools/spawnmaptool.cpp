@@ -1,0 +1,132 @@
+#include "app/tools/spawnmaptool.h"
+
+#include "app/saving/capturestate.h"
+#include "app/widgets/clipboardglue.h"
+#include "app/widgets/mouseupbutton.h"
+#include "app/widgets/picturearea.h"
+#include "app/saving/saveroutine.h"
+#include "capture/saveoptions.h"
+#include "common/modvandrel.h"
+#include "image/pictureloader.h"
+#include "image/pngcodec.h"
+#include "spawnmap/spawnmap.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace {
+
+constexpr int buttonHeight = 27;
+constexpr int gap = 7;
+// Columns drawn between two looks at the event queue: often enough to see the map grow,
+// rarely enough that the repaints cost little.
+constexpr int strip = 32;
+
+// The busy pointer over the tools panel for as long as the map is being drawn.
+class BusyPointer {
+public:
+    explicit BusyPointer(QWidget *panel) : panel_(panel) { panel_->setCursor(Qt::WaitCursor); }
+    ~BusyPointer() { panel_->unsetCursor(); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+
+private:
+    QWidget *panel_;
+};
+
+} // namespace
+
+SpawnMapTool::SpawnMapTool(const QString &programFolder, CaptureState &state, SaveRoutine &saveRoutine, QWidget *parent)
+    : QWidget(parent), programFolder_(programFolder), state_(state), saveRoutine_(saveRoutine)
+{
+    // The map at the left, the button beside it: the tools panel has no height to spare.
+    constexpr int buttonWidth = 328 - spawnMap::mapSize - gap;
+    resize(328, spawnMap::mapSize);
+    cmdCreateSpawnMap_ = new MouseUpButton(QStringLiteral("cmdCreateSpawnMap"), spawnMap::buttonCaption, this);
+    cmdCreateSpawnMap_->setToolTip(spawnMap::buttonTooltip);
+    cmdCreateSpawnMap_->setWordWrap(true);
+    cmdCreateSpawnMap_->setGeometry(spawnMap::mapSize + gap, 0, buttonWidth, 2 * buttonHeight);
+    connect(cmdCreateSpawnMap_, &QPushButton::clicked, this, &SpawnMapTool::cmdCreateSpawnMap_Click);
+
+    picSpawnMap_ = new PictureArea(QStringLiteral("picSpawnMap"), this);
+    picSpawnMap_->setBackColor(Qt::white);
+    picSpawnMap_->setGeometry(0, 0, spawnMap::mapSize, spawnMap::mapSize);
+    picSpawnMap_->clearPicture();
+
+    // Holders of the two screenshots; the user never sees them.
+    picSpawnMapBase_ = new PictureArea(QStringLiteral("picSpawnMapBase"), this);
+    picSpawnMapCompare_ = new PictureArea(QStringLiteral("picSpawnMapCompare"), this);
+    picSpawnMapBase_->hide();
+    picSpawnMapCompare_->hide();
+}
+
+QList<QWidget *> SpawnMapTool::keyControls() const
+{
+    return {cmdCreateSpawnMap_, picSpawnMap_};
+}
+
+void SpawnMapTool::cmdCreateSpawnMap_Click()
+{
+    if (running_)
+        return;
+    running_ = true;
+    createSpawnMap();
+    running_ = false;
+}
+
+void SpawnMapTool::createSpawnMap()
+{
+    QWidget *window = this->window();
+    // Hand-edited settings must not make the map from wrapped coordinates.
+    if (!spawnMap::offsetValid(offset_)) {
+        QMessageBox::warning(window, spawnMap::messageTitle, spawnMap::offsetMessage(offset_));
+        return;
+    }
+    const QString referencePath = modVandrel::findFileNoCase(programFolder_, spawnMap::referenceFileName);
+    if (!modVandrel::fileExists(referencePath)) {
+        QMessageBox::warning(window, spawnMap::noReferenceTitle, spawnMap::noReferenceText);
+        return;
+    }
+    QString reason;
+    const std::optional<QImage> reference = modVandrel::loadPicture(referencePath, &reason);
+    if (!reference) {
+        QMessageBox::warning(window, spawnMap::noReferenceTitle,
+                             spawnMap::unreadableReferenceMessage(referencePath, reason));
+        return;
+    }
+    picSpawnMapBase_->setPicture(*reference);
+    picSpawnMap_->setPicture(spawnMap::blankMap());
+
+    if (clipboardGlue::format() != 2) {
+        QMessageBox::information(window, spawnMap::messageTitle, spawnMap::noBitmapText);
+        return;
+    }
+    picSpawnMapCompare_->setPicture(clipboardGlue::picture());
+    const QString folder = capture::saveFolder(state_.kind(capture::ImageKind::Panel), programFolder_);
+
+    drawMap();
+
+    const std::optional<QString> name = saveRoutine_.nameStep(spawnMap::nameTitle);
+    if (!name)
+        return;
+    const QString path = folder + spawnMap::fileNameStart + *name + QStringLiteral(".png");
+    if (!modPNG::SavePNG(picSpawnMap_->picture(), path, &reason)) {
+        QMessageBox::warning(window, spawnMap::messageTitle, spawnMap::saveFailedMessage(path, reason));
+        return;
+    }
+    saveRoutine_.autocopyStep(*name, true);
+}
+
+void SpawnMapTool::drawMap()
+{
+    const BusyPointer busy(parentWidget() ? parentWidget() : this);
+    const QImage reference = picSpawnMapBase_->picture();
+    const QImage screenshot = picSpawnMapCompare_->picture();
+    QImage map = spawnMap::blankMap();
+    picSpawnMap_->setPicture(map);
+    for (int first = 0; first < spawnMap::mapSize; first += strip) {
+        spawnMap::markColumns(reference, screenshot, offset_, map, first, first + strip);
+        picSpawnMap_->setPicture(map);
+        QCoreApplication::processEvents();
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+// Tab "5 Tools": "Update Templates", "Cycle Categories" and room for the tools to come.
+
+#include "app/widgets/picturearea.h"
+
+#include <QList>
+#include <functional>
+
+class BuffedArmorBox;
+class LevelXpBox;
+class MouseUpButton;
+class SaveRoutine;
+class SpawnMapTool;
+struct CaptureState;
+class TemplatesBox;
+
+class ToolsPage : public PictureArea {
+    Q_OBJECT
+
+public:
+    ToolsPage(const QString &programFolder, TemplatesBox *templates, std::function<void()> focusFob,
+               CaptureState &state, SaveRoutine &saveRoutine, QWidget *parent = nullptr);
+
+    SpawnMapTool *spawnMap() const { return spawnMap_; }
+
+    QList<QWidget *> keyControls() const;
+
+private:
+    void cmdUpdateTemplates_Click();
+    void cmdCycleCategories_MouseUp(Qt::MouseButton button);
+
+    QString programFolder_;
+    TemplatesBox *templates_;
+    std::function<void()> focusFob_;
+    MouseUpButton *cmdUpdateTemplates_ = nullptr;
+    MouseUpButton *cmdCycleCategories_ = nullptr;
+    SpawnMapTool *spawnMap_ = nullptr;
+    BuffedArmorBox *buffedArmor_ = nullptr;
+    LevelXpBox *levelXp_ = nullptr;
+    int categoryPosition_ = 0; // 0 until the first click
+};

@@ -1,0 +1,39 @@
+#include "app/widgets/clipboardglue.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace clipboardGlue {
+
+QString text()
+{
+    return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+}
+
+void replaceWithText(const QString &text)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear(QClipboard::Clipboard);
+    clipboard->setText(text, QClipboard::Clipboard);
+}
+
+int format()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+    if (!data)
+        return 0;
+    if (data->hasImage())
+        return 2;
+    return data->hasText() ? 1 : 0;
+}
+
+QImage picture()
+{
+    const QImage image = QGuiApplication::clipboard()->image(QClipboard::Clipboard);
+    if (image.isNull() || image.format() == QImage::Format_RGB32)
+        return image;
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace clipboardGlue

@@ -1,0 +1,175 @@
+#include "app/widgets/picturearea.h"
+
+#include "app/widgets/dropsupport.h"
+#include "capture/devicepixels.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QDropEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureArea::PictureArea(const QString &name, QWidget *parent)
+    : QWidget(parent), backColor_(palette().color(QPalette::Window))
+{
+    setObjectName(name);
+}
+
+void PictureArea::setPicture(const QImage &picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void PictureArea::clearPicture()
+{
+    QImage blank(pixelSize(size()), QImage::Format_RGB32);
+    blank.fill(backColor_);
+    setPicture(blank);
+}
+
+void PictureArea::setAcceptsFiles(bool on)
+{
+    acceptsFiles_ = on;
+    setAcceptDrops(acceptsFiles_ || acceptsPictures_);
+}
+
+void PictureArea::setAcceptsPictures(bool on)
+{
+    acceptsPictures_ = on;
+    setAcceptDrops(acceptsFiles_ || acceptsPictures_);
+}
+
+void PictureArea::setShowsDevicePixels(bool on)
+{
+    showsDevicePixels_ = on;
+    update();
+}
+
+qreal PictureArea::pixelRatio() const
+{
+    return showsDevicePixels_ ? devicePixelRatioF() : 1.0;
+}
+
+QSize PictureArea::widgetSize(QSize pixels) const
+{
+    return capture::logicalSize(pixels, pixelRatio());
+}
+
+QSize PictureArea::pixelSize(QSize widget) const
+{
+    return capture::pixelSize(widget, pixelRatio());
+}
+
+QRect PictureArea::widgetRect(const QRect &pixels) const
+{
+    return capture::logicalRect(pixels, pixelRatio());
+}
+
+QPoint PictureArea::pixelAt(QPointF position) const
+{
+    return capture::pixelAt(position, pixelRatio());
+}
+
+void PictureArea::setBackColor(const QColor &color)
+{
+    backColor_ = color;
+    update();
+}
+
+void PictureArea::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), backColor_);
+    if (picture_.isNull())
+        return;
+    if (showsDevicePixels_) {
+        // Drawn into exactly its pixel size in device pixels; no smoothing, so nothing blurs.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(picture_.size()) / pixelRatio()), picture_);
+    } else {
+        painter.drawImage(0, 0, picture_);
+    }
+}
+
+void PictureArea::mousePressEvent(QMouseEvent *event)
+{
+    click_.press(event);
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        dragStart_ = event->position().toPoint();
+    emit mousePressed(event->button(), event->modifiers(), pixelAt(event->position()));
+}
+
+void PictureArea::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    dragStart_.reset();
+    const bool click = click_.release(event, this);
+    emit mouseReleased(event->button(), event->modifiers(), pixelAt(event->position()));
+    if (click)
+        emit clicked();
+}
+
+void PictureArea::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit mouseMoved(event->buttons(), event->modifiers(), pixelAt(event->position()));
+    if (!dragSource_ || !dragStart_ || !(event->buttons() & Qt::LeftButton) || picture_.isNull())
+        return;
+    if ((event->position().toPoint() - *dragStart_).manhattanLength() < QApplication::startDragDistance())
+        return;
+    dragStart_.reset();
+    auto *data = new QMimeData;
+    data->setImageData(picture_);
+    auto *drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->setPixmap(QPixmap::fromImage(picture_));
+    drag->exec(Qt::CopyAction);
+}
+
+void PictureArea::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+}
+
+bool PictureArea::takes(const QMimeData *data) const
+{
+    return (acceptsFiles_ && dropSupport::hasFiles(data)) || (acceptsPictures_ && data->hasImage());
+}
+
+void PictureArea::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (takes(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void PictureArea::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (takes(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void PictureArea::dropEvent(QDropEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    if (acceptsPictures_ && data->hasImage()) {
+        const QImage picture = qvariant_cast<QImage>(data->imageData());
+        if (!picture.isNull()) {
+            event->acceptProposedAction();
+            emit pictureDropped(picture, event->modifiers());
+            return;
+        }
+    }
+    if (!acceptsFiles_)
+        return;
+    const QStringList files = dropSupport::localFiles(data);
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit filesDropped(files, event->modifiers());
+}

@@ -1,0 +1,91 @@
+#pragma once
+// The one window of Quillmark: six tab labels along the top edge choose which panel is
+// shown. The constructor runs the start-up up to, not including, showing the window;
+// closing it runs the shut-down once.
+
+#include "app/widgets/leftclick.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include "app/saving/capturestate.h"
+
+#include <memory>
+
+class PanelPage;
+class KeyRouter;
+class LivePage;
+class MergePage;
+class PictureArea;
+class QLabel;
+class QPushButton;
+class SaveRoutine;
+class OptionsPage;
+class TabLabel;
+class TextPage;
+class ToolsPage;
+
+class frmVandrel : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int tabCount = 6;
+
+    explicit frmVandrel(const QString &programFolder, QWidget *parent = nullptr);
+    ~frmVandrel() override;
+
+    QString programFolder() const { return programFolder_; }
+    int currentTab() const { return currentTab_; }
+    int windowOpacityValue() const;
+    // The shortcuts' router, so that tests can see which controls pass their keys on.
+    const KeyRouter *keyRouter() const { return keys_; }
+
+    // The tab switch: hides every tab's content and shows tab index (1 to 6).
+    void showTab(int index);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void buildTabs();
+    void buildPanels();
+    void hookKeys();
+    void placePanelsAtAnchor();
+    void focusFob();
+    void shutDown();
+
+    void LoadSettings();
+    void SaveSettings();
+    QString iniPath() const;
+
+    QString programFolder_;
+    int currentTab_ = 1;
+    bool shutDownDone_ = false;
+    LeftClick bareClick_;
+
+    // Settings held by the window itself.
+    CaptureState capture_;
+    // The window's edges as loaded, in twips: written back unchanged where the platform
+    // does not tell a window where it is.
+    int leftTwips_ = 0;
+    int topTwips_ = 0;
+
+    QList<TabLabel *> lblTab_; // index 0 is tab 1
+    QLabel *lblAnchor_ = nullptr;
+    QPushButton *cmdFob_ = nullptr;
+
+    std::unique_ptr<SaveRoutine> saveRoutine_;
+    PanelPage *extraction_ = nullptr; // tab 1
+    LivePage *live_ = nullptr;             // tab 2
+    PictureArea *picIconCover_ = nullptr; // tab 2: a grey square over the cut icon
+    TextPage *picTemplates_ = nullptr;   // tab 3
+    MergePage *picIconMerge_ = nullptr;  // tab 4
+    ToolsPage *picTools_ = nullptr;      // tab 5
+    OptionsPage *settings_ = nullptr;   // tab 6
+
+    KeyRouter *keys_ = nullptr;
+};

@@ -1,0 +1,143 @@
+// The settings load at start-up and the save at shut-down.
+
+#include "app/widgets/checkboxes.h"
+#include "app/text/expandedclipboardbox.h"
+#include "app/panel/panelpage.h"
+#include "app/window/frmvandrel.h"
+#include "app/live/livepage.h"
+#include "app/widgets/picturearea.h"
+#include "app/text/multiusecontrol.h"
+#include "app/options/optionspage.h"
+#include "app/tools/spawnmaptool.h"
+#include "app/text/templatesbox.h"
+#include "app/text/textpage.h"
+#include "app/tools/toolspage.h"
+#include "app/options/windowoptions.h"
+#include "capture/saveoptions.h"
+#include "common/modvandrel.h"
+#include "common/numconv.h"
+#include "settings/privateprofile.h"
+#include "settings/settingskeys.h"
+#include "settings/settingvalues.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+
+namespace {
+
+const QString iniFileName = QStringLiteral("Quillmark.ini");
+
+// Wayland never tells a window where it stands; the loaded position is kept there.
+bool platformReportsWindowPosition()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+} // namespace
+
+QString frmVandrel::iniPath() const
+{
+    return modVandrel::joinPath(programFolder_, iniFileName);
+}
+
+void frmVandrel::LoadSettings()
+{
+    namespace keys = settingsKeys;
+    using capture::ImageKind;
+    using modVandrel::toInt16;
+    const PrivateProfile ini = PrivateProfile::fromFile(iniPath());
+
+    // A value that cannot be read leaves what the window had; the load goes on.
+    QPoint position = pos();
+    if (const auto left = toInt16(ini.read(keys::left))) {
+        leftTwips_ = *left;
+        position.setX(settingValues::twipsToPixels(*left));
+    }
+    if (const auto top = toInt16(ini.read(keys::top))) {
+        topTwips_ = *top;
+        position.setY(settingValues::twipsToPixels(*top));
+    }
+    move(position);
+
+    modVandrel::SetCheckFromText(extraction_->chkIcon(), ini.read(keys::saveIcon));
+    settings_->placeTrainingArea();
+    WindowOptions *options = settings_->windowOptions();
+    options->setOpacity(settingValues::opacityFromText(ini.read(keys::opacity)));
+    for (int i = 1; i <= PanelPage::buttonCount; ++i) {
+        extraction_->setPanelCaption(i, ini.read(keys::statsPanelDimension(i)));
+        live_->setCropCaption(i, ini.read(keys::liveShotDimension(i)));
+    }
+    settings_->loadAutoNames(ini);
+
+    settings_->loadKind(ImageKind::Icon, ini);
+    settings_->loadIconPosition(ini);
+    picIconCover_->move(extraction_->picIcon()->pos());
+    settings_->loadKind(ImageKind::Panel, ini);
+    settings_->loadKind(ImageKind::Live, ini);
+
+    TemplatesBox *templates = picTemplates_->templatesFrame();
+    templates->loadTemplates(ini);
+
+    QPoint spawnOffset = picTools_->spawnMap()->samplingOffset();
+    if (const auto x = toInt16(ini.read(keys::spawnMapX)))
+        spawnOffset.setX(*x);
+    if (const auto y = toInt16(ini.read(keys::spawnMapY)))
+        spawnOffset.setY(*y);
+    picTools_->spawnMap()->setSamplingOffset(spawnOffset);
+    templates->multiUse()->addFixedEntries();
+    picTemplates_->clipboardFrame()->restoreSlots(ini);
+    // After the template buttons have their tooltips, so that switching off keeps them.
+    options->captureToolTips();
+    options->loadToolTips(ini);
+}
+
+void frmVandrel::SaveSettings()
+{
+    namespace keys = settingsKeys;
+    using capture::ImageKind;
+    using modVandrel::CheckToText;
+    const QString path = iniPath();
+    // A file that is there but cannot be read is never replaced by one holding only our keys.
+    const auto loaded = PrivateProfile::load(path);
+    if (loaded) {
+        PrivateProfile ini = *loaded;
+        const bool reported = platformReportsWindowPosition();
+        ini.write(keys::left, QString::number(reported ? settingValues::pixelsToTwips(pos().x()) : leftTwips_));
+        ini.write(keys::top, QString::number(reported ? settingValues::pixelsToTwips(pos().y()) : topTwips_));
+        ini.write(keys::autoName, CheckToText(settings_->chkAutoName()));
+        ini.write(keys::gameFullscreen, capture_.fullScreenFlag);
+        ini.write(keys::saveIcon, CheckToText(extraction_->chkIcon()));
+        ini.write(keys::autoCopyFileName, CheckToText(settings_->chkAutoCopyName()));
+        settings_->windowOptions()->saveToolTips(ini);
+        ini.write(keys::opacity, QString::number(settings_->windowOptions()->opacity()));
+
+        for (ImageKind kind : capture::imageKinds) {
+            const QString section = capture::kindSection(kind);
+            ini.write(keys::fileType(section), capture_.kind(kind).fileType);
+            ini.write(keys::jpgQuality(section), QString::number(capture_.kind(kind).quality) + u'%');
+            if (kind == ImageKind::Panel)
+                ini.write(keys::saveStatsPanel, CheckToText(settings_->chkSaveStatsPanel()));
+        }
+        for (ImageKind kind : capture::imageKinds) {
+            const QString section = capture::kindSection(kind);
+            ini.write(keys::prefix(section), capture_.kind(kind).prefix);
+            ini.write(keys::suffix(section), capture_.kind(kind).suffix);
+        }
+        ini.write(keys::iconOffsetLeft, QString::number(capture_.offsets.left));
+        ini.write(keys::iconOffsetTop, QString::number(capture_.offsets.top));
+        for (ImageKind kind : capture::imageKinds) {
+            const QString section = capture::kindSection(kind);
+            const auto &options = capture_.kind(kind);
+            ini.write(keys::useDefaultSavePath(section),
+                      options.useDefaultFolder ? QStringLiteral("True") : QStringLiteral("False"));
+            ini.write(keys::customSavePath(section), options.customFolder);
+        }
+
+        const QPoint spawnOffset = picTools_->spawnMap()->samplingOffset();
+        ini.write(keys::spawnMapX, QString::number(spawnOffset.x()));
+        ini.write(keys::spawnMapY, QString::number(spawnOffset.y()));
+        picTemplates_->clipboardFrame()->saveSlots(ini);
+        ini.saveTo(path);
+    }
+    modVandrel::resetScratchFile(programFolder_);
+}

@@ -1,0 +1,27 @@
+#include "app/window/windowsizing.h"
+
+#include "settings/settingvalues.h"
+
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace windowSizing {
+
+void resizeTwips(QWidget *window, int widthTwips, int heightTwips)
+{
+    int width = settingValues::twipsToPixels(widthTwips);
+    int height = settingValues::twipsToPixels(heightTwips);
+    // A screenshot larger than the screen would push the window's edges out of reach;
+    // the picture areas scroll instead.
+    if (const QScreen *screen = window->screen()) {
+        const QRect available = screen->availableGeometry();
+        const QSize frame = window->frameGeometry().size() - window->geometry().size();
+        width = std::min(width, available.width() - frame.width());
+        height = std::min(height, available.height() - frame.height());
+    }
+    window->resize(std::max(width, 1), std::max(height, 1));
+}
+
+} // namespace windowSizing
