@@ -30,7 +30,7 @@ QString chatLog(int lines)
     text.reserve(qsizetype(lines) * 60);
     for (int i = 0; i < lines; ++i) {
         text += samples[i % sampleCount];
-        text += modVandrel::crlf;
+        text += textFiles::crlf;
     }
     return text;
 }
@@ -51,7 +51,7 @@ BENCHMARK(colourChatBench)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMilli
 void colourChatLinesBench(benchmark::State &state)
 {
     const QString log = chatLog(int(state.range(0)));
-    const QList<QStringView> lines = modVandrel::splitLineViews(log);
+    const QList<QStringView> lines = textFiles::splitLineViews(log);
     for (auto _ : state) {
         QString result = formatText::colourChatLines(lines, formatText::ChatScheme::ByLineKind);
         benchmark::DoNotOptimize(result.constData());

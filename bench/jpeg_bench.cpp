@@ -153,13 +153,13 @@ void BM_BufferFill(benchmark::State &state)
 }
 
 // Writing the finished file through the atomic writer, with and without the sync.
-template <modVandrel::Durability durability>
+template <textFiles::Durability durability>
 void BM_AtomicCommit(benchmark::State &state)
 {
     Subject &s = subject(int(state.range(0)), int(state.range(1)));
     const QString path = scratch("commit.jpg");
     for (auto _ : state) {
-        modVandrel::AtomicFile file(path);
+        textFiles::AtomicFile file(path);
         file.open();
         std::fwrite(s.jpeg.constData(), 1, size_t(s.jpeg.size()), file.stream());
         benchmark::DoNotOptimize(file.commit(durability));
@@ -171,8 +171,8 @@ void BM_AtomicCommit(benchmark::State &state)
 BENCHMARK(BM_SaveJPG)->SIZES;
 BENCHMARK(BM_BareLibjpegEncode)->SIZES;
 BENCHMARK(BM_BufferFill)->SIZES;
-BENCHMARK_TEMPLATE(BM_AtomicCommit, modVandrel::Durability::Synced)->SIZES;
-BENCHMARK_TEMPLATE(BM_AtomicCommit, modVandrel::Durability::Cached)->SIZES;
+BENCHMARK_TEMPLATE(BM_AtomicCommit, textFiles::Durability::Synced)->SIZES;
+BENCHMARK_TEMPLATE(BM_AtomicCommit, textFiles::Durability::Cached)->SIZES;
 
 } // namespace
 

@@ -180,9 +180,9 @@ bool encodeToPlainFile(Fixture &f, const QString &path)
     return std::fclose(out) == 0 && ok;
 }
 
-bool encodeAtomically(Fixture &f, const QString &path, modVandrel::Durability durability)
+bool encodeAtomically(Fixture &f, const QString &path, textFiles::Durability durability)
 {
-    modVandrel::AtomicFile file(path);
+    textFiles::AtomicFile file(path);
     return file.open() && bareEncode(file.stream(), f.rows.data(), png_uint_32(f.dib.Width()),
                                      png_uint_32(f.dib.Height()))
         && file.commit(durability);
@@ -196,8 +196,8 @@ void Save(benchmark::State &state)
         bool ok = true;
         const double s = timed([&] { ok &= modPNG::SavePNG(f.picture, f.file("save.png")); });
         bare.push_back(timed([&] { ok &= encodeToPlainFile(f, f.file("bare.png")); }));
-        cached.push_back(timed([&] { ok &= encodeAtomically(f, f.file("cached.png"), modVandrel::Durability::Cached); }));
-        synced.push_back(timed([&] { ok &= encodeAtomically(f, f.file("synced.png"), modVandrel::Durability::Synced); }));
+        cached.push_back(timed([&] { ok &= encodeAtomically(f, f.file("cached.png"), textFiles::Durability::Cached); }));
+        synced.push_back(timed([&] { ok &= encodeAtomically(f, f.file("synced.png"), textFiles::Durability::Synced); }));
         if (!ok) {
             state.SkipWithError("a save failed");
             return;

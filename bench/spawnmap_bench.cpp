@@ -63,7 +63,7 @@ void BM_Click(benchmark::State &state)
     QTemporaryDir folder;
     QDir(folder.path()).mkpath(QStringLiteral("Images"));
     QDir(folder.path()).mkpath(QStringLiteral("Templates"));
-    modVandrel::SaveBMP(screenshot(false), folder.filePath(spawnMap::referenceFileName));
+    imageFiles::SaveBMP(screenshot(false), folder.filePath(spawnMap::referenceFileName));
     {
         QFile ini(folder.filePath(QStringLiteral("Quillmark.ini")));
         ini.open(QIODevice::WriteOnly);

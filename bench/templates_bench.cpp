@@ -56,7 +56,7 @@ void updateTemplatesBench(benchmark::State &state)
     int updated = 0;
     for (auto _ : state) {
         const QList<QStringView> lines =
-            modVandrel::scratchSplitViews(folder.path(), page, modVandrel::LoneLf::EndsLine);
+            modVandrel::scratchSplitViews(folder.path(), page, textFiles::LoneLf::EndsLine);
         updated = templates::updateTemplates(templates::TemplatePage(lines), paths, folder.path());
         benchmark::DoNotOptimize(updated);
     }

@@ -38,7 +38,7 @@ void totalDamageBench(benchmark::State &state)
     const QString log = combatLog(int(state.range(0)));
     qint32 result = 0;
     for (auto _ : state) {
-        const QList<QStringView> lines = modVandrel::splitLineViews(log, modVandrel::LoneLf::EndsLine);
+        const QList<QStringView> lines = textFiles::splitLineViews(log, textFiles::LoneLf::EndsLine);
         result = totalDamage::total(lines);
         benchmark::DoNotOptimize(result);
     }

@@ -1,6 +1,6 @@
 #include "app/frmvandrel.h"
 #include "app/window/terminationwatcher.h"
-#include "common/programfolder.h"
+#include "common/paths.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillmark.Quillmark"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/io.github.quillmark.Quillmark.png")));
 
-    const QString folder = modVandrel::resolveProgramFolder(
+    const QString folder = paths::resolveProgramFolder(
         QApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
 
     frmVandrel window(folder);

@@ -38,7 +38,7 @@ const std::array<QString, 7> buffedLabels = {
 
 bool fits16(double value) { return value >= -32768.0 && value <= 32767.0; }
 
-std::optional<qint16> read(const Inputs &inputs, int box) { return modVandrel::toInt16(inputs.texts[box]); }
+std::optional<qint16> read(const Inputs &inputs, int box) { return numbers::toInt16(inputs.texts[box]); }
 
 // The buffed armor level, when base and spell read and their sum fits 16 bits.
 std::optional<int> buffedLevel(const Inputs &inputs)
@@ -62,7 +62,7 @@ bool recomputeRow(int row, int sum, const Inputs &inputs, Results &results)
         const qint16 base = *read(inputs, baseBox);
         if (base == 0)
             return false;
-        result = modVandrel::roundHalfEven(double(*value) / double(base) * double(sum));
+        result = numbers::roundHalfEven(double(*value) / double(base) * double(sum));
     }
     if (!fits16(result))
         return false;

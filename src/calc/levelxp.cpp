@@ -67,7 +67,7 @@ QString percentText(float percent)
         return overHundred;
     if (percent < 1.0f)
         return underOne;
-    return modVandrel::formatSingle(percent) + percentSign;
+    return numbers::formatSingle(percent) + percentSign;
 }
 
 Outcome recompute(int changed, const QString &level, const QString &reward)
@@ -75,25 +75,25 @@ Outcome recompute(int changed, const QString &level, const QString &reward)
     Outcome outcome;
     if (changed != levelBox && changed != rewardBox)
         return outcome;
-    const auto lvl = modVandrel::toInt16(level);
+    const auto lvl = numbers::toInt16(level);
     if (!lvl)
         return outcome;
     const auto xp = experience(*lvl);
     if (!xp)
         return outcome;
     outcome.experience = QString::number(*xp, 'f', 0);
-    const auto amount = modVandrel::toNumber(reward);
+    const auto amount = numbers::toNumber(reward);
     if (!amount || *xp == 0.0)
         return outcome;
     const double scale = changed == levelBox ? 1e4 : 1e3;
-    const double share = modVandrel::roundHalfEven(*amount / *xp * scale) / scale;
+    const double share = numbers::roundHalfEven(*amount / *xp * scale) / scale;
     outcome.percent = percentText(float(share * 100.0));
     return outcome;
 }
 
 std::optional<QString> stepLevel(const QString &level, bool up)
 {
-    const auto lvl = modVandrel::toInt16(level);
+    const auto lvl = numbers::toInt16(level);
     if (!lvl)
         return std::nullopt;
     if (up && *lvl < lastLevel)

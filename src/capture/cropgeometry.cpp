@@ -24,10 +24,10 @@ std::optional<QSize> cropSizeFromCaption(const QString &caption)
         return std::nullopt;
     int sides[2];
     for (int i = 0; i < 2; ++i) {
-        const auto value = modVandrel::toNumber(parts[i]);
+        const auto value = numbers::toNumber(parts[i]);
         if (!value)
             return std::nullopt;
-        const double side = modVandrel::roundHalfEven(*value);
+        const double side = numbers::roundHalfEven(*value);
         if (side < 1 || side > largestCropSide)
             return std::nullopt;
         sides[i] = int(side);

@@ -59,7 +59,7 @@ WriteResult writeImage(const KindOptions &options, const QString &programFolder,
 
     QString reason;
     if (type == QLatin1String("bmp")) {
-        if (!modVandrel::SaveBMP(picture, path, &reason))
+        if (!imageFiles::SaveBMP(picture, path, &reason))
             return failed(path, reason);
     } else if (type == QLatin1String("jpg")) {
         try {

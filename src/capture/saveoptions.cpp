@@ -1,4 +1,5 @@
 #include "capture/saveoptions.h"
+#include "common/paths.h"
 
 #include "common/modvandrel.h"
 #include "common/numconv.h"
@@ -65,15 +66,15 @@ QString qualityText(const QString &typed)
 {
     QString text = typed;
     text.remove(u'%');
-    const auto value = modVandrel::toNumber(text);
+    const auto value = numbers::toNumber(text);
     if (!value)
         return fallbackQuality;
     const double v = *value;
     double percent;
     if (v <= 1.0)
-        percent = modVandrel::roundHalfEven(v * 100.0);
+        percent = numbers::roundHalfEven(v * 100.0);
     else if (v >= 1.01 && v <= 100.0)
-        percent = modVandrel::roundHalfEven(v);
+        percent = numbers::roundHalfEven(v);
     else if (v > 100.0)
         percent = 100.0;
     else
@@ -85,10 +86,10 @@ int qualityNumber(const QString &qualityText)
 {
     QString text = qualityText;
     text.remove(u'%');
-    const auto value = modVandrel::toNumber(text);
+    const auto value = numbers::toNumber(text);
     if (!value)
         return 90;
-    return int(clampToInt(modVandrel::roundHalfEven(*value)));
+    return int(clampToInt(numbers::roundHalfEven(*value)));
 }
 
 QString prefixFromBox(const QString &text)
@@ -114,20 +115,20 @@ QString suffixForBox(const QString &suffix)
 QString timeStampName(const QTime &time)
 {
     const double seconds = time.msecsSinceStartOfDay() / 1000.0;
-    return QString::number(static_cast<long long>(modVandrel::roundHalfEven(seconds)));
+    return QString::number(static_cast<long long>(numbers::roundHalfEven(seconds)));
 }
 
 QString saveFolder(const KindOptions &options, const QString &programFolder)
 {
     if (options.useDefaultFolder)
-        return modVandrel::withSeparator(modVandrel::joinPath(programFolder, QStringLiteral("Images")));
+        return paths::withSeparator(paths::joinPath(programFolder, QStringLiteral("Images")));
     const QString custom = withPlatformSeparators(options.customFolder);
     // An empty custom folder is the program folder itself, as any relative one is taken from it.
     if (custom.isEmpty())
-        return modVandrel::withSeparator(programFolder);
+        return paths::withSeparator(programFolder);
     if (QDir::isRelativePath(custom))
-        return modVandrel::withSeparator(modVandrel::joinPath(programFolder, custom));
-    return modVandrel::withSeparator(custom);
+        return paths::withSeparator(paths::joinPath(programFolder, custom));
+    return paths::withSeparator(custom);
 }
 
 QString extensionFor(const QString &fileType)

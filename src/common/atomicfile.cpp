@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace modVandrel {
+namespace textFiles {
 namespace {
 
 mode_t newFileMode()
@@ -98,4 +98,4 @@ void AtomicFile::abandon()
     }
 }
 
-} // namespace modVandrel
+} // namespace textFiles

@@ -6,7 +6,7 @@
 #include <QString>
 #include <cstdio>
 
-namespace modVandrel {
+namespace textFiles {
 
 enum class Durability { Cached, Synced };
 
@@ -42,4 +42,4 @@ private:
     int errorNumber_ = 0;
 };
 
-} // namespace modVandrel
+} // namespace textFiles

@@ -1,13 +1,17 @@
 #include "common/modvandrel.h"
 
+#include "common/paths.h"
 #include "common/textfile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringEncoder>
 
 namespace modVandrel {
+
+using paths::joinPath;
+using textFiles::LoneLf;
+
 namespace {
 
 // Copies part (which starts at start in text) into piece with a CR before every LF that
@@ -42,39 +46,6 @@ bool fileExists(const QString &path)
     return file.open(QIODevice::ReadOnly);
 }
 
-QString withSeparator(const QString &folder)
-{
-    if (folder.endsWith(u'/') || folder.endsWith(u'\\'))
-        return folder;
-    if (folder.contains(u'\\') && !folder.contains(u'/'))
-        return folder + u'\\';
-    return folder + QDir::separator();
-}
-
-QString joinPath(const QString &folder, const QString &name)
-{
-    return withSeparator(folder) + name;
-}
-
-QString findFileNoCase(const QString &folder, const QString &name)
-{
-    const QString exact = joinPath(folder, name);
-    if (QFileInfo::exists(exact))
-        return exact;
-    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
-    for (const QString &entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return joinPath(folder, entry);
-    }
-    return exact;
-}
-
-QString fileNameOf(const QString &path)
-{
-    const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
-    return path.mid(cut + 1);
-}
-
 bool writeScratchFile(const QString &programFolder, QStringView text, LoneLf loneLf)
 {
     // Written in pieces so that a copied text of many megabytes is never held twice more.
@@ -94,7 +65,7 @@ bool writeScratchFile(const QString &programFolder, QStringView text, LoneLf lon
         }
         return file.write("\r\n", 2) == 2;
     };
-    return writeFileAtomic(joinPath(programFolder, scratchFileName), writePieces);
+    return textFiles::writeFileAtomic(joinPath(programFolder, scratchFileName), writePieces);
 }
 
 QList<QStringView> scratchSplitViews(const QString &programFolder, const QString &text, LoneLf loneLf)
@@ -102,18 +73,18 @@ QList<QStringView> scratchSplitViews(const QString &programFolder, const QString
     // The file is kept for whoever looks at it; the split itself is done in memory so a
     // read-only folder or a full disk cannot cost the user the result.
     writeScratchFile(programFolder, text, loneLf);
-    return splitLineViews(text, loneLf);
+    return textFiles::splitLineViews(text, loneLf);
 }
 
 QStringList scratchSplit(const QString &programFolder, const QString &text, LoneLf loneLf)
 {
     writeScratchFile(programFolder, text, loneLf);
-    return splitLines(text, loneLf);
+    return textFiles::splitLines(text, loneLf);
 }
 
 bool resetScratchFile(const QString &programFolder)
 {
-    return writeTextFileAtomic(joinPath(programFolder, scratchFileName), QStringLiteral(" \r\n"));
+    return textFiles::writeTextFileAtomic(joinPath(programFolder, scratchFileName), QStringLiteral(" \r\n"));
 }
 
 } // namespace modVandrel

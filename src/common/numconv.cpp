@@ -8,13 +8,13 @@
 #include <cstdio>
 #include <string>
 
-namespace modVandrel {
+namespace numbers {
 namespace {
 
 // Checks the shape of a number and hands back its ASCII form without a leading "+".
 std::optional<std::string> numberShape(const QString &text)
 {
-    const QString t = trimBlanks(text);
+    const QString t = textRules::trimBlanks(text);
     std::string out;
     out.reserve(size_t(t.size()));
     qsizetype i = 0;
@@ -27,7 +27,7 @@ std::optional<std::string> numberShape(const QString &text)
     bool point = false;
     for (; i < t.size(); ++i) {
         const QChar c = t[i];
-        if (isDigit(c)) {
+        if (textRules::isDigit(c)) {
             out.push_back(char(c.unicode()));
             ++digits;
         } else if (c == u'.' && !point) {
@@ -105,4 +105,4 @@ QString formatDouble(double value)
     return QString::fromLatin1(buf, n);
 }
 
-} // namespace modVandrel
+} // namespace numbers

@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-namespace modVandrel {
+namespace numbers {
 
 std::optional<double> toNumber(const QString &text);
 std::optional<float> toSingle(const QString &text);
@@ -22,4 +22,4 @@ QString formatSingle(float value);
 // Up to 15 significant digits ("%.15g").
 QString formatDouble(double value);
 
-} // namespace modVandrel
+} // namespace numbers

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-namespace modVandrel {
+namespace textFiles {
 
 QString decodeText(const QByteArray &bytes)
 {
@@ -110,4 +110,4 @@ QString normaliseLineEnds(const QString &text)
     return out;
 }
 
-} // namespace modVandrel
+} // namespace textFiles

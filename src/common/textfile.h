@@ -12,7 +12,7 @@
 
 class QIODevice;
 
-namespace modVandrel {
+namespace textFiles {
 
 inline const QString crlf = QStringLiteral("\r\n");
 
@@ -45,4 +45,4 @@ QStringList splitLines(const QString &text, LoneLf loneLf = LoneLf::StaysInLine)
 // Every CR LF to LF, then every LF to CR LF, so that a lone LF ends a line too.
 QString normaliseLineEnds(const QString &text);
 
-} // namespace modVandrel
+} // namespace textFiles

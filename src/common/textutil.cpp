@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace modVandrel {
+namespace textRules {
 
 QString trimBlanks(const QString &text)
 {
@@ -94,4 +94,4 @@ QString replaceAll(const QString &text, QStringView from, QStringView to)
     return out;
 }
 
-} // namespace modVandrel
+} // namespace textRules

@@ -5,7 +5,7 @@
 #include <QStringView>
 #include <initializer_list>
 
-namespace modVandrel {
+namespace textRules {
 
 // Removes leading and trailing blanks (spaces) only; tabs and line ends stay.
 QString trimBlanks(const QString &text);
@@ -26,4 +26,4 @@ bool containsAnyAsciiWord(QStringView text, std::initializer_list<QStringView> l
 // The first n characters, never cutting a surrogate pair in two.
 QString leftChars(const QString &text, qsizetype n);
 
-} // namespace modVandrel
+} // namespace textRules

@@ -69,7 +69,7 @@ int clampAndRound(float v)
         v = 0.0f;
     if (v > 255.0f)
         v = 255.0f;
-    return int(modVandrel::roundHalfEven(v));
+    return int(numbers::roundHalfEven(v));
 }
 
 } // namespace
@@ -171,7 +171,7 @@ void outline(QImage &icon, int effect, QRgb mask)
 
 std::optional<QRgb> maskColour(const QString &text)
 {
-    const auto value = modVandrel::toNumber(text);
+    const auto value = numbers::toNumber(text);
     if (!value || *value != std::floor(*value) || *value < 0.0 || *value > 255.0)
         return std::nullopt;
     const int g = int(*value);
@@ -259,7 +259,7 @@ std::optional<double> conformity(const QImage &workingIcon, const QImage &result
 
 QString conformityText(std::optional<double> value)
 {
-    return value ? modVandrel::formatDouble(*value) : QStringLiteral("n/a");
+    return value ? numbers::formatDouble(*value) : QStringLiteral("n/a");
 }
 
 std::optional<QString> nudge(const QString &text, QChar key)
@@ -272,11 +272,11 @@ std::optional<QString> nudge(const QString &text, QChar key)
     case u'9': step = 10.0f; break;
     default: return std::nullopt;
     }
-    const auto value = modVandrel::toSingle(text);
+    const auto value = numbers::toSingle(text);
     if (!value)
         return std::nullopt;
     const float next = *value + step;
-    return modVandrel::formatSingle(next);
+    return numbers::formatSingle(next);
 }
 
 QString bmpPathFor(const QString &droppedPath)

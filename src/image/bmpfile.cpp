@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace modVandrel {
+namespace imageFiles {
 namespace {
 
 constexpr int fileHeaderSize = 14;
@@ -73,7 +73,7 @@ bool SaveBMP(const QImage &picture, const QString &fileName, QString *reason)
     putLE32(info + 20, quint32(imageSize));
     // Resolution and palette fields stay 0, as in the buffer's own header.
 
-    AtomicFile file(fileName);
+    textFiles::AtomicFile file(fileName);
     if (!file.open())
         return fail(reason, file.errorString());
     FILE *out = file.stream();
@@ -84,9 +84,9 @@ bool SaveBMP(const QImage &picture, const QString &fileName, QString *reason)
         file.abandon();
         return fail(reason, QStringLiteral("cannot write the file: ") + QString::fromLocal8Bit(std::strerror(error)));
     }
-    if (!file.commit(Durability::Synced))
+    if (!file.commit(textFiles::Durability::Synced))
         return fail(reason, file.errorString());
     return true;
 }
 
-} // namespace modVandrel
+} // namespace imageFiles

@@ -4,10 +4,10 @@
 #include <QImage>
 #include <QString>
 
-namespace modVandrel {
+namespace imageFiles {
 
 // Writes the picture as a bottom-up 24-bit BMP; an existing file is replaced only once
 // the new one is complete. False (with the reason when asked) when nothing was written.
 bool SaveBMP(const QImage &picture, const QString &fileName, QString *reason = nullptr);
 
-} // namespace modVandrel
+} // namespace imageFiles

@@ -201,7 +201,7 @@ bool SaveJPG(const QImage &picture, const QString &fileName, int quality)
     struct stat old {};
     const bool replacing = ::stat(target.constData(), &old) == 0;
 
-    modVandrel::AtomicFile file(fileName);
+    textFiles::AtomicFile file(fileName);
     if (!file.open())
         raiseError(saveFailedText, -file.errorNumber());
 
@@ -220,7 +220,7 @@ bool SaveJPG(const QImage &picture, const QString &fileName, int quality)
         if (::futimens(::fileno(file.stream()), times) != 0)
             raiseError(saveFailedText, -errno);
     }
-    if (!file.commit(modVandrel::Durability::Synced))
+    if (!file.commit(textFiles::Durability::Synced))
         raiseError(saveFailedText, -file.errorNumber());
     return true;
 }

@@ -13,7 +13,7 @@ ImageFileLoad LoadImageFile(const QString &fileName, QImage &picture, QString *r
     const QString ending = fileName.right(3).toLower();
 
     if (ending == QLatin1String("bmp") || ending == QLatin1String("gif") || ending == QLatin1String("jpg")) {
-        std::optional<QImage> loaded = loadPicture(fileName, reason);
+        std::optional<QImage> loaded = imageFiles::loadPicture(fileName, reason);
         if (!loaded)
             return ImageFileLoad::Failed;
         picture = std::move(*loaded);

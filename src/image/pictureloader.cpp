@@ -7,7 +7,7 @@
 #include <QImageReader>
 #include <QtEndian>
 
-namespace modVandrel {
+namespace imageFiles {
 namespace {
 
 std::optional<QImage> fail(QString *reason, const QString &why)
@@ -78,4 +78,4 @@ std::optional<QImage> loadPicture(const QString &fileName, QString *reason)
     return picture;
 }
 
-} // namespace modVandrel
+} // namespace imageFiles

@@ -6,9 +6,9 @@
 #include <QString>
 #include <optional>
 
-namespace modVandrel {
+namespace imageFiles {
 
 // The picture as RGB32 (the first frame of an animation), or nothing with the reason.
 std::optional<QImage> loadPicture(const QString &fileName, QString *reason = nullptr);
 
-} // namespace modVandrel
+} // namespace imageFiles

@@ -186,7 +186,7 @@ bool SavePNG(const QImage &picture, const QString &fileName, QString *reason)
         return fail(QStringLiteral("not enough memory for the picture"));
     std::vector<png_bytep> rows = topDownRows(dib);
 
-    modVandrel::AtomicFile file(fileName);
+    textFiles::AtomicFile file(fileName);
     if (!file.open())
         return fail(file.errorString());
 
@@ -204,7 +204,7 @@ bool SavePNG(const QImage &picture, const QString &fileName, QString *reason)
         return fail(failureText(job));
     }
     // The new file must be on the disk before it takes the old one's name.
-    if (!file.commit(modVandrel::Durability::Synced))
+    if (!file.commit(textFiles::Durability::Synced))
         return fail(file.errorString());
     return true;
 }

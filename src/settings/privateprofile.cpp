@@ -24,7 +24,7 @@ std::optional<QString> sectionName(const QString &line)
     const qsizetype close = line.indexOf(u']', start + 1);
     if (close < 0)
         return std::nullopt;
-    return modVandrel::trimBlanks(line.mid(start + 1, close - start - 1));
+    return textRules::trimBlanks(line.mid(start + 1, close - start - 1));
 }
 
 bool sameName(const QString &a, const QString &b)
@@ -34,7 +34,7 @@ bool sameName(const QString &a, const QString &b)
 
 bool isBlankLine(const QString &line)
 {
-    return modVandrel::trimBlanks(line).isEmpty();
+    return textRules::trimBlanks(line).isEmpty();
 }
 
 // Names and values go into the file as one line each, whatever the caller passes.
@@ -83,7 +83,7 @@ PrivateProfile PrivateProfile::fromBytes(const QByteArray &bytes)
         // A byte order mark belongs to the file, not to the first name in it.
         const QByteArray matched =
             start == 0 && line.text.startsWith(utf8Bom) ? line.text.mid(utf8Bom.size()) : line.text;
-        line.decoded = modVandrel::decodeText(matched);
+        line.decoded = textFiles::decodeText(matched);
         profile.lines_.append(std::move(line));
         start = next;
     }
@@ -112,7 +112,7 @@ qsizetype PrivateProfile::findEntry(const QString &section, const QString &key) 
         if (!inSection)
             continue;
         const qsizetype eq = line.indexOf(u'=');
-        if (eq >= 0 && sameName(modVandrel::trimBlanks(line.left(eq)), key))
+        if (eq >= 0 && sameName(textRules::trimBlanks(line.left(eq)), key))
             return i;
     }
     return -1;
@@ -135,7 +135,7 @@ QString PrivateProfile::read(const QString &section, const QString &key, const Q
         return defaultValue;
     const QString &line = lines_[index].decoded;
     const QString value =
-        modVandrel::leftChars(modVandrel::trimBlanks(line.mid(line.indexOf(u'=') + 1)), maxValueLength);
+        textRules::leftChars(textRules::trimBlanks(line.mid(line.indexOf(u'=') + 1)), maxValueLength);
     return value.isEmpty() ? defaultValue : value;
 }
 
@@ -209,7 +209,7 @@ QByteArray PrivateProfile::toBytes() const
 bool PrivateProfile::saveTo(const QString &path) const
 {
     // Synced: a power cut right after the save must not leave an empty settings file.
-    return modVandrel::writeFileAtomic(path, toBytes(), modVandrel::Durability::Synced);
+    return textFiles::writeFileAtomic(path, toBytes(), textFiles::Durability::Synced);
 }
 
 namespace modVandrel {

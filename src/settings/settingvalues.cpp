@@ -9,7 +9,7 @@ namespace settingValues {
 
 int twipsToPixels(int twips)
 {
-    return int(modVandrel::roundHalfEven(double(twips) / twipsPerPixel));
+    return int(numbers::roundHalfEven(double(twips) / twipsPerPixel));
 }
 
 int pixelsToTwips(int pixels)
@@ -27,10 +27,10 @@ int windowTwipsFor(int contentPixels, int minimumTwips)
 int opacityFromText(const QString &text)
 {
     constexpr int fallback = 128;
-    const auto value = modVandrel::toNumber(text);
+    const auto value = numbers::toNumber(text);
     if (!value || *value < 0.0 || *value > 255.0)
         return fallback;
-    return int(modVandrel::roundHalfEven(*value));
+    return int(numbers::roundHalfEven(*value));
 }
 
 } // namespace settingValues

@@ -10,7 +10,7 @@ QString caption(const QString &text)
     constexpr qsizetype shown = 6;
     if (text.size() <= shown)
         return text;
-    return modVandrel::leftChars(text, shown) + QStringLiteral("...");
+    return textRules::leftChars(text, shown) + QStringLiteral("...");
 }
 
 SlotFile restoreFrom(const QString &keyValue)
@@ -40,7 +40,7 @@ QString fileName(int slot, SlotFile kind)
 
 QString joinLines(const QString &contents)
 {
-    QList<QStringView> lines = modVandrel::splitLineViews(contents);
+    QList<QStringView> lines = textFiles::splitLineViews(contents);
     // What follows the last line end is only a line when it holds something.
     if (lines.size() > 1 && lines.last().isEmpty())
         lines.removeLast();
@@ -54,7 +54,7 @@ QString joinLines(const QString &contents)
     text.reserve(size);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i > 0)
-            text.append(modVandrel::crlf);
+            text.append(textFiles::crlf);
         text.append(lines[i]);
     }
     return text;
@@ -62,7 +62,7 @@ QString joinLines(const QString &contents)
 
 std::optional<QString> readText(const QString &path)
 {
-    const std::optional<QString> contents = modVandrel::readTextFile(path);
+    const std::optional<QString> contents = textFiles::readTextFile(path);
     if (!contents)
         return std::nullopt;
     return joinLines(*contents);
@@ -72,7 +72,7 @@ bool writeText(const QString &path, const QString &text)
 {
     QByteArray bytes = text.toUtf8();
     bytes.append("\r\n");
-    return modVandrel::writeFileAtomic(path, bytes);
+    return textFiles::writeFileAtomic(path, bytes);
 }
 
 } // namespace clipboardSlots

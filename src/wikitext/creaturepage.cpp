@@ -68,7 +68,7 @@ QString removeIgnoringCase(const QString &text, QStringView word)
     out.reserve(text.size());
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n;) {
-        if (modVandrel::asciiWordAt(text, i, word)) {
+        if (textRules::asciiWordAt(text, i, word)) {
             i += word.size();
         } else {
             out.append(text[i]);
@@ -118,8 +118,8 @@ QString creatureTemplate(const QList<QStringView> &lines)
     fields[2] = removeIgnoringCase(fields[2], u"</big>");
     fields[21] = removeIgnoringCase(fields[21], u"xp");
 
-    const auto value = [&](int field) { return modVandrel::trimBlanks(fields[field]); };
-    const QString &crlf = modVandrel::crlf;
+    const auto value = [&](int field) { return textRules::trimBlanks(fields[field]); };
+    const QString &crlf = textFiles::crlf;
     QString out;
     out += introOpen + crlf;
     out += patchLabel + value(1) + patchClose + crlf;

@@ -1,4 +1,5 @@
 #include "wikitext/expandedtemplates.h"
+#include "common/paths.h"
 
 #include "common/modvandrel.h"
 #include "common/numconv.h"
@@ -71,7 +72,7 @@ QString settingsNotWrittenMessage(const QString &iniPath)
 
 int storedCount(const PrivateProfile &ini)
 {
-    const auto count = modVandrel::toInt16(ini.read(settingsKeys::expandedTemplateCount));
+    const auto count = numbers::toInt16(ini.read(settingsKeys::expandedTemplateCount));
     return count && *count > 0 ? *count : 0;
 }
 
@@ -112,13 +113,13 @@ std::optional<QString> textFor(const QList<Record> &records, const QString &name
 
 QString cleanFileName(const QString &typed)
 {
-    return modVandrel::trimBlanks(typed);
+    return textRules::trimBlanks(typed);
 }
 
 QString cleanShortName(const QString &typed)
 {
     // Values are read back trimmed, so the name is stored the way it will be read.
-    return modVandrel::trimBlanks(modVandrel::leftChars(modVandrel::trimBlanks(typed), shortNameLength));
+    return textRules::trimBlanks(textRules::leftChars(textRules::trimBlanks(typed), shortNameLength));
 }
 
 bool isAcceptableFileName(const QString &name)
@@ -138,7 +139,7 @@ AddResult add(const QString &programFolder, const QString &fileName, const QStri
         result.message = badNameMessage;
         return result;
     }
-    const QString iniPath = modVandrel::joinPath(programFolder, iniFileName);
+    const QString iniPath = paths::joinPath(programFolder, iniFileName);
     const int count = storedCount(PrivateProfile::fromFile(iniPath));
     if (count >= std::numeric_limits<qint16>::max()) {
         result.status = AddResult::Status::Full;
@@ -146,9 +147,9 @@ AddResult add(const QString &programFolder, const QString &fileName, const QStri
         return result;
     }
 
-    const QString folder = modVandrel::joinPath(programFolder, templates::templatesFolderName);
-    const QString file = modVandrel::joinPath(folder, name + extension);
-    if (!modVandrel::writeTextFileAtomic(file, text + modVandrel::crlf)) {
+    const QString folder = paths::joinPath(programFolder, templates::templatesFolderName);
+    const QString file = paths::joinPath(folder, name + extension);
+    if (!textFiles::writeTextFileAtomic(file, text + textFiles::crlf)) {
         result.status = AddResult::Status::FileNotWritten;
         result.message = fileNotWrittenMessage(file);
         return result;

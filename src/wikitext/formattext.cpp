@@ -11,7 +11,7 @@ namespace {
 // The markup pieces, exactly as the wiki expects them.
 const QString fontOpen = QStringLiteral("<font color=");
 const QString fontClose = QStringLiteral("</font><br>");
-const QString &crlf = modVandrel::crlf;
+const QString &crlf = textFiles::crlf;
 const QString itemSeparator = QStringLiteral(", ");
 
 // The longest colour name plus every fixed piece of a font element, so one reservation
@@ -23,7 +23,7 @@ constexpr qsizetype fontOverhead = 12 + longestColour + 1 + 11 + 2;
 
 LineKind classifyLine(QStringView line)
 {
-    return modVandrel::containsAnyAsciiWord(line, {u"tell", u"say"}) ? LineKind::Speech : LineKind::General;
+    return textRules::containsAnyAsciiWord(line, {u"tell", u"say"}) ? LineKind::Speech : LineKind::General;
 }
 
 QString fontColour(ChatScheme scheme, LineKind kind)
@@ -71,7 +71,7 @@ QString iconTemplate(const QString &text)
 
 QString inlineLinkList(const QString &text)
 {
-    return modVandrel::replaceAll(QStringLiteral("[[") + modVandrel::trimBlanks(text) + QStringLiteral("]]"),
+    return textRules::replaceAll(QStringLiteral("[[") + textRules::trimBlanks(text) + QStringLiteral("]]"),
                       itemSeparator, u"]], [[");
 }
 
@@ -79,11 +79,11 @@ QString bulletedLinkList(const QString &text)
 {
     // Every line end becomes an item separator first, so a final line end turns into a
     // trailing ", " that the trim cuts down to a bare comma inside the last link.
-    QString items = modVandrel::replaceAll(modVandrel::replaceAll(text, crlf, u"\n"), u"\n", itemSeparator);
-    QString result = QStringLiteral("* [[") + modVandrel::trimBlanks(items) + QStringLiteral("]]");
+    QString items = textRules::replaceAll(textRules::replaceAll(text, crlf, u"\n"), u"\n", itemSeparator);
+    QString result = QStringLiteral("* [[") + textRules::trimBlanks(items) + QStringLiteral("]]");
     items = QString(); // a large copied text need not be held twice
-    result = modVandrel::replaceAll(result, itemSeparator, u"]], * [[");
-    return modVandrel::replaceAll(result, itemSeparator, crlf);
+    result = textRules::replaceAll(result, itemSeparator, u"]], * [[");
+    return textRules::replaceAll(result, itemSeparator, crlf);
 }
 
 QString colourChatLines(const QList<QStringView> &lines, ChatScheme scheme)
@@ -109,7 +109,7 @@ QString colourChatLines(const QList<QStringView> &lines, ChatScheme scheme)
         result.append(fontOpen);
         result.append(speech ? speechColour : fixedColour);
         result.append(u'>');
-        result.append(modVandrel::trimBlanks(line));
+        result.append(textRules::trimBlanks(line));
         result.append(fontClose);
         result.append(crlf);
     }
@@ -119,7 +119,7 @@ QString colourChatLines(const QList<QStringView> &lines, ChatScheme scheme)
 QString colourChat(const QString &programFolder, const QString &text, ChatScheme scheme)
 {
     // A log copied with LF-only line ends must split like one with CR LF.
-    return colourChatLines(modVandrel::scratchSplitViews(programFolder, text, modVandrel::LoneLf::EndsLine), scheme);
+    return colourChatLines(modVandrel::scratchSplitViews(programFolder, text, textFiles::LoneLf::EndsLine), scheme);
 }
 
 QString transform(int index, Click click, const QString &text, const QString &programFolder)

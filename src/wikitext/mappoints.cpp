@@ -19,7 +19,7 @@ constexpr int mapPointPlusCapacity = 60;
 
 enum class State { Coordinate1, Coordinate2 };
 
-bool continuesNumber(QChar c) { return c == u'.' || c == u'/' || modVandrel::isDigit(c); }
+bool continuesNumber(QChar c) { return c == u'.' || c == u'/' || textRules::isDigit(c); }
 
 // The character at i upper-cased, a surrogate pair taken whole so it is never cut.
 QString upperCharAt(const QString &text, qsizetype i)
@@ -41,13 +41,13 @@ QList<Point> parse(const QString &text, int capacity)
         return points;
     State state = State::Coordinate1;
     const qsizetype n = text.size();
-    const auto digitAt = [&](qsizetype i) { return i >= 0 && i < n && modVandrel::isDigit(text[i]); };
+    const auto digitAt = [&](qsizetype i) { return i >= 0 && i < n && textRules::isDigit(text[i]); };
 
     // points.size() is the point being filled (k); every point before it is complete.
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text[i];
         // A full stop that touches no digit ends a sentence, not a number.
-        if (c == u'.' ? !(digitAt(i - 1) || digitAt(i + 1)) : !modVandrel::isDigit(c))
+        if (c == u'.' ? !(digitAt(i - 1) || digitAt(i + 1)) : !textRules::isDigit(c))
             continue;
         const bool last = i + 1 == n;
         if (state == State::Coordinate1) {
@@ -78,20 +78,20 @@ QList<Point> parse(const QString &text, int capacity)
 
 QString mapPoint(const QString &text)
 {
-    QString out = mapPointOpen + modVandrel::crlf;
+    QString out = mapPointOpen + textFiles::crlf;
     for (const Point &p : parse(text, mapPointCapacity)) {
         out += fieldSeparator + p.firstNumber + fieldSeparator + p.firstLetter + fieldSeparator + p.secondNumber
-            + fieldSeparator + p.secondLetter + modVandrel::crlf;
+            + fieldSeparator + p.secondLetter + textFiles::crlf;
     }
     return out + templateClose;
 }
 
 QString mapPointPlus(const QString &text)
 {
-    QString out = mapPointPlusOpen + modVandrel::crlf + pointsLine + modVandrel::crlf;
+    QString out = mapPointPlusOpen + textFiles::crlf + pointsLine + textFiles::crlf;
     for (const Point &p : parse(text, mapPointPlusCapacity)) {
         out += locOpen + p.firstNumber + fieldSeparator + p.firstLetter + fieldSeparator + p.secondNumber
-            + fieldSeparator + p.secondLetter + locClose + modVandrel::crlf;
+            + fieldSeparator + p.secondLetter + locClose + textFiles::crlf;
     }
     return out + templateClose;
 }

@@ -54,7 +54,7 @@ QString groupedNumber(qint64 value)
 
 QString convertLine(QStringView line, float rate)
 {
-    const QString row = modVandrel::replaceAll(line.toString(), u",", {});
+    const QString row = textRules::replaceAll(line.toString(), u",", {});
     if (row.size() < barSearchFrom)
         return row;
     const qsizetype bar = row.indexOf(u'|', barSearchFrom - 1);
@@ -62,13 +62,13 @@ QString convertLine(QStringView line, float rate)
         return row;
 
     qsizetype lastDigit = row.size() - 1;
-    while (lastDigit > bar && !modVandrel::isDigit(row[lastDigit]))
+    while (lastDigit > bar && !textRules::isDigit(row[lastDigit]))
         --lastDigit;
     if (lastDigit == bar)
         return row;
 
     // Words between the bar and the number make no price: such a row stays as it is.
-    const std::optional<float> price = modVandrel::toSingle(row.sliced(bar + 1, lastDigit - bar));
+    const std::optional<float> price = numbers::toSingle(row.sliced(bar + 1, lastDigit - bar));
     if (!price)
         return row;
     // The product of two singles is exact in a double; keeping it as a single before the
@@ -76,9 +76,9 @@ QString convertLine(QStringView line, float rate)
     const float converted = float(double(rate) * double(*price));
     if (!std::isfinite(converted))
         return row;
-    const float rounded = modVandrel::roundHalfEven(converted);
+    const float rounded = numbers::roundHalfEven(converted);
 
-    const QStringView suffix = modVandrel::trimBlanks(QStringView(row).sliced(lastDigit + 1));
+    const QStringView suffix = textRules::trimBlanks(QStringView(row).sliced(lastDigit + 1));
     QString out = row.left(bar + 1);
     out += u' ';
     out += groupDigits(wholeSingleText(rounded));
@@ -91,7 +91,7 @@ QString convert(const QList<QStringView> &lines, float rate)
     QString out;
     for (QStringView line : lines) {
         out += convertLine(line, rate);
-        out += modVandrel::crlf;
+        out += textFiles::crlf;
     }
     return out;
 }

@@ -1,4 +1,5 @@
 #include "wikitext/templates.h"
+#include "common/paths.h"
 
 #include "common/modvandrel.h"
 #include "common/textfile.h"
@@ -12,7 +13,7 @@
 namespace templates {
 namespace {
 
-using modVandrel::crlf;
+using textFiles::crlf;
 
 // Paths written for the Templates folder on older systems carry this; the update strips it.
 const QString defaultMarker = QStringLiteral("Default ");
@@ -69,12 +70,12 @@ QString lookUpNoCase(const QString &path)
     const qsizetype cut = path.lastIndexOf(u'/');
     if (cut < 0)
         return path;
-    return modVandrel::findFileNoCase(path.left(cut + 1), path.mid(cut + 1));
+    return paths::findFileNoCase(path.left(cut + 1), path.mid(cut + 1));
 }
 
 QString templatesFolder(const QString &programFolder)
 {
-    return modVandrel::joinPath(programFolder, templatesFolderName);
+    return paths::joinPath(programFolder, templatesFolderName);
 }
 
 bool isHexDigit(QChar c)
@@ -90,12 +91,12 @@ QString resolvePath(const QString &configured, const QString &programFolder)
     if (configured.isEmpty())
         return {};
     if (configured.left(7).compare(QLatin1String("default"), Qt::CaseInsensitive) == 0) {
-        const QString rest = modVandrel::trimBlanks(configured.mid(7));
-        return lookUpNoCase(modVandrel::joinPath(templatesFolder(programFolder), rest));
+        const QString rest = textRules::trimBlanks(configured.mid(7));
+        return lookUpNoCase(paths::joinPath(templatesFolder(programFolder), rest));
     }
     // Relative paths belong to the program folder, never to wherever the program was started.
     if (QDir::isRelativePath(configured))
-        return lookUpNoCase(modVandrel::joinPath(programFolder, configured));
+        return lookUpNoCase(paths::joinPath(programFolder, configured));
     return lookUpNoCase(configured);
 }
 
@@ -103,10 +104,10 @@ QString readTemplateFile(const QString &path)
 {
     if (path.isEmpty())
         return notFoundText;
-    const std::optional<QString> text = modVandrel::readTextFile(path);
+    const std::optional<QString> text = textFiles::readTextFile(path);
     if (!text)
         return notFoundText;
-    QList<QStringView> lines = modVandrel::splitLineViews(*text, modVandrel::LoneLf::EndsLine);
+    QList<QStringView> lines = textFiles::splitLineViews(*text, textFiles::LoneLf::EndsLine);
     // A final line end closes the last line; it does not start an empty one.
     if (lines.last().isEmpty())
         lines.removeLast();
@@ -137,7 +138,7 @@ QString alternateName(const QString &alternatePath)
 {
     if (alternatePath.contains(QLatin1String("default"), Qt::CaseInsensitive))
         return dropChars(alternatePath, 8, 4);
-    return dropChars(modVandrel::fileNameOf(alternatePath), 0, 4);
+    return dropChars(paths::fileNameOf(alternatePath), 0, 4);
 }
 
 QString tooltip(const QString &alternatePath)
@@ -164,11 +165,11 @@ std::optional<UpdateTarget> updateTarget(const QString &configured, const QStrin
     if (configured.isEmpty())
         return std::nullopt;
     UpdateTarget target;
-    const QString fileStem = dropChars(modVandrel::fileNameOf(configured), 0, 4);
+    const QString fileStem = dropChars(paths::fileNameOf(configured), 0, 4);
     if (configured.contains(defaultMarker)) {
-        target.section = modVandrel::replaceAll(fileStem, defaultMarker, {});
-        target.file = lookUpNoCase(modVandrel::joinPath(templatesFolder(programFolder),
-                                                        modVandrel::replaceAll(configured, defaultMarker, {})));
+        target.section = textRules::replaceAll(fileStem, defaultMarker, {});
+        target.file = lookUpNoCase(paths::joinPath(templatesFolder(programFolder),
+                                                        textRules::replaceAll(configured, defaultMarker, {})));
     } else {
         // The user's own file: its own name is the only section that can be meant for it,
         // and it is written where the button reads it.
@@ -265,7 +266,7 @@ int updateTemplates(const TemplatePage &page, const QStringList &configuredPaths
             found = sections.insert(target->section, page.section(target->section));
         if (found->isEmpty())
             continue;
-        if (modVandrel::writeTextFileAtomic(target->file, *found + crlf))
+        if (textFiles::writeTextFileAtomic(target->file, *found + crlf))
             ++updated;
     }
     return updated;

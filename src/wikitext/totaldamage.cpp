@@ -16,33 +16,33 @@ const QString messageEnd = QStringLiteral(".This value has been copied to the cl
 // Lines by or about the player that are not hits: speech, heals, resists, failures, losses.
 bool mentionsNonHit(QStringView line)
 {
-    return modVandrel::containsAnyAsciiWord(line, {u"say", u"restore", u"resist", u"fail", u"lose", u"heal"});
+    return textRules::containsAnyAsciiWord(line, {u"say", u"restore", u"resist", u"fail", u"lose", u"heal"});
 }
 
 } // namespace
 
 qint32 lineDamage(QStringView line)
 {
-    if (!line.isEmpty() && modVandrel::isDigit(line[0]) && line.size() >= timeStampLength)
+    if (!line.isEmpty() && textRules::isDigit(line[0]) && line.size() >= timeStampLength)
         line = line.sliced(timeStampLength);
     // Most lines hold no critical hit; only those are copied.
     QString withoutCritical;
     if (line.contains(criticalHit)) {
-        withoutCritical = modVandrel::replaceAll(line.toString(), criticalHit, {});
+        withoutCritical = textRules::replaceAll(line.toString(), criticalHit, {});
         line = withoutCritical;
     }
-    if (!modVandrel::asciiWordAt(line, 0, u"you ") || mentionsNonHit(line))
+    if (!textRules::asciiWordAt(line, 0, u"you ") || mentionsNonHit(line))
         return 0;
 
     // Every digit but a final one is joined into one number, as the log's numbers are read.
     QString digits;
     for (qsizetype i = 0; i + 1 < line.size(); ++i) {
-        if (modVandrel::isDigit(line[i]))
+        if (textRules::isDigit(line[i]))
             digits.append(line[i]);
     }
     if (digits.isEmpty())
         return 0;
-    const std::optional<double> value = modVandrel::toNumber(digits);
+    const std::optional<double> value = numbers::toNumber(digits);
     if (!value || *value > std::numeric_limits<qint32>::max())
         return 0;
     return qint32(*value);

@@ -22,7 +22,7 @@ QImage decoded(const QString &path)
     if (path.endsWith(".png"))
         modPNG::LoadPNG(path, picture);
     else
-        picture = modVandrel::loadPicture(path).value_or(QImage());
+        picture = imageFiles::loadPicture(path).value_or(QImage());
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 

@@ -10,7 +10,7 @@
 
 #include <sys/stat.h>
 
-using modVandrel::AtomicFile;
+using textFiles::AtomicFile;
 using testsupport::ProgramFolder;
 
 namespace {
@@ -42,7 +42,7 @@ TEST(AtomicFile, ReplacesOnlyOnCommitAndKeepsTheReplacedFilesPermissions)
     ASSERT_TRUE(file.open());
     std::fputs("new", file.stream());
     EXPECT_EQ(folder.read("out.bin"), "old"); // nothing replaced before the commit
-    ASSERT_TRUE(file.commit(modVandrel::Durability::Synced));
+    ASSERT_TRUE(file.commit(textFiles::Durability::Synced));
     EXPECT_EQ(folder.read("out.bin"), "new");
     EXPECT_EQ(modeOf(target), mode_t(0640));
     EXPECT_TRUE(onlyTheTarget(folder, "out.bin"));
@@ -81,7 +81,7 @@ TEST(AtomicFile, AbandonedOrFailedWritesLeaveTheOldFile)
     EXPECT_TRUE(onlyTheTarget(folder, "keep.txt"));
     {
         testsupport::FileSizeLimit limit(4);
-        EXPECT_FALSE(modVandrel::writeTextFileAtomic(folder.file("keep.txt"), "far more than four bytes"));
+        EXPECT_FALSE(textFiles::writeTextFileAtomic(folder.file("keep.txt"), "far more than four bytes"));
     }
     EXPECT_EQ(folder.read("keep.txt"), "precious");
 }

@@ -1,5 +1,5 @@
 #include "common/modvandrel.h"
-#include "common/programfolder.h"
+#include "common/paths.h"
 
 #include "testsupport.h"
 
@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 using namespace modVandrel;
+using namespace paths;
+using namespace textFiles;
 
 TEST(ProgramFiles, FileExistsWantsAReadableFile)
 {

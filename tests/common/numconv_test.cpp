@@ -4,7 +4,7 @@
 
 #include <cfenv>
 
-using namespace modVandrel;
+using namespace numbers;
 
 TEST(NumberReading, AcceptsBlanksSignAndPointOnly)
 {

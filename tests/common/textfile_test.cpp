@@ -7,7 +7,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-using namespace modVandrel;
+using namespace textFiles;
+using namespace textRules;
 
 TEST(TextUtil, TrimBlanksAndLeftChars)
 {

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-using modVandrel::SaveBMP;
+using imageFiles::SaveBMP;
 using testsupport::ProgramFolder;
 
 namespace {
@@ -74,7 +74,7 @@ TEST(SaveBMP, RoundTripsPixelExactThroughThePictureLoader)
         const QString path = folder.file(QStringLiteral("w%1.bmp").arg(width));
         ASSERT_TRUE(SaveBMP(picture, path)) << width;
         EXPECT_EQ(QFileInfo(path).size(), 54 + 3 * ((3 * width + 3) & ~3)) << width;
-        const std::optional<QImage> back = modVandrel::loadPicture(path);
+        const std::optional<QImage> back = imageFiles::loadPicture(path);
         ASSERT_TRUE(back.has_value()) << width;
         EXPECT_EQ(*back, picture) << width;
     }
@@ -85,7 +85,7 @@ TEST(SaveBMP, RoundTripsPixelExactThroughThePictureLoader)
     indexed.setPixel(1, 0, 1);
     indexed.setPixel(2, 0, 0);
     ASSERT_TRUE(SaveBMP(indexed, folder.file("indexed.bmp")));
-    EXPECT_EQ(modVandrel::loadPicture(folder.file("indexed.bmp")), indexed.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(imageFiles::loadPicture(folder.file("indexed.bmp")), indexed.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(SaveBMP, FailuresGiveAReasonAndKeepTheOldFile)

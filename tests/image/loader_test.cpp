@@ -13,7 +13,7 @@
 
 using modVandrel::ImageFileLoad;
 using modVandrel::LoadImageFile;
-using modVandrel::loadPicture;
+using imageFiles::loadPicture;
 using picturetest::dataFile;
 using testsupport::ProgramFolder;
 
@@ -42,7 +42,7 @@ TEST(LoadImageFile, ChoosesTheReaderByTheLastThreeLettersInAnyCase)
     ASSERT_TRUE(mIntelJPEGLibrary::SaveJPG(picture, folder.file("Shot.JPG"), 95));
     ASSERT_TRUE(QFile::copy(folder.file("Shot.JPG"), folder.file("shot.jpeg")));
     ASSERT_TRUE(QFile::copy(folder.file("Shot.JPG"), folder.file("icon.tif")));
-    ASSERT_TRUE(modVandrel::SaveBMP(picture, folder.file("Pic.BmP")));
+    ASSERT_TRUE(imageFiles::SaveBMP(picture, folder.file("Pic.BmP")));
     ASSERT_TRUE(picture.save(folder.file("pic.Png"), "PNG"));
 
     QImage area = marker();
@@ -143,11 +143,11 @@ TEST(LoadPicture, RefusesHugePicturesQuicklyWithoutTheMemory)
     ProgramFolder folder;
     QImage tooWide(16385, 1, QImage::Format_RGB32);
     tooWide.fill(qRgb(9, 99, 199));
-    ASSERT_TRUE(modVandrel::SaveBMP(tooWide, folder.file("too-wide.bmp")));
+    ASSERT_TRUE(imageFiles::SaveBMP(tooWide, folder.file("too-wide.bmp")));
     EXPECT_FALSE(loadPicture(folder.file("too-wide.bmp")).has_value());
     QImage wide(16384, 2, QImage::Format_RGB32);
     wide.fill(qRgb(9, 99, 199));
-    ASSERT_TRUE(modVandrel::SaveBMP(wide, folder.file("wide.bmp")));
+    ASSERT_TRUE(imageFiles::SaveBMP(wide, folder.file("wide.bmp")));
     const std::optional<QImage> back = loadPicture(folder.file("wide.bmp"));
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->size(), QSize(16384, 2));

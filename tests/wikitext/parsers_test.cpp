@@ -15,8 +15,8 @@ static void PrintTo(const QString &text, std::ostream *out) { *out << '"' << tex
 
 namespace {
 
-using modVandrel::LoneLf;
-using modVandrel::splitLineViews;
+using textFiles::LoneLf;
+using textFiles::splitLineViews;
 
 QList<QStringView> viewsOf(const QStringList &lines)
 {

@@ -20,7 +20,7 @@ QString fromU16(const char16_t *text) { return QString::fromUtf16(text); }
 QString pageSection(const QStringList &pageLines, const QString &name)
 {
     const QString text = pageLines.join(u'\n');
-    return templates::TemplatePage(modVandrel::splitLineViews(text, modVandrel::LoneLf::EndsLine)).section(name);
+    return templates::TemplatePage(textFiles::splitLineViews(text, textFiles::LoneLf::EndsLine)).section(name);
 }
 
 TEST(TemplatePaths, ResolveDefaultRelativeAndAbsoluteValues)
@@ -151,7 +151,7 @@ protected:
     {
         text = page.join(u'\n');
         return templates::updateTemplates(
-            templates::TemplatePage(modVandrel::splitLineViews(text, modVandrel::LoneLf::EndsLine)), paths,
+            templates::TemplatePage(textFiles::splitLineViews(text, textFiles::LoneLf::EndsLine)), paths,
             folder.path());
     }
     QStringList templateFiles() const

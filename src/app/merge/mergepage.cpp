@@ -369,7 +369,7 @@ void MergePage::balanceColours()
 {
     float factors[3];
     for (int i = 0; i < 3; ++i) {
-        const auto percent = modVandrel::toSingle(txtColorBalance_[i]->text());
+        const auto percent = numbers::toSingle(txtColorBalance_[i]->text());
         if (!percent)
             return;
         factors[i] = *percent / 100.0f;
@@ -379,7 +379,7 @@ void MergePage::balanceColours()
 
 void MergePage::adjustOverall()
 {
-    const auto percent = modVandrel::toSingle(txtGray_->text());
+    const auto percent = numbers::toSingle(txtGray_->text());
     if (!percent)
         return;
     showResult(compose::overallAdjustment(picColorBalance_->picture(), *percent / 100.0f));
@@ -421,7 +421,7 @@ void MergePage::convert(const QStringList &files)
         QString reason;
         if (const auto loaded = loadFile(file, &reason)) {
             picConvertPNGtoBMP_->setPicture(*loaded);
-            if (!modVandrel::SaveBMP(*loaded, compose::bmpPathFor(file), &reason))
+            if (!imageFiles::SaveBMP(*loaded, compose::bmpPathFor(file), &reason))
                 failures.append(QStringLiteral("%1: %2").arg(compose::bmpPathFor(file), reason));
         } else {
             failures.append(QStringLiteral("%1: %2").arg(file, reason));

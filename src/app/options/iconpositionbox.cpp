@@ -35,10 +35,10 @@ constexpr int offsetBoxWidth = 44;
 // A typed offset counts only as a whole number that fits 16 bits.
 std::optional<qint16> wholeOffset(const QString &text)
 {
-    const auto value = modVandrel::toNumber(text);
+    const auto value = numbers::toNumber(text);
     if (!value || std::trunc(*value) != *value)
         return std::nullopt;
-    return modVandrel::toInt16(text);
+    return numbers::toInt16(text);
 }
 
 } // namespace
@@ -118,9 +118,9 @@ void IconPositionBox::load(const PrivateProfile &ini)
     namespace keys = settingsKeys;
     const QString flag = ini.read(keys::gameFullscreen);
     // An offset that cannot be read keeps the one held before.
-    if (const auto left = modVandrel::toInt16(ini.read(keys::iconOffsetLeft)))
+    if (const auto left = numbers::toInt16(ini.read(keys::iconOffsetLeft)))
         state_.offsets.left = *left;
-    if (const auto top = modVandrel::toInt16(ini.read(keys::iconOffsetTop)))
+    if (const auto top = numbers::toInt16(ini.read(keys::iconOffsetTop)))
         state_.offsets.top = *top;
     showOffsets();
 

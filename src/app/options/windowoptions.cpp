@@ -187,10 +187,10 @@ void WindowOptions::cmdSetWindowAlpha_Click()
     const QString answer = QInputDialog::getText(window(), setAlphaTitle, setAlphaPrompt, QLineEdit::Normal,
                                                  QString::number(opacity_));
     // Cancel, a word, 0 or more than 255 leave the alpha as it was, without a word.
-    const std::optional<double> number = modVandrel::toNumber(answer);
+    const std::optional<double> number = numbers::toNumber(answer);
     if (!number)
         return;
-    const double alpha = modVandrel::roundHalfEven(*number);
+    const double alpha = numbers::roundHalfEven(*number);
     if (alpha < 1 || alpha > 255)
         return;
     setOpacity(int(alpha));

@@ -100,7 +100,7 @@ void PanelPage::takeScreenshot(const QImage &screenshot)
 void PanelPage::cutShowSave(int index, bool save)
 {
     using namespace capture;
-    const auto height = modVandrel::toInt16(cmdExtractPanel_[index - 1]->text());
+    const auto height = numbers::toInt16(cmdExtractPanel_[index - 1]->text());
     if (!height || *height < 1)
         return;
     const int h = *height;

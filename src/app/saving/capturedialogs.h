@@ -24,11 +24,11 @@ inline const QString noPictureMessage = QStringLiteral("Copy a screen shot first
 inline std::optional<QString> askWholeNumber(QWidget *parent, const QString &prompt)
 {
     const QString answer = QInputDialog::getText(parent, title, prompt);
-    const auto value = modVandrel::toNumber(answer);
+    const auto value = numbers::toNumber(answer);
     if (!value)
         return std::nullopt;
     // Adding zero turns a rounded -0 into 0; fixed notation keeps huge answers readable.
-    return QString::number(modVandrel::roundHalfEven(*value) + 0.0, 'f', 0);
+    return QString::number(numbers::roundHalfEven(*value) + 0.0, 'f', 0);
 }
 
 // The clipboard's picture; without one the user is told to copy a screenshot first.
@@ -49,7 +49,7 @@ inline std::optional<QImage> droppedScreenshot(QWidget *parent, const QStringLis
     if (files.isEmpty())
         return std::nullopt;
     QString reason;
-    auto picture = modVandrel::loadPicture(files.first(), &reason);
+    auto picture = imageFiles::loadPicture(files.first(), &reason);
     if (!picture)
         QMessageBox::warning(parent, title,
                              QStringLiteral("Could not open %1:\n%2").arg(QDir::toNativeSeparators(files.first()), reason));

@@ -1,4 +1,5 @@
 #include "app/text/expandedclipboardbox.h"
+#include "common/paths.h"
 
 #include "app/widgets/checkboxes.h"
 #include "app/widgets/clipboardglue.h"
@@ -149,7 +150,7 @@ void ExpandedClipboardBox::showPicture(int index, const QImage &picture)
 
 QString ExpandedClipboardBox::templatesFolder() const
 {
-    return modVandrel::joinPath(programFolder_, QStringLiteral("Templates"));
+    return paths::joinPath(programFolder_, QStringLiteral("Templates"));
 }
 
 void ExpandedClipboardBox::restoreSlots(const PrivateProfile &ini)
@@ -166,14 +167,14 @@ void ExpandedClipboardBox::restoreSlot(int index, const QString &keyValue)
     const SlotFile file = clipboardSlots::restoreFrom(keyValue);
     if (file == SlotFile::None)
         return;
-    const QString path = modVandrel::findFileNoCase(templatesFolder(), clipboardSlots::fileName(index + 1, file));
+    const QString path = paths::findFileNoCase(templatesFolder(), clipboardSlots::fileName(index + 1, file));
     if (!modVandrel::fileExists(path))
         return;
     // A file that cannot be read or decoded leaves the slot empty, as a missing one does.
     if (file == SlotFile::Text) {
         if (const auto text = clipboardSlots::readText(path))
             showText(index, *text);
-    } else if (const auto picture = modVandrel::loadPicture(path)) {
+    } else if (const auto picture = imageFiles::loadPicture(path)) {
         showPicture(index, *picture);
     }
 }
@@ -198,9 +199,9 @@ QString ExpandedClipboardBox::saveSlot(int index) const
         return QString();
 
     const QString name = clipboardSlots::fileName(index + 1, file);
-    const QString path = modVandrel::joinPath(templatesFolder(), name);
+    const QString path = paths::joinPath(templatesFolder(), name);
     const bool written = file == SlotFile::Bitmap
-                             ? modVandrel::SaveBMP(picExpandedClipboard_[index]->picture(), path)
+                             ? imageFiles::SaveBMP(picExpandedClipboard_[index]->picture(), path)
                              : clipboardSlots::writeText(path, slotTexts_[index]);
     // A key never names a file that does not hold this slot: an old one would come back.
     return written ? name : QString();

@@ -31,7 +31,7 @@ const QString programTitle = QStringLiteral("Quillmark");
 // copied here usually ends its lines that way. The views point into text.
 QList<QStringView> linesOf(const QString &programFolder, const QString &text)
 {
-    return modVandrel::scratchSplitViews(programFolder, text, modVandrel::LoneLf::EndsLine);
+    return modVandrel::scratchSplitViews(programFolder, text, textFiles::LoneLf::EndsLine);
 }
 } // namespace
 
@@ -212,7 +212,7 @@ void MultiUseControl::askCustomFormat()
 void MultiUseControl::convertPrices()
 {
     const QString table = clipboardGlue::text();
-    const auto rate = modVandrel::toSingle(promptText(prices::rateTitle, prices::ratePrompt));
+    const auto rate = numbers::toSingle(promptText(prices::rateTitle, prices::ratePrompt));
     if (!rate)
         return;
     clipboardGlue::replaceWithText(prices::convert(linesOf(programFolder_, table), *rate));

@@ -1,4 +1,5 @@
 #include "app/text/templatesbox.h"
+#include "common/paths.h"
 
 #include "app/widgets/clipboardglue.h"
 #include "app/widgets/mouseupbutton.h"
@@ -80,7 +81,7 @@ void TemplatesBox::loadTemplates(const PrivateProfile &ini)
 
 void TemplatesBox::reloadTemplates()
 {
-    loadTemplates(PrivateProfile::fromFile(modVandrel::joinPath(programFolder_, QStringLiteral("Quillmark.ini"))));
+    loadTemplates(PrivateProfile::fromFile(paths::joinPath(programFolder_, QStringLiteral("Quillmark.ini"))));
     emit templatesReloaded();
 }
 

@@ -1,4 +1,5 @@
 #include "app/tools/spawnmaptool.h"
+#include "common/paths.h"
 
 #include "app/saving/capturestate.h"
 #include "app/widgets/clipboardglue.h"
@@ -82,13 +83,13 @@ void SpawnMapTool::createSpawnMap()
         QMessageBox::warning(window, spawnMap::messageTitle, spawnMap::offsetMessage(offset_));
         return;
     }
-    const QString referencePath = modVandrel::findFileNoCase(programFolder_, spawnMap::referenceFileName);
+    const QString referencePath = paths::findFileNoCase(programFolder_, spawnMap::referenceFileName);
     if (!modVandrel::fileExists(referencePath)) {
         QMessageBox::warning(window, spawnMap::noReferenceTitle, spawnMap::noReferenceText);
         return;
     }
     QString reason;
-    const std::optional<QImage> reference = modVandrel::loadPicture(referencePath, &reason);
+    const std::optional<QImage> reference = imageFiles::loadPicture(referencePath, &reason);
     if (!reference) {
         QMessageBox::warning(window, spawnMap::noReferenceTitle,
                              spawnMap::unreadableReferenceMessage(referencePath, reason));

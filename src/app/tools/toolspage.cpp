@@ -60,7 +60,7 @@ void ToolsPage::cmdUpdateTemplates_Click()
     // Copied text usually ends its lines in LF alone; the tag lines must still be lines.
     const QString text = clipboardGlue::text();
     const QList<QStringView> lines =
-        modVandrel::scratchSplitViews(programFolder_, text, modVandrel::LoneLf::EndsLine);
+        modVandrel::scratchSplitViews(programFolder_, text, textFiles::LoneLf::EndsLine);
     const int updated =
         templates::updateTemplates(templates::TemplatePage(lines), templates_->configuredPaths(), programFolder_);
     QMessageBox::information(window(), templates::updateTitle, templates::updateMessage(updated));

@@ -1,6 +1,7 @@
 // The settings load at start-up and the save at shut-down.
 
 #include "app/widgets/checkboxes.h"
+#include "common/paths.h"
 #include "app/text/expandedclipboardbox.h"
 #include "app/panel/panelpage.h"
 #include "app/window/frmvandrel.h"
@@ -37,14 +38,14 @@ bool platformReportsWindowPosition()
 
 QString frmVandrel::iniPath() const
 {
-    return modVandrel::joinPath(programFolder_, iniFileName);
+    return paths::joinPath(programFolder_, iniFileName);
 }
 
 void frmVandrel::LoadSettings()
 {
     namespace keys = settingsKeys;
     using capture::ImageKind;
-    using modVandrel::toInt16;
+    using numbers::toInt16;
     const PrivateProfile ini = PrivateProfile::fromFile(iniPath());
 
     // A value that cannot be read leaves what the window had; the load goes on.
