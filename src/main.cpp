@@ -1,6 +1,7 @@
 #include "app/frmvandrel.h"
 #include "app/window/terminationwatcher.h"
 #include "common/paths.h"
+#include "common/programinfo.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,7 +10,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillmark"));
+    QApplication::setApplicationName(programInfo::title);
     // Catch a request to end before anything else, so it is never lost: it is acted on
     // once the window runs, and closes it like its close box.
     TerminationWatcher watcher;

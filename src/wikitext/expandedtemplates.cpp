@@ -3,6 +3,7 @@
 
 #include "common/modvandrel.h"
 #include "common/numconv.h"
+#include "common/programinfo.h"
 #include "common/textfile.h"
 #include "common/textutil.h"
 #include "settings/privateprofile.h"
@@ -17,7 +18,6 @@ namespace expandedTemplates {
 
 namespace {
 
-const QString iniFileName = QStringLiteral("Quillmark.ini");
 const QString defaultPrefix = QStringLiteral("Default ");
 const QString extension = QStringLiteral(".txt");
 
@@ -139,7 +139,7 @@ AddResult add(const QString &programFolder, const QString &fileName, const QStri
         result.message = badNameMessage;
         return result;
     }
-    const QString iniPath = paths::joinPath(programFolder, iniFileName);
+    const QString iniPath = paths::joinPath(programFolder, programInfo::settingsFileName);
     const int count = storedCount(PrivateProfile::fromFile(iniPath));
     if (count >= std::numeric_limits<qint16>::max()) {
         result.status = AddResult::Status::Full;

@@ -10,8 +10,8 @@
 #include "app/window/windowsizing.h"
 #include "capture/cropgeometry.h"
 #include "capture/extractgeometry.h"
+#include "common/programinfo.h"
 
-#include <QEvent>
 #include <QPushButton>
 #include <QScrollArea>
 
@@ -25,27 +25,36 @@ const QString cropTip = QStringLiteral("Crop a fixed area of image on clipboard.
 const QString freeCropTip = QStringLiteral("Crop an arbitrarily sized image.");
 
 
-const QString windowCaption = QStringLiteral("Quillmark 1.06");
 const QString widthPrompt = QStringLiteral("Enter width in pixels:");
 const QString heightPrompt = QStringLiteral("Enter height in pixels:");
 const QString namePromptTitle = QStringLiteral("Image Name");
 
 } // namespace
 
-LivePage::LivePage(QWidget *window, CaptureState &state, SaveRoutine &saveRoutine)
-    : QObject(window), window_(window), state_(state), saveRoutine_(saveRoutine)
+LivePage::LivePage(CaptureState &state, SaveRoutine &saveRoutine, QWidget *parent)
+    : QWidget(parent), state_(state), saveRoutine_(saveRoutine)
 {
+    // Moves over the bare page still reach the window, which hides the crop outline.
+    setMouseTracking(true);
     picLiveGrabTray_ = buttonTray::make(QStringLiteral("picLiveGrabTray"), QStringLiteral("cmdCrop"),
-                                        designedCaptions, cropTip, window, cmdCrop_);
+                                        designedCaptions, cropTip, this, cmdCrop_);
     picLiveGrabTray_->move(0, 17);
-    cmdFreeCrop_ = new MouseUpButton(QStringLiteral("cmdFreeCrop"), QStringLiteral(" Free  Crop "), window);
+    cmdFreeCrop_ = new MouseUpButton(QStringLiteral("cmdFreeCrop"), QStringLiteral(" Free  Crop "), this);
     cmdFreeCrop_->setWordWrap(true);
     cmdFreeCrop_->setToolTip(freeCropTip);
     cmdFreeCrop_->setAcceptsFiles(true);
     cmdFreeCrop_->setGeometry(0, 526, buttonTray::width, 40);
+    buildGrabArea();
+    picLiveTemp_ = new PictureArea(QStringLiteral("picLiveTemp"), this);
+    picLiveTemp_->resize(100, 100);
+    picLiveTemp_->hide();
+    connectButtons();
+}
 
+void LivePage::buildGrabArea()
+{
     // A screenshot larger than the window scrolls inside its holder.
-    grabHolder_ = new QScrollArea(window);
+    grabHolder_ = new QScrollArea(this);
     grabHolder_->setFrameShape(QFrame::NoFrame);
     grabHolder_->setLineWidth(0);
     grabHolder_->setContentsMargins(0, 0, 0, 0);
@@ -63,40 +72,44 @@ LivePage::LivePage(QWidget *window, CaptureState &state, SaveRoutine &saveRoutin
     shpCrop_ = new OutlineShape(QStringLiteral("shpCrop"), picLiveGrab_);
     crop_ = shpCrop_->geometry();
 
-    picLiveTemp_ = new PictureArea(QStringLiteral("picLiveTemp"), window);
-    picLiveTemp_->resize(100, 100);
-    picLiveTemp_->hide();
-
-    connectMouseUp(cmdCrop_, this, &LivePage::cropButtonUp, 1);
-    for (int i = 0; i < buttonCount; ++i) {
-        MouseUpButton *button = cmdCrop_[i];
-        connect(button, &QPushButton::clicked, this, [this, i] {
-            if (const auto screenshot = captureDialogs::clipboardScreenshot(window_))
-                fixedSetUp(i + 1, *screenshot);
-        });
-        connect(button, &MouseUpButton::filesDropped, this, [this, i, button](const QStringList &files) {
-            if (const auto screenshot = captureDialogs::droppedScreenshot(window_, files))
-                fixedSetUp(i + 1, *screenshot);
-            button->setFocus(Qt::OtherFocusReason);
-        });
-    }
-    connect(cmdFreeCrop_, &QPushButton::clicked, this, [this] {
-        if (const auto screenshot = captureDialogs::clipboardScreenshot(window_))
-            freeSetUp(*screenshot);
-    });
-    connect(cmdFreeCrop_, &MouseUpButton::filesDropped, this, [this](const QStringList &files) {
-        if (const auto screenshot = captureDialogs::droppedScreenshot(window_, files))
-            freeSetUp(*screenshot);
-        cmdFreeCrop_->setFocus(Qt::OtherFocusReason);
-    });
-
     connect(picLiveGrab_, &PictureArea::mouseMoved, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pointer) { grabMoved(pointer); });
     connect(picLiveGrab_, &PictureArea::mousePressed, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, QPoint pointer) { grabPressed(pointer); });
     connect(picLiveGrab_, &PictureArea::mouseReleased, this, [this] { grabReleased(); });
     connect(picLiveGrab_, &PictureArea::clicked, this, [this] { grabClicked(); });
-    window_->installEventFilter(this);
+}
+
+void LivePage::connectButtons()
+{
+    connectMouseUp(cmdCrop_, this, &LivePage::cropButtonUp, 1);
+    for (int i = 0; i < buttonCount; ++i) {
+        MouseUpButton *button = cmdCrop_[i];
+        connect(button, &QPushButton::clicked, this, [this, i] {
+            if (const auto screenshot = captureDialogs::clipboardScreenshot(window()))
+                fixedSetUp(i + 1, *screenshot);
+        });
+        connect(button, &MouseUpButton::filesDropped, this, [this, i, button](const QStringList &files) {
+            if (const auto screenshot = captureDialogs::droppedScreenshot(window(), files))
+                fixedSetUp(i + 1, *screenshot);
+            button->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    connect(cmdFreeCrop_, &QPushButton::clicked, this, [this] {
+        if (const auto screenshot = captureDialogs::clipboardScreenshot(window()))
+            freeSetUp(*screenshot);
+    });
+    connect(cmdFreeCrop_, &MouseUpButton::filesDropped, this, [this](const QStringList &files) {
+        if (const auto screenshot = captureDialogs::droppedScreenshot(window(), files))
+            freeSetUp(*screenshot);
+        cmdFreeCrop_->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void LivePage::placeAt(QPoint anchor)
+{
+    grabHolder_->move(anchor);
+    picLiveTemp_->move(anchor);
 }
 
 void LivePage::cropButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint)
@@ -108,16 +121,16 @@ void LivePage::cropButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModif
         askCropSize(index);
         return;
     }
-    if (const auto screenshot = captureDialogs::clipboardScreenshot(window_))
+    if (const auto screenshot = captureDialogs::clipboardScreenshot(window()))
         freeSetUp(*screenshot);
 }
 
 void LivePage::askCropSize(int index)
 {
-    const auto width = captureDialogs::askWholeNumber(window_, widthPrompt);
+    const auto width = captureDialogs::askWholeNumber(window(), widthPrompt);
     if (!width)
         return;
-    const auto height = captureDialogs::askWholeNumber(window_, heightPrompt);
+    const auto height = captureDialogs::askWholeNumber(window(), heightPrompt);
     if (!height)
         return;
     cmdCrop_[index - 1]->setText(*width + u' ' + *height);
@@ -147,7 +160,7 @@ void LivePage::showScreenshot(const QImage &screenshot)
     picLiveGrab_->setPicture(screenshot);
     fitGrab();
     const QSize twips = capture::windowSizeTwipsForScreenshot(picLiveGrab_->size());
-    windowSizing::resizeTwips(window_, twips.width(), twips.height());
+    windowSizing::resizeTwips(window(), twips.width(), twips.height());
     fitHolder();
     grabHolder_->show();
 }
@@ -165,20 +178,20 @@ void LivePage::setCrop(const QRect &rect)
 
 void LivePage::fitHolder()
 {
-    grabHolder_->resize(std::max(window_->width() - grabHolder_->x(), 1),
-                        std::max(window_->height() - grabHolder_->y(), 1));
+    grabHolder_->resize(std::max(window()->width() - grabHolder_->x(), 1),
+                        std::max(window()->height() - grabHolder_->y(), 1));
 }
 
-bool LivePage::eventFilter(QObject *watched, QEvent *event)
+void LivePage::resizeEvent(QResizeEvent *event)
 {
-    // The window may end up another size than asked for (the screen, the user), or on a
-    // screen of another scale.
-    if (watched == window_ && event->type() == QEvent::Resize && !grabHolder_->isHidden()) {
+    // The window (and the page with it) may end up another size than asked for (the
+    // screen, the user), or on a screen of another scale.
+    if (!grabHolder_->isHidden()) {
         fitGrab();
         setCrop(crop_);
         fitHolder();
     }
-    return QObject::eventFilter(watched, event);
+    QWidget::resizeEvent(event);
 }
 
 void LivePage::grabMoved(QPoint pointer)
@@ -188,15 +201,15 @@ void LivePage::grabMoved(QPoint pointer)
         setCrop(capture::fixedCropRect(pointer, crop_.size()));
         if (shpCrop_->isHidden())
             shpCrop_->show();
-        window_->setWindowTitle(capture::pointerCaption(windowCaption, pointer));
+        window()->setWindowTitle(capture::pointerCaption(programInfo::windowCaption, pointer));
     } else if (dragging_) {
         const QRect rect = capture::stretchedRect(dragStart_, pointer);
         setCrop(rect);
         if (shpCrop_->isHidden())
             shpCrop_->show();
-        window_->setWindowTitle(capture::dragCaption(windowCaption, pointer, rect.size()));
+        window()->setWindowTitle(capture::dragCaption(programInfo::windowCaption, pointer, rect.size()));
     } else {
-        window_->setWindowTitle(capture::pointerCaption(windowCaption, pointer));
+        window()->setWindowTitle(capture::pointerCaption(programInfo::windowCaption, pointer));
     }
 }
 
@@ -254,8 +267,9 @@ void LivePage::setCropCaption(int index, const QString &caption)
         cmdCrop_[index - 1]->setText(caption);
 }
 
-void LivePage::resetModes()
+void LivePage::endCrop()
 {
+    grabHolder_->hide();
     freeCropMode_ = false;
     dragging_ = false;
 }

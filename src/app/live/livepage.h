@@ -1,28 +1,28 @@
 #pragma once
 // Tab "2 Live": the twelve fixed-size crop buttons and "Free Crop" load the screenshot into
-// the grab area, where a rectangle is placed or dragged, cut and saved as a live shot.
+// the grab area, where a rectangle is placed or dragged, cut and saved as a live shot. The
+// page spans the window, so its controls stand where the window's design puts them.
 
 #include <QImage>
 #include <QList>
-#include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <QWidget>
 
 struct CaptureState;
 class MouseUpButton;
 class OutlineShape;
 class PictureArea;
 class QScrollArea;
-class QWidget;
 class SaveRoutine;
 
-class LivePage : public QObject {
+class LivePage : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int buttonCount = 12;
 
-    LivePage(QWidget *window, CaptureState &state, SaveRoutine &saveRoutine);
+    LivePage(CaptureState &state, SaveRoutine &saveRoutine, QWidget *parent);
 
     PictureArea *picLiveGrabTray() const { return picLiveGrabTray_; }
     MouseUpButton *cmdFreeCrop() const { return cmdFreeCrop_; }
@@ -31,19 +31,23 @@ public:
     QWidget *grabHolder() const;
     PictureArea *picLiveTemp() const { return picLiveTemp_; }
 
+    // Start-up: the grab area and the working picture go to the anchor.
+    void placeAt(QPoint anchor);
     // Caption of crop button index (1 to 12), from the settings.
     void setCropCaption(int index, const QString &caption);
-    // The tab switch ends a free crop and a drag.
-    void resetModes();
+    // Every tab switch puts the grab area away and ends a free crop and a drag.
+    void endCrop();
     // A mouse move over the bare window hides the crop rectangle.
     void hideCropOutline();
     // The controls whose keys go to the window's shortcuts.
     QList<QWidget *> keyControls() const;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void buildGrabArea();
+    void connectButtons();
     void cropButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint);
     void askCropSize(int index);
     void fixedSetUp(int index, const QImage &screenshot);
@@ -62,7 +66,6 @@ private:
     void grabClicked();
     void cutAndSave();
 
-    QWidget *window_;
     CaptureState &state_;
     SaveRoutine &saveRoutine_;
     PictureArea *picLiveGrabTray_ = nullptr;

@@ -3,6 +3,7 @@
 #include "app/widgets/dropsupport.h"
 #include "app/saving/saveroutine.h"
 #include "common/numconv.h"
+#include "common/programinfo.h"
 #include "compose/compose.h"
 #include "image/bmpfile.h"
 #include "image/loadimagefile.h"
@@ -30,7 +31,6 @@ static void registerArtwork()
 namespace {
 
 const QString nameTitle = QStringLiteral("Name");
-const QString messageTitle = QStringLiteral("Quillmark");
 const QString storeTip = QStringLiteral("Drag and drop layers, double click to save.");
 const QString edgeEffectTip = QStringLiteral("Icon outlines.");
 const QString saveFileCaption = QStringLiteral("Save File");
@@ -430,5 +430,5 @@ void MergePage::convert(const QStringList &files)
         QCoreApplication::processEvents();
     }
     if (!failures.isEmpty())
-        QMessageBox::warning(this, messageTitle, notConvertedText + u'\n' + failures.join(u'\n'));
+        QMessageBox::warning(this, programInfo::title, notConvertedText + u'\n' + failures.join(u'\n'));
 }

@@ -24,8 +24,8 @@ constexpr QRect cancelGeometry(6, 76, 64, 24);
 
 } // namespace
 
-IconTrainer::IconTrainer(CaptureState &state, PictureArea *picTemp, QWidget *panel)
-    : PictureArea(QStringLiteral("picTrainIcon"), panel), state_(state), picTemp_(picTemp)
+IconTrainer::IconTrainer(CaptureState &state, QWidget *panel)
+    : PictureArea(QStringLiteral("picTrainIcon"), panel), state_(state)
 {
     resize(areaSize);
     move(0, top);
@@ -67,8 +67,7 @@ void IconTrainer::start()
         box.exec();
         return;
     }
-    picTemp_->resize(shot.size());
-    picTemp_->setPicture(shot);
+    emit screenshotTaken(shot);
 
     // The area keeps its size; on a scaled screen it holds more of the corner.
     setPicture(capture::trainingView(shot, pixelSize(size())));

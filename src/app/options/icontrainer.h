@@ -16,8 +16,7 @@ class IconTrainer : public PictureArea {
 public:
     static constexpr QSize areaSize{320, 352};
 
-    // picTemp receives the screenshot the training works on.
-    IconTrainer(CaptureState &state, PictureArea *picTemp, QWidget *panel);
+    IconTrainer(CaptureState &state, QWidget *panel);
 
     // Its place in the panel at start-up.
     void place();
@@ -25,6 +24,8 @@ public:
     void start();
 
 signals:
+    // A training starts on this screenshot (the window keeps it as its working picture).
+    void screenshotTaken(const QImage &screenshot);
     // The offsets held have changed.
     void offsetsTaken();
 
@@ -33,7 +34,6 @@ private:
     void take(QPoint releasedAt);
 
     CaptureState &state_;
-    PictureArea *picTemp_;
     OutlineShape *shpIcon_ = nullptr;
     PictureArea *picInsetIconTrain_ = nullptr;
     QPushButton *cmdCancelTrainIcon_ = nullptr;

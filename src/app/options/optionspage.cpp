@@ -25,9 +25,8 @@ const QString saveStatsPanelTip = QStringLiteral("When unchecked, no stats panel
 
 } // namespace
 
-OptionsPage::OptionsPage(const QString &programFolder, CaptureState &state, PictureArea *picTemp,
-                             std::function<void()> focusFob, QWidget *parent)
-    : PictureArea(QStringLiteral("picSettings"), parent), programFolder_(programFolder), state_(state)
+OptionsPage::OptionsPage(CaptureState &state, std::function<void()> focusFob, QWidget *parent)
+    : PictureArea(QStringLiteral("picSettings"), parent), state_(state)
 {
     auto *rows = new QVBoxLayout(this);
     rows->setContentsMargins(8, 6, 8, 6);
@@ -42,6 +41,23 @@ OptionsPage::OptionsPage(const QString &programFolder, CaptureState &state, Pict
     chkSaveStatsPanel_->setToolTip(saveStatsPanelTip);
     kinds_[size_t(capture::ImageKind::Panel)]->addTopRow(chkSaveStatsPanel_);
 
+    rows->addLayout(buildNameOptions());
+
+    iconPosition_ = new IconPositionBox(state_, this);
+    rows->addWidget(iconPosition_);
+    rows->addStretch(1);
+    windowOptions_ = new WindowOptions(std::move(focusFob), this);
+    rows->addWidget(windowOptions_);
+
+    trainer_ = new IconTrainer(state_, this);
+    connect(trainer_, &IconTrainer::screenshotTaken, this, &OptionsPage::trainingScreenshot);
+    connect(iconPosition_->cmdTrainIconLocation(), &QPushButton::clicked, trainer_, &IconTrainer::start);
+    connect(trainer_, &IconTrainer::offsetsTaken, iconPosition_, &IconPositionBox::showOffsets);
+    connect(iconPosition_, &IconPositionBox::fullScreenChosen, trainer_, &QWidget::hide);
+}
+
+QLayout *OptionsPage::buildNameOptions()
+{
     chkAutoName_ = new GreyableCheckBox(QStringLiteral("chkAutoName"), QStringLiteral("Autoname"), this);
     chkAutoName_->setToolTip(autoNameTip);
     chkAutoCopyName_ = new GreyableCheckBox(QStringLiteral("chkAutoCopyName"), QStringLiteral("Autocopy File Name"), this);
@@ -57,18 +73,7 @@ OptionsPage::OptionsPage(const QString &programFolder, CaptureState &state, Pict
     names->addSpacing(16);
     names->addWidget(chkAutoCopyName_);
     names->addStretch(1);
-    rows->addLayout(names);
-
-    iconPosition_ = new IconPositionBox(state_, this);
-    rows->addWidget(iconPosition_);
-    rows->addStretch(1);
-    windowOptions_ = new WindowOptions(std::move(focusFob), this);
-    rows->addWidget(windowOptions_);
-
-    trainer_ = new IconTrainer(state_, picTemp, this);
-    connect(iconPosition_->cmdTrainIconLocation(), &QPushButton::clicked, trainer_, &IconTrainer::start);
-    connect(trainer_, &IconTrainer::offsetsTaken, iconPosition_, &IconPositionBox::showOffsets);
-    connect(iconPosition_, &IconPositionBox::fullScreenChosen, trainer_, &QWidget::hide);
+    return names;
 }
 
 void OptionsPage::placeTrainingArea()

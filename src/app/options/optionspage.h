@@ -13,6 +13,7 @@ class IconPositionBox;
 class IconTrainer;
 class PrivateProfile;
 class QCheckBox;
+class QLayout;
 class SaveOptionsBox;
 class WindowOptions;
 struct CaptureState;
@@ -21,10 +22,8 @@ class OptionsPage : public PictureArea {
     Q_OBJECT
 
 public:
-    // picTemp is the window's working picture that a training screenshot goes into;
     // focusFob gives the keyboard focus back to the window's focus holder.
-    OptionsPage(const QString &programFolder, CaptureState &state, PictureArea *picTemp,
-                  std::function<void()> focusFob, QWidget *parent);
+    OptionsPage(CaptureState &state, std::function<void()> focusFob, QWidget *parent);
 
     QCheckBox *chkAutoName() const { return chkAutoName_; }
     QCheckBox *chkAutoCopyName() const { return chkAutoCopyName_; }
@@ -39,11 +38,18 @@ public:
 
     // The tab switch abandons a training in progress.
     void hideTraining();
+
     // The controls whose keys go to the window's shortcuts.
     QList<QWidget *> keyControls() const;
 
+signals:
+    // An icon training starts on this screenshot.
+    void trainingScreenshot(const QImage &screenshot);
+
 private:
-    QString programFolder_;
+    // Autoname and Autocopy File Name, side by side.
+    QLayout *buildNameOptions();
+
     CaptureState &state_;
     QCheckBox *chkAutoName_ = nullptr;
     QCheckBox *chkAutoCopyName_ = nullptr;

@@ -1,12 +1,12 @@
 #include "app/panel/panelpage.h"
 
+#include "app/panel/iconcorner.h"
 #include "app/saving/capturedialogs.h"
-#include "app/widgets/buttontray.h"
 #include "app/saving/capturestate.h"
-#include "app/widgets/greyablecheckbox.h"
+#include "app/saving/saveroutine.h"
+#include "app/widgets/buttontray.h"
 #include "app/widgets/mouseupbutton.h"
 #include "app/widgets/picturearea.h"
-#include "app/saving/saveroutine.h"
 #include "app/window/windowsizing.h"
 #include "capture/extractgeometry.h"
 #include "common/numconv.h"
@@ -19,52 +19,49 @@ namespace {
 const QList<const char *> designedCaptions = {"120", "180", "240", "300", "360", "400",
                                               "440", "500", "570", "660", "830", "1000"};
 const QString buttonTip = QStringLiteral("Crop a fixed height stat panel.");
-const QString iconTip = QStringLiteral(
-    "When checked saves the extracted icon along with the stats panel, uncheck when there's no icon, like with "
-    "creature panels.");
-
-constexpr QPoint iconPosition(8, 466);
-
 const QString heightPrompt = QStringLiteral("Enter height in pixels:");
 const QString namePromptTitle = QStringLiteral("File Name");
-// Lives on the options tab; the panel is written unless the user unchecked it there.
-const QString saveStatsPanelName = QStringLiteral("chkSaveStatsPanel");
 constexpr int panelWidth = 300;
+constexpr QPoint trayPosition(0, 17);
 
 } // namespace
 
-PanelPage::PanelPage(QWidget *window, CaptureState &state, SaveRoutine &saveRoutine)
-    : QObject(window), window_(window), state_(state), saveRoutine_(saveRoutine)
+PanelPage::PanelPage(CaptureState &state, SaveRoutine &saveRoutine, IconCorner &icon,
+                     const QCheckBox &saveStatsPanel, QWidget *parent)
+    : QWidget(parent), state_(state), saveRoutine_(saveRoutine), icon_(icon), saveStatsPanel_(saveStatsPanel)
 {
+    // Moves over the bare page still reach the window, which hides the crop outline.
+    setMouseTracking(true);
     picIconPanelTray_ = buttonTray::make(QStringLiteral("picIconPanelTray"), QStringLiteral("cmdExtractPanel"),
-                                         designedCaptions, buttonTip, window, cmdExtractPanel_);
-
-    picIcon_ = new PictureArea(QStringLiteral("picIcon"), window);
-    picIcon_->setGeometry(QRect(iconPosition, QSize(32, 32)));
-    chkIcon_ = new GreyableCheckBox(QStringLiteral("chkIcon"), QStringLiteral("Icon"), window);
-    chkIcon_->setGeometry(iconPosition.x() - 4, iconPosition.y() + 36, 46, 20);
-    chkIcon_->setToolTip(iconTip);
-
-    picSource_ = new PictureArea(QStringLiteral("picSource"), window);
+                                         designedCaptions, buttonTip, this, cmdExtractPanel_);
+    picIconPanelTray_->move(trayPosition);
+    picSource_ = new PictureArea(QStringLiteral("picSource"), this);
     picSource_->resize(300, 100);
-    picTemp_ = new PictureArea(QStringLiteral("picTemp"), window);
+    picTemp_ = new PictureArea(QStringLiteral("picTemp"), this);
     picTemp_->resize(100, 100);
     picTemp_->hide();
 
     connectMouseUp(cmdExtractPanel_, this, &PanelPage::heightButtonUp, 1);
     for (int i = 0; i < buttonCount; ++i) {
         connect(cmdExtractPanel_[i], &MouseUpButton::filesDropped, this, [this, i](const QStringList &files) {
-            if (const auto screenshot = captureDialogs::droppedScreenshot(window_, files)) {
+            if (const auto screenshot = captureDialogs::droppedScreenshot(window(), files)) {
                 takeScreenshot(*screenshot);
                 cutShowSave(i + 1, true);
             }
         });
     }
-    // The settings load sets the box too, so this hangs on the state, not on clicks.
-    connect(chkIcon_, &QCheckBox::stateChanged, this, [this](int state) {
-        if (state == Qt::Unchecked)
-            picIcon_->clearPicture();
-    });
+}
+
+void PanelPage::placeAt(QPoint anchor)
+{
+    picSource_->move(anchor);
+    picTemp_->move(anchor);
+}
+
+void PanelPage::clearWorkingPicture()
+{
+    picTemp_->resize(100, 100);
+    picTemp_->clearPicture();
 }
 
 void PanelPage::heightButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint)
@@ -78,7 +75,7 @@ void PanelPage::heightButtonUp(int index, Qt::MouseButton button, Qt::KeyboardMo
             askHeight(index);
         return;
     }
-    const auto screenshot = captureDialogs::clipboardScreenshot(window_);
+    const auto screenshot = captureDialogs::clipboardScreenshot(window());
     if (!screenshot)
         return;
     takeScreenshot(*screenshot);
@@ -87,7 +84,7 @@ void PanelPage::heightButtonUp(int index, Qt::MouseButton button, Qt::KeyboardMo
 
 void PanelPage::askHeight(int index)
 {
-    if (const auto height = captureDialogs::askWholeNumber(window_, heightPrompt))
+    if (const auto height = captureDialogs::askWholeNumber(window(), heightPrompt))
         cmdExtractPanel_[index - 1]->setText(*height);
 }
 
@@ -107,17 +104,22 @@ void PanelPage::cutShowSave(int index, bool save)
     const QImage screenshot = picTemp_->picture();
     const int w = screenshot.width();
 
-    const bool iconWanted = chkIcon_->checkState() == Qt::Checked;
+    const bool iconWanted = icon_.chkIcon()->checkState() == Qt::Checked;
     if (iconWanted)
-        picIcon_->setPicture(cutRect(screenshot, iconRect(w, state_.fullScreen(), state_.offsets)));
+        icon_.picIcon()->setPicture(cutRect(screenshot, iconRect(w, state_.fullScreen(), state_.offsets)));
     picSource_->resize(panelWidth, h);
     picSource_->setPicture(cutRect(screenshot, panelRect(w, h, state_.fullScreen(), state_.offsets)));
     picSource_->show();
-    windowSizing::resizeTwips(window_, settingValues::pixelsToTwips(window_->width()), windowHeightTwipsForPanel(h));
-    if (!save)
-        return;
+    QWidget *top = window();
+    windowSizing::resizeTwips(top, settingValues::pixelsToTwips(top->width()), windowHeightTwipsForPanel(h));
+    if (save)
+        this->save(iconWanted);
+}
 
-    const bool panelWanted = panelToBeSaved();
+void PanelPage::save(bool iconWanted)
+{
+    using capture::ImageKind;
+    const bool panelWanted = saveStatsPanel_.checkState() != Qt::Unchecked;
     if (!iconWanted && !panelWanted)
         return;
     const auto name = saveRoutine_.nameStep(namePromptTitle);
@@ -126,22 +128,12 @@ void PanelPage::cutShowSave(int index, bool save)
     bool gifShown = false;
     // With the same folder, prefix, suffix and type for both, the panel would replace the icon.
     const QString panelPath = panelWanted ? saveRoutine_.pathFor(ImageKind::Panel, *name) : QString();
-    if (iconWanted && !saveRoutine_.writeStep(ImageKind::Icon, picIcon_->picture(), *name, &gifShown, panelPath))
+    if (iconWanted
+        && !saveRoutine_.writeStep(ImageKind::Icon, icon_.picIcon()->picture(), *name, &gifShown, panelPath))
         return;
     if (panelWanted && !saveRoutine_.writeStep(ImageKind::Panel, picSource_->picture(), *name, &gifShown))
         return;
     saveRoutine_.autocopyStep(*name, true);
-}
-
-bool PanelPage::panelToBeSaved() const
-{
-    const auto *box = window_->findChild<QCheckBox *>(saveStatsPanelName);
-    return !box || box->checkState() != Qt::Unchecked;
-}
-
-QCheckBox *PanelPage::chkIcon() const
-{
-    return chkIcon_;
 }
 
 void PanelPage::setPanelCaption(int index, const QString &caption)
@@ -152,7 +144,7 @@ void PanelPage::setPanelCaption(int index, const QString &caption)
 
 QList<QWidget *> PanelPage::keyControls() const
 {
-    QList<QWidget *> controls = {picIconPanelTray_, picSource_, picTemp_, chkIcon_};
+    QList<QWidget *> controls = {picIconPanelTray_, picSource_, picTemp_, icon_.chkIcon()};
     for (MouseUpButton *b : cmdExtractPanel_)
         controls.append(b);
     return controls;

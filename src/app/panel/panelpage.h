@@ -1,34 +1,41 @@
 #pragma once
 // Tab "1 Panel": the twelve stats panel buttons cut the item icon and the stats panel out
-// of the screenshot on the clipboard (or a dropped file), show them and save them.
+// of the screenshot on the clipboard (or a dropped file), show them and save them. The
+// page spans the window, so its controls stand where the window's design puts them.
 
 #include <QImage>
 #include <QList>
-#include <QObject>
+#include <QWidget>
 
 struct CaptureState;
-class GreyableCheckBox;
+class IconCorner;
 class MouseUpButton;
 class PictureArea;
 class QCheckBox;
-class QWidget;
 class SaveRoutine;
 
-class PanelPage : public QObject {
+class PanelPage : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int buttonCount = 12;
 
-    PanelPage(QWidget *window, CaptureState &state, SaveRoutine &saveRoutine);
+    // saveStatsPanel is the options' "Save Stats Panel" box: the panel is written unless
+    // the user unchecked it.
+    PanelPage(CaptureState &state, SaveRoutine &saveRoutine, IconCorner &icon, const QCheckBox &saveStatsPanel,
+              QWidget *parent);
 
     PictureArea *picIconPanelTray() const { return picIconPanelTray_; }
-    PictureArea *picIcon() const { return picIcon_; }
-    QCheckBox *chkIcon() const;
     PictureArea *picSource() const { return picSource_; }
     // The whole screenshot, never shown.
     PictureArea *picTemp() const { return picTemp_; }
 
+    // Start-up: the stats panel and the working picture go to the anchor.
+    void placeAt(QPoint anchor);
+    // The tab switch to this tab empties the working picture.
+    void clearWorkingPicture();
+    // The screenshot the buttons cut from (and the icon training works on).
+    void takeScreenshot(const QImage &screenshot);
     // Caption of height button index (1 to 12), from the settings.
     void setPanelCaption(int index, const QString &caption);
     // The controls whose keys go to the window's shortcuts.
@@ -37,19 +44,17 @@ public:
 private:
     void heightButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint);
     void askHeight(int index);
-    void takeScreenshot(const QImage &screenshot);
     // Cuts the icon and the panel of button index's height out of the screenshot, shows
     // them and, when save, names and writes them.
     void cutShowSave(int index, bool save);
-    bool panelToBeSaved() const;
+    void save(bool iconWanted);
 
-    QWidget *window_;
     CaptureState &state_;
     SaveRoutine &saveRoutine_;
+    IconCorner &icon_;
+    const QCheckBox &saveStatsPanel_;
     PictureArea *picIconPanelTray_ = nullptr;
     QList<MouseUpButton *> cmdExtractPanel_; // index 0 is button 1
-    PictureArea *picIcon_ = nullptr;
-    GreyableCheckBox *chkIcon_ = nullptr;
     PictureArea *picSource_ = nullptr;
     PictureArea *picTemp_ = nullptr;
 };

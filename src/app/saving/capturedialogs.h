@@ -5,6 +5,7 @@
 
 #include "app/widgets/clipboardglue.h"
 #include "common/numconv.h"
+#include "common/programinfo.h"
 #include "image/pictureloader.h"
 
 #include <QDir>
@@ -16,14 +17,13 @@
 
 namespace captureDialogs {
 
-inline const QString title = QStringLiteral("Quillmark");
 inline const QString noPictureMessage = QStringLiteral("Copy a screen shot first, then click the button again.");
 
 // The answer read as a number and written as a whole number (halves to even); nothing
 // when it is not a number (an empty answer and Cancel included).
 inline std::optional<QString> askWholeNumber(QWidget *parent, const QString &prompt)
 {
-    const QString answer = QInputDialog::getText(parent, title, prompt);
+    const QString answer = QInputDialog::getText(parent, programInfo::title, prompt);
     const auto value = numbers::toNumber(answer);
     if (!value)
         return std::nullopt;
@@ -36,7 +36,7 @@ inline std::optional<QImage> clipboardScreenshot(QWidget *parent)
 {
     QImage picture = clipboardGlue::picture();
     if (picture.isNull()) {
-        QMessageBox::information(parent, title, noPictureMessage);
+        QMessageBox::information(parent, programInfo::title, noPictureMessage);
         return std::nullopt;
     }
     return picture;
@@ -51,7 +51,7 @@ inline std::optional<QImage> droppedScreenshot(QWidget *parent, const QStringLis
     QString reason;
     auto picture = imageFiles::loadPicture(files.first(), &reason);
     if (!picture)
-        QMessageBox::warning(parent, title,
+        QMessageBox::warning(parent, programInfo::title,
                              QStringLiteral("Could not open %1:\n%2").arg(QDir::toNativeSeparators(files.first()), reason));
     return picture;
 }

@@ -3,30 +3,22 @@
 #include "app/saving/capturestate.h"
 #include "app/widgets/clipboardglue.h"
 #include "capture/imagewriter.h"
+#include "common/programinfo.h"
 
 #include <QCheckBox>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTime>
 
-namespace {
-const QString messageTitle = QStringLiteral("Quillmark");
-}
-
-SaveRoutine::SaveRoutine(QWidget *window, const QString &programFolder, CaptureState &state)
-    : window_(window), programFolder_(programFolder), state_(state)
+SaveRoutine::SaveRoutine(QWidget *window, const QString &programFolder, CaptureState &state,
+                         const QCheckBox &autoName, const QCheckBox &autoCopyName)
+    : window_(window), programFolder_(programFolder), state_(state), autoName_(autoName), autoCopyName_(autoCopyName)
 {
-}
-
-void SaveRoutine::setNameBoxes(QCheckBox *autoName, QCheckBox *autoCopyName)
-{
-    autoName_ = autoName;
-    autoCopyName_ = autoCopyName;
 }
 
 std::optional<QString> SaveRoutine::nameStep(const QString &title)
 {
-    if (autoName_ && autoName_->checkState() == Qt::Checked)
+    if (autoName_.checkState() == Qt::Checked)
         return capture::timeStampName(QTime::currentTime());
     const QString name = QInputDialog::getText(window_, title, namePrompt, QLineEdit::Normal, state_.strLastName);
     if (name.isEmpty())
@@ -45,14 +37,14 @@ bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, cons
         return true;
     case capture::WriteResult::GifNotSupported:
         if (!gifShown || !*gifShown)
-            QMessageBox::information(window_, messageTitle, capture::gifMessage);
+            QMessageBox::information(window_, programInfo::title, capture::gifMessage);
         if (gifShown)
             *gifShown = true;
         return true;
     case capture::WriteResult::Failed:
         break;
     }
-    QMessageBox::warning(window_, messageTitle, capture::failureMessage(result));
+    QMessageBox::warning(window_, programInfo::title, capture::failureMessage(result));
     return false;
 }
 
@@ -66,9 +58,9 @@ QString SaveRoutine::pathFor(capture::ImageKind kind, const QString &name) const
 
 void SaveRoutine::autocopyStep(const QString &name, bool needsEnabled)
 {
-    if (!autoCopyName_ || autoCopyName_->checkState() != Qt::Checked)
+    if (autoCopyName_.checkState() != Qt::Checked)
         return;
-    if (needsEnabled && !autoCopyName_->isEnabled())
+    if (needsEnabled && !autoCopyName_.isEnabled())
         return;
     clipboardGlue::replaceWithText(name);
 }

@@ -16,9 +16,9 @@ class SaveRoutine {
 public:
     inline static const QString namePrompt = QStringLiteral("File Name:");
 
-    SaveRoutine(QWidget *window, const QString &programFolder, CaptureState &state);
-    // The shared options, once the options tab has made them.
-    void setNameBoxes(QCheckBox *autoName, QCheckBox *autoCopyName);
+    // autoName and autoCopyName are the options' "Autoname" and "Autocopy File Name".
+    SaveRoutine(QWidget *window, const QString &programFolder, CaptureState &state, const QCheckBox &autoName,
+                const QCheckBox &autoCopyName);
 
     // The name typed at a prompt titled title (remembered for the next prompt), or the
     // time stamp under Autoname. Nothing when the user gave no name: the action ends.
@@ -41,6 +41,6 @@ private:
     QWidget *window_;
     QString programFolder_;
     CaptureState &state_;
-    QCheckBox *autoName_ = nullptr;
-    QCheckBox *autoCopyName_ = nullptr;
+    const QCheckBox &autoName_;
+    const QCheckBox &autoCopyName_;
 };

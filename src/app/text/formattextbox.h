@@ -11,7 +11,8 @@ class FormatTextBox : public QGroupBox {
 
 public:
     FormatTextBox(const QString &programFolder, QWidget *parent = nullptr);
-    const QList<MouseUpButton *> &buttons() const { return cmdFormat_; }
+    // The controls whose keys go to the window's shortcuts.
+    QList<QWidget *> keyControls() const;
 
     void cmdFormat_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
 

@@ -4,6 +4,7 @@
 #include "app/widgets/mouseupbutton.h"
 #include "common/modvandrel.h"
 #include "common/numconv.h"
+#include "common/programinfo.h"
 #include "settings/privateprofile.h"
 #include "wikitext/creaturepage.h"
 #include "wikitext/formattext.h"
@@ -24,8 +25,6 @@ constexpr int buttonWidth = 110;
 constexpr int gap = 4;
 constexpr int comboWidth = 216;
 constexpr int rowHeight = 27;
-
-const QString programTitle = QStringLiteral("Quillmark");
 
 // The copied text split as the line parsers expect: a lone LF ends a line too, since text
 // copied here usually ends its lines that way. The views point into text.
@@ -234,7 +233,7 @@ void MultiUseControl::addExpandedTemplate()
 {
     namespace et = expandedTemplates;
     if (clipboardGlue::format() != 1 || clipboardGlue::text().isEmpty()) {
-        inform(programTitle, et::noTextMessage);
+        inform(programInfo::title, et::noTextMessage);
         return;
     }
     QMessageBox confirm(QMessageBox::Information, et::confirmTitle, et::confirmMessage,

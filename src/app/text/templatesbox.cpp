@@ -5,6 +5,7 @@
 #include "app/widgets/mouseupbutton.h"
 #include "app/text/multiusecontrol.h"
 #include "common/modvandrel.h"
+#include "common/programinfo.h"
 #include "settings/privateprofile.h"
 
 namespace {
@@ -81,7 +82,7 @@ void TemplatesBox::loadTemplates(const PrivateProfile &ini)
 
 void TemplatesBox::reloadTemplates()
 {
-    loadTemplates(PrivateProfile::fromFile(paths::joinPath(programFolder_, QStringLiteral("Quillmark.ini"))));
+    loadTemplates(PrivateProfile::fromFile(paths::joinPath(programFolder_, programInfo::settingsFileName)));
     emit templatesReloaded();
 }
 

@@ -27,3 +27,12 @@ void TextPage::layoutFrames()
         y += frame->height() + gap;
     }
 }
+
+QList<QWidget *> TextPage::keyControls() const
+{
+    QList<QWidget *> controls = {const_cast<TextPage *>(this)};
+    controls += fraExpandedClipboard_->keyControls();
+    controls += fraFormat_->keyControls();
+    controls += fraTemplates_->keyControls();
+    return controls;
+}

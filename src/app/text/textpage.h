@@ -3,6 +3,7 @@
 
 #include "app/widgets/picturearea.h"
 
+#include <QList>
 #include <functional>
 
 class ExpandedClipboardBox;
@@ -15,12 +16,13 @@ class TextPage : public PictureArea {
 public:
     TextPage(const QString &programFolder, std::function<void()> focusFob, QWidget *parent = nullptr);
 
-    ExpandedClipboardBox *clipboardFrame() const { return fraExpandedClipboard_; }
-    FormatTextBox *formatFrame() const { return fraFormat_; }
-    TemplatesBox *templatesFrame() const { return fraTemplates_; }
+    ExpandedClipboardBox *clipboardBox() const { return fraExpandedClipboard_; }
+    TemplatesBox *templatesBox() const { return fraTemplates_; }
 
     // Stacks the frames by their current heights.
     void layoutFrames();
+    // The controls whose keys go to the window's shortcuts.
+    QList<QWidget *> keyControls() const;
 
 private:
     ExpandedClipboardBox *fraExpandedClipboard_;

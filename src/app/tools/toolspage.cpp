@@ -26,9 +26,9 @@ constexpr int cycleWidth = 328;
 
 } // namespace
 
-ToolsPage::ToolsPage(const QString &programFolder, TemplatesBox *templates, std::function<void()> focusFob,
+ToolsPage::ToolsPage(const QString &programFolder, TemplatesBox &templatesBox, std::function<void()> focusFob,
                        CaptureState &state, SaveRoutine &saveRoutine, QWidget *parent)
-    : PictureArea(QStringLiteral("picTools"), parent), programFolder_(programFolder), templates_(templates),
+    : PictureArea(QStringLiteral("picTools"), parent), programFolder_(programFolder), templates_(templatesBox),
       focusFob_(std::move(focusFob))
 {
     cmdUpdateTemplates_ = new MouseUpButton(QStringLiteral("cmdUpdateTemplates"), templates::updateCaption, this);
@@ -62,9 +62,9 @@ void ToolsPage::cmdUpdateTemplates_Click()
     const QList<QStringView> lines =
         modVandrel::scratchSplitViews(programFolder_, text, textFiles::LoneLf::EndsLine);
     const int updated =
-        templates::updateTemplates(templates::TemplatePage(lines), templates_->configuredPaths(), programFolder_);
+        templates::updateTemplates(templates::TemplatePage(lines), templates_.configuredPaths(), programFolder_);
     QMessageBox::information(window(), templates::updateTitle, templates::updateMessage(updated));
-    templates_->reloadTemplates();
+    templates_.reloadTemplates();
     focusFob_();
 }
 

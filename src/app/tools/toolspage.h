@@ -18,7 +18,7 @@ class ToolsPage : public PictureArea {
     Q_OBJECT
 
 public:
-    ToolsPage(const QString &programFolder, TemplatesBox *templates, std::function<void()> focusFob,
+    ToolsPage(const QString &programFolder, TemplatesBox &templatesBox, std::function<void()> focusFob,
                CaptureState &state, SaveRoutine &saveRoutine, QWidget *parent = nullptr);
 
     SpawnMapTool *spawnMap() const { return spawnMap_; }
@@ -30,7 +30,7 @@ private:
     void cmdCycleCategories_MouseUp(Qt::MouseButton button);
 
     QString programFolder_;
-    TemplatesBox *templates_;
+    TemplatesBox &templates_;
     std::function<void()> focusFob_;
     MouseUpButton *cmdUpdateTemplates_ = nullptr;
     MouseUpButton *cmdCycleCategories_ = nullptr;

@@ -11,9 +11,9 @@ constexpr int buttonPitch = 36;
 } // namespace
 
 PictureArea *make(const QString &trayName, const QString &buttonStem, const QList<const char *> &captions,
-                  const QString &tooltip, QWidget *window, QList<MouseUpButton *> &buttons)
+                  const QString &tooltip, QWidget *parent, QList<MouseUpButton *> &buttons)
 {
-    auto *tray = new PictureArea(trayName, window);
+    auto *tray = new PictureArea(trayName, parent);
     tray->resize(width, height);
     for (int i = 0; i < captions.size(); ++i) {
         auto *button = new MouseUpButton(buttonStem + u'_' + QString::number(i + 1),

@@ -17,6 +17,6 @@ constexpr int height = 440;
 // A tray named trayName holding buttons stem_1 .. stem_N with the given captions, each
 // word-wrapped, with the tooltip and taking dropped files. buttons receives them in order.
 PictureArea *make(const QString &trayName, const QString &buttonStem, const QList<const char *> &captions,
-                  const QString &tooltip, QWidget *window, QList<MouseUpButton *> &buttons);
+                  const QString &tooltip, QWidget *parent, QList<MouseUpButton *> &buttons);
 
 } // namespace buttonTray

@@ -1,33 +1,28 @@
 #include "app/window/frmvandrel.h"
 
-#include "app/text/expandedclipboardbox.h"
-#include "app/panel/panelpage.h"
-#include "app/text/formattextbox.h"
-#include "app/window/keyrouter.h"
 #include "app/live/livepage.h"
 #include "app/merge/mergepage.h"
-#include "app/widgets/mouseupbutton.h"
-#include "app/widgets/picturearea.h"
-#include "app/saving/saveroutine.h"
 #include "app/options/optionspage.h"
-#include "app/window/tablabel.h"
-#include "app/text/templatesbox.h"
-#include "app/text/textpage.h"
-#include "app/tools/toolspage.h"
 #include "app/options/windowoptions.h"
+#include "app/panel/iconcorner.h"
+#include "app/panel/panelpage.h"
+#include "app/saving/saveroutine.h"
+#include "app/text/textpage.h"
+#include "app/text/templatesbox.h"
+#include "app/tools/toolspage.h"
+#include "app/widgets/picturearea.h"
+#include "app/window/keyrouter.h"
+#include "app/window/tablabel.h"
 #include "app/window/windowsizing.h"
+#include "common/programinfo.h"
 #include "settings/settingvalues.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 
 namespace {
-
-const QString windowCaption = QStringLiteral("Quillmark 1.06");
-
 
 struct TabDesign {
     const char *caption;
@@ -40,19 +35,10 @@ constexpr TabDesign tabDesign[frmVandrel::tabCount] = {
 };
 constexpr int tabHeight = 17;
 
-// Where the panels go at start-up.
+// Where the pages' panels go at start-up.
 constexpr QPoint anchor(48, 24);
-constexpr int wideLeftShift = 40;   // the wide panels stand 40 pixels left of the anchor
+constexpr int wideLeftShift = 40; // the wide panels stand 40 pixels left of the anchor
 constexpr QSize widePanelSize(344, 575);
-constexpr QPoint trayPosition(0, 17);
-const QColor iconCoverColor(128, 128, 128);
-
-PictureArea *makeArea(const QString &name, QSize size, QWidget *parent)
-{
-    auto *area = new PictureArea(name, parent);
-    area->resize(size);
-    return area;
-}
 
 } // namespace
 
@@ -60,14 +46,13 @@ frmVandrel::frmVandrel(const QString &programFolder, QWidget *parent)
     : QWidget(parent), programFolder_(programFolder)
 {
     setObjectName(QStringLiteral("frmVandrel"));
-    setWindowTitle(windowCaption);
+    setWindowTitle(programInfo::windowCaption);
     setMouseTracking(true);
+    buildPages();
     buildTabs();
-    buildPanels();
     hookKeys();
 
-    placePanelsAtAnchor();
-    extraction_->picIconPanelTray()->move(trayPosition);
+    placePagesAtAnchor();
     currentTab_ = 1;
     showTab(1);
     LoadSettings();
@@ -77,7 +62,32 @@ frmVandrel::~frmVandrel() = default;
 
 int frmVandrel::windowOpacityValue() const
 {
-    return settings_->windowOptions()->opacity();
+    return options_->windowOptions()->opacity();
+}
+
+void frmVandrel::buildPages()
+{
+    const auto fob = [this] { focusFob(); };
+    options_ = new OptionsPage(capture_, fob, this);
+    options_->resize(widePanelSize);
+    saveRoutine_ = std::make_unique<SaveRoutine>(this, programFolder_, capture_, *options_->chkAutoName(),
+                                                 *options_->chkAutoCopyName());
+    iconCorner_ = new IconCorner(this);
+    panel_ = new PanelPage(capture_, *saveRoutine_, *iconCorner_, *options_->chkSaveStatsPanel(), this);
+    live_ = new LivePage(capture_, *saveRoutine_, this);
+    text_ = new TextPage(programFolder_, fob, this);
+    text_->resize(widePanelSize);
+    merge_ = new MergePage(*saveRoutine_, this);
+    merge_->resize(widePanelSize - QSize(wideLeftShift, 0));
+    tools_ = new ToolsPage(programFolder_, *text_->templatesBox(), fob, capture_, *saveRoutine_, this);
+    tools_->resize(widePanelSize);
+    // The icon corner stands over the pages that span the window.
+    iconCorner_->raise();
+
+    connect(options_, &OptionsPage::trainingScreenshot, panel_, &PanelPage::takeScreenshot);
+    // A template reload sets the template tooltips again; switched off, they stay off.
+    connect(text_->templatesBox(), &TemplatesBox::templatesReloaded, options_->windowOptions(),
+            &WindowOptions::tooltipsReapplied);
 }
 
 void frmVandrel::buildTabs()
@@ -102,45 +112,16 @@ void frmVandrel::buildTabs()
     cmdFob_->setGeometry(-100, -100, 17, 17);
 }
 
-void frmVandrel::buildPanels()
-{
-    saveRoutine_ = std::make_unique<SaveRoutine>(this, programFolder_, capture_);
-    extraction_ = new PanelPage(this, capture_, *saveRoutine_);
-    live_ = new LivePage(this, capture_, *saveRoutine_);
-
-    picIconCover_ = makeArea(QStringLiteral("picIconCover"), extraction_->picIcon()->size(), this);
-    picIconCover_->setBackColor(iconCoverColor);
-    picIconCover_->move(extraction_->picIcon()->pos());
-    picIconCover_->raise();
-
-    const auto fob = [this] { focusFob(); };
-    picTemplates_ = new TextPage(programFolder_, fob, this);
-    picTemplates_->resize(widePanelSize);
-    picIconMerge_ = new MergePage(*saveRoutine_, this);
-    picIconMerge_->resize(widePanelSize - QSize(wideLeftShift, 0));
-    picTools_ = new ToolsPage(programFolder_, picTemplates_->templatesFrame(), fob, capture_, *saveRoutine_, this);
-    picTools_->resize(widePanelSize);
-    settings_ = new OptionsPage(programFolder_, capture_, extraction_->picTemp(), fob, this);
-    settings_->resize(widePanelSize);
-    saveRoutine_->setNameBoxes(settings_->chkAutoName(), settings_->chkAutoCopyName());
-    // A template reload sets the template tooltips again; switched off, they stay off.
-    connect(picTemplates_->templatesFrame(), &TemplatesBox::templatesReloaded, settings_->windowOptions(),
-            &WindowOptions::tooltipsReapplied);
-}
-
 void frmVandrel::hookKeys()
 {
     keys_ = new KeyRouter(this, [this](int tab) { showTab(tab); });
-    QList<QWidget *> hooked = {cmdFob_, picTemplates_};
-    hooked += picIconMerge_->keyControls();
-    hooked += extraction_->keyControls();
+    QList<QWidget *> hooked = {cmdFob_};
+    hooked += panel_->keyControls();
     hooked += live_->keyControls();
-    hooked += settings_->keyControls();
-    hooked += picTemplates_->clipboardFrame()->keyControls();
-    hooked += picTemplates_->templatesFrame()->keyControls();
-    hooked += picTools_->keyControls();
-    for (MouseUpButton *button : picTemplates_->formatFrame()->buttons())
-        hooked.append(button);
+    hooked += text_->keyControls();
+    hooked += merge_->keyControls();
+    hooked += tools_->keyControls();
+    hooked += options_->keyControls();
     for (QWidget *w : hooked) {
         // Picture areas that pass keys on must be able to hold the focus.
         if (qobject_cast<PictureArea *>(w))
@@ -150,78 +131,42 @@ void frmVandrel::hookKeys()
     keys_->keepTheRest(this);
 }
 
-void frmVandrel::placePanelsAtAnchor()
+void frmVandrel::placePagesAtAnchor()
 {
     const QPoint at = lblAnchor_->pos();
-    const QList<QWidget *> atAnchor = {picIconMerge_, extraction_->picSource(), live_->picLiveTemp(),
-                                       live_->grabHolder(), extraction_->picTemp()};
-    for (QWidget *panel : atAnchor)
-        panel->move(at);
-    for (QWidget *panel : {static_cast<QWidget *>(picTemplates_), static_cast<QWidget *>(picTools_),
-                           static_cast<QWidget *>(settings_)})
-        panel->move(at.x() - wideLeftShift, at.y());
+    merge_->move(at);
+    panel_->placeAt(at);
+    live_->placeAt(at);
+    for (QWidget *wide : {static_cast<QWidget *>(text_), static_cast<QWidget *>(tools_),
+                          static_cast<QWidget *>(options_)})
+        wide->move(at.x() - wideLeftShift, at.y());
+}
+
+QWidget *frmVandrel::page(int tab) const
+{
+    const QList<QWidget *> pages = {panel_, live_, text_, merge_, tools_, options_};
+    return pages.at(tab - 1);
 }
 
 void frmVandrel::showTab(int index)
 {
     if (index < 1 || index > tabCount)
         return;
+    for (int tab = 1; tab <= tabCount; ++tab)
+        page(tab)->hide();
+    iconCorner_->showFor(index);
+    live_->endCrop();
 
-    const QList<QWidget *> everyContent = {picIconMerge_,
-                                           extraction_->picIconPanelTray(),
-                                           extraction_->picIcon(),
-                                           extraction_->chkIcon(),
-                                           extraction_->picTemp(),
-                                           extraction_->picSource(),
-                                           live_->picLiveGrabTray(),
-                                           live_->grabHolder(),
-                                           settings_,
-                                           picTemplates_,
-                                           picTools_,
-                                           picIconCover_,
-                                           live_->cmdFreeCrop()};
-    for (QWidget *w : everyContent)
-        w->hide();
-    live_->resetModes();
-
-    setWindowTitle(windowCaption);
+    setWindowTitle(programInfo::windowCaption);
     lblTab_[currentTab_ - 1]->setHighlighted(false);
     currentTab_ = index;
     lblTab_[currentTab_ - 1]->setHighlighted(true);
-    settings_->hideTraining();
+    options_->hideTraining();
 
     windowSizing::resizeTwips(this, settingValues::designedWindowWidthTwips, settingValues::designedWindowHeightTwips);
-
-    switch (index) {
-    case 1:
-        extraction_->picIcon()->show();
-        extraction_->chkIcon()->setEnabled(true);
-        extraction_->chkIcon()->show();
-        extraction_->picIconPanelTray()->show();
-        extraction_->picTemp()->resize(100, 100);
-        extraction_->picTemp()->clearPicture();
-        extraction_->picSource()->show();
-        break;
-    case 2:
-        live_->picLiveGrabTray()->show();
-        picIconCover_->show();
-        extraction_->chkIcon()->setEnabled(false);
-        extraction_->chkIcon()->show();
-        live_->cmdFreeCrop()->show();
-        break;
-    case 3:
-        picTemplates_->show();
-        break;
-    case 4:
-        picIconMerge_->show();
-        break;
-    case 5:
-        picTools_->show();
-        break;
-    case 6:
-        settings_->show();
-        break;
-    }
+    if (index == 1)
+        panel_->clearWorkingPicture();
+    page(index)->show();
     focusFob();
 }
 
@@ -230,9 +175,23 @@ void frmVandrel::focusFob()
     cmdFob_->setFocus(Qt::OtherFocusReason);
 }
 
+void frmVandrel::resizeEvent(QResizeEvent *event)
+{
+    // Tabs 1 and 2 place their controls over the whole window.
+    panel_->setGeometry(rect());
+    live_->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
+bool frmVandrel::bareAt(QPoint point) const
+{
+    const QWidget *under = childAt(point);
+    return !under || under == panel_ || under == live_;
+}
+
 void frmVandrel::mousePressEvent(QMouseEvent *event)
 {
-    if (!childAt(event->position().toPoint()))
+    if (bareAt(event->position().toPoint()))
         bareClick_.press(event);
     QWidget::mousePressEvent(event);
 }
@@ -247,7 +206,7 @@ void frmVandrel::mouseReleaseEvent(QMouseEvent *event)
 
 void frmVandrel::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!childAt(event->position().toPoint()))
+    if (bareAt(event->position().toPoint()))
         live_->hideCropOutline();
     QWidget::mouseMoveEvent(event);
 }

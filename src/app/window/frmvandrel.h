@@ -1,27 +1,26 @@
 #pragma once
-// The one window of Quillmark: six tab labels along the top edge choose which panel is
+// The one window of Quillmark: six tab labels along the top edge choose which page is
 // shown. The constructor runs the start-up up to, not including, showing the window;
 // closing it runs the shut-down once.
 
+#include "app/saving/capturestate.h"
 #include "app/widgets/leftclick.h"
 
 #include <QList>
 #include <QString>
 #include <QWidget>
 
-#include "app/saving/capturestate.h"
-
 #include <memory>
 
-class PanelPage;
+class IconCorner;
 class KeyRouter;
 class LivePage;
 class MergePage;
-class PictureArea;
+class OptionsPage;
+class PanelPage;
 class QLabel;
 class QPushButton;
 class SaveRoutine;
-class OptionsPage;
 class TabLabel;
 class TextPage;
 class ToolsPage;
@@ -41,20 +40,24 @@ public:
     // The shortcuts' router, so that tests can see which controls pass their keys on.
     const KeyRouter *keyRouter() const { return keys_; }
 
-    // The tab switch: hides every tab's content and shows tab index (1 to 6).
+    // The tab switch: hides every page and shows tab index (1 to 6).
     void showTab(int index);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    void buildPages();
     void buildTabs();
-    void buildPanels();
     void hookKeys();
-    void placePanelsAtAnchor();
+    void placePagesAtAnchor();
+    QWidget *page(int tab) const;
+    // No control under the point: the window itself, or a page that spans it.
+    bool bareAt(QPoint point) const;
     void focusFob();
     void shutDown();
 
@@ -79,13 +82,13 @@ private:
     QPushButton *cmdFob_ = nullptr;
 
     std::unique_ptr<SaveRoutine> saveRoutine_;
-    PanelPage *extraction_ = nullptr; // tab 1
-    LivePage *live_ = nullptr;             // tab 2
-    PictureArea *picIconCover_ = nullptr; // tab 2: a grey square over the cut icon
-    TextPage *picTemplates_ = nullptr;   // tab 3
-    MergePage *picIconMerge_ = nullptr;  // tab 4
-    ToolsPage *picTools_ = nullptr;      // tab 5
-    OptionsPage *settings_ = nullptr;   // tab 6
+    OptionsPage *options_ = nullptr; // tab 6, made first: the others use its options
+    PanelPage *panel_ = nullptr;     // tab 1
+    LivePage *live_ = nullptr;       // tab 2
+    TextPage *text_ = nullptr;       // tab 3
+    MergePage *merge_ = nullptr;     // tab 4
+    ToolsPage *tools_ = nullptr;     // tab 5
+    IconCorner *iconCorner_ = nullptr; // shared by tabs 1 and 2
 
     KeyRouter *keys_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "app/widgets/checkboxes.h"
 #include "common/paths.h"
 #include "app/text/expandedclipboardbox.h"
+#include "app/panel/iconcorner.h"
 #include "app/panel/panelpage.h"
 #include "app/window/frmvandrel.h"
 #include "app/live/livepage.h"
@@ -17,6 +18,7 @@
 #include "capture/saveoptions.h"
 #include "common/modvandrel.h"
 #include "common/numconv.h"
+#include "common/programinfo.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
 #include "settings/settingvalues.h"
@@ -26,7 +28,6 @@
 
 namespace {
 
-const QString iniFileName = QStringLiteral("Quillmark.ini");
 
 // Wayland never tells a window where it stands; the loaded position is kept there.
 bool platformReportsWindowPosition()
@@ -38,7 +39,7 @@ bool platformReportsWindowPosition()
 
 QString frmVandrel::iniPath() const
 {
-    return paths::joinPath(programFolder_, iniFileName);
+    return paths::joinPath(programFolder_, programInfo::settingsFileName);
 }
 
 void frmVandrel::LoadSettings()
@@ -60,33 +61,33 @@ void frmVandrel::LoadSettings()
     }
     move(position);
 
-    modVandrel::SetCheckFromText(extraction_->chkIcon(), ini.read(keys::saveIcon));
-    settings_->placeTrainingArea();
-    WindowOptions *options = settings_->windowOptions();
+    modVandrel::SetCheckFromText(iconCorner_->chkIcon(), ini.read(keys::saveIcon));
+    options_->placeTrainingArea();
+    WindowOptions *options = options_->windowOptions();
     options->setOpacity(settingValues::opacityFromText(ini.read(keys::opacity)));
     for (int i = 1; i <= PanelPage::buttonCount; ++i) {
-        extraction_->setPanelCaption(i, ini.read(keys::statsPanelDimension(i)));
+        panel_->setPanelCaption(i, ini.read(keys::statsPanelDimension(i)));
         live_->setCropCaption(i, ini.read(keys::liveShotDimension(i)));
     }
-    settings_->loadAutoNames(ini);
+    options_->loadAutoNames(ini);
 
-    settings_->loadKind(ImageKind::Icon, ini);
-    settings_->loadIconPosition(ini);
-    picIconCover_->move(extraction_->picIcon()->pos());
-    settings_->loadKind(ImageKind::Panel, ini);
-    settings_->loadKind(ImageKind::Live, ini);
+    options_->loadKind(ImageKind::Icon, ini);
+    options_->loadIconPosition(ini);
+    iconCorner_->coverIcon();
+    options_->loadKind(ImageKind::Panel, ini);
+    options_->loadKind(ImageKind::Live, ini);
 
-    TemplatesBox *templates = picTemplates_->templatesFrame();
+    TemplatesBox *templates = text_->templatesBox();
     templates->loadTemplates(ini);
 
-    QPoint spawnOffset = picTools_->spawnMap()->samplingOffset();
+    QPoint spawnOffset = tools_->spawnMap()->samplingOffset();
     if (const auto x = toInt16(ini.read(keys::spawnMapX)))
         spawnOffset.setX(*x);
     if (const auto y = toInt16(ini.read(keys::spawnMapY)))
         spawnOffset.setY(*y);
-    picTools_->spawnMap()->setSamplingOffset(spawnOffset);
+    tools_->spawnMap()->setSamplingOffset(spawnOffset);
     templates->multiUse()->addFixedEntries();
-    picTemplates_->clipboardFrame()->restoreSlots(ini);
+    text_->clipboardBox()->restoreSlots(ini);
     // After the template buttons have their tooltips, so that switching off keeps them.
     options->captureToolTips();
     options->loadToolTips(ini);
@@ -105,19 +106,19 @@ void frmVandrel::SaveSettings()
         const bool reported = platformReportsWindowPosition();
         ini.write(keys::left, QString::number(reported ? settingValues::pixelsToTwips(pos().x()) : leftTwips_));
         ini.write(keys::top, QString::number(reported ? settingValues::pixelsToTwips(pos().y()) : topTwips_));
-        ini.write(keys::autoName, CheckToText(settings_->chkAutoName()));
+        ini.write(keys::autoName, CheckToText(options_->chkAutoName()));
         ini.write(keys::gameFullscreen, capture_.fullScreenFlag);
-        ini.write(keys::saveIcon, CheckToText(extraction_->chkIcon()));
-        ini.write(keys::autoCopyFileName, CheckToText(settings_->chkAutoCopyName()));
-        settings_->windowOptions()->saveToolTips(ini);
-        ini.write(keys::opacity, QString::number(settings_->windowOptions()->opacity()));
+        ini.write(keys::saveIcon, CheckToText(iconCorner_->chkIcon()));
+        ini.write(keys::autoCopyFileName, CheckToText(options_->chkAutoCopyName()));
+        options_->windowOptions()->saveToolTips(ini);
+        ini.write(keys::opacity, QString::number(options_->windowOptions()->opacity()));
 
         for (ImageKind kind : capture::imageKinds) {
             const QString section = capture::kindSection(kind);
             ini.write(keys::fileType(section), capture_.kind(kind).fileType);
             ini.write(keys::jpgQuality(section), QString::number(capture_.kind(kind).quality) + u'%');
             if (kind == ImageKind::Panel)
-                ini.write(keys::saveStatsPanel, CheckToText(settings_->chkSaveStatsPanel()));
+                ini.write(keys::saveStatsPanel, CheckToText(options_->chkSaveStatsPanel()));
         }
         for (ImageKind kind : capture::imageKinds) {
             const QString section = capture::kindSection(kind);
@@ -134,10 +135,10 @@ void frmVandrel::SaveSettings()
             ini.write(keys::customSavePath(section), options.customFolder);
         }
 
-        const QPoint spawnOffset = picTools_->spawnMap()->samplingOffset();
+        const QPoint spawnOffset = tools_->spawnMap()->samplingOffset();
         ini.write(keys::spawnMapX, QString::number(spawnOffset.x()));
         ini.write(keys::spawnMapY, QString::number(spawnOffset.y()));
-        picTemplates_->clipboardFrame()->saveSlots(ini);
+        text_->clipboardBox()->saveSlots(ini);
         ini.saveTo(path);
     }
     modVandrel::resetScratchFile(programFolder_);
