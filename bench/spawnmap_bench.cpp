@@ -2,7 +2,7 @@
 // same window of both buffers, and the whole button click up to the PNG written.
 
 #include "app/frmvandrel.h"
-#include "image/bmpfile.h"
+#include "image/imagefiles.h"
 #include "spawnmap/spawnmap.h"
 
 #include <QApplication>
@@ -63,7 +63,7 @@ void BM_Click(benchmark::State &state)
     QTemporaryDir folder;
     QDir(folder.path()).mkpath(QStringLiteral("Images"));
     QDir(folder.path()).mkpath(QStringLiteral("Templates"));
-    imageFiles::SaveBMP(screenshot(false), folder.filePath(spawnMap::referenceFileName));
+    imageFiles::saveBmp(screenshot(false), folder.filePath(spawnMap::referenceFileName));
     {
         QFile ini(folder.filePath(QStringLiteral("Quillmark.ini")));
         ini.open(QIODevice::WriteOnly);

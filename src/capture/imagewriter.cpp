@@ -1,6 +1,6 @@
 #include "capture/imagewriter.h"
 
-#include "image/bmpfile.h"
+#include "image/imagefiles.h"
 #include "image/jpegcodec.h"
 #include "image/pngcodec.h"
 
@@ -57,20 +57,15 @@ WriteResult writeImage(const KindOptions &options, const QString &programFolder,
     if (const auto why = whyNameRefused(options, name))
         return failed(path, *why);
 
-    QString reason;
-    if (type == QLatin1String("bmp")) {
-        if (!imageFiles::SaveBMP(picture, path, &reason))
-            return failed(path, reason);
-    } else if (type == QLatin1String("jpg")) {
-        try {
-            mIntelJPEGLibrary::SaveJPG(picture, path, options.quality);
-        } catch (const mIntelJPEGLibrary::JpegError &error) {
-            return failed(path, error.description());
-        }
-    } else {
-        if (!modPNG::SavePNG(picture, path, &reason))
-            return failed(path, reason);
-    }
+    PictureResult written;
+    if (type == QLatin1String("bmp"))
+        written = imageFiles::saveBmp(picture, path);
+    else if (type == QLatin1String("jpg"))
+        written = imageFiles::saveJpg(picture, path, options.quality);
+    else
+        written = imageFiles::savePng(picture, path);
+    if (!written)
+        return failed(path, written.reason());
     return {WriteResult::Written, path, QString()};
 }
 

@@ -1,4 +1,4 @@
-#include "image/bmpfile.h"
+#include "image/imagefiles.h"
 
 #include "common/atomicfile.h"
 #include "image/cdibsection.h"
@@ -27,27 +27,20 @@ void putLE32(uchar *at, quint32 v)
         at[i] = uchar(v >> (8 * i));
 }
 
-bool fail(QString *reason, const QString &why)
-{
-    if (reason)
-        *reason = why;
-    return false;
-}
-
 } // namespace
 
-bool SaveBMP(const QImage &picture, const QString &fileName, QString *reason)
+PictureResult saveBmp(const QImage &picture, const QString &fileName)
 {
     if (picture.isNull())
-        return fail(reason, QStringLiteral("there is no picture to save"));
+        return PictureResult::failure(QStringLiteral("there is no picture to save"));
     cDIBSection dib;
     if (!dib.CreateFromPicture(picture))
-        return fail(reason, QStringLiteral("not enough memory for the picture"));
+        return PictureResult::failure(QStringLiteral("not enough memory for the picture"));
 
     // The stored rows are already a BMP's pixel array (bottom-up, padded to 4 bytes).
     const quint64 imageSize = quint64(dib.BytesPerScanLine()) * quint64(dib.Height());
     if (imageSize + pixelOffset > 0xffffffffu)
-        return fail(reason, QStringLiteral("the picture is too large for a BMP file"));
+        return PictureResult::failure(QStringLiteral("the picture is too large for a BMP file"));
 
     // The padding carries no meaning in the buffer, but a file should not hold stray memory.
     const int used = 3 * dib.Width();
@@ -75,18 +68,18 @@ bool SaveBMP(const QImage &picture, const QString &fileName, QString *reason)
 
     textFiles::AtomicFile file(fileName);
     if (!file.open())
-        return fail(reason, file.errorString());
+        return PictureResult::failure(file.errorString());
     FILE *out = file.stream();
     errno = 0;
     if (std::fwrite(header.data(), 1, header.size(), out) != header.size()
         || std::fwrite(dib.DIBSectionBitsPtr(), 1, size_t(imageSize), out) != size_t(imageSize)) {
         const int error = errno ? errno : EIO;
         file.abandon();
-        return fail(reason, QStringLiteral("cannot write the file: ") + QString::fromLocal8Bit(std::strerror(error)));
+        return PictureResult::failure(QStringLiteral("cannot write the file: ") + QString::fromLocal8Bit(std::strerror(error)));
     }
     if (!file.commit(textFiles::Durability::Synced))
-        return fail(reason, file.errorString());
-    return true;
+        return PictureResult::failure(file.errorString());
+    return {};
 }
 
 } // namespace imageFiles

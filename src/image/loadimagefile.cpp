@@ -1,34 +1,27 @@
 #include "image/loadimagefile.h"
 
-#include "image/pictureloader.h"
+#include "image/imagefiles.h"
 #include "image/pngcodec.h"
 
 namespace modVandrel {
 
-ImageFileLoad LoadImageFile(const QString &fileName, QImage &picture, QString *reason)
+PictureResult LoadImageFile(const QString &fileName, QImage &picture)
 {
     // Only the last three letters count, in any case: "x.JPG" loads, "x.jpeg" does not.
-    if (fileName.size() < 3)
-        return ImageFileLoad::Ignored;
     const QString ending = fileName.right(3).toLower();
-
     if (ending == QLatin1String("bmp") || ending == QLatin1String("gif") || ending == QLatin1String("jpg")) {
-        std::optional<QImage> loaded = imageFiles::loadPicture(fileName, reason);
-        if (!loaded)
-            return ImageFileLoad::Failed;
-        picture = std::move(*loaded);
-        return ImageFileLoad::Loaded;
+        PictureRead read = imageFiles::loadPicture(fileName);
+        if (read.ok())
+            picture = std::move(read.picture);
+        return read.result;
     }
     if (ending == QLatin1String("png")) {
         // LoadPNG leaves the picture as it was when it fails.
-        if (!modPNG::LoadPNG(fileName, picture)) {
-            if (reason)
-                *reason = QStringLiteral("not a readable PNG file");
-            return ImageFileLoad::Failed;
-        }
-        return ImageFileLoad::Loaded;
+        if (!modPNG::LoadPNG(fileName, picture))
+            return PictureResult::failure(QStringLiteral("not a readable PNG file"));
+        return {};
     }
-    return ImageFileLoad::Ignored;
+    return PictureResult::failure(QStringLiteral("not a BMP, GIF, JPG or PNG file"));
 }
 
 } // namespace modVandrel

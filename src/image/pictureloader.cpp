@@ -1,4 +1,4 @@
-#include "image/pictureloader.h"
+#include "image/imagefiles.h"
 
 #include "image/imagelimits.h"
 
@@ -9,13 +9,6 @@
 
 namespace imageFiles {
 namespace {
-
-std::optional<QImage> fail(QString *reason, const QString &why)
-{
-    if (reason)
-        *reason = why;
-    return std::nullopt;
-}
 
 // True for an uncompressed BMP whose file ends before its pixel rows do. The reader would
 // hand back a picture whose missing rows are whatever the memory held.
@@ -43,39 +36,39 @@ bool bmpCutShort(const QString &fileName, qint64 fileSize)
 
 } // namespace
 
-std::optional<QImage> loadPicture(const QString &fileName, QString *reason)
+PictureRead loadPicture(const QString &fileName)
 {
     const QFileInfo info(fileName);
     if (!info.exists())
-        return fail(reason, QStringLiteral("the file does not exist"));
+        return PictureRead::failure(QStringLiteral("the file does not exist"));
     if (!info.isFile())
-        return fail(reason, QStringLiteral("not a file"));
+        return PictureRead::failure(QStringLiteral("not a file"));
 
     // The name's format is tried first; when the content says otherwise the reader looks
     // at the content, so a JPEG saved as .bmp still loads.
     QImageReader reader(fileName);
     reader.setAllocationLimit(int(imageLimits::maxDecodedBytes / (1024 * 1024)));
     if (!reader.canRead())
-        return fail(reason, reader.errorString());
+        return PictureRead::failure(reader.errorString());
 
     // Refused before a byte of pixels is decoded: a small file can claim a huge picture.
     const QSize claimed = reader.size();
     if (claimed.isValid() && !imageLimits::acceptable(claimed.width(), claimed.height()))
-        return fail(reason, QStringLiteral("the picture is too large"));
+        return PictureRead::failure(QStringLiteral("the picture is too large"));
 
     if (bmpCutShort(fileName, info.size()))
-        return fail(reason, QStringLiteral("the file ends before the picture does"));
+        return PictureRead::failure(QStringLiteral("the file ends before the picture does"));
 
     QImage picture;
     if (!reader.read(&picture) || picture.isNull())
-        return fail(reason, reader.errorString());
+        return PictureRead::failure(reader.errorString());
     if (!imageLimits::acceptable(picture.width(), picture.height()))
-        return fail(reason, QStringLiteral("the picture is too large"));
+        return PictureRead::failure(QStringLiteral("the picture is too large"));
     if (picture.format() != QImage::Format_RGB32)
         picture = picture.convertToFormat(QImage::Format_RGB32);
     if (picture.isNull())
-        return fail(reason, QStringLiteral("not enough memory for the picture"));
-    return picture;
+        return PictureRead::failure(QStringLiteral("not enough memory for the picture"));
+    return {picture, {}};
 }
 
 } // namespace imageFiles

@@ -1,6 +1,6 @@
 #include "capture/imagewriter.h"
 
-#include "image/pictureloader.h"
+#include "image/imagefiles.h"
 #include "image/pngcodec.h"
 #include "testsupport.h"
 
@@ -22,7 +22,7 @@ QImage decoded(const QString &path)
     if (path.endsWith(".png"))
         modPNG::LoadPNG(path, picture);
     else
-        picture = imageFiles::loadPicture(path).value_or(QImage());
+        picture = imageFiles::loadPicture(path).picture;
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 

@@ -1,5 +1,4 @@
-#include "image/bmpfile.h"
-#include "image/pictureloader.h"
+#include "image/imagefiles.h"
 
 #include "picturetestutil.h"
 #include "testsupport.h"
@@ -7,7 +6,7 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-using imageFiles::SaveBMP;
+using imageFiles::saveBmp;
 using testsupport::ProgramFolder;
 
 namespace {
@@ -35,7 +34,7 @@ TEST(SaveBMP, WritesTheHeadersAndPaddedBottomUpRowsByteForByte)
         picture.setPixel(x, 1, qRgb(110 + x, 120 + x, 130 + x)); // bottom row
     }
     const QString path = folder.file("small.bmp");
-    ASSERT_TRUE(SaveBMP(picture, path));
+    ASSERT_TRUE(saveBmp(picture, path).ok());
     const QByteArray b = picturetest::bytesOf(path);
     ASSERT_EQ(b.size(), 54 + 2 * 16);
 
@@ -72,10 +71,11 @@ TEST(SaveBMP, RoundTripsPixelExactThroughThePictureLoader)
     for (const int width : {1, 4, 5, 6, 7, 33}) {
         const QImage picture = picturetest::noisyPicture(width, 3, unsigned(width));
         const QString path = folder.file(QStringLiteral("w%1.bmp").arg(width));
-        ASSERT_TRUE(SaveBMP(picture, path)) << width;
+        ASSERT_TRUE(saveBmp(picture, path).ok()) << width;
         EXPECT_EQ(QFileInfo(path).size(), 54 + 3 * ((3 * width + 3) & ~3)) << width;
-        const std::optional<QImage> back = imageFiles::loadPicture(path);
-        ASSERT_TRUE(back.has_value()) << width;
+        const PictureRead read = imageFiles::loadPicture(path);
+        ASSERT_TRUE(read.ok()) << width;
+        const QImage *back = &read.picture;
         EXPECT_EQ(*back, picture) << width;
     }
     // Pictures of other formats are saved as what they show.
@@ -84,8 +84,8 @@ TEST(SaveBMP, RoundTripsPixelExactThroughThePictureLoader)
     indexed.setPixel(0, 0, 0);
     indexed.setPixel(1, 0, 1);
     indexed.setPixel(2, 0, 0);
-    ASSERT_TRUE(SaveBMP(indexed, folder.file("indexed.bmp")));
-    EXPECT_EQ(imageFiles::loadPicture(folder.file("indexed.bmp")), indexed.convertToFormat(QImage::Format_RGB32));
+    ASSERT_TRUE(saveBmp(indexed, folder.file("indexed.bmp")).ok());
+    EXPECT_EQ(imageFiles::loadPicture(folder.file("indexed.bmp")).picture, indexed.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(SaveBMP, FailuresGiveAReasonAndKeepTheOldFile)
@@ -99,19 +99,15 @@ TEST(SaveBMP, FailuresGiveAReasonAndKeepTheOldFile)
 
     const QStringList targets{folder.file("missing/x.bmp"), folder.file("plain/x.bmp"), folder.file("taken.bmp")};
     for (const QString &target : targets) {
-        QString reason;
-        EXPECT_FALSE(SaveBMP(picture, target, &reason)) << qPrintable(target);
-        EXPECT_FALSE(reason.isEmpty()) << qPrintable(target);
+        const PictureResult written = saveBmp(picture, target);
+        EXPECT_FALSE(written.ok()) << qPrintable(target);
+        EXPECT_FALSE(written.reason().isEmpty()) << qPrintable(target);
     }
-    QString reason;
-    EXPECT_FALSE(SaveBMP(QImage(), folder.file("kept.bmp"), &reason));
-    EXPECT_FALSE(reason.isEmpty());
+    EXPECT_FALSE(saveBmp(QImage(), folder.file("kept.bmp")).reason().isEmpty());
     {
         testsupport::FileSizeLimit full(1000);
-        reason.clear();
-        EXPECT_FALSE(SaveBMP(picture, folder.file("kept.bmp"), &reason));
-        EXPECT_FALSE(reason.isEmpty());
-        EXPECT_FALSE(SaveBMP(picture, folder.file("new.bmp")));
+        EXPECT_FALSE(saveBmp(picture, folder.file("kept.bmp")).reason().isEmpty());
+        EXPECT_FALSE(saveBmp(picture, folder.file("new.bmp")).ok());
     }
     EXPECT_EQ(folder.read("kept.bmp"), "the bitmap that was there");
     EXPECT_TRUE(QFileInfo(folder.file("taken.bmp")).isDir());

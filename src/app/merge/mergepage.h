@@ -9,7 +9,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QLineEdit;
 class SaveRoutine;
 
 class MergePage : public PictureArea {
@@ -29,20 +28,16 @@ public:
     QRgb maskColour() const { return maskColour_; }
 
 private:
-    void buildIconControls();
-    void buildColourControls();
-    void buildConverter();
+    void buildTiles();
+    void buildEffectControls();
+    void buildStore();
 
-    // Tab 4's actions.
     void dropOnTile(int index, const QStringList &files);
     void dropPictureOnSlot(int slot, const QImage &picture, Qt::KeyboardModifiers modifiers);
     void dropFilesOnSlot(int slot, const QStringList &files);
+    // Lays the working icon over a copy of background and shows it as the result.
+    QImage composeOver(const QImage &background, QRgb transparent);
     void save(const QImage &picture);
-    void dropOnMask(const QImage &picture);
-    void balanceColours();
-    void adjustOverall();
-    void showResult(const QImage &result);
-    void convert(const QStringList &files);
 
     // The working icon without its outline; the outline is only ever drawn over it.
     void eraseWorkingOutline();
@@ -52,16 +47,9 @@ private:
     SaveRoutine &saveRoutine_;
     QList<PictureArea *> picBacking_;
     QList<PictureArea *> picStore_;
-    PictureArea *picMask_ = nullptr;
-    PictureArea *picColorBalance_ = nullptr;
-    PictureArea *picColorBalanceResult_ = nullptr;
-    PictureArea *picConvertPNGtoBMP_ = nullptr;
     QComboBox *cmbMask1_ = nullptr;
     QComboBox *cmbEdgeEffect_ = nullptr;
     QCheckBox *chkSaveFile_ = nullptr;
-    QList<QLineEdit *> txtColorBalance_;
-    QLineEdit *txtGray_ = nullptr;
-    QLineEdit *txtConformity_ = nullptr;
 
     QImage workingBase_;
     int edgeEffect_ = 0;

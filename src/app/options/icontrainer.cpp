@@ -61,7 +61,7 @@ void IconTrainer::place()
 
 void IconTrainer::start()
 {
-    const QImage shot = clipboardGlue::format() == 2 ? clipboardGlue::picture() : QImage();
+    const QImage shot = clipboardGlue::format() == clipboardGlue::Format::Bitmap ? clipboardGlue::picture() : QImage();
     if (shot.isNull()) {
         QMessageBox box(QMessageBox::NoIcon, noShotTitle, noShotText, QMessageBox::Ok, window());
         box.exec();

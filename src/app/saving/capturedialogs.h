@@ -6,7 +6,7 @@
 #include "app/widgets/clipboardglue.h"
 #include "common/numconv.h"
 #include "common/programinfo.h"
-#include "image/pictureloader.h"
+#include "image/imagefiles.h"
 
 #include <QDir>
 #include <QImage>
@@ -48,12 +48,14 @@ inline std::optional<QImage> droppedScreenshot(QWidget *parent, const QStringLis
 {
     if (files.isEmpty())
         return std::nullopt;
-    QString reason;
-    auto picture = imageFiles::loadPicture(files.first(), &reason);
-    if (!picture)
+    PictureRead read = imageFiles::loadPicture(files.first());
+    if (!read.ok()) {
         QMessageBox::warning(parent, programInfo::title,
-                             QStringLiteral("Could not open %1:\n%2").arg(QDir::toNativeSeparators(files.first()), reason));
-    return picture;
+                             QStringLiteral("Could not open %1:\n%2")
+                                 .arg(QDir::toNativeSeparators(files.first()), read.result.reason()));
+        return std::nullopt;
+    }
+    return std::move(read.picture);
 }
 
 } // namespace captureDialogs

@@ -7,8 +7,7 @@
 #include "app/widgets/mouseupbutton.h"
 #include "app/widgets/picturearea.h"
 #include "common/modvandrel.h"
-#include "image/bmpfile.h"
-#include "image/pictureloader.h"
+#include "image/imagefiles.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
 #include "wikitext/clipboardslots.h"
@@ -101,19 +100,19 @@ void ExpandedClipboardBox::setSlot(int index)
 {
     // What the question is about is what gets stored, whatever happens meanwhile.
     switch (clipboardGlue::format()) {
-    case 2: {
+    case clipboardGlue::Format::Bitmap: {
         const QImage picture = clipboardGlue::picture();
         if (!picture.isNull() && confirm(clipboardSlots::askPicture))
             showPicture(index, picture);
         break;
     }
-    case 1: {
+    case clipboardGlue::Format::Text: {
         const QString text = clipboardGlue::text();
         if (confirm(clipboardSlots::askText))
             showText(index, text);
         break;
     }
-    default:
+    case clipboardGlue::Format::Nothing:
         break;
     }
 }
@@ -174,8 +173,8 @@ void ExpandedClipboardBox::restoreSlot(int index, const QString &keyValue)
     if (file == SlotFile::Text) {
         if (const auto text = clipboardSlots::readText(path))
             showText(index, *text);
-    } else if (const auto picture = imageFiles::loadPicture(path)) {
-        showPicture(index, *picture);
+    } else if (const PictureRead read = imageFiles::loadPicture(path); read.ok()) {
+        showPicture(index, read.picture);
     }
 }
 
@@ -201,7 +200,7 @@ QString ExpandedClipboardBox::saveSlot(int index) const
     const QString name = clipboardSlots::fileName(index + 1, file);
     const QString path = paths::joinPath(templatesFolder(), name);
     const bool written = file == SlotFile::Bitmap
-                             ? imageFiles::SaveBMP(picExpandedClipboard_[index]->picture(), path)
+                             ? imageFiles::saveBmp(picExpandedClipboard_[index]->picture(), path).ok()
                              : clipboardSlots::writeText(path, slotTexts_[index]);
     // A key never names a file that does not hold this slot: an old one would come back.
     return written ? name : QString();

@@ -232,7 +232,7 @@ void MultiUseControl::totalDamage()
 void MultiUseControl::addExpandedTemplate()
 {
     namespace et = expandedTemplates;
-    if (clipboardGlue::format() != 1 || clipboardGlue::text().isEmpty()) {
+    if (clipboardGlue::format() != clipboardGlue::Format::Text || clipboardGlue::text().isEmpty()) {
         inform(programInfo::title, et::noTextMessage);
         return;
     }

@@ -8,7 +8,7 @@
 #include "app/saving/saveroutine.h"
 #include "capture/saveoptions.h"
 #include "common/modvandrel.h"
-#include "image/pictureloader.h"
+#include "image/imagefiles.h"
 #include "image/pngcodec.h"
 #include "spawnmap/spawnmap.h"
 
@@ -88,17 +88,16 @@ void SpawnMapTool::createSpawnMap()
         QMessageBox::warning(window, spawnMap::noReferenceTitle, spawnMap::noReferenceText);
         return;
     }
-    QString reason;
-    const std::optional<QImage> reference = imageFiles::loadPicture(referencePath, &reason);
-    if (!reference) {
+    const PictureRead reference = imageFiles::loadPicture(referencePath);
+    if (!reference.ok()) {
         QMessageBox::warning(window, spawnMap::noReferenceTitle,
-                             spawnMap::unreadableReferenceMessage(referencePath, reason));
+                             spawnMap::unreadableReferenceMessage(referencePath, reference.result.reason()));
         return;
     }
-    picSpawnMapBase_->setPicture(*reference);
+    picSpawnMapBase_->setPicture(reference.picture);
     picSpawnMap_->setPicture(spawnMap::blankMap());
 
-    if (clipboardGlue::format() != 2) {
+    if (clipboardGlue::format() != clipboardGlue::Format::Bitmap) {
         QMessageBox::information(window, spawnMap::messageTitle, spawnMap::noBitmapText);
         return;
     }
@@ -111,8 +110,8 @@ void SpawnMapTool::createSpawnMap()
     if (!name)
         return;
     const QString path = folder + spawnMap::fileNameStart + *name + QStringLiteral(".png");
-    if (!modPNG::SavePNG(picSpawnMap_->picture(), path, &reason)) {
-        QMessageBox::warning(window, spawnMap::messageTitle, spawnMap::saveFailedMessage(path, reason));
+    if (const PictureResult saved = imageFiles::savePng(picSpawnMap_->picture(), path); !saved) {
+        QMessageBox::warning(window, spawnMap::messageTitle, spawnMap::saveFailedMessage(path, saved.reason()));
         return;
     }
     saveRoutine_.autocopyStep(*name, true);

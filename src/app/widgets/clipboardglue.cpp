@@ -18,14 +18,14 @@ void replaceWithText(const QString &text)
     clipboard->setText(text, QClipboard::Clipboard);
 }
 
-int format()
+Format format()
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
     if (!data)
-        return 0;
+        return Format::Nothing;
     if (data->hasImage())
-        return 2;
-    return data->hasText() ? 1 : 0;
+        return Format::Bitmap;
+    return data->hasText() ? Format::Text : Format::Nothing;
 }
 
 QImage picture()

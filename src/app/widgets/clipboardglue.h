@@ -11,9 +11,9 @@ QString text();
 // Clears the clipboard (a picture on it included) and puts the text on it.
 void replaceWithText(const QString &text);
 
-// The clipboard format probe: 2 when the clipboard holds a picture, else 1 when it holds
-// text, else 0.
-int format();
+// What the clipboard holds, as the format probe tells it: a picture wins over text.
+enum class Format { Nothing, Text, Bitmap };
+Format format();
 // The clipboard's picture (RGB32), or a null image when it holds none.
 QImage picture();
 

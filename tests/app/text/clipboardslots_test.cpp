@@ -1,7 +1,7 @@
 // The eight expanded clipboard slots on the real window: set and get, the confirmations,
 // and the slot files across a restart.
 
-#include "image/bmpfile.h"
+#include "image/imagefiles.h"
 #include "modalanswerer.h"
 #include "windowfixture.h"
 

@@ -1,7 +1,7 @@
 // "Create Spawn Map" on tab "5 Tools", with real files and the clipboard.
 
 #include "app/tools/spawnmaptool.h"
-#include "image/bmpfile.h"
+#include "image/imagefiles.h"
 #include "image/pngcodec.h"
 #include "spawnmap/spawnmap.h"
 #include "modalanswerer.h"
@@ -90,7 +90,7 @@ TEST_F(SpawnMapButton, RefusesWithoutAUsableReferenceBitmapOrOffset)
     EXPECT_TRUE(unreadable[0].contains(folder.file(reference))) << unreadable[0].toStdString();
 
     // Text, or nothing, on the clipboard: the bitmap message; the reference is loaded.
-    ASSERT_TRUE(imageFiles::SaveBMP(viewer(), folder.file(reference)));
+    ASSERT_TRUE(imageFiles::saveBmp(viewer(), folder.file(reference)).ok());
     const QStringList noBitmap{QStringLiteral("Spawn Map|") + spawnMap::noBitmapText};
     QGuiApplication::clipboard()->setText(QStringLiteral("some text"));
     EXPECT_EQ(click(), noBitmap);
@@ -114,7 +114,7 @@ TEST_F(SpawnMapButton, RefusesWithoutAUsableReferenceBitmapOrOffset)
 TEST_F(SpawnMapButton, MakesShowsAndSavesTheMap)
 {
     // Found whatever the letter case of its name.
-    ASSERT_TRUE(imageFiles::SaveBMP(viewer(), folder.file(QStringLiteral("spawn map COMPARISON.BMP"))));
+    ASSERT_TRUE(imageFiles::saveBmp(viewer(), folder.file(QStringLiteral("spawn map COMPARISON.BMP"))).ok());
     QImage shot = viewer();
     shot.setPixel(offset + QPoint(5, 6), qRgb(255, 0, 0));
     shot.setPixel(offset + QPoint(512, 0), qRgb(255, 0, 0)); // outside the window
@@ -154,7 +154,7 @@ TEST_F(SpawnMapButton, MakesShowsAndSavesTheMap)
 
 TEST_F(SpawnMapButton, NamePromptAutocopyFailedWriteAndSecondClick)
 {
-    ASSERT_TRUE(imageFiles::SaveBMP(viewer(), folder.file(reference)));
+    ASSERT_TRUE(imageFiles::saveBmp(viewer(), folder.file(reference)).ok());
     QImage shot = viewer();
     shot.setPixel(offset + QPoint(5, 6), qRgb(0, 0, 0));
     setAutoName(false);
