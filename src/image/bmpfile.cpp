@@ -27,6 +27,27 @@ void putLE32(uchar *at, quint32 v)
         at[i] = uchar(v >> (8 * i));
 }
 
+// The file and info headers of a bottom-up 24-bit picture whose rows take imageSize bytes.
+std::array<uchar, pixelOffset> headerFor(int width, int height, quint32 imageSize)
+{
+    std::array<uchar, pixelOffset> header{};
+    uchar *h = header.data();
+    h[0] = 'B';
+    h[1] = 'M';
+    putLE32(h + 2, imageSize + pixelOffset);
+    putLE32(h + 10, pixelOffset);
+    uchar *info = h + fileHeaderSize;
+    putLE32(info, infoHeaderSize);
+    putLE32(info + 4, quint32(width));
+    putLE32(info + 8, quint32(height)); // positive: bottom-up
+    putLE16(info + 12, 1);              // planes
+    putLE16(info + 14, 24);             // bits per pixel
+    putLE32(info + 16, 0);              // BI_RGB, uncompressed
+    putLE32(info + 20, imageSize);
+    // Resolution and palette fields stay 0, as in the buffer's own header.
+    return header;
+}
+
 } // namespace
 
 PictureResult saveBmp(const QImage &picture, const QString &fileName)
@@ -50,21 +71,7 @@ PictureResult saveBmp(const QImage &picture, const QString &fileName)
             std::memset(dib.rowOfPicture(y) + used, 0, size_t(pad));
     }
 
-    std::array<uchar, pixelOffset> header{};
-    uchar *h = header.data();
-    h[0] = 'B';
-    h[1] = 'M';
-    putLE32(h + 2, quint32(imageSize + pixelOffset));
-    putLE32(h + 10, pixelOffset);
-    uchar *info = h + fileHeaderSize;
-    putLE32(info, infoHeaderSize);
-    putLE32(info + 4, quint32(dib.Width()));
-    putLE32(info + 8, quint32(dib.Height())); // positive: bottom-up
-    putLE16(info + 12, 1);                    // planes
-    putLE16(info + 14, 24);                   // bits per pixel
-    putLE32(info + 16, 0);                    // BI_RGB, uncompressed
-    putLE32(info + 20, quint32(imageSize));
-    // Resolution and palette fields stay 0, as in the buffer's own header.
+    const std::array<uchar, pixelOffset> header = headerFor(dib.Width(), dib.Height(), quint32(imageSize));
 
     textFiles::AtomicFile file(fileName);
     if (!file.open())
@@ -75,7 +82,8 @@ PictureResult saveBmp(const QImage &picture, const QString &fileName)
         || std::fwrite(dib.DIBSectionBitsPtr(), 1, size_t(imageSize), out) != size_t(imageSize)) {
         const int error = errno ? errno : EIO;
         file.abandon();
-        return PictureResult::failure(QStringLiteral("cannot write the file: ") + QString::fromLocal8Bit(std::strerror(error)));
+        return PictureResult::failure(QStringLiteral("cannot write the file: ")
+                                      + QString::fromLocal8Bit(std::strerror(error)));
     }
     if (!file.commit(textFiles::Durability::Synced))
         return PictureResult::failure(file.errorString());

@@ -181,6 +181,24 @@ JpegError::JpegError(const QString &description)
 {
 }
 
+namespace {
+
+// Everything on the stream, and the old file's times on it when it replaces one. Flushed
+// first, or the last write would give it a new time.
+void finishWrite(FILE *stream, const struct stat *old)
+{
+    errno = 0;
+    if (std::fflush(stream) != 0)
+        raiseError(saveFailedText, -(errno ? errno : EIO));
+    if (old) {
+        const timespec times[2] = {old->st_atim, old->st_mtim};
+        if (::futimens(::fileno(stream), times) != 0)
+            raiseError(saveFailedText, -errno);
+    }
+}
+
+} // namespace
+
 bool SaveJPG(const QImage &picture, const QString &fileName, int quality)
 {
     if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0)
@@ -211,15 +229,7 @@ bool SaveJPG(const QImage &picture, const QString &fileName, int quality)
         code != 0)
         raiseError(saveFailedText, code);
 
-    // Flushed before the times are set, or the last write would give it a new time.
-    errno = 0;
-    if (std::fflush(file.stream()) != 0)
-        raiseError(saveFailedText, -(errno ? errno : EIO));
-    if (replacing) {
-        const timespec times[2] = {old.st_atim, old.st_mtim};
-        if (::futimens(::fileno(file.stream()), times) != 0)
-            raiseError(saveFailedText, -errno);
-    }
+    finishWrite(file.stream(), replacing ? &old : nullptr);
     if (!file.commit(textFiles::Durability::Synced))
         raiseError(saveFailedText, -file.errorNumber());
     return true;

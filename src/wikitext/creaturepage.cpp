@@ -94,6 +94,34 @@ QString cutBetween(QStringView line, QStringView start, QStringView end)
     return line.sliced(s - 1, e - s).toString();
 }
 
+namespace {
+
+// The template's lines around the fields cut from the page, blanks trimmed.
+QString templateText(const QString (&fields)[fieldCount + 1])
+{
+    const auto value = [&](int field) { return textRules::trimBlanks(fields[field]); };
+    const QString &crlf = textFiles::crlf;
+    QString out;
+    out += introOpen + crlf;
+    out += patchLabel + value(1) + patchClose + crlf;
+    out += questsLabel + crlf;
+    out += updatedLabel + crlf;
+    out += blockClose + crlf;
+    out += creatureOpen + crlf;
+    out += nameLabel + value(2) + crlf;
+    out += imageLabel + value(3) + imageExtension + crlf;
+    out += classLabel + value(4) + crlf;
+    out += subclassLabel + crlf;
+    out += bossLabel + crlf;
+    out += levelLabel + value(5) + crlf;
+    for (int field = firstAttribute; field <= fieldCount; ++field)
+        out += attributeLabels[field - firstAttribute] + value(field) + crlf;
+    out += blockClose;
+    return out;
+}
+
+} // namespace
+
 QString creatureTemplate(const QList<QStringView> &lines)
 {
     // The split always gives at least one line; an empty list is read as one empty line.
@@ -117,26 +145,7 @@ QString creatureTemplate(const QList<QStringView> &lines)
     }
     fields[2] = removeIgnoringCase(fields[2], u"</big>");
     fields[21] = removeIgnoringCase(fields[21], u"xp");
-
-    const auto value = [&](int field) { return textRules::trimBlanks(fields[field]); };
-    const QString &crlf = textFiles::crlf;
-    QString out;
-    out += introOpen + crlf;
-    out += patchLabel + value(1) + patchClose + crlf;
-    out += questsLabel + crlf;
-    out += updatedLabel + crlf;
-    out += blockClose + crlf;
-    out += creatureOpen + crlf;
-    out += nameLabel + value(2) + crlf;
-    out += imageLabel + value(3) + imageExtension + crlf;
-    out += classLabel + value(4) + crlf;
-    out += subclassLabel + crlf;
-    out += bossLabel + crlf;
-    out += levelLabel + value(5) + crlf;
-    for (int field = firstAttribute; field <= fieldCount; ++field)
-        out += attributeLabels[field - firstAttribute] + value(field) + crlf;
-    out += blockClose;
-    return out;
+    return templateText(fields);
 }
 
 } // namespace creaturePage

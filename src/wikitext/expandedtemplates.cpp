@@ -128,32 +128,34 @@ bool isAcceptableFileName(const QString &name)
            !name.contains(u'\\') && !name.contains(QStringLiteral(".."));
 }
 
+namespace {
+
+AddResult refused(AddResult::Status status, const QString &message)
+{
+    AddResult result;
+    result.status = status;
+    result.message = message;
+    return result;
+}
+
+} // namespace
+
 AddResult add(const QString &programFolder, const QString &fileName, const QString &shortName,
               const QString &text)
 {
     namespace keys = settingsKeys;
-    AddResult result;
     const QString name = cleanFileName(fileName);
-    if (!isAcceptableFileName(name)) {
-        result.status = AddResult::Status::BadName;
-        result.message = badNameMessage;
-        return result;
-    }
+    if (!isAcceptableFileName(name))
+        return refused(AddResult::Status::BadName, badNameMessage);
     const QString iniPath = paths::joinPath(programFolder, programInfo::settingsFileName);
     const int count = storedCount(PrivateProfile::fromFile(iniPath));
-    if (count >= std::numeric_limits<qint16>::max()) {
-        result.status = AddResult::Status::Full;
-        result.message = fullMessage;
-        return result;
-    }
+    if (count >= std::numeric_limits<qint16>::max())
+        return refused(AddResult::Status::Full, fullMessage);
 
     const QString folder = paths::joinPath(programFolder, templates::templatesFolderName);
     const QString file = paths::joinPath(folder, name + extension);
-    if (!textFiles::writeTextFileAtomic(file, text + textFiles::crlf)) {
-        result.status = AddResult::Status::FileNotWritten;
-        result.message = fileNotWrittenMessage(file);
-        return result;
-    }
+    if (!textFiles::writeTextFileAtomic(file, text + textFiles::crlf))
+        return refused(AddResult::Status::FileNotWritten, fileNotWrittenMessage(file));
 
     const QString shortText = cleanShortName(shortName);
     const int n = count + 1;
@@ -161,17 +163,13 @@ AddResult add(const QString &programFolder, const QString &fileName, const QStri
     const auto write = [&iniPath](const keys::SettingKey &key, const QString &value) {
         return modVandrel::WriteSetting(iniPath, key.section, key.key, value);
     };
-    if (!write(keys::expandedTemplateCount, QString::number(n))) {
-        result.status = AddResult::Status::SettingsNotWritten;
-        result.message = settingsNotWrittenMessage(iniPath);
-        return result;
-    }
+    if (!write(keys::expandedTemplateCount, QString::number(n)))
+        return refused(AddResult::Status::SettingsNotWritten, settingsNotWrittenMessage(iniPath));
     if (!write(keys::expandedTemplatePath(n), path) || !write(keys::expandedTemplateName(n), shortText)) {
         write(keys::expandedTemplateCount, QString::number(count)); // no half-recorded template
-        result.status = AddResult::Status::SettingsNotWritten;
-        result.message = settingsNotWrittenMessage(iniPath);
-        return result;
+        return refused(AddResult::Status::SettingsNotWritten, settingsNotWrittenMessage(iniPath));
     }
+    AddResult result;
     result.status = AddResult::Status::Added;
     result.record = Record{path, text, shortText};
     return result;

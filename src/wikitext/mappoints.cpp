@@ -34,6 +34,7 @@ QString upperCharAt(const QString &text, qsizetype i)
 
 } // namespace
 
+// One pass over the text through a small state machine: it reads best whole.
 QList<Point> parse(const QString &text, int capacity)
 {
     QList<Point> points;

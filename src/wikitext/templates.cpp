@@ -191,6 +191,42 @@ TemplatePage::TemplatePage(QList<QStringView> lines) : lines_(std::move(lines))
     }
 }
 
+namespace {
+
+// The tag lines of one section in page order: the walk over the page jumps from one to the
+// next, since only they can change anything.
+class SectionTags {
+public:
+    SectionTags(QList<qsizetype> opens, QList<qsizetype> closes, qsizetype end)
+        : opens_(std::move(opens)), closes_(std::move(closes)), end_(end)
+    {
+    }
+    // The first tag line at or after from, or the end of the page.
+    qsizetype next(qsizetype from)
+    {
+        while (nextOpen_ < opens_.size() && opens_[nextOpen_] < from)
+            ++nextOpen_;
+        while (nextClose_ < closes_.size() && closes_[nextClose_] < from)
+            ++nextClose_;
+        qsizetype at = end_;
+        if (nextOpen_ < opens_.size())
+            at = std::min(at, opens_[nextOpen_]);
+        if (nextClose_ < closes_.size())
+            at = std::min(at, closes_[nextClose_]);
+        return at;
+    }
+
+private:
+    QList<qsizetype> opens_;
+    QList<qsizetype> closes_;
+    qsizetype end_;
+    qsizetype nextOpen_ = 0;
+    qsizetype nextClose_ = 0;
+};
+
+} // namespace
+
+// One walk over the page with the line-by-line rules of the cut: it reads best whole.
 QString TemplatePage::section(const QString &name) const
 {
     const QString open = u'<' + name + u'>';
@@ -199,30 +235,14 @@ QString TemplatePage::section(const QString &name) const
     // Never inside: nothing is collected, and cutting nothing leaves nothing.
     if (opens.isEmpty())
         return {};
-    const QList<qsizetype> closes = tagLines_.value(close);
-
-    // The page is read line by line as before, but only the tag lines of this section
-    // can change anything, so the walk jumps from one to the next.
     const qsizetype n = lines_.size();
-    qsizetype nextOpen = 0, nextClose = 0;
-    const auto nextTagLine = [&](qsizetype from) {
-        while (nextOpen < opens.size() && opens[nextOpen] < from)
-            ++nextOpen;
-        while (nextClose < closes.size() && closes[nextClose] < from)
-            ++nextClose;
-        qsizetype at = n;
-        if (nextOpen < opens.size())
-            at = std::min(at, opens[nextOpen]);
-        if (nextClose < closes.size())
-            at = std::min(at, closes[nextClose]);
-        return at;
-    };
+    SectionTags tags(opens, tagLines_.value(close), n);
 
     QString collection;
     bool inside = false;
     qsizetype i = 0;
     while (i < n) {
-        const qsizetype tag = nextTagLine(i);
+        const qsizetype tag = tags.next(i);
         if (inside) {
             for (; i < tag; ++i) {
                 collection += lines_[i];

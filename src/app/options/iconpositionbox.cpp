@@ -46,6 +46,16 @@ std::optional<qint16> wholeOffset(const QString &text)
 IconPositionBox::IconPositionBox(CaptureState &state, QWidget *parent)
     : QGroupBox(frameTitle, parent), state_(state)
 {
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(8, 4, 8, 6);
+    rows->setSpacing(4);
+    rows->addLayout(buildPositionRow());
+    rows->addLayout(buildOffsetRow());
+    showOffsets();
+}
+
+QLayout *IconPositionBox::buildPositionRow()
+{
     auto *options = new QHBoxLayout;
     for (int i = 0; i < int(optIconPosition_.size()); ++i) {
         auto *option = new QRadioButton(QString::fromLatin1(positions[i].caption), this);
@@ -63,7 +73,11 @@ IconPositionBox::IconPositionBox(CaptureState &state, QWidget *parent)
     cmdTrainIconLocation_->setObjectName(QStringLiteral("cmdTrainIconLocation"));
     cmdTrainIconLocation_->setToolTip(trainTip);
     options->addWidget(cmdTrainIconLocation_);
+    return options;
+}
 
+QLayout *IconPositionBox::buildOffsetRow()
+{
     auto *offsets = new QHBoxLayout;
     auto *label = new QLabel(offsetsCaption, this);
     txtIconTop_ = new QLineEdit(this);
@@ -80,13 +94,7 @@ IconPositionBox::IconPositionBox(CaptureState &state, QWidget *parent)
     connect(txtIconLeft_, &QLineEdit::editingFinished, this, [this] { offsetEdited(txtIconLeft_, state_.offsets.left); });
     connect(txtIconTop_, &QLineEdit::editingFinished, this, [this] { offsetEdited(txtIconTop_, state_.offsets.top); });
     offsets->addStretch(1);
-
-    auto *rows = new QVBoxLayout(this);
-    rows->setContentsMargins(8, 4, 8, 6);
-    rows->setSpacing(4);
-    rows->addLayout(options);
-    rows->addLayout(offsets);
-    showOffsets();
+    return offsets;
 }
 
 void IconPositionBox::positionChosen(int index)

@@ -7,6 +7,7 @@
 #include <array>
 
 class PrivateProfile;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -32,6 +33,8 @@ signals:
     void fullScreenChosen();
 
 private:
+    QLayout *buildPositionRow();
+    QLayout *buildOffsetRow();
     void positionChosen(int index);
     void offsetEdited(QLineEdit *box, int &offset);
 

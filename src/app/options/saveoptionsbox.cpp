@@ -14,13 +14,8 @@
 
 namespace {
 
-struct KindTexts {
-    const char *title;
-    const char *defaultPathTip;
-    const char *customPathTip;
-};
 // Indexed by capture::ImageKind.
-constexpr KindTexts kindTexts[] = {
+constexpr SaveOptionsBox::KindTexts kindTexts[] = {
     {"Icon", "Check to save Icons in the default location (Images folder where this program is located).",
      "Uncheck Default path and specify the folder location where Icons will be saved."},
     {"Stats Panel",
@@ -53,9 +48,21 @@ QLineEdit *makeBox(const QString &name, QWidget *parent)
 SaveOptionsBox::SaveOptionsBox(capture::ImageKind kind, CaptureState &state, QWidget *parent)
     : QGroupBox(QString::fromLatin1(kindTexts[size_t(kind)].title), parent), kind_(kind), state_(state)
 {
-    const KindTexts &texts = kindTexts[size_t(kind)];
     const QString name = capture::kindSection(kind);
+    rows_ = new QVBoxLayout(this);
+    rows_->setContentsMargins(8, 4, 8, 6);
+    rows_->setSpacing(4);
+    rows_->addLayout(buildTypeRow(name));
+    rows_->addLayout(buildNameRow(name));
+    rows_->addLayout(buildFolderRow(name, kindTexts[size_t(kind)]));
 
+    // The greyed box starts the kind off the default folder, as the save would read it.
+    defaultPathChanged(chkDefaultPath_->checkState());
+    options().customFolder = txtCustomSavePath_->text();
+}
+
+QLayout *SaveOptionsBox::buildTypeRow(const QString &name)
+{
     // The frame is the option buttons' parent, so they form one exclusive group of their own.
     auto *types = new QHBoxLayout;
     for (int i = 0; i < int(optFileType_.size()); ++i) {
@@ -76,7 +83,11 @@ SaveOptionsBox::SaveOptionsBox(capture::ImageKind kind, CaptureState &state, QWi
     txtJPGquality_->setEnabled(false);
     connect(txtJPGquality_, &QLineEdit::editingFinished, this, &SaveOptionsBox::qualityEdited);
     types->addWidget(txtJPGquality_);
+    return types;
+}
 
+QLayout *SaveOptionsBox::buildNameRow(const QString &name)
+{
     auto *names = new QHBoxLayout;
     txtPrefix_ = makeBox(QStringLiteral("txt%1Prefix").arg(name), this);
     txtSuffix_ = makeBox(QStringLiteral("txt%1Suffix").arg(name), this);
@@ -91,7 +102,11 @@ SaveOptionsBox::SaveOptionsBox(capture::ImageKind kind, CaptureState &state, QWi
         names->addWidget(label);
         names->addWidget(box, 1);
     }
+    return names;
+}
 
+QLayout *SaveOptionsBox::buildFolderRow(const QString &name, const KindTexts &texts)
+{
     auto *folder = new QHBoxLayout;
     chkDefaultPath_ = new GreyableCheckBox(QStringLiteral("chk%1DefaultPath").arg(name), defaultPathCaption, this);
     chkDefaultPath_->setToolTip(QString::fromLatin1(texts.defaultPathTip));
@@ -106,17 +121,7 @@ SaveOptionsBox::SaveOptionsBox(capture::ImageKind kind, CaptureState &state, QWi
     folder->addSpacing(6);
     folder->addWidget(customLabel);
     folder->addWidget(txtCustomSavePath_, 1);
-
-    rows_ = new QVBoxLayout(this);
-    rows_->setContentsMargins(8, 4, 8, 6);
-    rows_->setSpacing(4);
-    rows_->addLayout(types);
-    rows_->addLayout(names);
-    rows_->addLayout(folder);
-
-    // The greyed box starts the kind off the default folder, as the save would read it.
-    defaultPathChanged(chkDefaultPath_->checkState());
-    options().customFolder = txtCustomSavePath_->text();
+    return folder;
 }
 
 capture::KindOptions &SaveOptionsBox::options()

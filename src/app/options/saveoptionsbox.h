@@ -11,6 +11,7 @@
 
 class GreyableCheckBox;
 class PrivateProfile;
+class QLayout;
 class QLineEdit;
 class QRadioButton;
 class QVBoxLayout;
@@ -20,6 +21,13 @@ class SaveOptionsBox : public QGroupBox {
     Q_OBJECT
 
 public:
+    // The texts that differ between the kinds.
+    struct KindTexts {
+        const char *title;
+        const char *defaultPathTip;
+        const char *customPathTip;
+    };
+
     SaveOptionsBox(capture::ImageKind kind, CaptureState &state, QWidget *parent);
 
     // A control that belongs to this kind alone, shown above the file types.
@@ -32,6 +40,9 @@ public:
     QList<QWidget *> keyControls() const;
 
 private:
+    QLayout *buildTypeRow(const QString &name);
+    QLayout *buildNameRow(const QString &name);
+    QLayout *buildFolderRow(const QString &name, const KindTexts &texts);
     capture::KindOptions &options();
     // Selects the option of the file type, or none for a type that has no option.
     void selectFileType(const QString &fileType);

@@ -136,6 +136,7 @@ void MultiUseControl::cmbExtraTemplates_Click(int index)
     cmdReload_Click();
 }
 
+// One case for each function a caption can give the button: it reads best as one switch.
 void MultiUseControl::cmdReload_Click()
 {
     using multiUse::Function;

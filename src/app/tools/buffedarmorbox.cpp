@@ -64,7 +64,26 @@ void paint(QWidget *w, QPalette::ColorRole role, const QColor &color)
 BuffedArmorBox::BuffedArmorBox(QWidget *parent) : QGroupBox(frameTitle, parent)
 {
     setObjectName(QStringLiteral("fraBuffedArmor"));
+    buildRows();
+    placeRows();
 
+    cmdWikiCodeBuffedArmor_ = new QPushButton(wikiCaption, this);
+    cmdWikiCodeBuffedArmor_->setObjectName(QStringLiteral("cmdWikiCodeBuffedArmor"));
+    cmdWikiCodeBuffedArmor_->setToolTip(wikiTooltip);
+    cmdWikiCodeBuffedArmor_->setGeometry(cell(0, 4, 0, leadWidth + boxWidth + 6 + resultWidth));
+    connect(cmdWikiCodeBuffedArmor_, &QPushButton::clicked, this, &BuffedArmorBox::cmdWikiCodeBuffedArmor_Click);
+
+    for (int i = 0; i < buffedArmor::boxCount; ++i) {
+        connect(txtArmorValues_[i], &QLineEdit::textChanged, this, [this, i] { recompute(i); });
+        if (chkBane_[i])
+            connect(chkBane_[i], &QCheckBox::toggled, this, [this, i] { recompute(i); });
+    }
+
+    resize(328, firstLine + 5 * lineStep + 3);
+}
+
+void BuffedArmorBox::buildRows()
+{
     for (int i = 0; i < buffedArmor::boxCount; ++i) {
         auto *box = new QLineEdit(QString::fromLatin1(boxes[i].text), this);
         box->setObjectName(QStringLiteral("txtArmorValues_%1").arg(i));
@@ -88,7 +107,10 @@ BuffedArmorBox::BuffedArmorBox(QWidget *parent) : QGroupBox(frameTitle, parent)
         bane->setToolTip(itemSpellTooltip);
         chkBane_[i] = bane;
     }
+}
 
+void BuffedArmorBox::placeRows()
+{
     // The armor level and the spell head the two columns; the buffed armor level follows.
     auto *alLabel = new QLabel(alCaption, this);
     alLabel->setGeometry(cell(0, 0, 0, leadWidth));
@@ -104,20 +126,6 @@ BuffedArmorBox::BuffedArmorBox(QWidget *parent) : QGroupBox(frameTitle, parent)
         txtArmorValues_[row]->setGeometry(cell(column, line, leadWidth, boxWidth));
         lblArmorValues_[row]->setGeometry(cell(column, line, leadWidth + boxWidth + 6, resultWidth));
     }
-
-    cmdWikiCodeBuffedArmor_ = new QPushButton(wikiCaption, this);
-    cmdWikiCodeBuffedArmor_->setObjectName(QStringLiteral("cmdWikiCodeBuffedArmor"));
-    cmdWikiCodeBuffedArmor_->setToolTip(wikiTooltip);
-    cmdWikiCodeBuffedArmor_->setGeometry(cell(0, 4, 0, leadWidth + boxWidth + 6 + resultWidth));
-    connect(cmdWikiCodeBuffedArmor_, &QPushButton::clicked, this, &BuffedArmorBox::cmdWikiCodeBuffedArmor_Click);
-
-    for (int i = 0; i < buffedArmor::boxCount; ++i) {
-        connect(txtArmorValues_[i], &QLineEdit::textChanged, this, [this, i] { recompute(i); });
-        if (chkBane_[i])
-            connect(chkBane_[i], &QCheckBox::toggled, this, [this, i] { recompute(i); });
-    }
-
-    resize(328, firstLine + 5 * lineStep + 3);
 }
 
 QList<QWidget *> BuffedArmorBox::keyControls() const

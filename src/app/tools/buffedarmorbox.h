@@ -23,6 +23,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildRows();
+    void placeRows();
     void recompute(int box);
     void cmdWikiCodeBuffedArmor_Click();
 

@@ -75,6 +75,16 @@ LevelXpBox::LevelXpBox(QWidget *parent) : QGroupBox(frameTitle, parent)
         txtLevelXP_[i] = box;
     }
 
+    buildArrows();
+
+    for (int i = 0; i < 4; ++i)
+        connect(txtLevelXP_[i], &QLineEdit::textChanged, this, [this, i] { txtLevelXP_Change(i); });
+
+    resize(328, 70);
+}
+
+void LevelXpBox::buildArrows()
+{
     for (int i = 0; i < 6; ++i) {
         auto *pic = new PictureArea(QStringLiteral("picChangeLevel_%1").arg(i), this);
         pic->setGeometry(arrowX, increaseY + (i == 1 ? arrowSize : 0), arrowSize, arrowSize);
@@ -94,11 +104,6 @@ LevelXpBox::LevelXpBox(QWidget *parent) : QGroupBox(frameTitle, parent)
         connect(pic, &PictureArea::mousePressed, this, [this, arrow] { picChangeLevel_MouseDown(arrow); });
         connect(pic, &PictureArea::mouseReleased, this, [this, arrow] { picChangeLevel_MouseUp(arrow); });
     }
-
-    for (int i = 0; i < 4; ++i)
-        connect(txtLevelXP_[i], &QLineEdit::textChanged, this, [this, i] { txtLevelXP_Change(i); });
-
-    resize(328, 70);
 }
 
 QList<QWidget *> LevelXpBox::keyControls() const

@@ -18,6 +18,7 @@ public:
     QList<QWidget *> keyControls() const;
 
 private:
+    void buildArrows();
     void txtLevelXP_Change(int box);
     void picChangeLevel_MouseDown(int arrow);
     void picChangeLevel_MouseUp(int arrow);

@@ -83,18 +83,8 @@ void SpawnMapTool::createSpawnMap()
         QMessageBox::warning(window, spawnMap::messageTitle, spawnMap::offsetMessage(offset_));
         return;
     }
-    const QString referencePath = paths::findFileNoCase(programFolder_, spawnMap::referenceFileName);
-    if (!modVandrel::fileExists(referencePath)) {
-        QMessageBox::warning(window, spawnMap::noReferenceTitle, spawnMap::noReferenceText);
+    if (!loadReference())
         return;
-    }
-    const PictureRead reference = imageFiles::loadPicture(referencePath);
-    if (!reference.ok()) {
-        QMessageBox::warning(window, spawnMap::noReferenceTitle,
-                             spawnMap::unreadableReferenceMessage(referencePath, reference.result.reason()));
-        return;
-    }
-    picSpawnMapBase_->setPicture(reference.picture);
     picSpawnMap_->setPicture(spawnMap::blankMap());
 
     if (clipboardGlue::format() != clipboardGlue::Format::Bitmap) {
@@ -115,6 +105,23 @@ void SpawnMapTool::createSpawnMap()
         return;
     }
     saveRoutine_.autocopyStep(*name, true);
+}
+
+bool SpawnMapTool::loadReference()
+{
+    const QString referencePath = paths::findFileNoCase(programFolder_, spawnMap::referenceFileName);
+    if (!modVandrel::fileExists(referencePath)) {
+        QMessageBox::warning(window(), spawnMap::noReferenceTitle, spawnMap::noReferenceText);
+        return false;
+    }
+    const PictureRead reference = imageFiles::loadPicture(referencePath);
+    if (!reference.ok()) {
+        QMessageBox::warning(window(), spawnMap::noReferenceTitle,
+                             spawnMap::unreadableReferenceMessage(referencePath, reference.result.reason()));
+        return false;
+    }
+    picSpawnMapBase_->setPicture(reference.picture);
+    return true;
 }
 
 void SpawnMapTool::drawMap()

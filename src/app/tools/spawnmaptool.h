@@ -27,6 +27,8 @@ public:
 private:
     void cmdCreateSpawnMap_Click();
     void createSpawnMap();
+    // The reference map into its holder; the user is told when there is none to read.
+    bool loadReference();
     // The map, filled strip by strip so the user sees it grow.
     void drawMap();
 

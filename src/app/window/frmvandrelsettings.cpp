@@ -42,6 +42,8 @@ QString frmVandrel::iniPath() const
     return paths::joinPath(programFolder_, programInfo::settingsFileName);
 }
 
+// Every step in the order the load runs them (later steps rely on earlier ones): it reads
+// best whole.
 void frmVandrel::LoadSettings()
 {
     namespace keys = settingsKeys;
@@ -93,6 +95,8 @@ void frmVandrel::LoadSettings()
     options->loadToolTips(ini);
 }
 
+// Every key in the order the save writes them, so a new file lists them in that order: it
+// reads best whole.
 void frmVandrel::SaveSettings()
 {
     namespace keys = settingsKeys;
