@@ -1,8 +1,8 @@
 #include "capture/saveoptions.h"
-#include "common/paths.h"
 
 #include "common/modvandrel.h"
 #include "common/numconv.h"
+#include "common/paths.h"
 
 #include <QDir>
 

@@ -1,7 +1,6 @@
-#include "image/imagefiles.h"
-
 #include "common/atomicfile.h"
 #include "image/cdibsection.h"
+#include "image/imagefiles.h"
 
 #include <array>
 #include <cerrno>

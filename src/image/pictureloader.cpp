@@ -1,5 +1,4 @@
 #include "image/imagefiles.h"
-
 #include "image/imagelimits.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "wikitext/expandedtemplates.h"
-#include "common/paths.h"
 
 #include "common/modvandrel.h"
 #include "common/numconv.h"
+#include "common/paths.h"
 #include "common/programinfo.h"
 #include "common/textfile.h"
 #include "common/textutil.h"

@@ -1,7 +1,7 @@
 #include "wikitext/templates.h"
-#include "common/paths.h"
 
 #include "common/modvandrel.h"
+#include "common/paths.h"
 #include "common/textfile.h"
 #include "common/textutil.h"
 #include "settings/privateprofile.h"

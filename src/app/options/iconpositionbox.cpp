@@ -1,6 +1,7 @@
 #include "app/options/iconpositionbox.h"
 
 #include "app/saving/capturestate.h"
+#include "app/widgets/optionbuttons.h"
 #include "common/numconv.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
@@ -57,17 +58,13 @@ IconPositionBox::IconPositionBox(CaptureState &state, QWidget *parent)
 QLayout *IconPositionBox::buildPositionRow()
 {
     auto *options = new QHBoxLayout;
-    for (int i = 0; i < int(optIconPosition_.size()); ++i) {
-        auto *option = new QRadioButton(QString::fromLatin1(positions[i].caption), this);
-        option->setObjectName(QStringLiteral("optIconPosition_%1").arg(i));
-        option->setToolTip(QString::fromLatin1(positions[i].tip));
-        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                positionChosen(i);
-        });
-        optIconPosition_[size_t(i)] = option;
-        options->addWidget(option);
-    }
+    QStringList captions;
+    for (const PositionDesign &position : positions)
+        captions.append(QString::fromLatin1(position.caption));
+    optIconPosition_ = optionButtons::make(this, QStringLiteral("optIconPosition"), captions, options,
+                                           [this](int index) { positionChosen(index); });
+    for (int i = 0; i < optIconPosition_.size(); ++i)
+        optIconPosition_[i]->setToolTip(QString::fromLatin1(positions[i].tip));
     options->addStretch(1);
     cmdTrainIconLocation_ = new QPushButton(trainCaption, this);
     cmdTrainIconLocation_->setObjectName(QStringLiteral("cmdTrainIconLocation"));
@@ -133,10 +130,10 @@ void IconPositionBox::load(const PrivateProfile &ini)
     showOffsets();
 
     const int index = flag == QLatin1String("True") ? 0 : windowedIndex;
-    if (optIconPosition_[size_t(index)]->isChecked())
+    if (optIconPosition_[index]->isChecked())
         positionChosen(index);
     else
-        optIconPosition_[size_t(index)]->setChecked(true);
+        optIconPosition_[index]->setChecked(true);
     // The flag is written back as it was read until the user picks a position.
     state_.fullScreenFlag = flag;
 }

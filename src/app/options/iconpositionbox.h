@@ -39,7 +39,7 @@ private:
     void offsetEdited(QLineEdit *box, int &offset);
 
     CaptureState &state_;
-    std::array<QRadioButton *, 2> optIconPosition_{};
+    QList<QRadioButton *> optIconPosition_;
     QLineEdit *txtIconLeft_ = nullptr;
     QLineEdit *txtIconTop_ = nullptr;
     QPushButton *cmdTrainIconLocation_ = nullptr;

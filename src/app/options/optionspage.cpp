@@ -1,12 +1,12 @@
 #include "app/options/optionspage.h"
 
-#include "app/saving/capturestate.h"
-#include "app/widgets/checkboxes.h"
-#include "app/widgets/greyablecheckbox.h"
 #include "app/options/iconpositionbox.h"
 #include "app/options/icontrainer.h"
 #include "app/options/saveoptionsbox.h"
 #include "app/options/windowoptions.h"
+#include "app/saving/capturestate.h"
+#include "app/widgets/checkboxes.h"
+#include "app/widgets/greyablecheckbox.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
 

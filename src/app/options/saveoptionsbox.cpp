@@ -3,6 +3,7 @@
 #include "app/saving/capturestate.h"
 #include "app/widgets/checkboxes.h"
 #include "app/widgets/greyablecheckbox.h"
+#include "app/widgets/optionbuttons.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
 
@@ -24,7 +25,8 @@ constexpr SaveOptionsBox::KindTexts kindTexts[] = {
     {"Live Shot", "Check to save Live Shots in the default location (Images folder where this program is located).",
      "Uncheck Default path and specify the folder location where Live Shots will be saved."},
 };
-constexpr const char *fileTypeCaptions[] = {"BMP", "GIF", "JPG", "PNG"};
+const QStringList fileTypeCaptions = {QStringLiteral("BMP"), QStringLiteral("GIF"), QStringLiteral("JPG"),
+                                     QStringLiteral("PNG")};
 const QString qualityTip = QStringLiteral(
     "Quality of JPG compression, ranges from 1% (low) to 100% (high). Commonly set to 75% to 90%.");
 const QString prefixCaption = QStringLiteral("Prefix:");
@@ -65,16 +67,8 @@ QLayout *SaveOptionsBox::buildTypeRow(const QString &name)
 {
     // The frame is the option buttons' parent, so they form one exclusive group of their own.
     auto *types = new QHBoxLayout;
-    for (int i = 0; i < int(optFileType_.size()); ++i) {
-        auto *option = new QRadioButton(QString::fromLatin1(fileTypeCaptions[i]), this);
-        option->setObjectName(QStringLiteral("opt%1FileType_%2").arg(name).arg(i));
-        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                fileTypeChosen(i);
-        });
-        optFileType_[size_t(i)] = option;
-        types->addWidget(option);
-    }
+    optFileType_ = optionButtons::make(this, QStringLiteral("opt%1FileType").arg(name), fileTypeCaptions, types,
+                                       [this](int index) { fileTypeChosen(index); });
     types->addStretch(1);
     txtJPGquality_ = makeBox(QStringLiteral("txt%1JPGquality").arg(name), this);
     txtJPGquality_->setToolTip(qualityTip);
@@ -145,7 +139,7 @@ void SaveOptionsBox::selectFileType(const QString &fileType)
 {
     const int index = capture::fileTypeIndex(fileType);
     if (index >= 0) {
-        QRadioButton *option = optFileType_[size_t(index)];
+        QRadioButton *option = optFileType_[index];
         if (option->isChecked())
             fileTypeChosen(index); // no state change, so no toggled: run it here
         else

@@ -53,7 +53,7 @@ private:
     capture::ImageKind kind_;
     CaptureState &state_;
     QVBoxLayout *rows_ = nullptr;
-    std::array<QRadioButton *, 4> optFileType_{};
+    QList<QRadioButton *> optFileType_;
     QLineEdit *txtJPGquality_ = nullptr;
     QLineEdit *txtPrefix_ = nullptr;
     QLineEdit *txtSuffix_ = nullptr;

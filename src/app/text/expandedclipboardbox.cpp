@@ -1,5 +1,4 @@
 #include "app/text/expandedclipboardbox.h"
-#include "common/paths.h"
 
 #include "app/widgets/checkboxes.h"
 #include "app/widgets/clipboardglue.h"
@@ -7,6 +6,7 @@
 #include "app/widgets/mouseupbutton.h"
 #include "app/widgets/picturearea.h"
 #include "common/modvandrel.h"
+#include "common/paths.h"
 #include "image/imagefiles.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"

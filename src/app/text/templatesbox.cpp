@@ -1,10 +1,10 @@
 #include "app/text/templatesbox.h"
-#include "common/paths.h"
 
+#include "app/text/multiusecontrol.h"
 #include "app/widgets/clipboardglue.h"
 #include "app/widgets/mouseupbutton.h"
-#include "app/text/multiusecontrol.h"
 #include "common/modvandrel.h"
+#include "common/paths.h"
 #include "common/programinfo.h"
 #include "settings/privateprofile.h"
 

@@ -1,8 +1,8 @@
 // The window options on tab "6 Options": the alpha prompt and its bad answers, the
 // translucent and top-most window, and tooltips switched off and on again.
 
-#include "app/text/templatesbox.h"
 #include "app/options/windowoptions.h"
+#include "app/text/templatesbox.h"
 #include "modalanswerer.h"
 #include "windowfixture.h"
 

@@ -1,13 +1,13 @@
 // The multi-use button and its drop-down on the real window: every entry, the prompts
 // answered as a user would, and expanded templates added, listed and used across a restart.
 
+#include "modalanswerer.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
 #include "wikitext/expandedtemplates.h"
 #include "wikitext/multiuse.h"
 #include "wikitext/prices.h"
 #include "wikitext/totaldamage.h"
-#include "modalanswerer.h"
 #include "windowfixture.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 #include "app/tools/spawnmaptool.h"
 #include "image/imagefiles.h"
 #include "image/pngcodec.h"
-#include "spawnmap/spawnmap.h"
 #include "modalanswerer.h"
+#include "spawnmap/spawnmap.h"
 #include "windowfixture.h"
 
 #include <QApplication>
