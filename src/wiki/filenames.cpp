@@ -1,0 +1,258 @@
+#include "wiki/filenames.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace wikiNames {
+namespace {
+
+bool isForbidden(char32_t c)
+{
+    return QStringView(u"#<>[]|{}:/\\").contains(QChar(c));
+}
+
+bool isControl(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7f && c < 0xa0);
+}
+
+bool isInvisible(char32_t c)
+{
+    return c == 0x200e || c == 0x200f || (c >= 0x202a && c <= 0x202e);
+}
+
+// The spaces the wiki reads as a blank, the plain one aside.
+bool isOddSpace(char32_t c)
+{
+    return c == 0xa0 || c == 0x1680 || c == 0x180e || (c >= 0x2000 && c <= 0x200a) || c == 0x2028 || c == 0x2029
+        || c == 0x202f || c == 0x205f || c == 0x3000;
+}
+
+bool isBlank(char32_t c)
+{
+    return c == u' ' || c == u'_';
+}
+
+bool isHex(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+QString codePoint(char32_t c)
+{
+    return QStringLiteral("U+") + QString::number(uint(c), 16).toUpper().rightJustified(4, u'0');
+}
+
+// "&", then letters, digits or anything beyond ASCII, then ";": the length of it, or 0.
+qsizetype entityAt(const QString &name, qsizetype i)
+{
+    if (name[i] != u'&')
+        return 0;
+    qsizetype end = i + 1;
+    while (end < name.size() && (name[end].isLetterOrNumber() || name[end].unicode() > 0x7f))
+        ++end;
+    return end > i + 1 && end < name.size() && name[end] == u';' ? end + 1 - i : 0;
+}
+
+// The rule a single character breaks, and how it is mended: "" removes it.
+Rule characterRule(char32_t c, QString *mended)
+{
+    if (isForbidden(c) || isControl(c)) {
+        *mended = QStringLiteral("-");
+        return isForbidden(c) ? Rule::Forbidden : Rule::Control;
+    }
+    if (isInvisible(c)) {
+        mended->clear();
+        return Rule::Invisible;
+    }
+    if (isOddSpace(c)) {
+        *mended = QStringLiteral(" ");
+        return Rule::OddSpace;
+    }
+    return Rule::None;
+}
+
+struct Finding {
+    Rule rule = Rule::None;
+    QString offending;
+    void note(Rule r, const QString &what)
+    {
+        if (rule == Rule::None || r < rule) {
+            rule = r;
+            offending = what;
+        }
+    }
+};
+
+// Character by character: forbidden, control, invisible and odd space characters.
+QString mendCharacters(const QString &name, Finding &found)
+{
+    QString out;
+    out.reserve(name.size());
+    for (char32_t c : name.toUcs4()) {
+        QString mended;
+        const Rule rule = characterRule(c, &mended);
+        if (rule == Rule::None) {
+            out += QString::fromUcs4(&c, 1);
+            continue;
+        }
+        found.note(rule, rule == Rule::Forbidden ? QString::fromUcs4(&c, 1) : codePoint(c));
+        out += mended;
+    }
+    return out;
+}
+
+// "~~~" (and longer runs), "%" with two hex digits and "&entity;".
+QString mendSequences(const QString &name, Finding &found)
+{
+    QString out;
+    for (qsizetype i = 0; i < name.size();) {
+        if (name[i] == u'~') {
+            qsizetype end = i;
+            while (end < name.size() && name[end] == u'~')
+                ++end;
+            if (end - i >= 3) {
+                found.note(Rule::Signature, name.mid(i, end - i));
+                out += u'-';
+            } else {
+                out += name.mid(i, end - i);
+            }
+            i = end;
+            continue;
+        }
+        if (name[i] == u'%' && i + 2 < name.size() && isHex(name[i + 1]) && isHex(name[i + 2])) {
+            found.note(Rule::PercentCode, name.mid(i, 3));
+            out += u'-';
+            ++i;
+            continue;
+        }
+        if (const qsizetype entity = entityAt(name, i)) {
+            found.note(Rule::Entity, name.mid(i, entity));
+            out += u'-';
+            ++i;
+            continue;
+        }
+        out += name[i++];
+    }
+    return out;
+}
+
+// Blanks at the ends go and a run of blanks becomes its first one.
+QString mendBlanks(const QString &name, Finding &found)
+{
+    if (!name.isEmpty() && isBlank(name.front().unicode()))
+        found.note(Rule::LeadingBlank, name.left(1));
+    if (!name.isEmpty() && isBlank(name.back().unicode()))
+        found.note(Rule::TrailingBlank, name.right(1));
+    QString out;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const bool blank = isBlank(name[i].unicode());
+        if (blank && i > 0 && isBlank(name[i - 1].unicode())) {
+            found.note(Rule::DoubledBlank, name.mid(i - 1, 2));
+            continue;
+        }
+        out += name[i];
+    }
+    qsizetype start = 0, end = out.size();
+    while (start < end && isBlank(out[start].unicode()))
+        ++start;
+    while (end > start && isBlank(out[end - 1].unicode()))
+        --end;
+    return out.mid(start, end - start);
+}
+
+qsizetype utf8Size(QStringView text)
+{
+    return text.toUtf8().size();
+}
+
+// The stem loses characters at its end (never half of one) until the name fits.
+QString shortened(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString extension = dot > 0 ? name.mid(dot) : QString();
+    QString stem = dot > 0 ? name.left(dot) : name;
+    while (!stem.isEmpty() && utf8Size(stem) + utf8Size(extension) > maxBytes)
+        stem.chop(stem.size() >= 2 && stem.back().isLowSurrogate() ? 2 : 1);
+    return stem + extension;
+}
+
+} // namespace
+
+Verdict check(const QString &fileName)
+{
+    Finding found;
+    QString cleaned = mendCharacters(fileName, found);
+    cleaned = mendSequences(cleaned, found);
+    cleaned = mendBlanks(cleaned, found);
+    if (utf8Size(fileName) > maxBytes) {
+        found.note(Rule::TooLong, QString::number(utf8Size(fileName)));
+        cleaned = shortened(cleaned);
+    }
+    if (cleaned.isEmpty() || cleaned.lastIndexOf(u'.') == 0) {
+        found.note(Rule::Empty, QString());
+        cleaned.clear();
+    }
+
+    Verdict verdict;
+    verdict.rule = found.rule;
+    verdict.offending = found.offending;
+    verdict.cleaned = verdict.ok() ? fileName : cleaned;
+    verdict.lowerFirst = !fileName.isEmpty() && QChar::isLower(fileName.toUcs4().front());
+    return verdict;
+}
+
+QString message(const QString &fileName, const Verdict &verdict)
+{
+    QString why;
+    const QString &what = verdict.offending;
+    switch (verdict.rule) {
+    case Rule::None:
+        return {};
+    case Rule::Forbidden:
+        why = QStringLiteral("contains \"%1\", a character the wiki does not allow in file names").arg(what);
+        break;
+    case Rule::Control:
+        why = QStringLiteral("contains a control character (%1), which the wiki does not allow").arg(what);
+        break;
+    case Rule::Invisible:
+        why = QStringLiteral("contains an invisible direction mark (%1), which the wiki removes").arg(what);
+        break;
+    case Rule::OddSpace:
+        why = QStringLiteral("contains a space character (%1) that the wiki turns into a plain blank").arg(what);
+        break;
+    case Rule::Signature:
+        why = QStringLiteral("contains \"%1\", which the wiki does not allow (it stands for a signature)").arg(what);
+        break;
+    case Rule::PercentCode:
+        why = QStringLiteral("contains \"%1\", which the wiki does not allow (it reads as an encoded character)").arg(what);
+        break;
+    case Rule::LeadingBlank:
+        why = QStringLiteral("starts with a blank, which the wiki removes (\"_\" counts as a blank)");
+        break;
+    case Rule::TrailingBlank:
+        why = QStringLiteral("ends with a blank, which the wiki removes (\"_\" counts as a blank)");
+        break;
+    case Rule::DoubledBlank:
+        why = QStringLiteral("has two blanks in a row, which the wiki makes one (\"_\" counts as a blank)");
+        break;
+    case Rule::Entity:
+        why = QStringLiteral("contains \"%1\", which the wiki does not allow (it reads as an HTML entity)").arg(what);
+        break;
+    case Rule::TooLong:
+        why = QStringLiteral("is %1 bytes long in UTF-8; the wiki allows %2").arg(what).arg(maxBytes);
+        break;
+    case Rule::Empty:
+        why = QStringLiteral("has no name before its extension");
+        break;
+    }
+    QString text = QStringLiteral("The file name \"%1\" %2.").arg(fileName, why);
+    if (!verdict.cleaned.isEmpty())
+        text += QStringLiteral("\n\nUse \"%1\" instead?").arg(verdict.cleaned);
+    if (verdict.lowerFirst)
+        text += QStringLiteral("\n\nThe wiki shows every file name with a capital first letter.");
+    return text;
+}
+
+} // namespace wikiNames

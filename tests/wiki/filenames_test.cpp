@@ -1,0 +1,121 @@
+// File names against the wiki's rules. Where the wiki took the name (as it is or changed),
+// the cleaned name is what the wiki stored, read the way the wiki shows it (blanks as "_",
+// the first letter in capitals): these are the answers of a real MediaWiki 1.39 to uploads
+// of these names. Where it refused the name, the cleaned name is one it takes.
+
+#include "wiki/filenames.h"
+
+#include <QList>
+#include <gtest/gtest.h>
+
+namespace {
+
+using wikiNames::Rule;
+
+// The name as the wiki stores it: blanks as "_", the first letter in capitals.
+QString asWikiStores(QString name)
+{
+    name.replace(u' ', u'_');
+    const QList<uint> points = name.toUcs4();
+    if (points.isEmpty())
+        return name;
+    const QString first = QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()), 1);
+    return first.toUpper() + name.mid(first.size());
+}
+
+TEST(WikiNames, RulesAndCleanedNamesAsTheWikiGivesThem)
+{
+    const QString l240 = QString(236, u'L') + ".png";
+    const QString emoji59 = QString::fromUtf8("\xF0\x9F\x98\x80").repeated(59);
+    const struct {
+        QString name;
+        Rule rule;
+        QString wikiStores; // what the wiki stored, when it took the name
+        QString cleaned;    // our own answer, when the wiki refused it
+    } cases[] = {
+        {"Plain.png", Rule::None, "Plain.png", {}},
+        {"Two words.png", Rule::None, "Two_words.png", {}},
+        {"Under_score.png", Rule::None, "Under_score.png", {}},
+        {"lower case.png", Rule::None, "Lower_case.png", {}},
+        {u"Ünïcödé letters.png"_qs, Rule::None, u"Ünïcödé_letters.png"_qs, {}},
+        {u"émile.png"_qs, Rule::None, u"Émile.png"_qs, {}},
+        {u"Emoji 😀.png"_qs, Rule::None, u"Emoji_😀.png"_qs, {}},
+        {"Blank before dot .png", Rule::None, "Blank_before_dot_.png", {}},
+        {u"Zero\u200Bwidth.png"_qs, Rule::None, u"Zero\u200Bwidth.png"_qs, {}},
+        {"Tilde~~two.png", Rule::None, "Tilde~~two.png", {}},
+        {"Percent%zz.png", Rule::None, "Percent%zz.png", {}},
+        {"100%.png", Rule::None, "100%.png", {}},
+        {"Amp & sand.png", Rule::None, "Amp_&_sand.png", {}},
+        {"Name.with.dots.png", Rule::None, "Name.with.dots.png", {}},
+        {"Punctuation !\"$'()*,;=?@^`+~ ok.png", Rule::None, "Punctuation_!\"$'()*,;=?@^`+~_ok.png", {}},
+        {l240, Rule::None, l240, {}},
+        {emoji59 + ".png", Rule::None, emoji59 + ".png", {}},
+        {"Hash#tag.png", Rule::Forbidden, "Hash-tag.png", {}},
+        {"Less<than.png", Rule::Forbidden, "Less-than.png", {}},
+        {"Greater>than.png", Rule::Forbidden, "Greater-than.png", {}},
+        {"Square[open.png", Rule::Forbidden, "Square-open.png", {}},
+        {"Square]close.png", Rule::Forbidden, "Square-close.png", {}},
+        {"Pipe|bar.png", Rule::Forbidden, "Pipe-bar.png", {}},
+        {"Curly{open.png", Rule::Forbidden, "Curly-open.png", {}},
+        {"Curly}close.png", Rule::Forbidden, "Curly-close.png", {}},
+        {"Colon:inside.png", Rule::Forbidden, "Colon-inside.png", {}},
+        {"../Up.png", Rule::Forbidden, "..-Up.png", {}},
+        {"Back\\slash.png", Rule::Forbidden, "Back-slash.png", {}},
+        {"Numeric&#65;ref.png", Rule::Forbidden, "Numeric&-65;ref.png", {}},
+        {"File:Prefixed.png", Rule::Forbidden, {}, "File-Prefixed.png"}, // the wiki drops its namespace
+        {"Tab\there.png", Rule::Control, "Tab-here.png", {}},
+        {"Newline\nhere.png", Rule::Control, "Newline-here.png", {}},
+        {"Delete\x7F" "char.png", Rule::Control, "Delete-char.png", {}},
+        {"Ctrl\x01" "char.png", Rule::Control, {}, "Ctrl-char.png"},
+        {u"Bidi\u200Emark.png"_qs, Rule::Invisible, "Bidimark.png", {}},
+        {u"No\u00A0break.png"_qs, Rule::OddSpace, "No_break.png", {}},
+        {u"Ideographic\u3000space.png"_qs, Rule::OddSpace, "Ideographic_space.png", {}},
+        {"Tilde~~~three.png", Rule::Signature, {}, "Tilde-three.png"},
+        {"Tilde~~~~four.png", Rule::Signature, {}, "Tilde-four.png"},
+        {"Percent%41.png", Rule::PercentCode, {}, "Percent-41.png"},
+        {"Space%20coded.png", Rule::PercentCode, {}, "Space-20coded.png"},
+        {"Percent%4a.png", Rule::PercentCode, {}, "Percent-4a.png"},
+        {"Amp&amp;entity.png", Rule::Entity, {}, "Amp-amp;entity.png"},
+        {" Leading blank.png", Rule::LeadingBlank, "Leading_blank.png", {}},
+        {"_Leading underscore.png", Rule::LeadingBlank, "Leading_underscore.png", {}},
+        {"Trailing blank.png ", Rule::TrailingBlank, "Trailing_blank.png", {}},
+        {"Double  blank.png", Rule::DoubledBlank, "Double_blank.png", {}},
+        {"Double__underscore.png", Rule::DoubledBlank, "Double_underscore.png", {}},
+        {"Mixed _ blank.png", Rule::DoubledBlank, "Mixed_blank.png", {}},
+        {"L" + l240, Rule::TooLong, {}, l240},
+        {emoji59 + "x.png", Rule::TooLong, {}, emoji59 + ".png"},
+        {".png", Rule::Empty, {}, {}},
+        {"   .png", Rule::Empty, {}, {}},
+        {u"\u200E.png"_qs, Rule::Empty, {}, {}},
+        {"", Rule::Empty, {}, {}},
+    };
+    for (const auto &c : cases) {
+        const wikiNames::Verdict verdict = wikiNames::check(c.name);
+        EXPECT_EQ(verdict.rule, c.rule) << c.name.toStdString();
+        if (!c.wikiStores.isNull()) {
+            EXPECT_EQ(asWikiStores(verdict.cleaned), c.wikiStores) << c.name.toStdString();
+        } else {
+            EXPECT_EQ(verdict.cleaned, c.cleaned) << c.name.toStdString();
+        }
+        // A cleaned name is one the wiki takes as it is.
+        if (!verdict.cleaned.isEmpty()) {
+            EXPECT_TRUE(wikiNames::check(verdict.cleaned).ok()) << verdict.cleaned.toStdString();
+        }
+    }
+}
+
+TEST(WikiNames, TheMessageNamesTheRuleTheCharacterAndTheCleanedName)
+{
+    const auto text = [](const QString &name) { return wikiNames::message(name, wikiNames::check(name)); };
+    EXPECT_EQ(text("Hash#tag.png"), "The file name \"Hash#tag.png\" contains \"#\", a character the wiki does not "
+                                    "allow in file names.\n\nUse \"Hash-tag.png\" instead?");
+    EXPECT_TRUE(text("sword|bow.png").endsWith("The wiki shows every file name with a capital first letter."));
+    EXPECT_TRUE(text("Tab\tx.png").contains("(U+0009)"));
+    EXPECT_TRUE(text(".png").contains("no name before its extension") && !text(".png").contains("instead?"));
+    EXPECT_TRUE(text(QString(241, u'x') + ".png").contains("245 bytes long in UTF-8; the wiki allows 240"));
+    EXPECT_TRUE(text("Plain.png").isEmpty());
+    EXPECT_FALSE(wikiNames::check("Upper.png").lowerFirst);
+    EXPECT_TRUE(wikiNames::check(u"ßtraße.png"_qs).lowerFirst);
+}
+
+} // namespace
