@@ -201,7 +201,7 @@ QImage gameScene(int width, int height, unsigned seed)
     p.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     for (int line = 0; line < 10; ++line) {
         p.setPen(line % 3 ? QColor(230, 230, 230) : QColor(255, 220, 90));
-        p.drawText(18, height - 172 + 17 * line, QStringLiteral("Someone tells you, \"Meet at the portal in %1\"").arg(line));
+        p.drawText(18, height - 172 + 17 * line, QStringLiteral("Someone tells you, \"Portal in %1\"").arg(line));
     }
     const QColor bars[] = {QColor(200, 30, 30), QColor(220, 200, 40), QColor(40, 80, 220)};
     for (int b = 0; b < 3; ++b) {
@@ -372,8 +372,8 @@ double ratio(double part, double whole)
 
 void printTable()
 {
-    std::printf("\n%-12s %5s %10s %10s %10s %8s %9s %9s %9s %8s %9s %9s\n", "category", "files", "default B",
-                "ours B", "optipng B", "ours/opt", "deflt ms", "ours ms", "opt ms", "time/opt", "ours wall", "opt wall");
+    std::printf("\n%-12s %5s %10s %10s %10s %8s %9s %9s %9s %8s %9s %9s\n", "category", "files", "default B", "ours B",
+                "optipng B", "ours/opt", "deflt ms", "ours ms", "opt ms", "time/opt", "ours wall", "opt wall");
     for (const auto &[category, t] : results())
         std::printf("%-12s %5d %10lld %10lld %10lld %8.4f %9.1f %9.1f %9.1f %8.3f %9.1f %9.1f\n", category.c_str(),
                     t.files, t.bytes[Default], t.bytes[Ours], t.bytes[Optipng],

@@ -225,8 +225,8 @@ bool writePng(PngJob *job, const PngImage *image, const Trial *trial)
     if (!job->info)
         return false;
     png_set_write_fn(job->png, job, onWrite, onFlush);
-    png_set_IHDR(job->png, job->info, image->width, image->height, image->depth, image->colourType, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(job->png, job->info, image->width, image->height, image->depth, image->colourType,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     if (image->paletteSize > 0)
         png_set_PLTE(job->png, job->info, image->palette, image->paletteSize);
     png_set_filter(job->png, PNG_FILTER_TYPE_BASE, trial->filters);
@@ -311,7 +311,8 @@ QByteArray compress(const PngImage &image, size_t rawBytes)
     sample.height = png_uint_32(rows.size());
     sample.rows = rows.data();
     const Trial &winner = trials[smallest(sample, trials, best)];
-    return runTrial(image, winner, {});
+    // A strip of a few rows is its own sample.
+    return sample.height == image.height ? best : runTrial(image, winner, {});
 }
 
 // The pixels in this layout, compressed the best way we find.
@@ -326,7 +327,8 @@ QByteArray encodeAs(const QImage &rgb, const Layout &layout, const ColourTable &
         packRow(reinterpret_cast<const QRgb *>(rgb.constScanLine(y)), rgb.width(), layout, table, rows.back());
     }
     const size_t rawBytes = bytes.size() + rows.size(); // a filter byte a row
-    const size_t idatBytes = std::min<size_t>(rawBytes + rawBytes / 100 + 1024, 1u << 30); // beyond deflate's worst
+    // Room for deflate's worst case, so the whole stream goes in one IDAT.
+    const size_t idatBytes = std::min<size_t>(rawBytes + rawBytes / 100 + 1024, 1u << 30);
     const PngImage image{png_uint_32(rgb.width()), png_uint_32(rgb.height()), layout.colourType, layout.depth,
                          layout.palette.data(), int(layout.palette.size()), rows.data(), idatBytes};
     return compress(image, rawBytes);

@@ -87,7 +87,7 @@ TEST(SmallPng, EveryColourCountGetsTheFewestBitsAndComesBackExactly)
         ASSERT_EQ(decoded.size(), c.picture.size()) << c.name;
         for (int y = 0; y < c.picture.height(); ++y)
             for (int x = 0; x < c.picture.width(); ++x)
-                ASSERT_EQ(decoded.pixel(x, y), c.picture.pixel(x, y) | 0xff000000u) << c.name << " at " << x << "," << y;
+                ASSERT_EQ(decoded.pixel(x, y), c.picture.pixel(x, y) | 0xff000000u) << c.name << " " << x << "," << y;
         // The wiki finds duplicates by the file's hash: the same pixels, the same bytes.
         EXPECT_EQ(smallPng::encode(c.picture), file) << c.name;
         EXPECT_EQ(smallPng::encode(c.picture.convertToFormat(rgb888)), file) << c.name;
