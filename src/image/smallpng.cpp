@@ -370,13 +370,9 @@ QByteArray encode(const QImage &picture)
     }
 }
 
-bool save(const QImage &picture, const QString &fileName, QString *reason)
+PictureResult save(const QImage &picture, const QString &fileName)
 {
-    const auto fail = [reason](const QString &why) {
-        if (reason)
-            *reason = why;
-        return false;
-    };
+    const auto fail = [](const QString &why) { return PictureResult::failure(why); };
     if (picture.isNull())
         return fail(QStringLiteral("the picture is empty"));
     const QByteArray bytes = encode(picture);
@@ -397,7 +393,7 @@ bool save(const QImage &picture, const QString &fileName, QString *reason)
     // The new file must be on the disk before it takes the old one's name.
     if (!file.commit(textFiles::Durability::Synced))
         return fail(file.errorString());
-    return true;
+    return {};
 }
 
 } // namespace smallPng

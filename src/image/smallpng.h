@@ -4,6 +4,8 @@
 // better of a few filter and compression trials; no optional chunks. The same pixels
 // always give the same bytes, because the wiki spots duplicates by the file's hash.
 
+#include "image/pictureresult.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -16,7 +18,6 @@ namespace smallPng {
 QByteArray encode(const QImage &picture);
 
 // Writes encode()'s bytes; an existing file is replaced only once the new one is complete.
-// False (with the reason when asked) when nothing was written.
-bool save(const QImage &picture, const QString &fileName, QString *reason = nullptr);
+PictureResult save(const QImage &picture, const QString &fileName);
 
 } // namespace smallPng

@@ -127,17 +127,18 @@ TEST(SmallPng, FailedSavesSayWhyAndKeepTheOldFile)
          folder.file("keep.png"), noLimit},
     };
     for (const auto &c : cases) {
-        QString reason;
+        PictureResult saved;
         {
             testsupport::FileSizeLimit limit(c.fileSizeLimit);
-            EXPECT_FALSE(smallPng::save(c.picture, c.target, &reason)) << c.name;
+            saved = smallPng::save(c.picture, c.target);
         }
-        EXPECT_FALSE(reason.isEmpty()) << c.name;
+        EXPECT_FALSE(saved.ok()) << c.name;
+        EXPECT_FALSE(saved.reason().isEmpty()) << c.name;
         EXPECT_EQ(folder.read("keep.png"), old) << c.name;
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden), entries) << c.name;
     }
     EXPECT_TRUE(smallPng::encode(cases[3].picture).isEmpty());
 
-    ASSERT_TRUE(smallPng::save(noise, folder.file("keep.png")));
+    ASSERT_TRUE(smallPng::save(noise, folder.file("keep.png")).ok());
     EXPECT_EQ(folder.read("keep.png"), smallPng::encode(noise));
 }
