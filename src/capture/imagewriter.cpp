@@ -1,8 +1,8 @@
 #include "capture/imagewriter.h"
 
 #include "image/imagefiles.h"
-#include "image/jpegcodec.h"
-#include "image/pngcodec.h"
+#include "image/smallpng.h"
+#include "wiki/filenames.h"
 
 #include <optional>
 
@@ -42,8 +42,28 @@ WriteResult failed(const QString &path, const QString &reason)
 
 } // namespace
 
+QString plannedFileName(const KindOptions &options, const QString &programFolder, const QString &name,
+                        const QString &taken, WriteChoices choices)
+{
+    QString file = options.prefix + name + options.suffix + extensionFor(options.fileType);
+    if (!taken.isEmpty() && saveFolder(options, programFolder) + file == taken)
+        file = markedPath(file, clashMark);
+    if (choices.wikiCleaned) {
+        const QString cleaned = wikiNames::check(file).cleaned;
+        if (!cleaned.isEmpty())
+            file = cleaned;
+    }
+    return file;
+}
+
+QString plannedPath(const KindOptions &options, const QString &programFolder, const QString &name,
+                    const QString &taken, WriteChoices choices)
+{
+    return saveFolder(options, programFolder) + plannedFileName(options, programFolder, name, taken, choices);
+}
+
 WriteResult writeImage(const KindOptions &options, const QString &programFolder, const QString &name,
-                       const QImage &picture, const QString &taken)
+                       const QImage &picture, const QString &taken, WriteChoices choices)
 {
     const QString &type = options.fileType;
     if (type == QLatin1String("gif"))
@@ -51,10 +71,9 @@ WriteResult writeImage(const KindOptions &options, const QString &programFolder,
     if (extensionFor(type).isEmpty())
         return {WriteResult::NoFileType, QString(), QString()};
 
-    QString path = savePath(options, programFolder, name);
-    if (!taken.isEmpty() && path == taken)
-        path = markedPath(path, clashMark);
-    if (const auto why = whyNameRefused(options, name))
+    const QString path = plannedPath(options, programFolder, name, taken, choices);
+    // The wiki's rules leave no separator in a cleaned name.
+    if (const auto why = whyNameRefused(options, name); why && !choices.wikiCleaned)
         return failed(path, *why);
 
     PictureResult written;
@@ -63,7 +82,7 @@ WriteResult writeImage(const KindOptions &options, const QString &programFolder,
     else if (type == QLatin1String("jpg"))
         written = imageFiles::saveJpg(picture, path, options.quality);
     else
-        written = imageFiles::savePng(picture, path);
+        written = choices.smallestPng ? smallPng::save(picture, path) : imageFiles::savePng(picture, path);
     if (!written)
         return failed(path, written.reason());
     return {WriteResult::Written, path, QString()};

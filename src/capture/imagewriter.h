@@ -21,10 +21,22 @@ struct WriteResult {
     QString reason;
 };
 
-// A picture that would land on taken (the path a later picture of the same action will
-// be written to) goes beside it instead, its name marked " Icon".
+// How a picture is written beyond its kind's options.
+struct WriteChoices {
+    bool smallestPng = false; // the smallest lossless PNG rather than the plain layout
+    bool wikiCleaned = false; // the file name as the wiki's name rules clean it
+};
+
+// The file name (prefix, name, suffix and extension) and the whole path a picture of this
+// kind and name is written to. One that would land on taken (the path a later picture of
+// the same action will be written to) goes beside it instead, its name marked " Icon".
+QString plannedFileName(const KindOptions &options, const QString &programFolder, const QString &name,
+                        const QString &taken = QString(), WriteChoices choices = {});
+QString plannedPath(const KindOptions &options, const QString &programFolder, const QString &name,
+                    const QString &taken = QString(), WriteChoices choices = {});
+
 WriteResult writeImage(const KindOptions &options, const QString &programFolder, const QString &name,
-                       const QImage &picture, const QString &taken = QString());
+                       const QImage &picture, const QString &taken = QString(), WriteChoices choices = {});
 inline const QString clashMark = QStringLiteral(" Icon");
 
 // The message that tells the user a picture could not be saved: the file and the reason.

@@ -27,6 +27,11 @@ const SettingKey autoCopyFileName{general, QStringLiteral("AutoCopyFileName"), Q
 const SettingKey gameFullscreen{general, QStringLiteral("GameFullscreen"), QStringLiteral("False")};
 const SettingKey displayToolTips{general, QStringLiteral("DisplayToolTips"), QStringLiteral("True")};
 const SettingKey autoName{general, QStringLiteral("AutoName"), QStringLiteral("False")};
+const SettingKey autoCopyKind{general, QStringLiteral("AutoCopyKind"), QStringLiteral("Name")};
+const SettingKey checkWikiNames{general, QStringLiteral("CheckWikiNames"), QStringLiteral("False")};
+const SettingKey smallestPng{general, QStringLiteral("SmallestPng"), QStringLiteral("False")};
+const SettingKey magnifier{general, QStringLiteral("Magnifier"), QStringLiteral("True")};
+const SettingKey hints{general, QStringLiteral("Hints"), QStringLiteral("True")};
 
 SettingKey statsPanelDimension(int index)
 {

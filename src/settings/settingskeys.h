@@ -25,6 +25,12 @@ extern const SettingKey autoCopyFileName;
 extern const SettingKey gameFullscreen;
 extern const SettingKey displayToolTips;
 extern const SettingKey autoName;
+// Options for files made for the wiki and for the window's helps.
+extern const SettingKey autoCopyKind;
+extern const SettingKey checkWikiNames;
+extern const SettingKey smallestPng;
+extern const SettingKey magnifier;
+extern const SettingKey hints;
 
 // Button captions the user edits by hand (index 1 to 12; never written back).
 SettingKey statsPanelDimension(int index);

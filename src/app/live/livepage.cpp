@@ -248,7 +248,7 @@ void LivePage::cutAndSave()
         return;
     picLiveTemp_->resize(crop_.size());
     picLiveTemp_->setPicture(capture::cutRect(picLiveGrab_->picture(), crop_));
-    const auto name = saveRoutine_.nameStep(namePromptTitle);
+    const auto name = saveRoutine_.nameStep(namePromptTitle, {capture::ImageKind::Live});
     if (!name)
         return;
     if (!saveRoutine_.writeStep(capture::ImageKind::Live, picLiveTemp_->picture(), *name))

@@ -226,7 +226,7 @@ void MergePage::dropFilesOnSlot(int slot, const QStringList &files)
 
 void MergePage::save(const QImage &picture)
 {
-    const auto name = saveRoutine_.nameStep(nameTitle);
+    const auto name = saveRoutine_.nameStep(nameTitle, {capture::ImageKind::Icon});
     if (!name)
         return;
     bool gifShown = false;

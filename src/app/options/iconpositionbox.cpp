@@ -48,8 +48,8 @@ IconPositionBox::IconPositionBox(CaptureState &state, QWidget *parent)
     : QGroupBox(frameTitle, parent), state_(state)
 {
     auto *rows = new QVBoxLayout(this);
-    rows->setContentsMargins(8, 4, 8, 6);
-    rows->setSpacing(4);
+    rows->setContentsMargins(8, 2, 8, 4);
+    rows->setSpacing(3);
     rows->addLayout(buildPositionRow());
     rows->addLayout(buildOffsetRow());
     showOffsets();

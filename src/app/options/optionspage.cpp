@@ -10,8 +10,10 @@
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -22,32 +24,80 @@ const QString autoCopyNameTip = QStringLiteral(
     "When checked, anytime a file is saved the file name will automatically be copied to the clipboard ready to be "
     "pasted.");
 const QString saveStatsPanelTip = QStringLiteral("When unchecked, no stats panel will be saved.");
+const QString wikiNamesCaption = QStringLiteral("Check names for the wiki");
+const QString wikiNamesTip = QStringLiteral(
+    "When checked, every file name is checked against the wiki's rules before it is saved, and a cleaned name is "
+    "offered when it breaks one.");
+const QString smallPngCaption = QStringLiteral("Smallest PNG files");
+const QString smallPngTip = QStringLiteral(
+    "When checked, PNG files are saved as small as they can be without losing a pixel (a palette or grey where the "
+    "picture allows).");
+const QString autoCopyKindTip = QStringLiteral(
+    "What autocopy puts on the clipboard: the name, the file name with its extension, or the wiki markup that shows "
+    "the file.");
+
+QCheckBox *makeCheckBox(const QString &name, const QString &caption, const QString &tip, QWidget *parent)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setToolTip(tip);
+    return box;
+}
+
+// A row of controls from the left.
+QHBoxLayout *row(std::initializer_list<QWidget *> controls)
+{
+    auto *line = new QHBoxLayout;
+    line->setContentsMargins(4, 0, 0, 0);
+    line->setSpacing(8);
+    for (QWidget *control : controls)
+        line->addWidget(control);
+    line->addStretch(1);
+    return line;
+}
 
 } // namespace
 
 OptionsPage::OptionsPage(CaptureState &state, std::function<void()> focusFob, QWidget *parent)
     : PictureArea(QStringLiteral("picSettings"), parent), state_(state)
 {
-    auto *rows = new QVBoxLayout(this);
-    rows->setContentsMargins(8, 6, 8, 6);
-    rows->setSpacing(6);
+    // Should a larger font need more height than the window has, the page scrolls.
+    auto *scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    auto *content = new QWidget;
+    auto *rows = new QVBoxLayout(content);
+    rows->setContentsMargins(8, 4, 8, 4);
+    rows->setSpacing(3);
 
     for (capture::ImageKind kind : capture::imageKinds) {
-        auto *frame = new SaveOptionsBox(kind, state_, this);
+        auto *frame = new SaveOptionsBox(kind, state_, content);
         kinds_[size_t(kind)] = frame;
         rows->addWidget(frame);
     }
-    chkSaveStatsPanel_ = new GreyableCheckBox(QStringLiteral("chkSaveStatsPanel"), QStringLiteral("Save Stats Panel"), this);
+    chkSaveStatsPanel_ =
+        new GreyableCheckBox(QStringLiteral("chkSaveStatsPanel"), QStringLiteral("Save Stats Panel"), content);
     chkSaveStatsPanel_->setToolTip(saveStatsPanelTip);
     kinds_[size_t(capture::ImageKind::Panel)]->addTopRow(chkSaveStatsPanel_);
 
-    rows->addLayout(buildNameOptions());
-
-    iconPosition_ = new IconPositionBox(state_, this);
+    buildNameOptions(content, rows);
+    iconPosition_ = new IconPositionBox(state_, content);
     rows->addWidget(iconPosition_);
+    chkSmallPng_ = makeCheckBox(QStringLiteral("chkSmallPng"), smallPngCaption, smallPngTip, content);
+    rows->addLayout(row({chkSmallPng_}));
     rows->addStretch(1);
-    windowOptions_ = new WindowOptions(std::move(focusFob), this);
+    windowOptions_ = new WindowOptions(std::move(focusFob), content);
     rows->addWidget(windowOptions_);
+    scroller->setWidget(content);
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(scroller);
+
+    // On the state, so that the settings load sets them as a click would.
+    connect(chkWikiNames_, &QCheckBox::toggled, this, [this](bool on) { state_.wikiNames = on; });
+    connect(chkSmallPng_, &QCheckBox::toggled, this, [this](bool on) { state_.smallestPng = on; });
 
     trainer_ = new IconTrainer(state_, this);
     connect(trainer_, &IconTrainer::screenshotTaken, this, &OptionsPage::trainingScreenshot);
@@ -56,24 +106,46 @@ OptionsPage::OptionsPage(CaptureState &state, std::function<void()> focusFob, QW
     connect(iconPosition_, &IconPositionBox::fullScreenChosen, trainer_, &QWidget::hide);
 }
 
-QLayout *OptionsPage::buildNameOptions()
+void OptionsPage::buildNameOptions(QWidget *content, QVBoxLayout *rows)
 {
-    chkAutoName_ = new GreyableCheckBox(QStringLiteral("chkAutoName"), QStringLiteral("Autoname"), this);
+    chkAutoName_ = new GreyableCheckBox(QStringLiteral("chkAutoName"), QStringLiteral("Autoname"), content);
     chkAutoName_->setToolTip(autoNameTip);
-    chkAutoCopyName_ = new GreyableCheckBox(QStringLiteral("chkAutoCopyName"), QStringLiteral("Autocopy File Name"), this);
+    chkAutoCopyName_ =
+        new GreyableCheckBox(QStringLiteral("chkAutoCopyName"), QStringLiteral("Autocopy File Name"), content);
     chkAutoCopyName_->setToolTip(autoCopyNameTip);
     // A name made from the time is not worth copying; the greyed state leaves it alone.
     connect(chkAutoName_, &QCheckBox::stateChanged, this, [this](int checkState) {
         if (checkState != Qt::PartiallyChecked)
             chkAutoCopyName_->setEnabled(checkState == Qt::Unchecked);
     });
-    auto *names = new QHBoxLayout;
-    names->setContentsMargins(12, 0, 8, 0);
-    names->addWidget(chkAutoName_);
-    names->addSpacing(16);
-    names->addWidget(chkAutoCopyName_);
-    names->addStretch(1);
-    return names;
+    chkWikiNames_ = makeCheckBox(QStringLiteral("chkWikiNames"), wikiNamesCaption, wikiNamesTip, content);
+
+    cmbAutoCopyKind_ = new QComboBox(content);
+    cmbAutoCopyKind_->setObjectName(QStringLiteral("cmbAutoCopyKind"));
+    cmbAutoCopyKind_->setToolTip(autoCopyKindTip);
+    for (const QString &caption : capture::autocopyCaptions)
+        cmbAutoCopyKind_->addItem(caption);
+    connect(cmbAutoCopyKind_, &QComboBox::activated, this,
+            [this](int index) { state_.autocopy = capture::AutocopyKind(index); });
+
+    // The options about names: how they are made and checked, and what is copied after.
+    rows->addLayout(row({chkAutoName_, chkWikiNames_}));
+    rows->addLayout(row({chkAutoCopyName_, cmbAutoCopyKind_}));
+}
+
+void OptionsPage::loadWikiOptions(const PrivateProfile &ini)
+{
+    state_.autocopy = capture::autocopyKindFrom(ini.read(settingsKeys::autoCopyKind));
+    cmbAutoCopyKind_->setCurrentIndex(int(state_.autocopy));
+    modVandrel::SetCheckFromText(chkWikiNames_, ini.read(settingsKeys::checkWikiNames));
+    modVandrel::SetCheckFromText(chkSmallPng_, ini.read(settingsKeys::smallestPng));
+}
+
+void OptionsPage::saveWikiOptions(PrivateProfile &ini) const
+{
+    ini.write(settingsKeys::autoCopyKind, capture::autocopySetting(state_.autocopy));
+    ini.write(settingsKeys::checkWikiNames, modVandrel::CheckToText(chkWikiNames_));
+    ini.write(settingsKeys::smallestPng, modVandrel::CheckToText(chkSmallPng_));
 }
 
 void OptionsPage::placeTrainingArea()

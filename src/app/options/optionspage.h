@@ -13,7 +13,8 @@ class IconPositionBox;
 class IconTrainer;
 class PrivateProfile;
 class QCheckBox;
-class QLayout;
+class QComboBox;
+class QVBoxLayout;
 class SaveOptionsBox;
 class WindowOptions;
 struct CaptureState;
@@ -35,6 +36,9 @@ public:
     void loadAutoNames(const PrivateProfile &ini);
     void loadKind(capture::ImageKind kind, const PrivateProfile &ini);
     void loadIconPosition(const PrivateProfile &ini);
+    // The options added for the wiki: what autocopy copies, name checks, small files.
+    void loadWikiOptions(const PrivateProfile &ini);
+    void saveWikiOptions(PrivateProfile &ini) const;
 
     // The tab switch abandons a training in progress.
     void hideTraining();
@@ -47,13 +51,16 @@ signals:
     void trainingScreenshot(const QImage &screenshot);
 
 private:
-    // Autoname and Autocopy File Name, side by side.
-    QLayout *buildNameOptions();
+    // Autoname, and Autocopy File Name with its choice of what it copies.
+    void buildNameOptions(QWidget *content, QVBoxLayout *rows);
 
     CaptureState &state_;
     QCheckBox *chkAutoName_ = nullptr;
     QCheckBox *chkAutoCopyName_ = nullptr;
     QCheckBox *chkSaveStatsPanel_ = nullptr;
+    QComboBox *cmbAutoCopyKind_ = nullptr;
+    QCheckBox *chkWikiNames_ = nullptr;
+    QCheckBox *chkSmallPng_ = nullptr;
     std::array<SaveOptionsBox *, 3> kinds_{}; // indexed by capture::ImageKind
     IconPositionBox *iconPosition_ = nullptr;
     IconTrainer *trainer_ = nullptr;

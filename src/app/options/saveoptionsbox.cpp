@@ -52,8 +52,8 @@ SaveOptionsBox::SaveOptionsBox(capture::ImageKind kind, CaptureState &state, QWi
 {
     const QString name = capture::kindSection(kind);
     rows_ = new QVBoxLayout(this);
-    rows_->setContentsMargins(8, 4, 8, 6);
-    rows_->setSpacing(4);
+    rows_->setContentsMargins(8, 2, 8, 4);
+    rows_->setSpacing(3);
     rows_->addLayout(buildTypeRow(name));
     rows_->addLayout(buildNameRow(name));
     rows_->addLayout(buildFolderRow(name, kindTexts[size_t(kind)]));

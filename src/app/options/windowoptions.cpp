@@ -6,8 +6,8 @@
 #include "settings/settingskeys.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QInputDialog>
 #include <QPainter>
 #include <QPushButton>
@@ -26,6 +26,12 @@ const QString alwaysOnTopTip = QStringLiteral(
     "When checked, the program window will always be on top of other windows open on the desktop.");
 const QString transparentTip = QStringLiteral("When checked, the program window will become transparent.");
 const QString setAlphaTip = QStringLiteral("Click to set alpha, the degree of window transparency.");
+const QString magnifierCaption = QStringLiteral("Magnifier");
+const QString magnifierTip = QStringLiteral(
+    "When checked, a fixed-size crop shows the pixels around the pointer magnified; the arrow keys move the "
+    "rectangle and Enter cuts it.");
+const QString hintsCaption = QStringLiteral("Hints");
+const QString hintsTip = QStringLiteral("When checked, empty picture areas say what to do.");
 const QString setAlphaTitle = QStringLiteral("Set Window Alpha");
 const QString setAlphaPrompt =
     QStringLiteral("Please enter a value between 1 and 255, 1 being transparent, 255 being opaque.");
@@ -69,6 +75,10 @@ WindowOptions::WindowOptions(std::function<void()> focusFob, QWidget *parent)
     chkToolTips_->setChecked(true);
     chkAlwaysOnTop_ = makeBox(QStringLiteral("chkAlwaysOnTop"), alwaysOnTopCaption, alwaysOnTopTip, this);
     chkTransparentForm_ = makeBox(QStringLiteral("chkTransparentForm"), transparentCaption, transparentTip, this);
+    chkMagnifier_ = makeBox(QStringLiteral("chkMagnifier"), magnifierCaption, magnifierTip, this);
+    chkMagnifier_->setChecked(true);
+    chkHints_ = makeBox(QStringLiteral("chkHints"), hintsCaption, hintsTip, this);
+    chkHints_->setChecked(true);
     cmdSetWindowAlpha_ = new QPushButton(this);
     cmdSetWindowAlpha_->setObjectName(QStringLiteral("cmdSetWindowAlpha"));
     cmdSetWindowAlpha_->setToolTip(setAlphaTip);
@@ -77,19 +87,25 @@ WindowOptions::WindowOptions(std::function<void()> focusFob, QWidget *parent)
     cmdSetWindowAlpha_->setIconSize(QSize(alphaPictureSide, alphaPictureSide));
     cmdSetWindowAlpha_->setStyleSheet(QStringLiteral("padding: 0px;"));
 
-    auto *grid = new QGridLayout(this);
-    grid->setContentsMargins(12, 0, 8, 0);
-    grid->setHorizontalSpacing(16);
-    grid->setVerticalSpacing(6);
-    grid->addWidget(chkToolTips_, 0, 0);
-    grid->addWidget(chkAlwaysOnTop_, 0, 1);
-    auto *transparent = new QHBoxLayout;
-    transparent->setSpacing(6);
-    transparent->addWidget(chkTransparentForm_);
-    transparent->addWidget(cmdSetWindowAlpha_);
-    transparent->addStretch(1);
-    grid->addLayout(transparent, 1, 0, 1, 2);
-    grid->setColumnStretch(1, 1);
+    // Rows of their own rather than a grid: aligned columns would be too wide for the page.
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(4, 0, 0, 0);
+    rows->setSpacing(6);
+    auto *first = new QHBoxLayout;
+    auto *second = new QHBoxLayout;
+    for (QHBoxLayout *line : {first, second}) {
+        line->setSpacing(8);
+        rows->addLayout(line);
+    }
+    first->addWidget(chkToolTips_);
+    first->addWidget(chkAlwaysOnTop_);
+    first->addWidget(chkHints_);
+    second->addWidget(chkTransparentForm_);
+    second->addWidget(cmdSetWindowAlpha_);
+    second->addSpacing(8);
+    second->addWidget(chkMagnifier_);
+    for (QHBoxLayout *line : {first, second})
+        line->addStretch(1);
 
     // Connected to the state change, so that the settings load acts as a click would.
     connect(chkToolTips_, &QCheckBox::toggled, this, &WindowOptions::chkToolTips_Click);
@@ -143,6 +159,18 @@ void WindowOptions::loadToolTips(const PrivateProfile &ini)
 void WindowOptions::saveToolTips(PrivateProfile &ini) const
 {
     ini.write(settingsKeys::displayToolTips, modVandrel::CheckToText(chkToolTips_));
+}
+
+void WindowOptions::loadHelps(const PrivateProfile &ini)
+{
+    modVandrel::SetCheckFromText(chkMagnifier_, ini.read(settingsKeys::magnifier));
+    modVandrel::SetCheckFromText(chkHints_, ini.read(settingsKeys::hints));
+}
+
+void WindowOptions::saveHelps(PrivateProfile &ini) const
+{
+    ini.write(settingsKeys::magnifier, modVandrel::CheckToText(chkMagnifier_));
+    ini.write(settingsKeys::hints, modVandrel::CheckToText(chkHints_));
 }
 
 void WindowOptions::chkToolTips_Click(bool checked)

@@ -25,6 +25,10 @@ public:
     WindowOptions(std::function<void()> focusFob, QWidget *parent = nullptr);
 
     QCheckBox *chkToolTips() const { return chkToolTips_; }
+    // The helps of tabs 1 and 2: the magnified view of a fixed crop and the hints shown
+    // where no picture is yet.
+    QCheckBox *chkMagnifier() const { return chkMagnifier_; }
+    QCheckBox *chkHints() const { return chkHints_; }
 
     // The window's alpha while "Transparent Window" is on, 1 (clear) to 255 (opaque).
     int opacity() const { return opacity_; }
@@ -35,6 +39,8 @@ public:
     // The settings load applies "DisplayToolTips" after the capture; the save writes it.
     void loadToolTips(const PrivateProfile &ini);
     void saveToolTips(PrivateProfile &ini) const;
+    void loadHelps(const PrivateProfile &ini);
+    void saveHelps(PrivateProfile &ini) const;
     // Tooltips set again while they are switched off (a template reload) go to the table
     // and off the controls.
     void tooltipsReapplied();
@@ -56,5 +62,7 @@ private:
     QCheckBox *chkToolTips_ = nullptr;
     QCheckBox *chkAlwaysOnTop_ = nullptr;
     QCheckBox *chkTransparentForm_ = nullptr;
+    QCheckBox *chkMagnifier_ = nullptr;
+    QCheckBox *chkHints_ = nullptr;
     QPushButton *cmdSetWindowAlpha_ = nullptr;
 };

@@ -122,7 +122,12 @@ void PanelPage::save(bool iconWanted)
     const bool panelWanted = saveStatsPanel_.checkState() != Qt::Unchecked;
     if (!iconWanted && !panelWanted)
         return;
-    const auto name = saveRoutine_.nameStep(namePromptTitle);
+    QList<ImageKind> kinds;
+    if (iconWanted)
+        kinds.append(ImageKind::Icon);
+    if (panelWanted)
+        kinds.append(ImageKind::Panel);
+    const auto name = saveRoutine_.nameStep(namePromptTitle, kinds);
     if (!name)
         return;
     bool gifShown = false;

@@ -2,6 +2,7 @@
 // What the capture actions share while the program runs: the save options of the three
 // image kinds, the icon geometry and the last name typed at a name prompt.
 
+#include "capture/autocopy.h"
 #include "capture/extractgeometry.h"
 #include "capture/saveoptions.h"
 
@@ -20,4 +21,9 @@ struct CaptureState {
     capture::IconOffsets offsets;
 
     QString strLastName;
+
+    // The options every save shares.
+    capture::AutocopyKind autocopy = capture::AutocopyKind::Name;
+    bool wikiNames = false;   // names are checked against the wiki's rules before a save
+    bool smallestPng = false; // PNG files in their smallest lossless form
 };

@@ -2,13 +2,43 @@
 
 #include "app/saving/capturestate.h"
 #include "app/widgets/clipboardglue.h"
-#include "capture/imagewriter.h"
+#include "capture/autocopy.h"
+#include "common/paths.h"
 #include "common/programinfo.h"
+#include "image/imagefiles.h"
+#include "image/smallpng.h"
+#include "wiki/filenames.h"
 
 #include <QCheckBox>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTime>
+
+namespace {
+
+enum class WikiAnswer { Use, Edit, Cancel };
+
+WikiAnswer askAboutWikiName(QWidget *window, const QString &fileName, const wikiNames::Verdict &verdict)
+{
+    QMessageBox box(QMessageBox::Warning, SaveRoutine::wikiNameTitle, wikiNames::message(fileName, verdict),
+                    QMessageBox::Cancel, window);
+    // A name with nothing left to use can only be edited.
+    if (!verdict.cleaned.isEmpty())
+        box.addButton(QMessageBox::Ok)->setText(QStringLiteral("Use"));
+    box.addButton(QMessageBox::Retry)->setText(QStringLiteral("Edit"));
+    box.setDefaultButton(verdict.cleaned.isEmpty() ? QMessageBox::Retry : QMessageBox::Ok);
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return WikiAnswer::Use;
+    case QMessageBox::Retry:
+        return WikiAnswer::Edit;
+    default:
+        return WikiAnswer::Cancel;
+    }
+}
+
+} // namespace
 
 SaveRoutine::SaveRoutine(QWidget *window, const QString &programFolder, CaptureState &state,
                          const QCheckBox &autoName, const QCheckBox &autoCopyName)
@@ -16,23 +46,83 @@ SaveRoutine::SaveRoutine(QWidget *window, const QString &programFolder, CaptureS
 {
 }
 
-std::optional<QString> SaveRoutine::nameStep(const QString &title)
+std::optional<QString> SaveRoutine::askName(const QString &title, const QString &preset)
 {
-    if (autoName_.checkState() == Qt::Checked)
-        return capture::timeStampName(QTime::currentTime());
-    const QString name = QInputDialog::getText(window_, title, namePrompt, QLineEdit::Normal, state_.strLastName);
+    const QString name = QInputDialog::getText(window_, title, namePrompt, QLineEdit::Normal, preset);
     if (name.isEmpty())
         return std::nullopt;
     state_.strLastName = name;
     return name;
 }
 
+std::optional<QString> SaveRoutine::nameStep(const QString &title, const PlannedFiles &planned)
+{
+    wikiCleaned_ = false;
+    written_.clear();
+    std::optional<QString> name = autoName_.checkState() == Qt::Checked
+                                    ? capture::timeStampName(QTime::currentTime())
+                                    : askName(title, state_.strLastName);
+    if (name && state_.wikiNames && !checkForWiki(*name, title, planned))
+        return std::nullopt;
+    return name;
+}
+
+std::optional<QString> SaveRoutine::nameStep(const QString &title, const QList<capture::ImageKind> &kinds)
+{
+    return nameStep(title, [this, kinds](const QString &name) {
+        QStringList files;
+        for (capture::ImageKind kind : kinds) {
+            if (!capture::extensionFor(state_.kind(kind).fileType).isEmpty())
+                files.append(capture::plannedFileName(state_.kind(kind), programFolder_, name));
+        }
+        return files;
+    });
+}
+
+bool SaveRoutine::checkForWiki(QString &name, const QString &title, const PlannedFiles &planned)
+{
+    for (;;) {
+        std::optional<std::pair<QString, wikiNames::Verdict>> broken;
+        for (const QString &file : planned(name)) {
+            if (const wikiNames::Verdict verdict = wikiNames::check(file); !verdict.ok()) {
+                broken = {file, verdict};
+                break;
+            }
+        }
+        if (!broken)
+            return true;
+        switch (askAboutWikiName(window_, broken->first, broken->second)) {
+        case WikiAnswer::Use:
+            wikiCleaned_ = true;
+            return true;
+        case WikiAnswer::Edit: {
+            const QString cleaned = wikiNames::check(name).cleaned;
+            const std::optional<QString> edited = askName(title, cleaned.isEmpty() ? name : cleaned);
+            if (!edited)
+                return false;
+            name = *edited;
+            break;
+        }
+        case WikiAnswer::Cancel:
+            return false;
+        }
+    }
+}
+
+capture::WriteChoices SaveRoutine::choices() const
+{
+    return {state_.smallestPng, wikiCleaned_};
+}
+
 bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, const QString &name, bool *gifShown,
                             const QString &taken)
 {
-    const capture::WriteResult result = capture::writeImage(state_.kind(kind), programFolder_, name, picture, taken);
+    const capture::WriteResult result =
+        capture::writeImage(state_.kind(kind), programFolder_, name, picture, taken, choices());
     switch (result.status) {
     case capture::WriteResult::Written:
+        written_.append(result.path);
+        return true;
     case capture::WriteResult::NoFileType:
         return true;
     case capture::WriteResult::GifNotSupported:
@@ -48,12 +138,27 @@ bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, cons
     return false;
 }
 
+PictureResult SaveRoutine::writePng(const QImage &picture, const QString &path, QString *writtenPath)
+{
+    QString target = path;
+    if (wikiCleaned_) {
+        const QString file = paths::fileNameOf(path);
+        if (const QString cleaned = wikiNames::check(file).cleaned; !cleaned.isEmpty())
+            target = path.left(path.size() - file.size()) + cleaned;
+    }
+    *writtenPath = target;
+    const PictureResult result = state_.smallestPng ? smallPng::save(picture, target) : imageFiles::savePng(picture, target);
+    if (result)
+        written_.append(target);
+    return result;
+}
+
 QString SaveRoutine::pathFor(capture::ImageKind kind, const QString &name) const
 {
     const capture::KindOptions &options = state_.kind(kind);
     if (capture::extensionFor(options.fileType).isEmpty())
         return QString();
-    return capture::savePath(options, programFolder_, name);
+    return capture::plannedPath(options, programFolder_, name);
 }
 
 void SaveRoutine::autocopyStep(const QString &name, bool needsEnabled)
@@ -62,5 +167,6 @@ void SaveRoutine::autocopyStep(const QString &name, bool needsEnabled)
         return;
     if (needsEnabled && !autoCopyName_.isEnabled())
         return;
-    clipboardGlue::replaceWithText(name);
+    if (const std::optional<QString> text = capture::autocopyText(state_.autocopy, name, written_))
+        clipboardGlue::replaceWithText(*text);
 }

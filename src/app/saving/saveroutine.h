@@ -1,11 +1,16 @@
 #pragma once
 // The save routine every saving action goes through: the name step (ask, or the time
-// stamp), one write step per picture, and the autocopy step.
+// stamp, then the wiki's name rules when they are checked), one write step per picture,
+// and the autocopy step. It keeps what one action wrote, for the autocopy step.
 
+#include "capture/imagewriter.h"
 #include "capture/saveoptions.h"
+#include "image/pictureresult.h"
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -15,14 +20,21 @@ struct CaptureState;
 class SaveRoutine {
 public:
     inline static const QString namePrompt = QStringLiteral("File Name:");
+    inline static const QString wikiNameTitle = QStringLiteral("Name for the Wiki");
+    // The names of the files an action would write under a name, before any is written.
+    using PlannedFiles = std::function<QStringList(const QString &name)>;
 
     // autoName and autoCopyName are the options' "Autoname" and "Autocopy File Name".
     SaveRoutine(QWidget *window, const QString &programFolder, CaptureState &state, const QCheckBox &autoName,
                 const QCheckBox &autoCopyName);
 
-    // The name typed at a prompt titled title (remembered for the next prompt), or the
-    // time stamp under Autoname. Nothing when the user gave no name: the action ends.
-    std::optional<QString> nameStep(const QString &title);
+    // Starts an action: the name typed at a prompt titled title (remembered for the next
+    // prompt), or the time stamp under Autoname. While names are checked for the wiki, each
+    // file name the action would write is checked first and the user may use the cleaned
+    // names, edit the name or cancel. Nothing when the action ends here.
+    std::optional<QString> nameStep(const QString &title, const PlannedFiles &planned);
+    // The same for an action that writes pictures of these kinds in this order.
+    std::optional<QString> nameStep(const QString &title, const QList<capture::ImageKind> &kinds);
 
     // Writes picture as kind under name. True when the action may go on: the file was
     // written, or the kind writes no file (for "gif" the user is told once per action,
@@ -30,17 +42,28 @@ public:
     // taken is a path a later write of the same action needs: this picture goes beside it.
     bool writeStep(capture::ImageKind kind, const QImage &picture, const QString &name, bool *gifShown = nullptr,
                    const QString &taken = QString());
+    // A PNG at a path of the caller's own (the spawn map), as the action's choices say.
+    // The path actually written is given back through writtenPath.
+    PictureResult writePng(const QImage &picture, const QString &path, QString *writtenPath);
     // Where a picture of kind would be written under name ("" for a kind that writes no file).
     QString pathFor(capture::ImageKind kind, const QString &name) const;
 
-    // Puts the bare name on the clipboard when "Autocopy File Name" is checked (and,
-    // when needsEnabled, enabled too).
+    // When "Autocopy File Name" is checked (and, when needsEnabled, enabled too): the name,
+    // the names of the files written, or their wiki markup, as the options say.
     void autocopyStep(const QString &name, bool needsEnabled);
 
 private:
+    std::optional<QString> askName(const QString &title, const QString &preset);
+    // False when the user cancelled; name may come back edited.
+    bool checkForWiki(QString &name, const QString &title, const PlannedFiles &planned);
+    capture::WriteChoices choices() const;
+
     QWidget *window_;
     QString programFolder_;
     CaptureState &state_;
     const QCheckBox &autoName_;
     const QCheckBox &autoCopyName_;
+    // The action under way.
+    bool wikiCleaned_ = false;
+    QStringList written_;
 };

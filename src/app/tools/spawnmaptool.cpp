@@ -96,11 +96,14 @@ void SpawnMapTool::createSpawnMap()
 
     drawMap();
 
-    const std::optional<QString> name = saveRoutine_.nameStep(spawnMap::nameTitle);
+    const auto fileName = [](const QString &name) { return spawnMap::fileNameStart + name + QStringLiteral(".png"); };
+    const std::optional<QString> name =
+        saveRoutine_.nameStep(spawnMap::nameTitle, [&](const QString &n) { return QStringList{fileName(n)}; });
     if (!name)
         return;
-    const QString path = folder + spawnMap::fileNameStart + *name + QStringLiteral(".png");
-    if (const PictureResult saved = imageFiles::savePng(picSpawnMap_->picture(), path); !saved) {
+    QString path;
+    if (const PictureResult saved = saveRoutine_.writePng(picSpawnMap_->picture(), folder + fileName(*name), &path);
+        !saved) {
         QMessageBox::warning(window, spawnMap::messageTitle, spawnMap::saveFailedMessage(path, saved.reason()));
         return;
     }

@@ -93,6 +93,9 @@ void frmVandrel::LoadSettings()
     // After the template buttons have their tooltips, so that switching off keeps them.
     options->captureToolTips();
     options->loadToolTips(ini);
+    // Added since: a file without their keys loads as before.
+    options_->loadWikiOptions(ini);
+    options->loadHelps(ini);
 }
 
 // Every key in the order the save writes them, so a new file lists them in that order: it
@@ -143,6 +146,8 @@ void frmVandrel::SaveSettings()
         ini.write(keys::spawnMapX, QString::number(spawnOffset.x()));
         ini.write(keys::spawnMapY, QString::number(spawnOffset.y()));
         text_->clipboardBox()->saveSlots(ini);
+        options_->saveWikiOptions(ini);
+        options_->windowOptions()->saveHelps(ini);
         ini.saveTo(path);
     }
     modVandrel::resetScratchFile(programFolder_);
