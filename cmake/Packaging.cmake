@@ -10,46 +10,55 @@
 set(QUILLMARK_PACKAGE_MAINTAINER "The Quillmark developers <maintainers@users.noreply.c-seed-7d7a76a5.example>"
   CACHE STRING "Maintainer of the Debian package: name and e-mail address")
 
-# The changelog entry of this version carries its release date from the AppStream data.
+# The date of a release as Debian changelogs give it (as in e-mail, weekday first), from
+# its <release> in the AppStream data; today's date when it has none.
+function(quillmark_release_date metainfo_file version out)
+  file(READ ${metainfo_file} metainfo)
+  string(REPLACE "." "\\." version_pattern ${version})
+  if(NOT metainfo MATCHES "<release version=\"${version_pattern}\" date=\"([0-9]+)-([0-9]+)-([0-9]+)\"")
+    message(WARNING "${metainfo_file} has no <release> of version ${version}: "
+      "the package's changelog takes today's date")
+    string(TIMESTAMP date "%a, %d %b %Y %H:%M:%S +0000" UTC)
+    set(${out} "${date}" PARENT_SCOPE)
+    return()
+  endif()
+  set(year ${CMAKE_MATCH_1})
+  set(day_text ${CMAKE_MATCH_3})
+  math(EXPR month "${CMAKE_MATCH_2}")
+  math(EXPR day "${day_text}")
+  # The weekday by Sakamoto's method.
+  set(y ${year})
+  if(month LESS 3)
+    math(EXPR y "${y} - 1")
+  endif()
+  math(EXPR index "${month} - 1")
+  set(offsets 0 3 2 5 0 3 5 1 4 6 2 4)
+  set(weekdays Sun Mon Tue Wed Thu Fri Sat)
+  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  list(GET offsets ${index} offset)
+  math(EXPR weekday "(${y} + ${y} / 4 - ${y} / 100 + ${y} / 400 + ${offset} + ${day}) % 7")
+  list(GET weekdays ${weekday} weekday)
+  list(GET months ${index} month)
+  set(${out} "${weekday}, ${day_text} ${month} ${year} 00:00:00 +0000" PARENT_SCOPE)
+endfunction()
+
 set(quillmark_metainfo ${PROJECT_SOURCE_DIR}/resources/linux/io.github.quillmark.Quillmark.metainfo.xml)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${quillmark_metainfo})
-file(READ ${quillmark_metainfo} metainfo)
-string(REPLACE "." "\\." version_pattern ${PROJECT_VERSION})
-if(NOT metainfo MATCHES "<release version=\"${version_pattern}\" date=\"([0-9]+)-([0-9]+)-([0-9]+)\"")
-  message(FATAL_ERROR "${quillmark_metainfo} has no <release> of version ${PROJECT_VERSION}")
-endif()
-set(year ${CMAKE_MATCH_1})
-math(EXPR month "${CMAKE_MATCH_2}")
-set(day_text ${CMAKE_MATCH_3})
-math(EXPR day "${day_text}")
-# Debian changelogs give dates as in e-mail, weekday first (Sakamoto's method finds it).
-set(y ${year})
-if(month LESS 3)
-  math(EXPR y "${y} - 1")
-endif()
-math(EXPR index "${month} - 1")
-set(offsets 0 3 2 5 0 3 5 1 4 6 2 4)
-set(weekdays Sun Mon Tue Wed Thu Fri Sat)
-set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-list(GET offsets ${index} offset)
-math(EXPR weekday "(${y} + ${y} / 4 - ${y} / 100 + ${y} / 400 + ${offset} + ${day}) % 7")
-list(GET weekdays ${weekday} weekday)
-list(GET months ${index} month)
-set(quillmark_release_date "${weekday}, ${day_text} ${month} ${year} 00:00:00 +0000")
+quillmark_release_date(${quillmark_metainfo} ${PROJECT_VERSION} quillmark_release_date)
 
 # gzip -9n: the best compression and no time stamp, as Debian wants its documentation.
-set(debian_dir ${PROJECT_BINARY_DIR}/debian)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog.in ${debian_dir}/changelog @ONLY)
+set(quillmark_debian_dir ${PROJECT_BINARY_DIR}/debian)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog.in ${quillmark_debian_dir}/changelog @ONLY)
 find_program(QUILLMARK_GZIP gzip)
 if(NOT QUILLMARK_GZIP)
   message(STATUS "gzip not found: no Debian package")
   return()
 endif()
-execute_process(COMMAND ${QUILLMARK_GZIP} -9nc ${debian_dir}/changelog
-  OUTPUT_FILE ${debian_dir}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${QUILLMARK_GZIP} -9nc ${quillmark_debian_dir}/changelog
+  OUTPUT_FILE ${quillmark_debian_dir}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
 
 # Not part of a plain `cmake --install`: only the package asks for this component.
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright ${debian_dir}/changelog.gz
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright ${quillmark_debian_dir}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillmark
   COMPONENT debian EXCLUDE_FROM_ALL)
 
