@@ -8,10 +8,8 @@ set -euo pipefail
 build=${1:?usage: install_test.sh <build folder>}
 app_id=io.github.quillmark.Quillmark
 
-fail() {
-  echo "install test: $*" >&2
-  exit 1
-}
+test_name="install test"
+source "$(dirname "$0")/common.sh"
 
 tmp=$(mktemp -d)
 pid=
@@ -72,62 +70,9 @@ chmod a-w "$prefix/$bindir"
 bin_files() { find "$prefix/$bindir" -mindepth 1 | LC_ALL=C sort; }
 bin_before=$(bin_files)
 
-home=$tmp/home
-data=$tmp/data
-mkdir -p "$home" "$data" "$tmp/config" "$tmp/cache"
-mkdir -m 0700 "$tmp/runtime"
-env HOME="$home" XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$tmp/config" XDG_CACHE_HOME="$tmp/cache" \
-  XDG_RUNTIME_DIR="$tmp/runtime" QT_QPA_PLATFORM=offscreen \
-  "$prefix/$exe" >"$tmp/run.log" 2>&1 &
-pid=$!
+run_and_terminate "$prefix/$exe" "$tmp"
 
-# Alive and not yet reaped (a zombie still answers kill -0).
-running() {
-  local key value
-  [[ -r /proc/$pid/status ]] || return 1
-  while read -r key value; do
-    if [[ $key == State: ]]; then
-      [[ $value != Z* ]]
-      return
-    fi
-  done <"/proc/$pid/status"
-  return 1
-}
-
-# The handler is in place once bit 15 (SIGTERM) of SigCgt is set; the shell forked for
-# "&" catches signals of its own until it has exec'd the program, so look at that first.
-exe_path=$(readlink -f "$prefix/$exe")
-catches_sigterm() {
-  local key value
-  [[ $(readlink "/proc/$pid/exe" 2>/dev/null) == "$exe_path" ]] || return 1
-  while read -r key value; do
-    if [[ $key == SigCgt: ]]; then
-      (((16#${value: -8} >> 14) & 1))
-      return
-    fi
-  done <"/proc/$pid/status" 2>/dev/null
-  return 1
-}
-
-for ((i = 0; i < 300; i++)); do
-  running || fail "the installed program ended before it ran:"$'\n'"$(cat "$tmp/run.log")"
-  catches_sigterm && break
-  sleep 0.1
-done
-catches_sigterm || fail "the installed program never set up its SIGTERM handler (30 s)"
-
-kill -TERM "$pid"
-for ((i = 0; i < 300; i++)); do
-  running || break
-  sleep 0.1
-done
-running && fail "the installed program did not end within 30 s of SIGTERM"
-status=0
-wait "$pid" || status=$?
-pid=
-((status == 0)) || fail "the installed program ended with status $status:"$'\n'"$(cat "$tmp/run.log")"
-
-folder=$data/Quillmark
+folder=$tmp/data/Quillmark
 [[ -d $folder/Images ]] || fail "$folder/Images missing"
 [[ -d $folder/Templates ]] || fail "$folder/Templates missing"
 [[ -f $folder/Quillmark.ini ]] || fail "$folder/Quillmark.ini missing (settings not saved there)"
