@@ -1,9 +1,11 @@
 #include "app/live/livepage.h"
 
+#include "app/live/cropmagnifier.h"
 #include "app/saving/capturedialogs.h"
 #include "app/saving/capturestate.h"
 #include "app/saving/saveroutine.h"
 #include "app/widgets/buttontray.h"
+#include "app/widgets/hint.h"
 #include "app/widgets/mouseupbutton.h"
 #include "app/widgets/outlineshape.h"
 #include "app/widgets/picturearea.h"
@@ -12,6 +14,8 @@
 #include "capture/extractgeometry.h"
 #include "common/programinfo.h"
 
+#include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 
@@ -28,6 +32,7 @@ const QString freeCropTip = QStringLiteral("Crop an arbitrarily sized image.");
 const QString widthPrompt = QStringLiteral("Enter width in pixels:");
 const QString heightPrompt = QStringLiteral("Enter height in pixels:");
 const QString namePromptTitle = QStringLiteral("Image Name");
+const QString hint = QStringLiteral("Copy a screenshot, then click a crop button.");
 
 } // namespace
 
@@ -71,6 +76,7 @@ void LivePage::buildGrabArea()
     grabHolder_->lower();
     shpCrop_ = new OutlineShape(QStringLiteral("shpCrop"), picLiveGrab_);
     crop_ = shpCrop_->geometry();
+    picMagnifier_ = new CropMagnifier(grabHolder_->viewport());
 
     connect(picLiveGrab_, &PictureArea::mouseMoved, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pointer) { grabMoved(pointer); });
@@ -153,6 +159,7 @@ void LivePage::freeSetUp(const QImage &screenshot)
     showScreenshot(screenshot);
     setCrop(QRect(crop_.topLeft(), QSize(0, 0)));
     shpCrop_->hide();
+    picMagnifier_->hide();
 }
 
 void LivePage::showScreenshot(const QImage &screenshot)
@@ -196,12 +203,9 @@ void LivePage::resizeEvent(QResizeEvent *event)
 
 void LivePage::grabMoved(QPoint pointer)
 {
-    // Called for every mouse move: nothing here may touch the screenshot itself.
+    // Called for every mouse move: only the few pixels the magnifier shows are read.
     if (!freeCropMode_) {
-        setCrop(capture::fixedCropRect(pointer, crop_.size()));
-        if (shpCrop_->isHidden())
-            shpCrop_->show();
-        window()->setWindowTitle(capture::pointerCaption(programInfo::windowCaption, pointer));
+        followPointer(pointer);
     } else if (dragging_) {
         const QRect rect = capture::stretchedRect(dragStart_, pointer);
         setCrop(rect);
@@ -211,6 +215,75 @@ void LivePage::grabMoved(QPoint pointer)
     } else {
         window()->setWindowTitle(capture::pointerCaption(programInfo::windowCaption, pointer));
     }
+}
+
+void LivePage::followPointer(QPoint pointer)
+{
+    setCrop(capture::fixedCropRect(pointer, crop_.size()));
+    if (shpCrop_->isHidden())
+        shpCrop_->show();
+    window()->setWindowTitle(capture::pointerCaption(programInfo::windowCaption, pointer));
+    showMagnifier(pointer);
+}
+
+void LivePage::showMagnifier(QPoint pointer)
+{
+    if (!magnifierOn_)
+        return;
+    const QPoint inViewport =
+        picLiveGrab_->mapTo(grabHolder_->viewport(), picLiveGrab_->widgetRect(QRect(pointer, QSize(1, 1))).topLeft());
+    picMagnifier_->showAround(picLiveGrab_->picture(), pointer, crop_, inViewport);
+}
+
+bool LivePage::cropKey(const QKeyEvent &key)
+{
+    if (!magnifierOn_ || freeCropMode_ || grabHolder_->isHidden() || shpCrop_->isHidden())
+        return false;
+    const int step = key.modifiers() & Qt::ShiftModifier ? 10 : 1;
+    QPoint by;
+    switch (key.key()) {
+    case Qt::Key_Left:
+        by = {-step, 0};
+        break;
+    case Qt::Key_Right:
+        by = {step, 0};
+        break;
+    case Qt::Key_Up:
+        by = {0, -step};
+        break;
+    case Qt::Key_Down:
+        by = {0, step};
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        cutAndSave();
+        return true;
+    default:
+        return false;
+    }
+    followPointer(crop_.topLeft() + QPoint(crop_.width(), crop_.height()) + by);
+    return true;
+}
+
+void LivePage::setMagnifierOn(bool on)
+{
+    magnifierOn_ = on;
+    if (!on)
+        picMagnifier_->hide();
+}
+
+void LivePage::setHintShown(bool on)
+{
+    hintShown_ = on;
+    update();
+}
+
+void LivePage::paintEvent(QPaintEvent *)
+{
+    if (!hintShown_ || !grabHolder_->isHidden())
+        return;
+    QPainter painter(this);
+    paintHint(painter, QRect(grabHolder_->pos(), QSize(300, 100)), hint);
 }
 
 void LivePage::grabPressed(QPoint pointer)
@@ -270,6 +343,7 @@ void LivePage::setCropCaption(int index, const QString &caption)
 void LivePage::endCrop()
 {
     grabHolder_->hide();
+    picMagnifier_->hide();
     freeCropMode_ = false;
     dragging_ = false;
 }
@@ -277,6 +351,7 @@ void LivePage::endCrop()
 void LivePage::hideCropOutline()
 {
     shpCrop_->hide();
+    picMagnifier_->hide();
 }
 
 QList<QWidget *> LivePage::keyControls() const

@@ -10,7 +10,9 @@
 #include <QWidget>
 
 struct CaptureState;
+class CropMagnifier;
 class MouseUpButton;
+class QKeyEvent;
 class OutlineShape;
 class PictureArea;
 class QScrollArea;
@@ -39,11 +41,19 @@ public:
     void endCrop();
     // A mouse move over the bare window hides the crop rectangle.
     void hideCropOutline();
+    // The helps a user may switch off: the magnified view with the arrow and Enter keys of
+    // a fixed-size crop, and the hint shown before there is a screenshot.
+    void setMagnifierOn(bool on);
+    void setHintShown(bool on);
+    // Arrow keys move a fixed-size rectangle by one screenshot pixel (ten with Shift) and
+    // Enter cuts it, while the magnifier is on. False for a key it leaves alone.
+    bool cropKey(const QKeyEvent &key);
     // The controls whose keys go to the window's shortcuts.
     QList<QWidget *> keyControls() const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildGrabArea();
@@ -58,6 +68,9 @@ private:
     // The holder takes what the window shows beside the button tray; the rest scrolls.
     void fitHolder();
     void setCrop(const QRect &rect);
+    // In fixed-size mode the pointer stands at the rectangle's bottom-right corner.
+    void followPointer(QPoint pointer);
+    void showMagnifier(QPoint pointer);
 
     void grabMoved(QPoint pointer);
     void grabPressed(QPoint pointer);
@@ -75,6 +88,9 @@ private:
     PictureArea *picLiveGrab_ = nullptr;
     OutlineShape *shpCrop_ = nullptr;
     PictureArea *picLiveTemp_ = nullptr;
+    CropMagnifier *picMagnifier_ = nullptr;
+    bool magnifierOn_ = true;
+    bool hintShown_ = true;
     bool freeCropMode_ = false;
     bool dragging_ = false;
     // In screenshot pixels, whatever the screen's scale: the cut is made from these.

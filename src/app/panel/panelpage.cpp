@@ -21,6 +21,7 @@ const QList<const char *> designedCaptions = {"120", "180", "240", "300", "360",
 const QString buttonTip = QStringLiteral("Crop a fixed height stat panel.");
 const QString heightPrompt = QStringLiteral("Enter height in pixels:");
 const QString namePromptTitle = QStringLiteral("File Name");
+const QString hint = QStringLiteral("Copy a screenshot, then click a height button.");
 constexpr int panelWidth = 300;
 constexpr QPoint trayPosition(0, 17);
 
@@ -37,6 +38,7 @@ PanelPage::PanelPage(CaptureState &state, SaveRoutine &saveRoutine, IconCorner &
     picIconPanelTray_->move(trayPosition);
     picSource_ = new PictureArea(QStringLiteral("picSource"), this);
     picSource_->resize(300, 100);
+    picSource_->setHint(hint);
     picTemp_ = new PictureArea(QStringLiteral("picTemp"), this);
     picTemp_->resize(100, 100);
     picTemp_->hide();
@@ -139,6 +141,11 @@ void PanelPage::save(bool iconWanted)
     if (panelWanted && !saveRoutine_.writeStep(ImageKind::Panel, picSource_->picture(), *name, &gifShown))
         return;
     saveRoutine_.autocopyStep(*name, true);
+}
+
+void PanelPage::setHintShown(bool on)
+{
+    picSource_->setHint(on ? hint : QString());
 }
 
 void PanelPage::setPanelCaption(int index, const QString &caption)

@@ -36,6 +36,8 @@ public:
     void clearWorkingPicture();
     // The screenshot the buttons cut from (and the icon training works on).
     void takeScreenshot(const QImage &screenshot);
+    // The hint in the empty stats panel area.
+    void setHintShown(bool on);
     // Caption of height button index (1 to 12), from the settings.
     void setPanelCaption(int index, const QString &caption);
     // The controls whose keys go to the window's shortcuts.

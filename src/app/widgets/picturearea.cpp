@@ -1,6 +1,7 @@
 #include "app/widgets/picturearea.h"
 
 #include "app/widgets/dropsupport.h"
+#include "app/widgets/hint.h"
 #include "capture/devicepixels.h"
 
 #include <QApplication>
@@ -79,12 +80,20 @@ void PictureArea::setBackColor(const QColor &color)
     update();
 }
 
+void PictureArea::setHint(const QString &hint)
+{
+    hint_ = hint;
+    update();
+}
+
 void PictureArea::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), backColor_);
-    if (picture_.isNull())
+    if (picture_.isNull()) {
+        paintHint(painter, rect(), hint_);
         return;
+    }
     if (showsDevicePixels_) {
         // Drawn into exactly its pixel size in device pixels; no smoothing, so nothing blurs.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);

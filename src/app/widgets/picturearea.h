@@ -26,6 +26,8 @@ public:
 
     QColor backColor() const { return backColor_; }
     void setBackColor(const QColor &color);
+    // A line saying what to do, shown while the area has no picture; never part of it.
+    void setHint(const QString &hint);
 
     // Takes files dragged onto it (reported by filesDropped).
     void setAcceptsFiles(bool on);
@@ -77,6 +79,7 @@ private:
 
     QImage picture_;
     QColor backColor_;
+    QString hint_;
     LeftClick click_;
     bool acceptsFiles_ = false;
     bool acceptsPictures_ = false;

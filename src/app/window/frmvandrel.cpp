@@ -17,6 +17,7 @@
 #include "common/programinfo.h"
 #include "settings/settingvalues.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -85,6 +86,11 @@ void frmVandrel::buildPages()
     iconCorner_->raise();
 
     connect(options_, &OptionsPage::trainingScreenshot, panel_, &PanelPage::takeScreenshot);
+    // The helps a user may switch off; the settings load sets the boxes, and so these too.
+    WindowOptions *helps = options_->windowOptions();
+    connect(helps->chkMagnifier(), &QCheckBox::toggled, live_, &LivePage::setMagnifierOn);
+    connect(helps->chkHints(), &QCheckBox::toggled, live_, &LivePage::setHintShown);
+    connect(helps->chkHints(), &QCheckBox::toggled, panel_, &PanelPage::setHintShown);
     // A template reload sets the template tooltips again; switched off, they stay off.
     connect(text_->templatesBox(), &TemplatesBox::templatesReloaded, options_->windowOptions(),
             &WindowOptions::tooltipsReapplied);
@@ -115,6 +121,7 @@ void frmVandrel::buildTabs()
 void frmVandrel::hookKeys()
 {
     keys_ = new KeyRouter(this, [this](int tab) { showTab(tab); });
+    keys_->setPageKeys([this](const QKeyEvent &key) { return currentTab_ == 2 && live_->cropKey(key); });
     QList<QWidget *> hooked = {cmdFob_};
     hooked += panel_->keyControls();
     hooked += live_->keyControls();

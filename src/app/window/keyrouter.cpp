@@ -52,6 +52,10 @@ bool KeyRouter::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     if (hooked_.contains(watched)) {
+        if (pageKeys_ && pageKeys_(*key)) {
+            event->accept();
+            return true;
+        }
         if (const int tab = tabForKey(*key))
             showTab_(tab);
     }

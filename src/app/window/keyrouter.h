@@ -28,6 +28,10 @@ public:
     // Whether control passes its key presses to the handler.
     bool passesKeys(const QObject *control) const { return hooked_.contains(const_cast<QObject *>(control)); }
 
+    // Keys the shown page takes before the control with the focus does (the arrow keys of a
+    // crop): true when it took the key, which then goes no further.
+    void setPageKeys(std::function<bool(const QKeyEvent &)> pageKeys) { pageKeys_ = std::move(pageKeys); }
+
     // The tab a key asks for, or 0 for none.
     static int tabForKey(const QKeyEvent &event);
 
@@ -37,6 +41,7 @@ protected:
 private:
     QWidget *window_;
     TabHandler showTab_;
+    std::function<bool(const QKeyEvent &)> pageKeys_;
     QSet<QObject *> hooked_;
     QSet<QObject *> kept_;
 };

@@ -1,0 +1,136 @@
+// The options for wiki-ready files, each on and off through the real window: what autocopy
+// copies, names checked against the wiki's rules, the smallest PNG files; and their keys
+// in the settings file, which older files lack.
+
+#include "capturefixture.h"
+#include "image/smallpng.h"
+#include "settings/privateprofile.h"
+#include "settings/settingskeys.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+
+namespace {
+
+using namespace capturetest;
+
+class WikiReady : public CaptureFixture {
+protected:
+    void SetUp() override
+    {
+        folder.write(QStringLiteral("Quillmark.ini"), "[General]\r\nAutoCopyFileName=True\r\n");
+        CaptureFixture::SetUp();
+        putOnClipboard(shot);
+    }
+    // Cuts a 100-pixel panel with its icon and saves both under the answers given.
+    QList<modal::Shown> extract(QList<modal::Reply> answers)
+    {
+        modal::Answerer dialogs(std::move(answers));
+        QTest::mouseClick(control(QStringLiteral("cmdExtractPanel_1")), Qt::LeftButton);
+        return dialogs.seen;
+    }
+    QString clipboard() const { return QGuiApplication::clipboard()->text(); }
+
+    const QImage shot = coordinateShot({1024, 768});
+};
+
+TEST_F(WikiReady, AutocopyCopiesTheNameTheFileNamesOrTheirMarkup)
+{
+    extract({"Sword"});
+    EXPECT_EQ(clipboard(), "Sword");
+    auto *kind = control<QComboBox>(QStringLiteral("cmbAutoCopyKind"));
+    ASSERT_EQ(kind->count(), 3);
+    QTest::keyClick(kind, Qt::Key_Down);
+    putOnClipboard(shot);
+    extract({"Sword"});
+    EXPECT_EQ(clipboard(), "Sword Icon.png\r\nSword.png");
+    QTest::keyClick(kind, Qt::Key_Down);
+    putOnClipboard(shot);
+    extract({"Sword"});
+    EXPECT_EQ(clipboard(), "[[File:Sword Icon.png]]\r\n[[File:Sword.png]]");
+
+    // The choice is kept in the settings file; a word it does not know keeps the name.
+    window->close();
+    EXPECT_EQ(PrivateProfile::fromFile(folder.file("Quillmark.ini")).read(settingsKeys::autoCopyKind), "Markup");
+    restart("[General]\r\nAutoCopyFileName=True\r\nAutoCopyKind=Everything\r\n");
+    EXPECT_EQ(control<QComboBox>(QStringLiteral("cmbAutoCopyKind"))->currentIndex(), 0);
+}
+
+TEST_F(WikiReady, NamesAreCheckedBeforeAnythingIsWritten)
+{
+    // Off, as before: the name is used as typed.
+    extract({"Sword|Bow"});
+    EXPECT_EQ(saved(), QStringList({"Sword|Bow Icon.png", "Sword|Bow.png"}));
+
+    restart("[General]\r\nCheckWikiNames=True\r\n");
+    putOnClipboard(shot);
+    const QList<modal::Shown> used = extract({"sword|bow", QMessageBox::Ok});
+    ASSERT_EQ(used.size(), 2);
+    EXPECT_EQ(used[1].title, "Name for the Wiki");
+    EXPECT_EQ(used[1].text, "The file name \"sword|bow.png\" contains \"|\", a character the wiki does not allow in "
+                            "file names.\n\nUse \"sword-bow.png\" instead?\n\nThe wiki shows every file name with a "
+                            "capital first letter.");
+    EXPECT_EQ(saved(), QStringList({"sword-bow Icon.png", "sword-bow.png"}));
+
+    // Edit offers the cleaned name; the edited one is checked again. Cancel writes nothing.
+    clearSaved();
+    putOnClipboard(shot);
+    const QList<modal::Shown> edited = extract({"Axe  #2", QMessageBox::Retry, "Axe  2", QMessageBox::Retry, "Axe 2"});
+    ASSERT_EQ(edited.size(), 5);
+    EXPECT_EQ(edited[2].preset, "Axe -2");
+    EXPECT_TRUE(edited[3].text.contains("two blanks in a row"));
+    EXPECT_EQ(saved(), QStringList({"Axe 2 Icon.png", "Axe 2.png"}));
+    clearSaved();
+    putOnClipboard(shot);
+    extract({"A:B", QMessageBox::Cancel});
+    EXPECT_TRUE(saved().isEmpty());
+
+    // Under Autoname a prefix breaking a rule is caught too.
+    restart("[General]\r\nCheckWikiNames=True\r\nAutoName=True\r\n[Panel]\r\nPrefix=[Panel]\r\n");
+    putOnClipboard(shot);
+    const QList<modal::Shown> prefixed = extract({QMessageBox::Ok});
+    ASSERT_EQ(prefixed.size(), 1);
+    ASSERT_EQ(saved().size(), 2);
+    EXPECT_TRUE(saved()[0].startsWith("-Panel- ")) << saved()[0].toStdString();
+}
+
+TEST_F(WikiReady, SmallestPngFilesHoldTheSamePixels)
+{
+    const auto header = [this](const QString &file) {
+        QFile png(folder.file("Images/" + file));
+        return png.open(QIODevice::ReadOnly) ? png.readAll() : QByteArray();
+    };
+    extract({"Plain"});
+    EXPECT_TRUE(header("Plain.png").contains("sBIT")); // the layout as it always was
+
+    restart("[General]\r\nSmallestPng=True\r\n");
+    QImage flat(1024, 768, QImage::Format_RGB32);
+    flat.fill(qRgb(20, 30, 40));
+    putOnClipboard(flat);
+    extract({"Small"});
+    const QByteArray small = header("Small.png");
+    EXPECT_EQ(small, smallPng::encode(flat.copy(721, 56, 300, 100)));
+    EXPECT_FALSE(small.contains("sBIT"));
+    EXPECT_EQ(QImage::fromData(small).convertToFormat(QImage::Format_RGB32), flat.copy(721, 56, 300, 100));
+
+    window->close();
+    const PrivateProfile ini = PrivateProfile::fromFile(folder.file("Quillmark.ini"));
+    EXPECT_EQ(ini.read(settingsKeys::smallestPng), "True");
+    EXPECT_EQ(ini.read(settingsKeys::checkWikiNames), "False");
+}
+
+TEST_F(WikiReady, AnOlderSettingsFileLoadsWithEveryNewOptionAtItsDefault)
+{
+    restart("[General]\r\nAutoName=True\r\n; written by an older version\r\n");
+    EXPECT_EQ(control<QComboBox>(QStringLiteral("cmbAutoCopyKind"))->currentIndex(), 0);
+    for (const char *name : {"chkWikiNames", "chkSmallPng"})
+        EXPECT_FALSE(control<QCheckBox>(QString::fromLatin1(name))->isChecked()) << name;
+    for (const char *name : {"chkMagnifier", "chkHints"})
+        EXPECT_TRUE(control<QCheckBox>(QString::fromLatin1(name))->isChecked()) << name;
+    restart("[General]\r\nMagnifier=False\r\nHints=false\r\n");
+    for (const char *name : {"chkMagnifier", "chkHints"})
+        EXPECT_FALSE(control<QCheckBox>(QString::fromLatin1(name))->isChecked()) << name;
+}
+
+} // namespace
