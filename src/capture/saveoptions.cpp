@@ -53,6 +53,13 @@ QString kindSection(ImageKind kind)
     return QString();
 }
 
+QString kindNoun(ImageKind kind)
+{
+    static const std::array<QString, 3> nouns = {QStringLiteral("icon"), QStringLiteral("stats panel"),
+                                                 QStringLiteral("live shot")};
+    return nouns[size_t(kind)];
+}
+
 int fileTypeIndex(const QString &fileType)
 {
     for (size_t i = 0; i < fileTypes.size(); ++i) {

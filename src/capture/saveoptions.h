@@ -12,6 +12,8 @@ enum class ImageKind { Icon = 0, Panel = 1, Live = 2 };
 constexpr std::array<ImageKind, 3> imageKinds = {ImageKind::Icon, ImageKind::Panel, ImageKind::Live};
 // The settings section of the kind: "Icon", "Panel", "Live".
 QString kindSection(ImageKind kind);
+// What a picture of the kind is, in words: "icon", "stats panel", "live shot".
+QString kindNoun(ImageKind kind);
 
 // File types in the order of their option buttons (0 "BMP" .. 3 "PNG").
 inline const std::array<QString, 4> fileTypes = {QStringLiteral("bmp"), QStringLiteral("gif"),

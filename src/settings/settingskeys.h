@@ -31,6 +31,10 @@ extern const SettingKey checkWikiNames;
 extern const SettingKey smallestPng;
 extern const SettingKey magnifier;
 extern const SettingKey hints;
+// "Wiki": where saved pictures are uploaded (the password is never kept here).
+extern const SettingKey wikiApi;
+extern const SettingKey wikiUser;
+extern const SettingKey uploadAfterSave;
 
 // Button captions the user edits by hand (index 1 to 12; never written back).
 SettingKey statsPanelDimension(int index);

@@ -32,6 +32,12 @@ const QString smallPngCaption = QStringLiteral("Smallest PNG files");
 const QString smallPngTip = QStringLiteral(
     "When checked, PNG files are saved as small as they can be without losing a pixel (a palette or grey where the "
     "picture allows).");
+const QString uploadCaption = QStringLiteral("Upload saved pictures to the wiki");
+const QString uploadTip = QStringLiteral(
+    "When checked, every picture saved is uploaded to the wiki set up with Wiki..., one after the other, while "
+    "you go on working.");
+const QString wikiTip = QStringLiteral("The wiki's address and the bot account that uploads.");
+const QString uploadsTip = QStringLiteral("The uploads: what went up, what waits, what the wiki asks.");
 const QString autoCopyKindTip = QStringLiteral(
     "What autocopy puts on the clipboard: the name, the file name with its extension, or the wiki markup that shows "
     "the file.");
@@ -42,6 +48,14 @@ QCheckBox *makeCheckBox(const QString &name, const QString &caption, const QStri
     box->setObjectName(name);
     box->setToolTip(tip);
     return box;
+}
+
+QPushButton *makeButton(const QString &name, const QString &caption, const QString &tip, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    return button;
 }
 
 // A row of controls from the left.
@@ -86,7 +100,13 @@ OptionsPage::OptionsPage(CaptureState &state, std::function<void()> focusFob, QW
     iconPosition_ = new IconPositionBox(state_, content);
     rows->addWidget(iconPosition_);
     chkSmallPng_ = makeCheckBox(QStringLiteral("chkSmallPng"), smallPngCaption, smallPngTip, content);
-    rows->addLayout(row({chkSmallPng_}));
+    chkUploadAfterSave_ = makeCheckBox(QStringLiteral("chkUploadAfterSave"), uploadCaption, uploadTip, content);
+    auto *cmdWiki = makeButton(QStringLiteral("cmdWiki"), QStringLiteral("Wiki..."), wikiTip, content);
+    auto *cmdUploads = makeButton(QStringLiteral("cmdUploads"), QStringLiteral("Uploads..."), uploadsTip, content);
+    connect(cmdWiki, &QPushButton::clicked, this, &OptionsPage::wikiAccountWanted);
+    connect(cmdUploads, &QPushButton::clicked, this, &OptionsPage::uploadsWanted);
+    rows->addLayout(row({chkSmallPng_, cmdUploads}));
+    rows->addLayout(row({chkUploadAfterSave_, cmdWiki}));
     rows->addStretch(1);
     windowOptions_ = new WindowOptions(std::move(focusFob), content);
     rows->addWidget(windowOptions_);
@@ -98,6 +118,7 @@ OptionsPage::OptionsPage(CaptureState &state, std::function<void()> focusFob, QW
     // On the state, so that the settings load sets them as a click would.
     connect(chkWikiNames_, &QCheckBox::toggled, this, [this](bool on) { state_.wikiNames = on; });
     connect(chkSmallPng_, &QCheckBox::toggled, this, [this](bool on) { state_.smallestPng = on; });
+    connect(chkUploadAfterSave_, &QCheckBox::toggled, this, [this](bool on) { state_.uploadAfterSave = on; });
 
     trainer_ = new IconTrainer(state_, this);
     connect(trainer_, &IconTrainer::screenshotTaken, this, &OptionsPage::trainingScreenshot);
@@ -139,6 +160,7 @@ void OptionsPage::loadWikiOptions(const PrivateProfile &ini)
     cmbAutoCopyKind_->setCurrentIndex(int(state_.autocopy));
     modVandrel::SetCheckFromText(chkWikiNames_, ini.read(settingsKeys::checkWikiNames));
     modVandrel::SetCheckFromText(chkSmallPng_, ini.read(settingsKeys::smallestPng));
+    modVandrel::SetCheckFromText(chkUploadAfterSave_, ini.read(settingsKeys::uploadAfterSave));
 }
 
 void OptionsPage::saveWikiOptions(PrivateProfile &ini) const
@@ -146,6 +168,7 @@ void OptionsPage::saveWikiOptions(PrivateProfile &ini) const
     ini.write(settingsKeys::autoCopyKind, capture::autocopySetting(state_.autocopy));
     ini.write(settingsKeys::checkWikiNames, modVandrel::CheckToText(chkWikiNames_));
     ini.write(settingsKeys::smallestPng, modVandrel::CheckToText(chkSmallPng_));
+    ini.write(settingsKeys::uploadAfterSave, modVandrel::CheckToText(chkUploadAfterSave_));
 }
 
 void OptionsPage::placeTrainingArea()

@@ -30,6 +30,7 @@ public:
     QCheckBox *chkAutoCopyName() const { return chkAutoCopyName_; }
     QCheckBox *chkSaveStatsPanel() const { return chkSaveStatsPanel_; }
     WindowOptions *windowOptions() const { return windowOptions_; }
+    QCheckBox *chkUploadAfterSave() const { return chkUploadAfterSave_; }
 
     // The settings load, step by step in its order.
     void placeTrainingArea();
@@ -49,6 +50,9 @@ public:
 signals:
     // An icon training starts on this screenshot.
     void trainingScreenshot(const QImage &screenshot);
+    // "Wiki..." and "Uploads..." were clicked.
+    void wikiAccountWanted();
+    void uploadsWanted();
 
 private:
     // Autoname, and Autocopy File Name with its choice of what it copies.
@@ -61,6 +65,7 @@ private:
     QComboBox *cmbAutoCopyKind_ = nullptr;
     QCheckBox *chkWikiNames_ = nullptr;
     QCheckBox *chkSmallPng_ = nullptr;
+    QCheckBox *chkUploadAfterSave_ = nullptr;
     std::array<SaveOptionsBox *, 3> kinds_{}; // indexed by capture::ImageKind
     IconPositionBox *iconPosition_ = nullptr;
     IconTrainer *trainer_ = nullptr;

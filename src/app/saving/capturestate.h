@@ -26,4 +26,5 @@ struct CaptureState {
     capture::AutocopyKind autocopy = capture::AutocopyKind::Name;
     bool wikiNames = false;   // names are checked against the wiki's rules before a save
     bool smallestPng = false; // PNG files in their smallest lossless form
+    bool uploadAfterSave = false; // every picture written goes up to the wiki (names checked first)
 };

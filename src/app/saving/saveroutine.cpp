@@ -1,6 +1,7 @@
 #include "app/saving/saveroutine.h"
 
 #include "app/saving/capturestate.h"
+#include "app/saving/wikinamebox.h"
 #include "app/widgets/clipboardglue.h"
 #include "capture/autocopy.h"
 #include "common/paths.h"
@@ -12,33 +13,8 @@
 #include <QCheckBox>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTime>
 
-namespace {
-
-enum class WikiAnswer { Use, Edit, Cancel };
-
-WikiAnswer askAboutWikiName(QWidget *window, const QString &fileName, const wikiNames::Verdict &verdict)
-{
-    QMessageBox box(QMessageBox::Warning, SaveRoutine::wikiNameTitle, wikiNames::message(fileName, verdict),
-                    QMessageBox::Cancel, window);
-    // A name with nothing left to use can only be edited.
-    if (!verdict.cleaned.isEmpty())
-        box.addButton(QMessageBox::Ok)->setText(QStringLiteral("Use"));
-    box.addButton(QMessageBox::Retry)->setText(QStringLiteral("Edit"));
-    box.setDefaultButton(verdict.cleaned.isEmpty() ? QMessageBox::Retry : QMessageBox::Ok);
-    switch (box.exec()) {
-    case QMessageBox::Ok:
-        return WikiAnswer::Use;
-    case QMessageBox::Retry:
-        return WikiAnswer::Edit;
-    default:
-        return WikiAnswer::Cancel;
-    }
-}
-
-} // namespace
 
 SaveRoutine::SaveRoutine(QWidget *window, const QString &programFolder, CaptureState &state,
                          const QCheckBox &autoName, const QCheckBox &autoCopyName)
@@ -62,7 +38,8 @@ std::optional<QString> SaveRoutine::nameStep(const QString &title, const Planned
     std::optional<QString> name = autoName_.checkState() == Qt::Checked
                                     ? capture::timeStampName(QTime::currentTime())
                                     : askName(title, state_.strLastName);
-    if (name && state_.wikiNames && !checkForWiki(*name, title, planned))
+    // A picture going up to the wiki must have a name the wiki takes as it is.
+    if (name && (state_.wikiNames || state_.uploadAfterSave) && !checkForWiki(*name, title, planned))
         return std::nullopt;
     return name;
 }
@@ -91,11 +68,11 @@ bool SaveRoutine::checkForWiki(QString &name, const QString &title, const Planne
         }
         if (!broken)
             return true;
-        switch (askAboutWikiName(window_, broken->first, broken->second)) {
-        case WikiAnswer::Use:
+        switch (wikiNameBox::ask(window_, broken->first, broken->second)) {
+        case wikiNameBox::Answer::Use:
             wikiCleaned_ = true;
             return true;
-        case WikiAnswer::Edit: {
+        case wikiNameBox::Answer::Edit: {
             const QString cleaned = wikiNames::check(name).cleaned;
             const std::optional<QString> edited = askName(title, cleaned.isEmpty() ? name : cleaned);
             if (!edited)
@@ -103,7 +80,7 @@ bool SaveRoutine::checkForWiki(QString &name, const QString &title, const Planne
             name = *edited;
             break;
         }
-        case WikiAnswer::Cancel:
+        case wikiNameBox::Answer::Cancel:
             return false;
         }
     }
@@ -121,7 +98,7 @@ bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, cons
         capture::writeImage(state_.kind(kind), programFolder_, name, picture, taken, choices());
     switch (result.status) {
     case capture::WriteResult::Written:
-        written_.append(result.path);
+        noteWritten(result.path, capture::kindNoun(kind));
         return true;
     case capture::WriteResult::NoFileType:
         return true;
@@ -149,8 +126,15 @@ PictureResult SaveRoutine::writePng(const QImage &picture, const QString &path, 
     *writtenPath = target;
     const PictureResult result = state_.smallestPng ? smallPng::save(picture, target) : imageFiles::savePng(picture, target);
     if (result)
-        written_.append(target);
+        noteWritten(target, QStringLiteral("spawn map"));
     return result;
+}
+
+void SaveRoutine::noteWritten(const QString &path, const QString &kind)
+{
+    written_.append(path);
+    if (writtenHandler_)
+        writtenHandler_(path, kind);
 }
 
 QString SaveRoutine::pathFor(capture::ImageKind kind, const QString &name) const

@@ -20,7 +20,6 @@ struct CaptureState;
 class SaveRoutine {
 public:
     inline static const QString namePrompt = QStringLiteral("File Name:");
-    inline static const QString wikiNameTitle = QStringLiteral("Name for the Wiki");
     // The names of the files an action would write under a name, before any is written.
     using PlannedFiles = std::function<QStringList(const QString &name)>;
 
@@ -48,6 +47,12 @@ public:
     // Where a picture of kind would be written under name ("" for a kind that writes no file).
     QString pathFor(capture::ImageKind kind, const QString &name) const;
 
+    // Every picture the routine writes, in the order written, with what it is ("icon").
+    void setWrittenHandler(std::function<void(const QString &path, const QString &kind)> written)
+    {
+        writtenHandler_ = std::move(written);
+    }
+
     // When "Autocopy File Name" is checked (and, when needsEnabled, enabled too): the name,
     // the names of the files written, or their wiki markup, as the options say.
     void autocopyStep(const QString &name, bool needsEnabled);
@@ -66,4 +71,6 @@ private:
     // The action under way.
     bool wikiCleaned_ = false;
     QStringList written_;
+    std::function<void(const QString &, const QString &)> writtenHandler_;
+    void noteWritten(const QString &path, const QString &kind);
 };

@@ -5,6 +5,9 @@
 #include <QMimeData>
 
 namespace clipboardGlue {
+namespace {
+QString lastSet;
+}
 
 QString text()
 {
@@ -16,6 +19,15 @@ void replaceWithText(const QString &text)
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear(QClipboard::Clipboard);
     clipboard->setText(text, QClipboard::Clipboard);
+    lastSet = text;
+}
+
+std::optional<QString> ownText()
+{
+    const QString now = text();
+    if (lastSet.isEmpty() || now != lastSet || format() != Format::Text)
+        return std::nullopt;
+    return now;
 }
 
 Format format()

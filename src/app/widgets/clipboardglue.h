@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QString>
+#include <optional>
 
 namespace clipboardGlue {
 
@@ -10,6 +11,9 @@ namespace clipboardGlue {
 QString text();
 // Clears the clipboard (a picture on it included) and puts the text on it.
 void replaceWithText(const QString &text);
+// The text Quillmark last put on the clipboard, when the clipboard still holds it (nobody
+// copied anything since); nothing otherwise. Work that ends later may only change that.
+std::optional<QString> ownText();
 
 // What the clipboard holds, as the format probe tells it: a picture wins over text.
 enum class Format { Nothing, Text, Bitmap };

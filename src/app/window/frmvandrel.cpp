@@ -10,6 +10,9 @@
 #include "app/text/templatesbox.h"
 #include "app/text/textpage.h"
 #include "app/tools/toolspage.h"
+#include "app/uploads/accountdialog.h"
+#include "app/uploads/uploadcenter.h"
+#include "app/uploads/uploadswindow.h"
 #include "app/widgets/picturearea.h"
 #include "app/window/keyrouter.h"
 #include "app/window/tablabel.h"
@@ -51,6 +54,7 @@ frmVandrel::frmVandrel(const QString &programFolder, QWidget *parent)
     setMouseTracking(true);
     buildPages();
     buildTabs();
+    buildUploads();
     hookKeys();
 
     placePagesAtAnchor();
@@ -170,11 +174,60 @@ void frmVandrel::showTab(int index)
     lblTab_[currentTab_ - 1]->setHighlighted(true);
     options_->hideTraining();
 
-    windowSizing::resizeTwips(this, settingValues::designedWindowWidthTwips, settingValues::designedWindowHeightTwips);
+    windowSizing::resizeTwips(this, settingValues::designedWindowWidthTwips,
+                              settingValues::designedWindowHeightTwips
+                                  + settingValues::pixelsToTwips(uploadStatusHeight()));
     if (index == 1)
         panel_->clearWorkingPicture();
     page(index)->show();
     focusFob();
+}
+
+void frmVandrel::buildUploads()
+{
+    uploads_ = new UploadCenter(programFolder_, this);
+    lblUploadStatus_ = new TabLabel(QStringLiteral("lblUploadStatus"), QString(), this);
+    lblUploadStatus_->setToolTip(QStringLiteral("Click to see the uploads."));
+    lblUploadStatus_->hide();
+    connect(lblUploadStatus_, &TabLabel::clicked, this, [this] { showUploads(); });
+    connect(uploads_, &UploadCenter::changed, this, &frmVandrel::showUploadStatus);
+    // A question of the wiki's waits in the list, which comes up to ask it.
+    connect(uploads_, &UploadCenter::asking, this, [this](int id) { showUploads(id); });
+    connect(options_, &OptionsPage::uploadsWanted, this, [this] { showUploads(); });
+    connect(options_->chkUploadAfterSave(), &QCheckBox::toggled, this, &frmVandrel::showUploadStatus);
+    connect(options_, &OptionsPage::wikiAccountWanted, this, [this] {
+        AccountDialog account(*uploads_, this);
+        account.exec();
+    });
+    saveRoutine_->setWrittenHandler([this](const QString &path, const QString &kind) {
+        if (capture_.uploadAfterSave)
+            uploads_->enqueue(path, kind);
+    });
+}
+
+void frmVandrel::showUploads(int id)
+{
+    if (!uploadsWindow_)
+        uploadsWindow_ = new UploadsWindow(*uploads_, this);
+    uploadsWindow_->showEntry(id);
+}
+
+int frmVandrel::uploadStatusHeight() const
+{
+    return lblUploadStatus_->isHidden() ? 0 : 18;
+}
+
+void frmVandrel::showUploadStatus()
+{
+    const bool wanted = capture_.uploadAfterSave || !uploads_->list().entries().isEmpty();
+    lblUploadStatus_->setText(uploads_->statusText());
+    if (wanted == !lblUploadStatus_->isHidden())
+        return;
+    // The window grows by the line rather than cover the foot of a tab.
+    lblUploadStatus_->setVisible(wanted);
+    lblUploadStatus_->raise();
+    const int line = wanted ? 18 : -18;
+    resize(width(), height() + line);
 }
 
 void frmVandrel::focusFob()
@@ -187,6 +240,7 @@ void frmVandrel::resizeEvent(QResizeEvent *event)
     // Tabs 1 and 2 place their controls over the whole window.
     panel_->setGeometry(rect());
     live_->setGeometry(rect());
+    lblUploadStatus_->setGeometry(0, height() - uploadStatusHeight(), width(), uploadStatusHeight());
     QWidget::resizeEvent(event);
 }
 

@@ -24,6 +24,8 @@ class SaveRoutine;
 class TabLabel;
 class TextPage;
 class ToolsPage;
+class UploadCenter;
+class UploadsWindow;
 
 class frmVandrel : public QWidget {
     Q_OBJECT
@@ -60,6 +62,11 @@ private:
     bool bareAt(QPoint point) const;
     void focusFob();
     void shutDown();
+    void buildUploads();
+    void showUploads(int id = 0);
+    // The status line of the uploads, shown while uploading is on or uploads are listed.
+    void showUploadStatus();
+    int uploadStatusHeight() const;
 
     void LoadSettings();
     void SaveSettings();
@@ -89,6 +96,9 @@ private:
     MergePage *merge_ = nullptr;     // tab 4
     ToolsPage *tools_ = nullptr;     // tab 5
     IconCorner *iconCorner_ = nullptr; // shared by tabs 1 and 2
+    UploadCenter *uploads_ = nullptr;
+    UploadsWindow *uploadsWindow_ = nullptr; // made when first shown
+    TabLabel *lblUploadStatus_ = nullptr;
 
     KeyRouter *keys_ = nullptr;
 };

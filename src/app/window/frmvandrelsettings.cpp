@@ -11,6 +11,7 @@
 #include "app/text/textpage.h"
 #include "app/tools/spawnmaptool.h"
 #include "app/tools/toolspage.h"
+#include "app/uploads/uploadcenter.h"
 #include "app/widgets/checkboxes.h"
 #include "app/widgets/picturearea.h"
 #include "app/window/frmvandrel.h"
@@ -95,6 +96,8 @@ void frmVandrel::LoadSettings()
     options->loadToolTips(ini);
     // Added since: a file without their keys loads as before.
     options_->loadWikiOptions(ini);
+    uploads_->setAccount(QUrl(ini.read(keys::wikiApi)), ini.read(keys::wikiUser));
+    showUploadStatus();
     options->loadHelps(ini);
 }
 
@@ -147,6 +150,8 @@ void frmVandrel::SaveSettings()
         ini.write(keys::spawnMapY, QString::number(spawnOffset.y()));
         text_->clipboardBox()->saveSlots(ini);
         options_->saveWikiOptions(ini);
+        ini.write(keys::wikiApi, uploads_->api().toString());
+        ini.write(keys::wikiUser, uploads_->user());
         options_->windowOptions()->saveHelps(ini);
         ini.saveTo(path);
     }

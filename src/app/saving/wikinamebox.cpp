@@ -1,0 +1,48 @@
+#include "app/saving/wikinamebox.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace wikiNameBox {
+
+Answer ask(QWidget *parent, const QString &fileName, const wikiNames::Verdict &verdict)
+{
+    QMessageBox box(QMessageBox::Warning, title, wikiNames::message(fileName, verdict), QMessageBox::Cancel, parent);
+    if (!verdict.cleaned.isEmpty())
+        box.addButton(QMessageBox::Ok)->setText(QStringLiteral("Use"));
+    box.addButton(QMessageBox::Retry)->setText(QStringLiteral("Edit"));
+    box.setDefaultButton(verdict.cleaned.isEmpty() ? QMessageBox::Retry : QMessageBox::Ok);
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Answer::Use;
+    case QMessageBox::Retry:
+        return Answer::Edit;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+std::optional<QString> settle(QWidget *parent, const QString &fileName)
+{
+    QString name = fileName;
+    for (;;) {
+        const wikiNames::Verdict verdict = wikiNames::check(name);
+        if (verdict.ok())
+            return name;
+        switch (ask(parent, name, verdict)) {
+        case Answer::Use:
+            return verdict.cleaned;
+        case Answer::Edit:
+            name = QInputDialog::getText(parent, title, QStringLiteral("File name on the wiki:"), QLineEdit::Normal,
+                                         verdict.cleaned.isEmpty() ? name : verdict.cleaned);
+            if (name.isEmpty())
+                return std::nullopt;
+            break;
+        case Answer::Cancel:
+            return std::nullopt;
+        }
+    }
+}
+
+} // namespace wikiNameBox

@@ -1,0 +1,32 @@
+#pragma once
+// "Wiki...": the wiki's API address, the bot user name and password, and a test of them
+// that says what the account may do.
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class UploadCenter;
+
+class AccountDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    AccountDialog(UploadCenter &center, QWidget *parent);
+
+    // OK: the address and user go to the center, the password to the secret store.
+    void accept() override;
+
+private:
+    void test();
+    // The address as typed, or the reason it will not do (shown, and nothing is sent).
+    bool addressTaken();
+
+    UploadCenter &center_;
+    QLineEdit *txtWikiApi_ = nullptr;
+    QLineEdit *txtWikiUser_ = nullptr;
+    QLineEdit *txtWikiPassword_ = nullptr;
+    QPushButton *cmdWikiTest_ = nullptr;
+    QLabel *lblWikiTest_ = nullptr;
+};

@@ -1,0 +1,71 @@
+#pragma once
+// Where the pictures to upload wait their turn: one upload at a time, in the order they
+// were saved, each asking its question when the wiki has one, and the list kept in the
+// program folder. The window goes on working meanwhile: nothing here waits for the wiki.
+
+#include "wiki/client.h"
+#include "wiki/uploadlist.h"
+
+#include <QObject>
+#include <QUrl>
+
+class PasswordStore;
+class QWidget;
+
+class UploadCenter : public QObject {
+    Q_OBJECT
+
+public:
+    // The list file lies in programFolder; prompts open over window.
+    UploadCenter(const QString &programFolder, QWidget *window);
+
+    // The account (the password comes from the store, or is asked for when needed).
+    void setAccount(const QUrl &api, const QString &user);
+    // Kept in the secret store; where there is none, for this run only, which the status says.
+    void setPassword(const QString &password);
+    // Logs in (asking for the password when none is known) and reports what the account may do.
+    void test(std::function<void(const AccountTest &)> done);
+    QUrl api() const { return api_; }
+    QString user() const { return user_; }
+    WikiClient &client() { return client_; }
+    PasswordStore &passwords() { return *passwords_; }
+
+    // A file to upload under its own name (or wikiName): kind says what the picture is.
+    void enqueue(const QString &path, const QString &kind, const QString &wikiName = QString());
+    void retry(int id);
+    void remove(int id);
+    void answer(int id, uploads::Choice choice);
+    void rename(int id, const QString &wikiName);
+
+    const uploads::UploadList &list() const { return list_; }
+    const uploads::Entry *entry(int id) const { return const_cast<uploads::UploadList &>(list_).find(id); }
+    // "Uploading 2 of 5..." while busy, else the last result; empty with nothing to say.
+    QString statusText() const;
+
+signals:
+    void changed();
+    // An upload waits for the user's answer.
+    void asking(int id);
+
+private:
+    QString accountKey() const;
+    void pump();
+    void start(int id);
+    void finished(int id, const UploadOutcome &outcome);
+    // Makes sure the client has the password; false when the user gave none.
+    void withPassword(std::function<void(bool)> go);
+    void settle(uploads::Entry &entry, uploads::State state, const QString &message);
+    void store();
+
+    QString path_;
+    QString programFolder_;
+    QWidget *window_;
+    WikiClient client_;
+    PasswordStore *passwords_;
+    uploads::UploadList list_;
+    QUrl api_;
+    QString user_;
+    bool havePassword_ = false;
+    bool busy_ = false;
+    QString last_;
+};

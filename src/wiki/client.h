@@ -1,0 +1,89 @@
+#pragma once
+// One wiki account at work: logging in with a bot password, checking an account, and
+// uploading files one at a time, all without ever blocking the caller. Every request
+// carries maxlag=5 and a clear User-Agent, waits as long as the wiki asks when it is busy
+// (within bounds), and gives up after 30 s of silence. Cookies live in memory only; TLS
+// errors are never ignored and no redirect leads to a plain-http address.
+
+#include "wiki/apianswers.h"
+#include "wiki/uploadlist.h"
+
+#include <QObject>
+#include <QUrl>
+#include <functional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+struct UploadRequest {
+    QString path;
+    QString wikiName;
+    QString pageText;
+    uploads::Choice choice = uploads::Choice::None;
+    QString filekey; // finish a file the wiki kept aside instead of sending it again
+};
+
+struct UploadOutcome {
+    enum Kind { Uploaded, AlreadyThere, Asking, Failed } kind = Failed;
+    QString wikiName; // as the wiki holds it
+    QString link;     // its file page
+    uploads::Question question = uploads::Question::None;
+    QString existingName;
+    QString filekey;
+    QString message; // in plain words
+};
+
+struct AccountTest {
+    bool ok = false;
+    QString message;
+    wikiApi::Account account;
+};
+
+class WikiClient : public QObject {
+    Q_OBJECT
+
+public:
+    explicit WikiClient(QObject *parent = nullptr);
+
+    // A new account ends the session of the old one.
+    void setAccount(const QUrl &api, const QString &user, const QString &password);
+    QUrl api() const { return api_; }
+    // Waits the tests may shorten: between two uploads, and the longest wait a busy wiki gets.
+    void setPacing(int uploadGapMs, int longestWaitSeconds);
+
+    void test(std::function<void(const AccountTest &)> done);
+    void upload(const UploadRequest &request, std::function<void(const UploadOutcome &)> done);
+
+private:
+    using Done = std::function<void(const wikiApi::Answer &)>;
+    using Start = std::function<QNetworkReply *()>;
+    struct Job;
+
+    // One request, tried again while the wiki says it is busy.
+    void call(const Start &start, const Done &done, int attempt = 0);
+    QNetworkReply *get(const QList<std::pair<QString, QString>> &items);
+    QNetworkReply *post(const QList<std::pair<QString, QString>> &items);
+    QNetworkReply *postFile(const QList<std::pair<QString, QString>> &items, const QByteArray &bytes);
+    QNetworkReply *watched(QNetworkReply *reply);
+
+    // Logged in, with the account's rights and a token: then ready(failure or nothing).
+    void session(std::function<void(const std::optional<wikiApi::Failure> &)> ready);
+    void login(std::function<void(const std::optional<wikiApi::Failure> &)> ready);
+    void readAccount(std::function<void(const std::optional<wikiApi::Failure> &)> ready);
+
+    void check(const std::shared_ptr<Job> &job);
+    void send(const std::shared_ptr<Job> &job);
+    void answered(const std::shared_ptr<Job> &job, const wikiApi::Upload &upload);
+    void fail(const std::shared_ptr<Job> &job, const wikiApi::Failure &failure);
+
+    QNetworkAccessManager *network_;
+    QUrl api_;
+    QString user_;
+    QString password_;
+    bool loggedIn_ = false;
+    QString token_;
+    wikiApi::Account account_;
+    qint64 lastUpload_ = 0;
+    int uploadGapMs_ = 1000;
+    int longestWaitSeconds_ = 120;
+};

@@ -1,0 +1,81 @@
+#include "wiki/messages.h"
+
+#include <QLocale>
+#include <QUrlQuery>
+
+namespace wikiMessages {
+
+QString failure(const wikiApi::Failure &f, const QUrl &api)
+{
+    const QString &code = f.code;
+    if (code == QLatin1String("network"))
+        return QStringLiteral("The wiki at %1 did not answer: %2.").arg(api.host(), f.info);
+    if (code == QLatin1String("not-json"))
+        return QStringLiteral("%1 does not answer as a MediaWiki API does. Is it the wiki's api.php?")
+            .arg(api.toString());
+    if (code == QLatin1String("redirect"))
+        return QStringLiteral("The wiki sent Quillmark on to %1, which it does not follow.").arg(f.info);
+    if (code == QLatin1String("login"))
+        return QStringLiteral("The wiki refused the login: %1 Check the user name (User@AppName) and the bot "
+                              "password.").arg(f.info);
+    if (code == QLatin1String("permissiondenied") || code == QLatin1String("mustbeloggedin"))
+        return cannotUpload();
+    if (code == QLatin1String("fileexists-forbidden"))
+        return QStringLiteral("A file of this name is already on the wiki, and the bot password may not replace "
+                              "files: tick %1 on Special:BotPasswords, or upload under another name.")
+            .arg(replaceGrant);
+    if (code == QLatin1String("file-too-large"))
+        return QStringLiteral("The file is larger than the wiki accepts.");
+    if (code == QLatin1String("filetype-banned") || code == QLatin1String("verification-error")
+        || code == QLatin1String("empty-file"))
+        return QStringLiteral("The wiki refused the file: %1").arg(f.info);
+    if (code.startsWith(QLatin1String("filename")) || code == QLatin1String("illegal-filename")
+        || code == QLatin1String("filetype-missing"))
+        return QStringLiteral("The wiki does not accept the name: %1").arg(f.info);
+    return QStringLiteral("The wiki refused the upload: %1 (%2)").arg(f.info, code);
+}
+
+QString refusedType(const QString &extension, const QStringList &accepted)
+{
+    return QStringLiteral("The wiki does not take .%1 files (it takes %2): choose PNG for this kind of picture on "
+                          "tab 6 and save it again.")
+        .arg(extension, accepted.join(QStringLiteral(", ")));
+}
+
+QString tooLarge(qint64 size, qint64 limit)
+{
+    const QLocale c = QLocale::c();
+    return QStringLiteral("The file is %1 bytes; the wiki takes files up to %2 bytes.")
+        .arg(c.toString(size), c.toString(limit));
+}
+
+QString cannotUpload()
+{
+    return QStringLiteral("The bot password may not upload files: on the wiki's Special:BotPasswords page, tick %1.")
+        .arg(uploadGrants);
+}
+
+QString accountReport(const wikiApi::Account &account)
+{
+    const auto yes = [](bool may, const QString &grants) {
+        return may ? QStringLiteral("yes") : QStringLiteral("no (tick %1 on Special:BotPasswords)").arg(grants);
+    };
+    QStringList lines;
+    lines << QStringLiteral("Logged in as %1.").arg(account.user)
+          << QStringLiteral("May upload files: %1").arg(yes(account.mayUpload(), uploadGrants))
+          << QStringLiteral("May replace files: %1").arg(yes(account.mayReplace(), replaceGrant))
+          << QStringLiteral("File types: %1").arg(account.fileExtensions.join(QStringLiteral(", ")));
+    if (account.maxUploadSize > 0)
+        lines << QStringLiteral("Largest file: %1 bytes").arg(QLocale::c().toString(account.maxUploadSize));
+    return lines.join(u'\n');
+}
+
+QString filePage(const QUrl &api, const QString &wikiName)
+{
+    QUrl page = api;
+    page.setPath(api.path().section(u'/', 0, -2) + QStringLiteral("/index.php"));
+    page.setQuery(QUrlQuery{{QStringLiteral("title"), QStringLiteral("File:") + QString(wikiName).replace(u' ', u'_')}});
+    return page.toString(QUrl::FullyEncoded);
+}
+
+} // namespace wikiMessages

@@ -1,0 +1,16 @@
+#pragma once
+// The text of an uploaded file's page: Templates/Upload.txt with its placeholders filled
+// in, or nothing when there is no such file.
+
+#include <QString>
+
+namespace pageText {
+
+inline const QString templateFileName = QStringLiteral("Upload.txt");
+// %name% the file name without extension, %file% with it, %kind% what the picture is
+// ("icon", "stats panel", "live shot", "spawn map" or "picture").
+QString fill(const QString &pattern, const QString &fileName, const QString &kind);
+// The filled template of the program folder, or "" without one.
+QString forUpload(const QString &programFolder, const QString &fileName, const QString &kind);
+
+} // namespace pageText

@@ -1,0 +1,60 @@
+#pragma once
+// The uploads Quillmark has been asked to make, in order: each with its state, the last
+// word on it, and what the user answered when the wiki asked. The list is kept in the
+// program folder so that it outlives a restart.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace uploads {
+
+enum class State { Waiting, Uploading, Uploaded, Asking, Failed, Skipped };
+// What the wiki's answer asks of the user.
+enum class Question { None, SameBytesElsewhere, NameTaken, Warnings };
+// The user's answer, for the next try.
+enum class Choice { None, UseExisting, UploadAnyway, Replace, Skip };
+
+struct Entry {
+    int id = 0;
+    QString path;     // the local file, never changed or removed by an upload
+    QString wikiName; // the name it goes up under
+    QString kind;     // what the picture is, for its page's text
+    State state = State::Waiting;
+    QString message;  // the last word on it, in plain words
+    QString link;     // its file page, once on the wiki
+    Question question = Question::None;
+    QString existingName; // the file that already has these bytes
+    QString filekey;      // a file the wiki keeps aside after a warning
+    Choice choice = Choice::None;
+};
+
+class UploadList {
+public:
+    static inline const QString fileName = QStringLiteral("Uploads.json");
+
+    const QList<Entry> &entries() const { return entries_; }
+    Entry *find(int id);
+    // A new entry, waiting; its id.
+    int add(const QString &path, const QString &wikiName, const QString &kind);
+    void remove(int id);
+    // The first entry waiting its turn, or none.
+    Entry *next();
+    // Which one of how many is under way in the batch: the entries added since the list
+    // last had nothing to do ("Uploading 2 of 5").
+    int position() const;
+    int total() const;
+
+    QByteArray toJson() const;
+    // A list read back; anything it does not understand is left out. An upload that was
+    // under way when the program ended waits again.
+    static UploadList fromJson(const QByteArray &json);
+
+private:
+    QList<Entry> entries_;
+    int nextId_ = 1;
+    int batchFrom_ = 0;
+};
+
+} // namespace uploads
