@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr int timeoutMs = 30000;
 constexpr int busyTries = 5;
 const QString uploadComment = QStringLiteral("Uploaded with Quillmark");
 
@@ -76,10 +75,11 @@ void WikiClient::setAccount(const QUrl &api, const QString &user, const QString 
     network_->setCookieJar(new QNetworkCookieJar(network_));
 }
 
-void WikiClient::setPacing(int uploadGapMs, int longestWaitSeconds)
+void WikiClient::setPacing(int uploadGapMs, int longestWaitSeconds, int timeoutMs)
 {
     uploadGapMs_ = uploadGapMs;
     longestWaitSeconds_ = longestWaitSeconds;
+    timeoutMs_ = timeoutMs;
 }
 
 QNetworkReply *WikiClient::watched(QNetworkReply *reply)
@@ -107,7 +107,7 @@ QNetworkReply *WikiClient::get(const Items &items)
     url.setQuery(query);
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, programInfo::userAgent);
-    request.setTransferTimeout(timeoutMs);
+    request.setTransferTimeout(timeoutMs_);
     return watched(network_->get(request));
 }
 
@@ -116,7 +116,7 @@ QNetworkReply *WikiClient::post(const Items &items)
     QNetworkRequest request(api_);
     request.setHeader(QNetworkRequest::UserAgentHeader, programInfo::userAgent);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
-    request.setTransferTimeout(timeoutMs);
+    request.setTransferTimeout(timeoutMs_);
     Items all = items;
     all += {{"format", "json"}, {"formatversion", "2"}, {"maxlag", "5"}};
     return watched(network_->post(request, formBody(all)));
@@ -142,7 +142,7 @@ QNetworkReply *WikiClient::postFile(const Items &items, const QByteArray &bytes)
     form->append(file);
     QNetworkRequest request(api_);
     request.setHeader(QNetworkRequest::UserAgentHeader, programInfo::userAgent);
-    request.setTransferTimeout(timeoutMs);
+    request.setTransferTimeout(timeoutMs_);
     QNetworkReply *reply = network_->post(request, form);
     form->setParent(reply);
     return watched(reply);
@@ -158,7 +158,9 @@ void WikiClient::call(const Start &start, const Done &done, int attempt)
             return done(failed(QStringLiteral("redirect"), refused));
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         const bool busyStatus = status == 429 || status == 503;
-        if (!busyStatus && reply->error() != QNetworkReply::NoError)
+        // A server that answered is judged by its answer (an HTML error page is no API);
+        // only one that did not is a network failure.
+        if (!busyStatus && reply->error() != QNetworkReply::NoError && status == 0)
             return done(failed(QStringLiteral("network"), reply->errorString()));
         const wikiApi::Answer answer = busyStatus ? failed(QStringLiteral("busy"), QStringLiteral("the wiki is busy"))
                                                   : wikiApi::read(reply->readAll());
@@ -176,6 +178,8 @@ void WikiClient::call(const Start &start, const Done &done, int attempt)
 void WikiClient::login(std::function<void(const std::optional<wikiApi::Failure> &)> ready)
 {
     loggedIn_ = false;
+    // A session logged in with a bot password cannot log in again: start a new one.
+    network_->setCookieJar(new QNetworkCookieJar(network_));
     if (const auto why = wikiAddress::whyRefused(api_))
         return ready(wikiApi::Failure{QStringLiteral("address"), *why, {}, -1});
     call([this] { return get({{"action", "query"}, {"meta", "tokens"}, {"type", "login"}}); },

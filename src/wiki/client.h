@@ -48,8 +48,9 @@ public:
     // A new account ends the session of the old one.
     void setAccount(const QUrl &api, const QString &user, const QString &password);
     QUrl api() const { return api_; }
-    // Waits the tests may shorten: between two uploads, and the longest wait a busy wiki gets.
-    void setPacing(int uploadGapMs, int longestWaitSeconds);
+    // Waits the tests may shorten: between two uploads, the longest wait a busy wiki gets,
+    // and how long a silent wiki is waited for.
+    void setPacing(int uploadGapMs, int longestWaitSeconds, int timeoutMs);
 
     void test(std::function<void(const AccountTest &)> done);
     void upload(const UploadRequest &request, std::function<void(const UploadOutcome &)> done);
@@ -86,4 +87,5 @@ private:
     qint64 lastUpload_ = 0;
     int uploadGapMs_ = 1000;
     int longestWaitSeconds_ = 120;
+    int timeoutMs_ = 30000;
 };

@@ -24,6 +24,8 @@ UploadCenter::UploadCenter(const QString &programFolder, QWidget *window)
 {
     if (const auto json = textFiles::readTextFile(path_))
         list_ = uploads::UploadList::fromJson(json->toUtf8());
+    // Uploads left waiting by the last run go on once the window is up.
+    QTimer::singleShot(0, this, &UploadCenter::pump);
 }
 
 QString UploadCenter::accountKey() const

@@ -1,0 +1,143 @@
+#include "localwiki.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QTcpSocket>
+#include <QUrlQuery>
+
+namespace localWiki {
+namespace {
+
+QByteArray get(const QUrl &url);
+
+} // namespace
+
+Wiki read(const QString &dir)
+{
+    Wiki wiki;
+    wiki.dir = dir;
+    QFile file(wiki.dir + "/wiki.env");
+    if (wiki.dir.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return wiki;
+    for (const QByteArray &line : file.readAll().split('\n'))
+        if (const qsizetype eq = line.indexOf('='); eq > 0)
+            wiki.env.insert(QString::fromUtf8(line.left(eq)), QString::fromUtf8(line.mid(eq + 1)));
+    return wiki;
+}
+
+namespace {
+
+QByteArray get(const QUrl &url)
+{
+    QNetworkAccessManager network;
+    QNetworkReply *reply = network.get(QNetworkRequest(url));
+    waitFor([reply] { return reply->isFinished(); });
+    const QByteArray body = reply->readAll();
+    delete reply;
+    return body;
+}
+
+QJsonObject firstPage(const Wiki &wiki, const QString &name, const QList<std::pair<QString, QString>> &items)
+{
+    QUrl url = wiki.api();
+    QUrlQuery query{{"action", "query"}, {"format", "json"}, {"formatversion", "2"}};
+    query.addQueryItem("titles", QString::fromLatin1(QUrl::toPercentEncoding("File:" + name)));
+    for (const auto &[key, value] : items)
+        query.addQueryItem(key, QString::fromLatin1(QUrl::toPercentEncoding(value)));
+    url.setQuery(query);
+    const QJsonObject answer = QJsonDocument::fromJson(get(url)).object();
+    return answer["query"].toObject()["pages"].toArray().first().toObject();
+}
+
+} // namespace
+
+Wiki shared()
+{
+    return read(QStringLiteral(QUILLMARK_TEST_WIKI));
+}
+
+Wiki smallLimit()
+{
+    return read(QStringLiteral(QUILLMARK_TEST_WIKI_SMALL));
+}
+
+bool run(const QStringList &arguments)
+{
+    QProcess script;
+    script.start("bash", QStringList{QUILLMARK_LOCAL_WIKI} + arguments);
+    return script.waitForFinished(120000) && script.exitCode() == 0;
+}
+
+bool waitFor(const std::function<bool()> &done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+QByteArray fileBytes(const Wiki &wiki, const QString &name)
+{
+    const QJsonObject page = firstPage(wiki, name, {{"prop", "imageinfo"}, {"iiprop", "url"}});
+    const QString url = page["imageinfo"].toArray().first().toObject()["url"].toString();
+    return url.isEmpty() ? QByteArray() : get(QUrl(url));
+}
+
+QString pageText(const Wiki &wiki, const QString &name)
+{
+    const QJsonObject page =
+        firstPage(wiki, name, {{"prop", "revisions"}, {"rvprop", "content"}, {"rvslots", "main"}});
+    return page["revisions"].toArray().first().toObject()["slots"].toObject()["main"].toObject()["content"].toString();
+}
+
+QImage uniquePicture()
+{
+    static int count = 0;
+    QImage picture(4, 3, QImage::Format_RGB32);
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    picture.fill(qRgb(++count & 0xff, int(now & 0xff), int((now >> 8) & 0xff)));
+    picture.setPixel(0, 0, qRgb(int((now >> 16) & 0xff), count >> 8, 7));
+    return picture;
+}
+
+Stub::Stub(QList<QByteArray> answers) : answers_(std::move(answers))
+{
+    listen(QHostAddress::LocalHost);
+    connect(this, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket *socket = nextPendingConnection()) {
+            const QByteArray answer = answers_.size() > 1 ? answers_.takeFirst() : answers_.value(0);
+            ++requests;
+            connect(socket, &QTcpSocket::readyRead, socket, [socket, answer] {
+                socket->readAll();
+                if (answer == "hang")
+                    return;
+                socket->write(answer);
+                socket->disconnectFromHost();
+            });
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+}
+
+QUrl Stub::api() const
+{
+    return QUrl(QStringLiteral("http://127.0.0.1:%1/api.php").arg(serverPort()));
+}
+
+QByteArray httpAnswer(const QByteArray &status, const QByteArray &body, const QByteArray &headers)
+{
+    return "HTTP/1.1 " + status + "\r\nContent-Type: application/json\r\nContent-Length: "
+         + QByteArray::number(body.size()) + "\r\nConnection: close\r\n" + headers + "\r\n" + body;
+}
+
+} // namespace localWiki

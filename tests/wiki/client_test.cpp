@@ -1,0 +1,220 @@
+// The upload client against a real MediaWiki 1.39 on this machine (suites ending OnWiki,
+// which need it started), and against a stub for the answers no MediaWiki gives.
+
+#include "localwiki.h"
+#include "wiki/client.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using localWiki::waitFor;
+
+struct Session {
+    WikiClient client;
+    QTemporaryDir folder;
+
+    Session(const QUrl &api, const QString &user, const QString &password)
+    {
+        client.setAccount(api, user, password);
+        client.setPacing(0, 1, 3000);
+    }
+    QString file(const QString &name, const QImage &picture = localWiki::uniquePicture(), const char *format = "PNG")
+    {
+        const QString path = folder.filePath(name);
+        picture.save(path, format);
+        return path;
+    }
+    UploadOutcome upload(UploadRequest request)
+    {
+        std::optional<UploadOutcome> outcome;
+        client.upload(request, [&](const UploadOutcome &o) { outcome = o; });
+        EXPECT_TRUE(waitFor([&] { return outcome.has_value(); })) << request.wikiName.toStdString();
+        return outcome.value_or(UploadOutcome{});
+    }
+    AccountTest test()
+    {
+        std::optional<AccountTest> result;
+        client.test([&](const AccountTest &t) { result = t; });
+        EXPECT_TRUE(waitFor([&] { return result.has_value(); }));
+        return result.value_or(AccountTest{});
+    }
+};
+
+QString unique(const QString &stem)
+{
+    static int n = 0;
+    return QStringLiteral("%1 %2 %3.png").arg(stem).arg(QDateTime::currentMSecsSinceEpoch()).arg(++n);
+}
+
+class ClientOnWiki : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!wiki.up())
+            GTEST_SKIP() << "no local wiki started (ctest starts one for the label wiki)";
+    }
+    Session as(const char *account) const
+    {
+        const QString key = QString::fromLatin1(account);
+        return Session(wiki.api(), wiki.env.value(key), wiki.env.value(key + "_PASSWORD"));
+    }
+    const localWiki::Wiki wiki = localWiki::shared();
+};
+
+TEST_F(ClientOnWiki, AFirstUploadThenEachQuestionTheWikiAsks)
+{
+    Session run(wiki.api(), wiki.env["BOT_FULL"], wiki.env["BOT_FULL_PASSWORD"]);
+    const QString name = unique("Sword");
+    const QString path = run.file("a.png");
+    UploadOutcome first = run.upload({path, name, "{{Item icon}}", {}, {}});
+    ASSERT_EQ(first.kind, UploadOutcome::Uploaded) << first.message.toStdString();
+    QFile local(path);
+    ASSERT_TRUE(local.open(QIODevice::ReadOnly));
+    EXPECT_EQ(localWiki::fileBytes(wiki, name), local.readAll());
+    EXPECT_EQ(localWiki::pageText(wiki, name), "{{Item icon}}");
+    EXPECT_TRUE(first.link.contains("File:")) << first.link.toStdString();
+
+    // Same name, same bytes: nothing to send.
+    EXPECT_EQ(run.upload({path, name, {}, {}, {}}).kind, UploadOutcome::AlreadyThere);
+    // Same bytes, another name: the wiki's file is named.
+    const UploadOutcome twice = run.upload({path, unique("Copy"), {}, {}, {}});
+    EXPECT_EQ(twice.question, uploads::Question::SameBytesElsewhere);
+    EXPECT_EQ(twice.existingName, name);
+    // Same name, other bytes: replaced once the user says so, and then the wiki has the new bytes.
+    const QString other = run.file("b.png");
+    EXPECT_EQ(run.upload({other, name, {}, {}, {}}).question, uploads::Question::NameTaken);
+    QTest::qWait(1100); // the wiki archives the old version under the second it was replaced
+    EXPECT_EQ(run.upload({other, name, {}, uploads::Choice::Replace, {}}).kind, UploadOutcome::Uploaded);
+    QFile replaced(other);
+    ASSERT_TRUE(replaced.open(QIODevice::ReadOnly));
+    EXPECT_EQ(localWiki::fileBytes(wiki, name), replaced.readAll());
+
+    // The upload's own warning keeps the file aside; going on finishes it from there.
+    const QString camera = QStringLiteral("DSC_%1.png").arg(QDateTime::currentMSecsSinceEpoch());
+    const QString cameraFile = run.file("c.png");
+    const UploadOutcome warned = run.upload({cameraFile, camera, {}, {}, {}});
+    ASSERT_EQ(warned.question, uploads::Question::Warnings) << warned.message.toStdString();
+    EXPECT_FALSE(warned.filekey.isEmpty());
+    const UploadOutcome finished =
+        run.upload({cameraFile, camera, {}, uploads::Choice::UploadAnyway, warned.filekey});
+    EXPECT_EQ(finished.kind, UploadOutcome::Uploaded) << finished.message.toStdString();
+}
+
+TEST_F(ClientOnWiki, RefusalsSayWhatToDo)
+{
+    const struct {
+        const char *account;
+        const char *password; // nullptr: the account's own
+        const char *file;
+        const char *says;
+    } cases[] = {
+        {"BOT_FULL", "wrongwrongwrongwrongwrongwrongwrong", "a.png", "refused the login"},
+        {"BOT_NOUPLOAD", nullptr, "a.png", "\"Upload new files\""},
+        {"BOT_FULL", nullptr, "a.bmp", "does not take .bmp files"},
+    };
+    for (const auto &c : cases) {
+        const QString key = QString::fromLatin1(c.account);
+        Session run(wiki.api(), wiki.env[key], c.password ? c.password : wiki.env[key + "_PASSWORD"]);
+        const QString extension = QString(c.file).right(3);
+        const QString path = run.file(c.file, localWiki::uniquePicture(), extension == "bmp" ? "BMP" : "PNG");
+        const UploadOutcome outcome = run.upload({path, unique("Refused").chopped(3) + extension, {}, {}, {}});
+        EXPECT_EQ(outcome.kind, UploadOutcome::Failed) << c.account;
+        EXPECT_TRUE(outcome.message.contains(c.says)) << outcome.message.toStdString();
+    }
+    // Without the replace grant: asked, and refused with the grant to tick.
+    Session full = as("BOT_FULL");
+    const QString name = unique("Kept");
+    ASSERT_EQ(full.upload({full.file("k.png"), name, {}, {}, {}}).kind, UploadOutcome::Uploaded);
+    Session noReplace = as("BOT_NOREPLACE");
+    const UploadOutcome refused = noReplace.upload({noReplace.file("r.png"), name, {}, uploads::Choice::Replace, {}});
+    EXPECT_TRUE(refused.message.contains("\"Upload, replace, and move files\"")) << refused.message.toStdString();
+    const AccountTest report = noReplace.test();
+    EXPECT_TRUE(report.message.contains("May upload files: yes")) << report.message.toStdString();
+    EXPECT_TRUE(report.message.contains("May replace files: no (tick \"Upload, replace, and move files\""));
+    EXPECT_TRUE(report.message.contains("File types: png, gif, jpg, jpeg, webp"));
+}
+
+TEST_F(ClientOnWiki, SizeLimitHtmlPagesAndAStoppedServer)
+{
+    const localWiki::Wiki small = localWiki::smallLimit();
+    ASSERT_TRUE(small.up());
+    Session limited(small.api(), small.env["BOT_FULL"], small.env["BOT_FULL_PASSWORD"]);
+    QImage big(100, 100, QImage::Format_RGB32);
+    quint32 noise = 1;
+    for (int i = 0; i < big.width() * big.height(); ++i)
+        big.setPixel(i % 100, i / 100, noise = noise * 1664525u + 1013904223u);
+    const UploadOutcome tooLarge = limited.upload({limited.file("big.png", big), unique("Big"), {}, {}, {}});
+    EXPECT_TRUE(tooLarge.message.contains("the wiki takes files up to")) << tooLarge.message.toStdString();
+
+    QUrl page = wiki.api();
+    page.setPath("/index.php");
+    Session html(page, wiki.env["BOT_FULL"], wiki.env["BOT_FULL_PASSWORD"]);
+    const UploadOutcome notApi = html.upload({html.file("h.png"), unique("Html"), {}, {}, {}});
+    EXPECT_TRUE(notApi.message.contains("does not answer as a MediaWiki API does")) << notApi.message.toStdString();
+
+    // A wiki of its own, stopped and started again; the file stays as it was.
+    QTemporaryDir own;
+    ASSERT_TRUE(localWiki::run({"start", own.path()}));
+    const QString dir = own.path();
+    const localWiki::Wiki mine = localWiki::read(dir);
+    Session run(mine.api(), mine.env["BOT_FULL"], mine.env["BOT_FULL_PASSWORD"]);
+    const QString path = run.file("s.png");
+    QFile local(path);
+    ASSERT_TRUE(local.open(QIODevice::ReadOnly));
+    const QByteArray before = local.readAll();
+    ASSERT_TRUE(localWiki::run({"stop", dir}));
+    const UploadOutcome down = run.upload({path, unique("Down"), {}, {}, {}});
+    EXPECT_EQ(down.kind, UploadOutcome::Failed);
+    EXPECT_TRUE(down.message.contains("did not answer")) << down.message.toStdString();
+    local.seek(0);
+    EXPECT_EQ(local.readAll(), before);
+    ASSERT_TRUE(localWiki::run({"resume", dir}));
+    EXPECT_EQ(run.upload({path, unique("Back"), {}, {}, {}}).kind, UploadOutcome::Uploaded);
+    localWiki::run({"stop", dir});
+}
+
+TEST(ClientAnswers, BusyAndBrokenWikisAndAddressesItWillNotUse)
+{
+    using localWiki::httpAnswer;
+    const QByteArray loginToken = R"({"query": {"tokens": {"logintoken": "t+\\"}}})";
+    // Busy twice (429 with Retry-After, then maxlag), then an answer: the login goes on.
+    localWiki::Stub busy({httpAnswer("429 Too Many Requests", "{}", "Retry-After: 1\r\n"),
+                          httpAnswer("200 OK", R"({"error": {"code": "maxlag", "info": "lagged"}})", "Retry-After: 1\r\n"),
+                          httpAnswer("200 OK", loginToken),
+                          httpAnswer("200 OK", R"({"login": {"result": "Failed", "reason": "Nope."}})")});
+    Session run(busy.api(), "U@a", "p");
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(run.test().message.contains("Nope.")) << run.test().message.toStdString();
+    EXPECT_GE(clock.elapsed(), 2000);
+
+    const struct {
+        QByteArray answer;
+        const char *says;
+    } broken[] = {
+        {httpAnswer("200 OK", "{\"query\": {\"tokens\": "), "does not answer as a MediaWiki API does"},
+        {"hang", "did not answer"},
+        {"", "did not answer"},
+        {httpAnswer("302 Found", "", "Location: http://example.com/api.php\r\n"), "does not follow"},
+    };
+    for (const auto &b : broken) {
+        localWiki::Stub stub({b.answer});
+        Session broke(stub.api(), "U@a", "p");
+        const AccountTest test = broke.test();
+        EXPECT_FALSE(test.ok);
+        EXPECT_TRUE(test.message.contains(b.says)) << test.message.toStdString();
+    }
+
+    // Plain http to another machine: refused before any request is made.
+    localWiki::Stub never({httpAnswer("200 OK", loginToken)});
+    Session far(QUrl("http://example.com/api.php"), "U@a", "p");
+    const UploadOutcome outcome = far.upload({far.file("f.png"), "F.png", {}, {}, {}});
+    EXPECT_TRUE(outcome.message.contains("https://example.com/api.php")) << outcome.message.toStdString();
+}
+
+} // namespace
