@@ -100,6 +100,31 @@ QString pageText(const Wiki &wiki, const QString &name)
     return page["revisions"].toArray().first().toObject()["slots"].toObject()["main"].toObject()["content"].toString();
 }
 
+bool deleteFile(const Wiki &wiki, const QString &name)
+{
+    QNetworkAccessManager network; // its cookies hold the administrator's session
+    const auto call = [&](const QList<std::pair<QString, QString>> &items) {
+        QUrlQuery form{{"format", "json"}};
+        for (const auto &[key, value] : items)
+            form.addQueryItem(key, QString::fromLatin1(QUrl::toPercentEncoding(value)));
+        QNetworkRequest request(wiki.api());
+        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
+        QNetworkReply *reply = network.post(request, form.toString(QUrl::FullyEncoded).toUtf8());
+        waitFor([reply] { return reply->isFinished(); });
+        const QJsonObject answer = QJsonDocument::fromJson(reply->readAll()).object();
+        delete reply;
+        return answer;
+    };
+    const auto token = [&](const QString &type) {
+        return call({{"action", "query"}, {"meta", "tokens"}, {"type", type}})["query"]
+            .toObject()["tokens"].toObject()[type + "token"].toString();
+    };
+    call({{"action", "login"}, {"lgname", wiki.env["ADMIN_USER"]}, {"lgpassword", wiki.env["ADMIN_PASSWORD"]},
+          {"lgtoken", token("login")}});
+    const QJsonObject answer = call({{"action", "delete"}, {"title", "File:" + name}, {"token", token("csrf")}});
+    return answer.contains("delete");
+}
+
 QImage uniquePicture()
 {
     static int count = 0;

@@ -33,6 +33,8 @@ bool waitFor(const std::function<bool()> &done, int ms = 60000);
 // What the wiki holds as File:name: the bytes of its current version, and its page's text.
 QByteArray fileBytes(const Wiki &wiki, const QString &name);
 QString pageText(const Wiki &wiki, const QString &name);
+// Deletes File:name as the wiki's administrator; whether the wiki said it did.
+bool deleteFile(const Wiki &wiki, const QString &name);
 // A small picture no other call gives: its pixels come from a counter and the clock.
 QImage uniquePicture();
 

@@ -94,6 +94,16 @@ TEST_F(ClientOnWiki, AFirstUploadThenEachQuestionTheWikiAsks)
     ASSERT_TRUE(replaced.open(QIODevice::ReadOnly));
     EXPECT_EQ(localWiki::fileBytes(wiki, name), replaced.readAll());
 
+    // A name whose file was deleted: asked as for a taken name.
+    const QString gone = unique("Gone");
+    ASSERT_EQ(run.upload({run.file("d.png"), gone, {}, {}, {}}).kind, UploadOutcome::Uploaded);
+    ASSERT_TRUE(localWiki::deleteFile(wiki, gone));
+    const QString back = run.file("e.png");
+    const UploadOutcome deleted = run.upload({back, gone, {}, {}, {}});
+    ASSERT_EQ(deleted.question, uploads::Question::NameTaken) << deleted.message.toStdString();
+    EXPECT_TRUE(deleted.message.contains("deleted")) << deleted.message.toStdString();
+    EXPECT_EQ(run.upload({back, gone, {}, uploads::Choice::Replace, deleted.filekey}).kind, UploadOutcome::Uploaded);
+
     // The upload's own warning keeps the file aside; going on finishes it from there.
     const QString camera = QStringLiteral("DSC_%1.png").arg(QDateTime::currentMSecsSinceEpoch());
     const QString cameraFile = run.file("c.png");
@@ -209,6 +219,17 @@ TEST(ClientAnswers, BusyAndBrokenWikisAndAddressesItWillNotUse)
         EXPECT_FALSE(test.ok);
         EXPECT_TRUE(test.message.contains(b.says)) << test.message.toStdString();
     }
+
+    // The server goes away in the middle of an upload: the upload fails with the reason.
+    const QByteArray account = R"({"query": {"tokens": {"csrftoken": "c+\\"}, "userinfo": {"name": "U",
+        "rights": ["upload"]}, "fileextensions": [{"ext": "png"}]}})";
+    localWiki::Stub going({httpAnswer("200 OK", loginToken),
+                           httpAnswer("200 OK", R"({"login": {"result": "Success", "lgusername": "U"}})"),
+                           httpAnswer("200 OK", account), httpAnswer("200 OK", R"({"query": {"pages": []}})"), ""});
+    Session gone(going.api(), "U@a", "p");
+    const UploadOutcome cut = gone.upload({gone.file("g.png"), "G.png", {}, {}, {}});
+    EXPECT_EQ(cut.kind, UploadOutcome::Failed);
+    EXPECT_TRUE(cut.message.contains("did not answer")) << cut.message.toStdString();
 
     // Plain http to another machine: refused before any request is made.
     localWiki::Stub never({httpAnswer("200 OK", loginToken)});
