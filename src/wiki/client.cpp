@@ -188,7 +188,8 @@ void WikiClient::login(std::function<void(const std::optional<wikiApi::Failure> 
              if (!token)
                  return ready(tokenAnswer.failure.value_or(
                      wikiApi::Failure{QStringLiteral("not-json"), QString(), {}, -1}));
-             const Items items = {{"action", "login"}, {"lgname", user_}, {"lgpassword", password_}, {"lgtoken", *token}};
+             const Items items = {
+                 {"action", "login"}, {"lgname", user_}, {"lgpassword", password_}, {"lgtoken", *token}};
              call([this, items] { return post(items); }, [this, ready](const wikiApi::Answer &answer) {
                  const wikiApi::Login result = wikiApi::login(answer);
                  if (!result.ok)
@@ -209,7 +210,8 @@ void WikiClient::readAccount(std::function<void(const std::optional<wikiApi::Fai
             return ready(answer.failure);
         const auto token = wikiApi::csrfToken(answer);
         if (!token)
-            return ready(wikiApi::Failure{QStringLiteral("login"), QStringLiteral("the wiki gave no edit token."), {}, -1});
+            return ready(
+                wikiApi::Failure{QStringLiteral("login"), QStringLiteral("the wiki gave no edit token."), {}, -1});
         account_ = wikiApi::account(answer);
         token_ = *token;
         loggedIn_ = true;
@@ -242,9 +244,7 @@ void WikiClient::upload(const UploadRequest &request, std::function<void(const U
         return fail(job, wikiApi::Failure{QStringLiteral("address"), *why, {}, -1});
     QFile file(request.path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(job, wikiApi::Failure{QStringLiteral("local"),
-                                          QStringLiteral("%1 cannot be read: %2").arg(request.path, file.errorString()),
-                                          {}, -1});
+        return local(job, QStringLiteral("%1 cannot be read: %2").arg(request.path, file.errorString()));
     job->bytes = file.readAll();
     job->sha1 = QString::fromLatin1(QCryptographicHash::hash(job->bytes, QCryptographicHash::Sha1).toHex());
     session([this, job](const std::optional<wikiApi::Failure> &failure) {
@@ -259,11 +259,11 @@ void WikiClient::check(const std::shared_ptr<Job> &job)
     const QString &name = job->request.wikiName;
     const QString extension = name.section(u'.', -1).toLower();
     if (!account_.fileExtensions.isEmpty() && !account_.fileExtensions.contains(extension))
-        return fail(job, {QStringLiteral("local"), wikiMessages::refusedType(extension, account_.fileExtensions), {}, -1});
+        return local(job, wikiMessages::refusedType(extension, account_.fileExtensions));
     if (account_.maxUploadSize > 0 && job->bytes.size() > account_.maxUploadSize)
-        return fail(job, {QStringLiteral("local"), wikiMessages::tooLarge(job->bytes.size(), account_.maxUploadSize), {}, -1});
+        return local(job, wikiMessages::tooLarge(job->bytes.size(), account_.maxUploadSize));
     if (!account_.mayUpload())
-        return fail(job, {QStringLiteral("local"), wikiMessages::cannotUpload(), {}, -1});
+        return local(job, wikiMessages::cannotUpload());
     if (job->request.choice != uploads::Choice::None || !job->request.filekey.isEmpty())
         return send(job);
 
@@ -375,6 +375,11 @@ void WikiClient::answered(const std::shared_ptr<Job> &job, const wikiApi::Upload
         return code == QLatin1String("badtoken") ? readAccount(again) : login(again);
     }
     fail(job, upload.failure);
+}
+
+void WikiClient::local(const std::shared_ptr<Job> &job, const QString &message)
+{
+    fail(job, {QStringLiteral("local"), message, {}, -1});
 }
 
 void WikiClient::fail(const std::shared_ptr<Job> &job, const wikiApi::Failure &failure)

@@ -76,6 +76,8 @@ private:
     void send(const std::shared_ptr<Job> &job);
     void answered(const std::shared_ptr<Job> &job, const wikiApi::Upload &upload);
     void fail(const std::shared_ptr<Job> &job, const wikiApi::Failure &failure);
+    // A failure found before anything was sent, in its own words.
+    void local(const std::shared_ptr<Job> &job, const QString &message);
 
     QNetworkAccessManager *network_;
     QUrl api_;

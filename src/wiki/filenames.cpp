@@ -226,7 +226,8 @@ QString message(const QString &fileName, const Verdict &verdict)
         why = QStringLiteral("contains \"%1\", which the wiki does not allow (it stands for a signature)").arg(what);
         break;
     case Rule::PercentCode:
-        why = QStringLiteral("contains \"%1\", which the wiki does not allow (it reads as an encoded character)").arg(what);
+        why = QStringLiteral("contains \"%1\", which the wiki does not allow (it reads as an encoded character)")
+                  .arg(what);
         break;
     case Rule::LeadingBlank:
         why = QStringLiteral("starts with a blank, which the wiki removes (\"_\" counts as a blank)");

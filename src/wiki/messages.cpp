@@ -74,7 +74,8 @@ QString filePage(const QUrl &api, const QString &wikiName)
 {
     QUrl page = api;
     page.setPath(api.path().section(u'/', 0, -2) + QStringLiteral("/index.php"));
-    page.setQuery(QUrlQuery{{QStringLiteral("title"), QStringLiteral("File:") + QString(wikiName).replace(u' ', u'_')}});
+    const QString title = QStringLiteral("File:") + QString(wikiName).replace(u' ', u'_');
+    page.setQuery(QUrlQuery{{QStringLiteral("title"), title}});
     return page.toString(QUrl::FullyEncoded);
 }
 

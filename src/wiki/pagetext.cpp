@@ -13,7 +13,8 @@ QString fill(const QString &pattern, const QString &fileName, const QString &kin
     QString out;
     for (qsizetype i = 0; i < pattern.size();) {
         bool filled = false;
-        for (const auto &[key, value] : {std::pair{QStringView(u"%name%"), name}, std::pair{QStringView(u"%file%"), fileName},
+        for (const auto &[key, value] : {std::pair{QStringView(u"%name%"), name},
+                                         std::pair{QStringView(u"%file%"), fileName},
                                          std::pair{QStringView(u"%kind%"), kind}}) {
             if (QStringView(pattern).sliced(i).startsWith(key)) {
                 out += value;

@@ -7,6 +7,7 @@
 #include "app/saving/capturestate.h"
 #include "app/widgets/checkboxes.h"
 #include "app/widgets/greyablecheckbox.h"
+#include "app/widgets/named.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
 
@@ -41,22 +42,6 @@ const QString uploadsTip = QStringLiteral("The uploads: what went up, what waits
 const QString autoCopyKindTip = QStringLiteral(
     "What autocopy puts on the clipboard: the name, the file name with its extension, or the wiki markup that shows "
     "the file.");
-
-QCheckBox *makeCheckBox(const QString &name, const QString &caption, const QString &tip, QWidget *parent)
-{
-    auto *box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    box->setToolTip(tip);
-    return box;
-}
-
-QPushButton *makeButton(const QString &name, const QString &caption, const QString &tip, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    return button;
-}
 
 // A row of controls from the left.
 QHBoxLayout *row(std::initializer_list<QWidget *> controls)
@@ -99,10 +84,12 @@ OptionsPage::OptionsPage(CaptureState &state, std::function<void()> focusFob, QW
     buildNameOptions(content, rows);
     iconPosition_ = new IconPositionBox(state_, content);
     rows->addWidget(iconPosition_);
-    chkSmallPng_ = makeCheckBox(QStringLiteral("chkSmallPng"), smallPngCaption, smallPngTip, content);
-    chkUploadAfterSave_ = makeCheckBox(QStringLiteral("chkUploadAfterSave"), uploadCaption, uploadTip, content);
-    auto *cmdWiki = makeButton(QStringLiteral("cmdWiki"), QStringLiteral("Wiki..."), wikiTip, content);
-    auto *cmdUploads = makeButton(QStringLiteral("cmdUploads"), QStringLiteral("Uploads..."), uploadsTip, content);
+    chkSmallPng_ = named(new QCheckBox(smallPngCaption, content), QStringLiteral("chkSmallPng"), smallPngTip);
+    chkUploadAfterSave_ =
+        named(new QCheckBox(uploadCaption, content), QStringLiteral("chkUploadAfterSave"), uploadTip);
+    auto *cmdWiki = named(new QPushButton(QStringLiteral("Wiki..."), content), QStringLiteral("cmdWiki"), wikiTip);
+    auto *cmdUploads =
+        named(new QPushButton(QStringLiteral("Uploads..."), content), QStringLiteral("cmdUploads"), uploadsTip);
     connect(cmdWiki, &QPushButton::clicked, this, &OptionsPage::wikiAccountWanted);
     connect(cmdUploads, &QPushButton::clicked, this, &OptionsPage::uploadsWanted);
     rows->addLayout(row({chkSmallPng_, cmdUploads}));
@@ -139,7 +126,7 @@ void OptionsPage::buildNameOptions(QWidget *content, QVBoxLayout *rows)
         if (checkState != Qt::PartiallyChecked)
             chkAutoCopyName_->setEnabled(checkState == Qt::Unchecked);
     });
-    chkWikiNames_ = makeCheckBox(QStringLiteral("chkWikiNames"), wikiNamesCaption, wikiNamesTip, content);
+    chkWikiNames_ = named(new QCheckBox(wikiNamesCaption, content), QStringLiteral("chkWikiNames"), wikiNamesTip);
 
     cmbAutoCopyKind_ = new QComboBox(content);
     cmbAutoCopyKind_->setObjectName(QStringLiteral("cmbAutoCopyKind"));

@@ -3,6 +3,7 @@
 #include "app/saving/capturestate.h"
 #include "app/widgets/checkboxes.h"
 #include "app/widgets/greyablecheckbox.h"
+#include "app/widgets/named.h"
 #include "app/widgets/optionbuttons.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
@@ -38,13 +39,6 @@ constexpr int jpgIndex = 2;
 constexpr int qualityBoxWidth = 48;
 constexpr int nameBoxWidth = 96;
 
-QLineEdit *makeBox(const QString &name, QWidget *parent)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    return box;
-}
-
 } // namespace
 
 SaveOptionsBox::SaveOptionsBox(capture::ImageKind kind, CaptureState &state, QWidget *parent)
@@ -70,7 +64,7 @@ QLayout *SaveOptionsBox::buildTypeRow(const QString &name)
     optFileType_ = optionButtons::make(this, QStringLiteral("opt%1FileType").arg(name), fileTypeCaptions, types,
                                        [this](int index) { fileTypeChosen(index); });
     types->addStretch(1);
-    txtJPGquality_ = makeBox(QStringLiteral("txt%1JPGquality").arg(name), this);
+    txtJPGquality_ = named(new QLineEdit(this), QStringLiteral("txt%1JPGquality").arg(name));
     txtJPGquality_->setToolTip(qualityTip);
     txtJPGquality_->setFixedWidth(qualityBoxWidth);
     // Only the jpg option enables it; no option is chosen before the settings load.
@@ -83,8 +77,8 @@ QLayout *SaveOptionsBox::buildTypeRow(const QString &name)
 QLayout *SaveOptionsBox::buildNameRow(const QString &name)
 {
     auto *names = new QHBoxLayout;
-    txtPrefix_ = makeBox(QStringLiteral("txt%1Prefix").arg(name), this);
-    txtSuffix_ = makeBox(QStringLiteral("txt%1Suffix").arg(name), this);
+    txtPrefix_ = named(new QLineEdit(this), QStringLiteral("txt%1Prefix").arg(name));
+    txtSuffix_ = named(new QLineEdit(this), QStringLiteral("txt%1Suffix").arg(name));
     connect(txtPrefix_, &QLineEdit::editingFinished, this,
             [this] { options().prefix = capture::prefixFromBox(txtPrefix_->text()); });
     connect(txtSuffix_, &QLineEdit::editingFinished, this,
@@ -105,7 +99,7 @@ QLayout *SaveOptionsBox::buildFolderRow(const QString &name, const KindTexts &te
     chkDefaultPath_ = new GreyableCheckBox(QStringLiteral("chk%1DefaultPath").arg(name), defaultPathCaption, this);
     chkDefaultPath_->setToolTip(QString::fromLatin1(texts.defaultPathTip));
     connect(chkDefaultPath_, &QCheckBox::stateChanged, this, &SaveOptionsBox::defaultPathChanged);
-    txtCustomSavePath_ = makeBox(QStringLiteral("txt%1CustomSavePath").arg(name), this);
+    txtCustomSavePath_ = named(new QLineEdit(this), QStringLiteral("txt%1CustomSavePath").arg(name));
     txtCustomSavePath_->setToolTip(QString::fromLatin1(texts.customPathTip));
     connect(txtCustomSavePath_, &QLineEdit::textChanged, this,
             [this](const QString &text) { options().customFolder = text; });

@@ -1,6 +1,7 @@
 #include "app/options/windowoptions.h"
 
 #include "app/widgets/checkboxes.h"
+#include "app/widgets/named.h"
 #include "common/numconv.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
@@ -57,27 +58,20 @@ QPixmap alphaPicture()
     return picture;
 }
 
-QCheckBox *makeBox(const QString &name, const QString &caption, const QString &tip, QWidget *parent)
-{
-    auto *box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    box->setToolTip(tip);
-    return box;
-}
-
 } // namespace
 
 WindowOptions::WindowOptions(std::function<void()> focusFob, QWidget *parent)
     : QWidget(parent), focusFob_(std::move(focusFob))
 {
     setObjectName(QStringLiteral("fraWindowOptions"));
-    chkToolTips_ = makeBox(QStringLiteral("chkToolTips"), toolTipsCaption, toolTipsTip, this);
+    chkToolTips_ = named(new QCheckBox(toolTipsCaption, this), QStringLiteral("chkToolTips"), toolTipsTip);
     chkToolTips_->setChecked(true);
-    chkAlwaysOnTop_ = makeBox(QStringLiteral("chkAlwaysOnTop"), alwaysOnTopCaption, alwaysOnTopTip, this);
-    chkTransparentForm_ = makeBox(QStringLiteral("chkTransparentForm"), transparentCaption, transparentTip, this);
-    chkMagnifier_ = makeBox(QStringLiteral("chkMagnifier"), magnifierCaption, magnifierTip, this);
+    chkAlwaysOnTop_ = named(new QCheckBox(alwaysOnTopCaption, this), QStringLiteral("chkAlwaysOnTop"), alwaysOnTopTip);
+    chkTransparentForm_ =
+        named(new QCheckBox(transparentCaption, this), QStringLiteral("chkTransparentForm"), transparentTip);
+    chkMagnifier_ = named(new QCheckBox(magnifierCaption, this), QStringLiteral("chkMagnifier"), magnifierTip);
     chkMagnifier_->setChecked(true);
-    chkHints_ = makeBox(QStringLiteral("chkHints"), hintsCaption, hintsTip, this);
+    chkHints_ = named(new QCheckBox(hintsCaption, this), QStringLiteral("chkHints"), hintsTip);
     chkHints_->setChecked(true);
     cmdSetWindowAlpha_ = new QPushButton(this);
     cmdSetWindowAlpha_->setObjectName(QStringLiteral("cmdSetWindowAlpha"));

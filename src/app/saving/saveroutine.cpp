@@ -124,7 +124,8 @@ PictureResult SaveRoutine::writePng(const QImage &picture, const QString &path, 
             target = path.left(path.size() - file.size()) + cleaned;
     }
     *writtenPath = target;
-    const PictureResult result = state_.smallestPng ? smallPng::save(picture, target) : imageFiles::savePng(picture, target);
+    const PictureResult result =
+        state_.smallestPng ? smallPng::save(picture, target) : imageFiles::savePng(picture, target);
     if (result)
         noteWritten(target, QStringLiteral("spawn map"));
     return result;

@@ -2,6 +2,7 @@
 
 #include "app/uploads/passwordstore.h"
 #include "app/uploads/uploadcenter.h"
+#include "app/widgets/named.h"
 #include "wiki/address.h"
 
 #include <QDialogButtonBox>
@@ -21,25 +22,18 @@ const QString passwordTip = QStringLiteral("The bot password Special:BotPassword
                                            "store, never in Quillmark.ini");
 const QString testCaption = QStringLiteral("Test");
 
-QLineEdit *makeBox(const QString &name, const QString &text, const QString &tip, QWidget *parent)
-{
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    box->setToolTip(tip);
-    box->setPlaceholderText(tip.section(u':', -1).trimmed());
-    return box;
-}
-
 } // namespace
 
 AccountDialog::AccountDialog(UploadCenter &center, QWidget *parent) : QDialog(parent), center_(center)
 {
     setObjectName(QStringLiteral("frmWikiAccount"));
     setWindowTitle(dialogTitle);
-    txtWikiApi_ = makeBox(QStringLiteral("txtWikiApi"), center.api().toString(), apiTip, this);
-    txtWikiUser_ = makeBox(QStringLiteral("txtWikiUser"), center.user(), userTip, this);
-    txtWikiPassword_ = makeBox(QStringLiteral("txtWikiPassword"), QString(), passwordTip, this);
+    txtWikiApi_ = named(new QLineEdit(center.api().toString(), this), QStringLiteral("txtWikiApi"), apiTip);
+    txtWikiUser_ = named(new QLineEdit(center.user(), this), QStringLiteral("txtWikiUser"), userTip);
+    txtWikiPassword_ = named(new QLineEdit(QString(), this), QStringLiteral("txtWikiPassword"), passwordTip);
     txtWikiPassword_->setEchoMode(QLineEdit::Password);
+    for (QLineEdit *box : {txtWikiApi_, txtWikiUser_, txtWikiPassword_})
+        box->setPlaceholderText(box->toolTip().section(u':', -1).trimmed());
     cmdWikiTest_ = new QPushButton(testCaption, this);
     cmdWikiTest_->setObjectName(QStringLiteral("cmdWikiTest"));
     lblWikiTest_ = new QLabel(this);
