@@ -1,4 +1,5 @@
 #include "common/textfile.h"
+#include "support.h"
 #include "wikitext/categories.h"
 #include "wikitext/creaturepage.h"
 #include "wikitext/mappoints.h"
@@ -8,10 +9,6 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <limits>
-#include <ostream>
-
-// Readable failures: QString is printed as its text.
-static void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 
@@ -199,16 +196,6 @@ TEST(TotalDamage, TotalAndMessage)
               "Total damage done is 65.This value has been copied to the clipboard ready to be pasted.");
 }
 
-TEST(TotalDamage, HugeLogGoesThrough)
-{
-    const QString chunk = QStringLiteral("12:00:01 You hit the drudge for 3 points of damage.\n"
-                                         "12:00:02 The drudge hits you for 7 points of damage.\n");
-    const qsizetype repeats = 50'000'000 / chunk.size();
-    EXPECT_EQ(totalDamage::total(splitLineViews(chunk.repeated(repeats), LoneLf::EndsLine)), qint32(3 * repeats));
-    // One 50 MB line of digits: no number, no hang.
-    EXPECT_EQ(totalDamage::lineDamage("You hit for " + QString(50'000'000, u'7') + "."), 0);
-}
-
 // --- prices ---------------------------------------------------------------------------------
 
 TEST(Prices, GroupedNumber)
@@ -295,7 +282,7 @@ TEST(MapPoints, Walk)
     }
 }
 
-TEST(MapPoints, CapacityAndHugeText)
+TEST(MapPoints, OnlyAsManyPointsAsEachTemplateHolds)
 {
     QString hundred;
     for (int i = 1; i <= 100; ++i)
@@ -307,13 +294,6 @@ TEST(MapPoints, CapacityAndHugeText)
     const QString sixty = mapPoints::mapPointPlus(hundred);
     EXPECT_EQ(sixty.count("{{MPP Loc"), 60);
     EXPECT_TRUE(sixty.endsWith("{{MPP Loc | 60.5 | N | 160 | E | Large |  }}\r\n}}"));
-
-    // 50 MB of prose with one point at its end, and a 50 MB number.
-    const QString prose = QStringLiteral("The road. Then a bridge, and more road. ").repeated(1'250'000) + "3S 4W.";
-    EXPECT_EQ(mapPoints::mapPoint(prose), "{{Map Point\r\n | 3 | S | 4 | W\r\n}}");
-    const QList<mapPoints::Point> one = mapPoints::parse(QString(50'000'000, u'8') + "N 1E", 4);
-    ASSERT_EQ(one.size(), 1);
-    EXPECT_EQ(one[0].firstNumber.size(), 50'000'000);
 }
 
 } // namespace

@@ -1,62 +1,30 @@
 // Tab "4 Merge": icons dropped on stock tiles and store slots, outlines, the mask, colour
 // balance with its conformity figure, the nudge keys and the PNG to BMP converter.
 
-#include "capturefixture.h"
+#include "window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace {
 
-using namespace capturetest;
+using testsupport::filled;
 
-constexpr QRgb grey = 0xff404040;
-
-QImage filled(QSize size, QRgb colour)
-{
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(colour);
-    return picture;
-}
+constexpr QRgb grey = 0xff404040, white = 0xffffffff;
 
 // A white 32 x 32 icon with a blade of colours down its middle.
 QImage swordIcon()
 {
-    QImage icon = filled({32, 32}, 0xffffffff);
+    QImage icon = filled({32, 32}, white);
     for (int y = 4; y < 28; ++y)
         for (int x = 12; x < 20; ++x)
             icon.setPixel(x, y, qRgb(x * 9, y * 7, 30));
     return icon;
 }
 
-QImage pictureOf(QWidget *area)
-{
-    return area->property("picture").value<QImage>().convertToFormat(QImage::Format_RGB32);
-}
-
-void send(QWidget *target, const QMimeData &data, Qt::KeyboardModifiers modifiers)
-{
-    const QPoint at = target->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, modifiers);
-    QApplication::sendEvent(target, &enter);
-    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, modifiers);
-    QApplication::sendEvent(target, &move);
-    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, modifiers);
-    QApplication::sendEvent(target, &drop);
-}
-
-void dropPicture(QWidget *target, const QImage &picture, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QMimeData data;
-    data.setImageData(picture);
-    send(target, data, modifiers);
-}
-
-// Pixel by pixel, the icon's non-white pixels over the base.
-QImage laidOver(const QImage &icon, QImage base, QRgb key = 0xffffffff)
+// The icon's pixels that are not the key colour, over the base.
+QImage laidOver(const QImage &icon, QImage base, QRgb key = white)
 {
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x)
@@ -65,347 +33,206 @@ QImage laidOver(const QImage &icon, QImage base, QRgb key = 0xffffffff)
     return base;
 }
 
-class MergeTest : public CaptureFixture {
+class MergeTest : public WindowFixture {
 protected:
+    MergeTest() : WindowFixture("[General]\r\nAutoName=True\r\n") {}
     void SetUp() override
     {
-        folder.write(QStringLiteral("Quillmark.ini"), "[General]\r\nAutoName=True\r\n");
-        CaptureFixture::SetUp();
-        window->showTab(4);
+        WindowFixture::SetUp();
+        showTab(4);
+        ASSERT_TRUE(swordIcon().save(sword));
     }
-    QWidget *backing(int i) { return control(QStringLiteral("picBacking_%1").arg(i)); }
-    QWidget *store(int i) { return control(QStringLiteral("picStore_%1").arg(i)); }
-    QLineEdit *box(const QString &name) { return control<QLineEdit>(name); }
-    QString writePicture(const QString &name, const QImage &picture) const
-    {
-        const QString path = folder.file(name);
-        EXPECT_TRUE(picture.save(path));
-        return path;
-    }
+    QWidget *tile(int i) const { return control(names::element("picBacking", i)); }
+    QWidget *store(int i) const { return control(names::element("picStore", i)); }
+    QLineEdit *box(const QString &name) const { return control<QLineEdit>(name); }
     void chooseEdgeEffect(const QString &entry)
     {
-        auto *combo = control<QComboBox>(QStringLiteral("cmbEdgeEffect"));
-        const int index = combo->findText(entry);
-        ASSERT_GE(index, 0);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
+        auto *combo = control<QComboBox>("cmbEdgeEffect");
+        combo->setCurrentIndex(combo->findText(entry));
+        emit combo->activated(combo->currentIndex());
     }
+
+    const QString sword = folder.file("sword.png");
 };
 
-TEST_F(MergeTest, PanelStartsAsDesigned)
+TEST_F(MergeTest, ATileDropLaysTheIconOverACopyOfTheTileAndSavesIt)
 {
-    for (int i : {0, 33})
-        EXPECT_EQ(pictureOf(backing(i)), filled({32, 32}, grey)) << i;
-    // Tile 33 of the artwork sits at index 34: index 33 is the result.
-    EXPECT_EQ(pictureOf(backing(32)), QImage(":/tiles/tile32.png").convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(pictureOf(backing(34)), QImage(":/tiles/tile33.png").convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(pictureOf(backing(46)), QImage(":/tiles/tile45.png").convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(pictureOf(store(5)), QImage(":/tiles/slot5.png").convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(pictureOf(store(1)), filled({32, 32}, grey));
-    EXPECT_EQ(store(3)->toolTip(), "Drag and drop layers, double click to save.");
-    EXPECT_TRUE(store(0)->toolTip().isEmpty());
-    auto *mask = control<QComboBox>(QStringLiteral("cmbMask1"));
-    EXPECT_EQ(mask->currentText(), "255");
-    EXPECT_EQ(mask->count(), 3);
-    EXPECT_EQ(control<QComboBox>(QStringLiteral("cmbEdgeEffect"))->currentText(), "None");
-    EXPECT_TRUE(control<QCheckBox>(QStringLiteral("chkSaveFile"))->isChecked());
-    EXPECT_EQ(box(QStringLiteral("txtColorBalance_2"))->text(), "63.56");
-    EXPECT_EQ(box(QStringLiteral("txtConformity"))->text(), "0");
-    EXPECT_EQ(control<QPlainTextEdit>(QStringLiteral("txtBMPtoJPG"))->toPlainText(), "JPG\n");
-    QWidget *converter = control(QStringLiteral("picConvertPNGtoBMP"));
-    EXPECT_EQ(pictureOf(converter), filled({48, 16}, 0xffff0000));
-    EXPECT_EQ(converter->toolTip(), "Drag and drop PNGs to be converted to BMPs");
-}
-
-TEST_F(MergeTest, TileDropComposesSavesAndKeepsTheTile)
-{
-    const QImage tile = pictureOf(backing(12));
-    const QString icon = writePicture(QStringLiteral("sword.png"), swordIcon());
-    dropFiles(backing(12), {icon, folder.file(QStringLiteral("ignored.png"))});
-
-    const QImage want = laidOver(swordIcon(), tile);
-    EXPECT_EQ(pictureOf(backing(33)), want);
-    EXPECT_EQ(pictureOf(backing(12)), tile);
+    EXPECT_EQ(pictureOf(tile(0)), filled({32, 32}, grey)); // the working icon, then the result
+    EXPECT_EQ(pictureOf(tile(34)), QImage(":/tiles/tile33.png").convertToFormat(QImage::Format_RGB32)); // 33 is the result
+    const QImage stock = pictureOf(tile(12));
+    dropFiles(tile(12), {sword, folder.file("ignored.png")});
+    EXPECT_EQ(pictureOf(tile(33)), laidOver(swordIcon(), stock));
+    EXPECT_EQ(pictureOf(tile(12)), stock);
     ASSERT_EQ(saved().size(), 1);
-    EXPECT_TRUE(saved().first().endsWith(".png"));
-    EXPECT_EQ(savedImage(saved().first()).convertToFormat(QImage::Format_RGB32), want);
-
-    // Without Save File the composition is still shown, and nothing is written.
+    EXPECT_EQ(savedImage(saved()[0]), laidOver(swordIcon(), stock));
+    // Without Save File it is shown only; a bitmap brings no icon: the one there goes over.
     clearSaved();
-    control<QCheckBox>(QStringLiteral("chkSaveFile"))->setChecked(false);
-    dropFiles(backing(40), {icon});
-    EXPECT_EQ(pictureOf(backing(33)), laidOver(swordIcon(), pictureOf(backing(40))));
+    control<QCheckBox>("chkSaveFile")->setChecked(false);
+    dropFiles(tile(40), {sword});
+    EXPECT_EQ(pictureOf(tile(33)), laidOver(swordIcon(), pictureOf(tile(40))));
+    dropPicture(tile(3), filled({32, 32}, 0xff00ff00));
+    EXPECT_EQ(pictureOf(tile(33)), laidOver(swordIcon(), pictureOf(tile(3))));
     EXPECT_TRUE(saved().isEmpty());
 
-    // A bitmap brings no file: the icon already there goes over the tile.
-    dropPicture(backing(3), filled({32, 32}, 0xff00ff00));
-    EXPECT_EQ(pictureOf(backing(33)), laidOver(swordIcon(), pictureOf(backing(3))));
-}
-
-TEST_F(MergeTest, IconsOfOtherSizesAreCutOrFilledAndAreasKeepTheirSize)
-{
+    // Larger icons are cut, smaller ones filled with grey; a picture over the decoding limit
+    // is refused and the working icon kept; every area keeps its size.
     QImage big = filled({64, 40}, 0xff0000ff);
-    big.setPixel(0, 0, 0xffffffff);
-    dropFiles(backing(5), {writePicture(QStringLiteral("big.png"), big)});
-    QImage want = filled({32, 32}, 0xff0000ff);
-    want.setPixel(0, 0, pictureOf(backing(5)).pixel(0, 0));
-    EXPECT_EQ(pictureOf(backing(33)), want);
-    EXPECT_EQ(pictureOf(backing(0)).size(), QSize(32, 32));
-
-    // A 1 x 1 icon leaves the rest of the working icon grey, which covers the tile.
-    dropFiles(store(2), {writePicture(QStringLiteral("dot.png"), filled({1, 1}, 0xff123456))});
+    big.setPixel(0, 0, white);
+    ASSERT_TRUE(big.save(folder.file("big.png")));
+    dropFiles(tile(5), {folder.file("big.png")});
+    EXPECT_EQ(pictureOf(tile(33)), laidOver(big.copy(0, 0, 32, 32), pictureOf(tile(5))));
+    dropFiles(tile(5), {QStringLiteral(QUILLMARK_BOMB_FILE)});
+    EXPECT_EQ(pictureOf(tile(0)), big.copy(0, 0, 32, 32));
+    ASSERT_TRUE(filled({1, 1}, 0xff123456).save(folder.file("dot.png")));
+    dropFiles(store(2), {folder.file("dot.png")});
     QImage dot = filled({32, 32}, grey);
     dot.setPixel(0, 0, 0xff123456);
     EXPECT_EQ(pictureOf(store(2)), dot);
-    for (int i : {0, 2, 5})
-        EXPECT_EQ(backing(i)->size(), QSize(32, 32)) << i;
-    EXPECT_EQ(store(2)->size(), QSize(32, 32));
+    for (QWidget *area : {tile(0), tile(5), tile(33), store(2)})
+        EXPECT_EQ(area->size(), QSize(32, 32));
 }
 
-TEST_F(MergeTest, HugePicturesAndBombsAreCutOrRefused)
-{
-    // An 8000 x 8000 picture still gives its top-left 32 x 32; a file claiming 16000 x 16000
-    // is refused before any memory is spent, and the working icon keeps its picture.
-    QImage huge = filled({8000, 8000}, 0xff336699);
-    dropFiles(backing(3), {writePicture(QStringLiteral("huge.png"), huge)});
-    EXPECT_EQ(pictureOf(backing(0)), filled({32, 32}, 0xff336699));
-
-    const QImage before = pictureOf(backing(0));
-    dropFiles(backing(3), {QStringLiteral(QUILLMARK_BOMB_FILE)});
-    EXPECT_EQ(pictureOf(backing(0)), before);
-    EXPECT_EQ(backing(0)->size(), QSize(32, 32));
-}
-
-TEST_F(MergeTest, SlotsTakeLayersAndSaveOnDoubleClick)
+TEST_F(MergeTest, SlotsTakeLayersUnderTheMaskWithShiftAndSaveOnADoubleClick)
 {
     const QImage base = filled({32, 32}, 0xff3366aa);
     dropPicture(store(1), base);
     EXPECT_EQ(pictureOf(store(1)), base);
-
-    // With Shift the mask colour is see-through: black under mask "0".
-    control<QComboBox>(QStringLiteral("cmbMask1"))->setCurrentText(QStringLiteral("0"));
     QImage layer = filled({32, 32}, 0xff000000);
-    layer.setPixel(3, 4, 0xffffffff);
+    layer.setPixel(3, 4, white);
+    // The mask is typed: whole numbers only; with Shift its grey is see-through.
+    auto *mask = control<QComboBox>("cmbMask1");
+    for (const char *typed : {"7", "300", "seven", "0"})
+        mask->setCurrentText(typed);
     dropPicture(store(1), layer, Qt::ShiftModifier);
-    QImage want = base;
-    want.setPixel(3, 4, 0xffffffff);
-    EXPECT_EQ(pictureOf(store(1)), want);
-    EXPECT_EQ(pictureOf(backing(33)), want);
-
-    // Other modifiers change nothing.
-    for (Qt::KeyboardModifiers held : {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::KeyboardModifiers(Qt::AltModifier),
-                                       Qt::ShiftModifier | Qt::ControlModifier})
-        dropPicture(store(1), filled({32, 32}, 0xff00ff00), held);
-    EXPECT_EQ(pictureOf(store(1)), want);
-
-    // Files are laid over with white see-through, whatever the mask says.
-    dropFiles(store(1), {writePicture(QStringLiteral("sword.png"), swordIcon())});
-    want = laidOver(swordIcon(), want);
-    EXPECT_EQ(pictureOf(store(1)), want);
-
-    // An unreadable file ends the action: the slot keeps its layers.
-    dropFiles(store(1), {folder.file(QStringLiteral("missing.png"))});
-    EXPECT_EQ(pictureOf(store(1)), want);
-
+    QImage expected = laidOver(layer, base, 0xff000000);
+    EXPECT_EQ(pictureOf(store(1)), expected);
+    EXPECT_EQ(pictureOf(tile(33)), expected);
+    for (const Qt::KeyboardModifiers held : {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::KeyboardModifiers(Qt::AltModifier),
+                                             Qt::ShiftModifier | Qt::ControlModifier})
+        dropPicture(store(1), filled({32, 32}, 0xff00ff00), held); // other modifiers change nothing
+    EXPECT_EQ(pictureOf(store(1)), expected);
+    dropFiles(store(1), {sword}); // files are laid over with white see-through, whatever the mask
+    expected = laidOver(swordIcon(), expected);
+    dropFiles(store(1), {folder.file("missing.png")}); // an unreadable file ends the action
+    EXPECT_EQ(pictureOf(store(1)), expected);
     QTest::mouseDClick(store(1), Qt::LeftButton);
     ASSERT_EQ(saved().size(), 1);
-    EXPECT_EQ(savedImage(saved().first()).convertToFormat(QImage::Format_RGB32), want);
-    EXPECT_EQ(pictureOf(store(1)), want);
+    EXPECT_EQ(savedImage(saved()[0]), expected);
+
+    // Areas that take no drops ignore them.
+    for (QWidget *area : {tile(0), tile(33), store(0)}) {
+        const QImage before = pictureOf(area);
+        dropFiles(area, {sword});
+        dropPicture(area, swordIcon());
+        EXPECT_EQ(pictureOf(area), before) << area->objectName().toStdString();
+    }
+    EXPECT_EQ(saved().size(), 1);
 }
 
-TEST_F(MergeTest, SaveAsksForANameAndReportsAFailedWrite)
+TEST_F(MergeTest, TheSaveAsksForANameCopiesItAndReportsAFailedWrite)
 {
     restart("[Icon]\r\nPrefix=Icon\r\n[General]\r\nAutoCopyFileName=True\r\n");
-    window->showTab(4);
+    showTab(4);
     {
-        modal::Answerer dialogs({QStringLiteral("Layered")});
+        modal::Answerer dialogs({"Layered"});
         QTest::mouseDClick(store(0), Qt::LeftButton);
         ASSERT_EQ(dialogs.seen.size(), 1);
         EXPECT_EQ(dialogs.seen[0].title, "Name");
     }
     ASSERT_EQ(saved(), QStringList{"Icon Layered.png"});
-    EXPECT_EQ(savedImage(saved().first()).convertToFormat(QImage::Format_RGB32), filled({32, 32}, grey));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Layered");
-
-    const QString missing = folder.file(QStringLiteral("gone"));
+    EXPECT_EQ(savedImage(saved()[0]), filled({32, 32}, grey));
+    EXPECT_EQ(clipboard()->text(), "Layered");
+    const QString missing = folder.file("gone");
     restart("[General]\r\nAutoName=True\r\n[Icon]\r\nUseDefaultSavePath=False\r\nCustomSavePath=" + missing.toUtf8() + "\r\n");
-    window->showTab(4);
+    showTab(4);
     modal::Answerer dialogs;
-    QTest::mouseDClick(control(QStringLiteral("picColorBalanceResult")), Qt::LeftButton);
+    QTest::mouseDClick(control("picColorBalanceResult"), Qt::LeftButton);
     ASSERT_EQ(dialogs.seen.size(), 1);
     EXPECT_TRUE(dialogs.seen[0].text.contains(missing)) << dialogs.seen[0].text.toStdString();
 }
 
-TEST_F(MergeTest, OutlineTakesTheRowColours)
+TEST_F(MergeTest, OutlineMaskColourBoxesConformityAndNudgeKeys)
 {
-    chooseEdgeEffect(QStringLiteral("Fire"));
-    QImage icon = filled({32, 32}, 0xffffffff);
+    chooseEdgeEffect("Fire");
+    control<QCheckBox>("chkSaveFile")->setChecked(false);
+    QImage icon = filled({32, 32}, white);
     icon.setPixel(16, 16, 0xff000000);
-    control<QCheckBox>(QStringLiteral("chkSaveFile"))->setChecked(false);
-    dropFiles(backing(1), {writePicture(QStringLiteral("dot.png"), icon)});
+    ASSERT_TRUE(icon.save(folder.file("dot.png")));
+    dropFiles(tile(1), {folder.file("dot.png")});
+    QImage expected = icon;
+    for (const auto &[at, colour] : {std::pair{QPoint(15, 16), 0xfff66a1au}, {QPoint(17, 16), 0xfff66a1au}, {QPoint(16, 15), 0xffff7929u},
+                                     {QPoint(16, 17), 0xffed5f0eu}})
+        expected.setPixel(at, colour);
+    EXPECT_EQ(pictureOf(tile(0)), expected);
+    EXPECT_EQ(pictureOf(tile(33)), laidOver(expected, pictureOf(tile(1))));
+    chooseEdgeEffect("None");
+    dropFiles(tile(1), {folder.file("dot.png")});
+    EXPECT_EQ(pictureOf(tile(0)), icon); // the next drop has no outline
 
-    QImage want = icon;
-    want.setPixel(15, 16, 0xfff66a1a);
-    want.setPixel(17, 16, 0xfff66a1a);
-    want.setPixel(16, 15, 0xffff7929);
-    want.setPixel(16, 17, 0xffed5f0e);
-    EXPECT_EQ(pictureOf(backing(0)), want);
-    EXPECT_EQ(pictureOf(backing(33)), laidOver(want, pictureOf(backing(1))));
-
-    // Back to none: the next drop erases the outline.
-    chooseEdgeEffect(QStringLiteral("None"));
-    dropFiles(backing(1), {folder.file(QStringLiteral("dot.png"))});
-    EXPECT_EQ(pictureOf(backing(0)), icon);
-}
-
-TEST_F(MergeTest, MaskKeepsWhatDiffers)
-{
+    // The mask keeps what differs from the colour balance picture.
+    QWidget *source = control("picColorBalance"), *result = control("picColorBalanceResult");
     const QImage background = filled({32, 32}, 0xff806040);
-    dropPicture(control(QStringLiteral("picColorBalance")), background);
-    QImage icon = background;
-    icon.setPixel(5, 6, 0xff112233);
-    dropFiles(control(QStringLiteral("picMask")), {writePicture(QStringLiteral("icon.bmp"), icon)});
-    QImage want = filled({32, 32}, 0xffffffff);
-    want.setPixel(5, 6, 0xff112233);
-    EXPECT_EQ(pictureOf(control(QStringLiteral("picColorBalanceResult"))), want);
+    dropPicture(source, background);
+    QImage withIcon = background;
+    withIcon.setPixel(5, 6, 0xff112233);
+    ASSERT_TRUE(withIcon.save(folder.file("icon.bmp")));
+    dropFiles(control("picMask"), {folder.file("icon.bmp")});
+    EXPECT_EQ(pictureOf(result), laidOver(withIcon, filled({32, 32}, white), 0xff806040));
 
-    dropPicture(control(QStringLiteral("picMask")), background);
-    EXPECT_EQ(pictureOf(control(QStringLiteral("picColorBalanceResult"))), filled({32, 32}, 0xffffffff));
-}
-
-TEST_F(MergeTest, ColourBoxesRecomputeTheResultAndConformity)
-{
-    QWidget *result = control(QStringLiteral("picColorBalanceResult"));
-    dropPicture(control(QStringLiteral("picColorBalance")), filled({32, 32}, qRgb(255, 0, 0)));
-    box(QStringLiteral("txtColorBalance_1"))->setText(QStringLiteral("50"));
+    // Each colour box recomputes the result and the conformity; a box that is no number
+    // leaves both.
+    dropPicture(source, filled({32, 32}, qRgb(255, 0, 0)));
+    box("txtColorBalance_1")->setText("50");
     EXPECT_EQ(pictureOf(result), filled({32, 32}, qRgb(253, 0, 0)));
-    // Against the grey working icon: sqrt(189^2 + 64^2 + 64^2).
-    EXPECT_NEAR(box(QStringLiteral("txtConformity"))->text().toDouble(), 209.5543, 1e-3);
-
-    // A box that is no number leaves the result and the figure.
-    const QString figure = box(QStringLiteral("txtConformity"))->text();
-    box(QStringLiteral("txtColorBalance_0"))->setText(QStringLiteral("abc"));
-    box(QStringLiteral("txtColorBalance_0"))->clear();
-    box(QStringLiteral("txtGray"))->setText(QStringLiteral("x"));
+    EXPECT_EQ(box("txtConformity")->text(), "253"); // against the working icon's one black pixel
+    for (const auto &[name, text] : {std::pair{"txtColorBalance_0", "abc"}, {"txtColorBalance_0", ""}, {"txtGray", "x"}})
+        box(name)->setText(text);
     EXPECT_EQ(pictureOf(result), filled({32, 32}, qRgb(253, 0, 0)));
-    EXPECT_EQ(box(QStringLiteral("txtConformity"))->text(), figure);
-
-    dropPicture(control(QStringLiteral("picColorBalance")), filled({32, 32}, qRgb(100, 150, 200)));
-    box(QStringLiteral("txtGray"))->setText(QStringLiteral("200"));
+    EXPECT_EQ(box("txtConformity")->text(), "253");
+    dropPicture(source, filled({32, 32}, qRgb(100, 150, 200)));
+    box("txtGray")->setText("200");
     EXPECT_EQ(pictureOf(result), filled({32, 32}, qRgb(200, 255, 255)));
+    ASSERT_TRUE(filled({32, 32}, white).save(folder.file("white.png")));
+    dropFiles(tile(7), {folder.file("white.png")});
+    box("txtGray")->setText("100");
+    EXPECT_EQ(box("txtConformity")->text(), "n/a"); // an all-white working icon counts no pixel
 
-    // An all-white working icon counts no pixel.
-    control<QCheckBox>(QStringLiteral("chkSaveFile"))->setChecked(false);
-    dropFiles(backing(7), {writePicture(QStringLiteral("white.png"), filled({32, 32}, 0xffffffff))});
-    box(QStringLiteral("txtGray"))->setText(QStringLiteral("100"));
-    EXPECT_EQ(box(QStringLiteral("txtConformity"))->text(), "n/a");
+    // The keypad keys in the nudge boxes step their partner box and never switch tabs.
+    box("txtColorBalance_0")->setText("50");
+    for (const auto &[key, value] : {std::pair{Qt::Key_9, "60"}, {Qt::Key_4, "59"}, {Qt::Key_5, "59"}}) {
+        QTest::keyClick(box("txtTemp_0"), key);
+        EXPECT_EQ(box("txtColorBalance_0")->text(), value);
+    }
+    QTest::keyClick(box("txtTemp3"), Qt::Key_7);
+    EXPECT_EQ(box("txtGray")->text(), "90");
+    box("txtColorBalance_2")->setText("x");
+    QTest::keyClick(box("txtTemp_2"), Qt::Key_6);
+    EXPECT_EQ(box("txtColorBalance_2")->text(), "x");
+    EXPECT_EQ(window->currentTab(), 4);
 }
 
-TEST_F(MergeTest, NudgeKeysMoveThePartnerBox)
+TEST_F(MergeTest, TheConverterWritesBmpsBesideThePngsAndListsWhatFailed)
 {
-    QLineEdit *red = box(QStringLiteral("txtColorBalance_0"));
-    QLineEdit *nudge = box(QStringLiteral("txtTemp_0"));
-    red->setText(QStringLiteral("50"));
-    QTest::keyClick(nudge, Qt::Key_9, Qt::NoModifier);
-    EXPECT_EQ(red->text(), "60");
-    QTest::keyClick(nudge, Qt::Key_4);
-    EXPECT_EQ(red->text(), "59");
-    QTest::keyClick(nudge, Qt::Key_5);
-    EXPECT_EQ(red->text(), "59");
-    EXPECT_EQ(nudge->text(), "5");
-
-    QLineEdit *gray = box(QStringLiteral("txtGray"));
-    QTest::keyClick(box(QStringLiteral("txtTemp3")), Qt::Key_7);
-    EXPECT_EQ(gray->text(), "90");
-    QTest::keyClick(box(QStringLiteral("txtTemp3")), Qt::Key_6);
-    EXPECT_EQ(gray->text(), "91");
-    // The digits stay in the box: they never switch tabs.
-    EXPECT_TRUE(control(QStringLiteral("picIconMerge"))->isVisible());
-
-    QLineEdit *blue = box(QStringLiteral("txtColorBalance_2"));
-    blue->setText(QStringLiteral("x"));
-    QTest::keyClick(box(QStringLiteral("txtTemp_2")), Qt::Key_6);
-    EXPECT_EQ(blue->text(), "x");
-
-    // The tiles, slots and outline choice pass their keys on: a digit shows its tab.
-    QTest::keyClick(store(4), Qt::Key_3);
-    EXPECT_FALSE(control(QStringLiteral("picIconMerge"))->isVisible());
-    window->showTab(4);
-    QTest::keyClick(control(QStringLiteral("cmbEdgeEffect")), Qt::Key_5);
-    EXPECT_FALSE(control(QStringLiteral("picIconMerge"))->isVisible());
-}
-
-TEST_F(MergeTest, ConverterWritesBesideAndListsFailures)
-{
-    QDir().mkpath(folder.file(QStringLiteral("in")));
+    QDir(folder.path()).mkpath("in/Blocked.bmp");
     QImage first = filled({100, 40}, 0xff102030);
     first.setPixel(99, 39, 0xffabcdef);
-    const QImage second = filled({8, 8}, 0xff00ff00);
-    const QString a = writePicture(QStringLiteral("in/Sword.png"), first);
-    const QString b = writePicture(QStringLiteral("in/Shield.png"), second);
-    folder.write(QStringLiteral("in/Broken.png"), "not a picture");
-    const QString missing = folder.file(QStringLiteral("in/Missing.png"));
-
-    {
-        modal::Answerer dialogs;
-        dropFiles(control(QStringLiteral("picConvertPNGtoBMP")), {a, folder.file(QStringLiteral("in/Broken.png")), missing, b});
-        ASSERT_EQ(dialogs.seen.size(), 1);
-        EXPECT_TRUE(dialogs.seen[0].text.contains("Broken.png"));
-        EXPECT_TRUE(dialogs.seen[0].text.contains("Missing.png"));
-        EXPECT_FALSE(dialogs.seen[0].text.contains("Sword"));
-    }
-
-    EXPECT_EQ(QImage(folder.file(QStringLiteral("in/Sword.bmp"))).convertToFormat(QImage::Format_RGB32), first);
-    EXPECT_EQ(QImage(folder.file(QStringLiteral("in/Shield.bmp"))).convertToFormat(QImage::Format_RGB32), second);
-    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("in/Broken.bmp"))));
-    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("in/Missing.bmp"))));
-    EXPECT_EQ(control(QStringLiteral("picConvertPNGtoBMP"))->size(), QSize(48, 16));
-    EXPECT_EQ(pictureOf(control(QStringLiteral("picConvertPNGtoBMP"))), second);
-
-    // A directory where the BMP should go: the write fails and is named.
-    QDir().mkpath(folder.file(QStringLiteral("in/Blocked.bmp")));
-    modal::Answerer again;
-    dropFiles(control(QStringLiteral("picConvertPNGtoBMP")), {writePicture(QStringLiteral("in/Blocked.png"), second)});
-    ASSERT_EQ(again.seen.size(), 1);
-    EXPECT_TRUE(again.seen[0].text.contains("Blocked.bmp"));
-}
-
-TEST_F(MergeTest, IgnoringAreasAndBadDropsChangeNothing)
-{
-    const QString icon = writePicture(QStringLiteral("sword.png"), swordIcon());
-    for (int i : {0, 33}) {
-        dropFiles(backing(i), {icon});
-        dropPicture(backing(i), swordIcon());
-        EXPECT_EQ(pictureOf(backing(i)), filled({32, 32}, grey)) << i;
-    }
-    dropPicture(store(0), swordIcon());
-    dropFiles(store(0), {icon});
-    EXPECT_EQ(pictureOf(store(0)), filled({32, 32}, grey));
-    EXPECT_TRUE(saved().isEmpty());
-
-    // A missing file on a tile: the grey icon is laid over it and saved as usual.
-    dropFiles(backing(20), {folder.file(QStringLiteral("missing.png"))});
-    EXPECT_EQ(pictureOf(backing(33)), filled({32, 32}, grey));
-    EXPECT_EQ(saved().size(), 1);
-    dropFiles(control(QStringLiteral("picMask")), {folder.file(QStringLiteral("notes.txt"))});
-    dropFiles(control(QStringLiteral("picColorBalance")), {folder.file(QStringLiteral("missing.jpg"))});
-    EXPECT_EQ(pictureOf(control(QStringLiteral("picColorBalance"))), filled({32, 32}, grey));
-}
-
-TEST_F(MergeTest, MaskTextAcceptsWholeNumbersOnly)
-{
-    auto *mask = control<QComboBox>(QStringLiteral("cmbMask1"));
-    QImage layer = filled({32, 32}, qRgb(7, 7, 7));
-    layer.setPixel(1, 1, qRgb(9, 9, 9));
-    const QImage base = filled({32, 32}, 0xff3366aa);
-    dropPicture(store(3), base);
-    mask->setCurrentText(QStringLiteral("7"));
-    mask->setCurrentText(QStringLiteral("300"));
-    mask->setCurrentText(QStringLiteral("seven"));
-    dropPicture(store(3), layer, Qt::ShiftModifier);
-    QImage want = base;
-    want.setPixel(1, 1, qRgb(9, 9, 9));
-    EXPECT_EQ(pictureOf(store(3)), want);
+    ASSERT_TRUE(first.save(folder.file("in/Sword.png")));
+    ASSERT_TRUE(filled({8, 8}, 0xff00ff00).save(folder.file("in/Shield.png")));
+    ASSERT_TRUE(filled({8, 8}, 0xff00ff00).save(folder.file("in/Blocked.png")));
+    folder.write("in/Broken.png", "not a picture");
+    modal::Answerer dialogs;
+    QWidget *converter = control("picConvertPNGtoBMP");
+    dropFiles(converter, {folder.file("in/Sword.png"), folder.file("in/Broken.png"), folder.file("in/Missing.png"),
+                          folder.file("in/Blocked.png"), folder.file("in/Shield.png")});
+    ASSERT_EQ(dialogs.seen.size(), 1);
+    for (const char *failed : {"Broken.png", "Missing.png", "Blocked.bmp"})
+        EXPECT_TRUE(dialogs.seen[0].text.contains(failed)) << failed;
+    EXPECT_FALSE(dialogs.seen[0].text.contains("Sword"));
+    EXPECT_EQ(QImage(folder.file("in/Sword.bmp")).convertToFormat(QImage::Format_RGB32), first);
+    EXPECT_EQ(QImage(folder.file("in/Shield.bmp")).convertToFormat(QImage::Format_RGB32), filled({8, 8}, 0xff00ff00));
+    EXPECT_EQ(testsupport::entriesOf(folder.file("in")).size(), 7);
+    EXPECT_EQ(converter->size(), QSize(48, 16));
+    EXPECT_EQ(pictureOf(converter), filled({8, 8}, 0xff00ff00)); // the last one read
 }
 
 } // namespace
