@@ -40,15 +40,15 @@ TEST(BuffedArmor, ARowScalesWithTheBuffedLevelOrDoublesUnderAnItemSpellWithin16B
         int itemSpellRow;
         const char *result;
     } cases[] = {
-        {"220", "200", "160", -1, "336"},   {"220", "200", "160", 3, "840"},   {"-1", "2", "1", -1, "0"},  // 0.5
-        {"-1", "2", "5", -1, "2"},          {"-1", "2", "7", -1, "4"},         {"-1", "2", "-5", -1, "-2"},
-        {"1", "4", "1", -1, "1"},           {"0", "3", "1", -1, "1"},          {"100", "3", "2", -1, "69"},
-        {"-200", "200", "1", -1, "0"},      {"32766", "1", "1", -1, "32767"},  {"-32767", "-1", "-1", -1, "-32768"},
-        {"16000", "383", "1", 3, "32766"},  {"-16000", "-384", "1", 3, "-32768"}, {"32766", "1", "2", -1, ""},
-        {"16000", "384", "1", 3, ""},       {"30000", "1", "2", -1, ""},      {"50", "0", "7", -1, ""},  // base 0
-        {"50", "0", "7", 3, "100"},         {"", "200", "200", -1, ""},        {"220", "abc", "200", -1, ""},
-        {"220", "200", "1,5", -1, ""},      {"32768", "200", "200", -1, ""},  {"220", "-32769", "200", -1, ""},
-        {"32767", "1", "200", -1, ""},      {"-32768", "-1", "200", -1, ""},  {"220", "200", "x", 3, ""}, // read even so
+        {"220", "200", "160", -1, "336"}, {"220", "200", "160", 3, "840"}, {"-1", "2", "1", -1, "0"}, // 0.5
+        {"-1", "2", "5", -1, "2"}, {"-1", "2", "7", -1, "4"}, {"-1", "2", "-5", -1, "-2"}, {"1", "4", "1", -1, "1"},
+        {"0", "3", "1", -1, "1"}, {"100", "3", "2", -1, "69"}, {"-200", "200", "1", -1, "0"},
+        {"32766", "1", "1", -1, "32767"}, {"-32767", "-1", "-1", -1, "-32768"}, {"16000", "383", "1", 3, "32766"},
+        {"-16000", "-384", "1", 3, "-32768"}, {"32766", "1", "2", -1, ""}, {"16000", "384", "1", 3, ""},
+        {"30000", "1", "2", -1, ""}, {"50", "0", "7", -1, ""}, // base 0
+        {"50", "0", "7", 3, "100"}, {"", "200", "200", -1, ""}, {"220", "abc", "200", -1, ""},
+        {"220", "200", "1,5", -1, ""}, {"32768", "200", "200", -1, ""}, {"220", "-32769", "200", -1, ""},
+        {"32767", "1", "200", -1, ""}, {"-32768", "-1", "200", -1, ""}, {"220", "200", "x", 3, ""} // read even so
     };
     for (const auto &c : cases) {
         Results r = startLabels();
@@ -84,11 +84,10 @@ TEST(BuffedArmor, ASpellOrBaseChangeRecomputesTheLevelAndEveryRowUntilOneStops)
 
 TEST(BuffedArmor, RatingsAreInclusiveSinglePrecisionBoundsAndTheWikiCodeCopiesTheBoxes)
 {
-    const std::pair<float, const char *> ratings[] = {
-        {0.0f, "Poor"},          {0.3999f, "Poor"},          {0.4f, "Below Average"}, {0.7999f, "Below Average"},
-        {0.8f, "Average"},       {1.1999f, "Average"},       {1.2f, "Above Average"}, {1.5999f, "Above Average"},
-        {1.6f, "Excellent"},     {1.9999f, "Excellent"},     {2.0f, "Unparalleled"},  {INFINITY, "Unparalleled"},
-        {-0.0001f, ""},          {0.39995f, ""},             {1.19995f, ""},          {1.99995f, ""},  {NAN, ""}};
+    const std::pair<float, const char *> ratings[] = {{0.0f, "Poor"}, {0.3999f, "Poor"}, {0.4f, "Below Average"},
+        {0.7999f, "Below Average"}, {0.8f, "Average"}, {1.1999f, "Average"}, {1.2f, "Above Average"},
+        {1.5999f, "Above Average"}, {1.6f, "Excellent"}, {1.9999f, "Excellent"}, {2.0f, "Unparalleled"},
+        {INFINITY, "Unparalleled"}, {-0.0001f, ""}, {0.39995f, ""}, {1.19995f, ""}, {1.99995f, ""}, {NAN, ""}};
     for (const auto &[ratio, word] : ratings)
         EXPECT_EQ(buffedArmor::rating(ratio), word) << ratio;
 
@@ -100,23 +99,24 @@ TEST(BuffedArmor, RatingsAreInclusiveSinglePrecisionBoundsAndTheWikiCodeCopiesTh
         in.texts[size_t(row)] = QString::fromLatin1(rows[row - 2]);
     Results r = startLabels();
     r[8] = "stale";
-    EXPECT_EQ(buffedArmor::wikiCode(in, r), " |        Armor Level =  200\r\n"
-                                            " |           Slashing = Poor (0)\r\n"
-                                            " |           Piercing = Unparalleled (400)\r\n"
-                                            " |        Bludgeoning =  (-1)\r\n"
-                                            " |               Fire = Poor (+079)\r\n"
-                                            " |               Cold = Below Average (120.4)\r\n"
-                                            " |               Acid = Above Average (240)\r\n"
-                                            " |           Electric = Average (160)\r\n"
-                                            "\r\n"
-                                            " | Buffed Armor Level = 420\r\n"
-                                            " | Buffed Slashing AL = 420\r\n"
-                                            " | Buffed Piercing AL = 420\r\n"
-                                            " | Buffed Bludgeon AL = 420\r\n"
-                                            " |     Buffed Fire AL = 420\r\n"
-                                            " |     Buffed Cold AL = 420\r\n"
-                                            " |     Buffed Acid AL = 420\r\n"
-                                            " | Buffed Electric AL = stale");
+    EXPECT_EQ(buffedArmor::wikiCode(in, r),
+        " |        Armor Level =  200\r\n"
+        " |           Slashing = Poor (0)\r\n"
+        " |           Piercing = Unparalleled (400)\r\n"
+        " |        Bludgeoning =  (-1)\r\n"
+        " |               Fire = Poor (+079)\r\n"
+        " |               Cold = Below Average (120.4)\r\n"
+        " |               Acid = Above Average (240)\r\n"
+        " |           Electric = Average (160)\r\n"
+        "\r\n"
+        " | Buffed Armor Level = 420\r\n"
+        " | Buffed Slashing AL = 420\r\n"
+        " | Buffed Piercing AL = 420\r\n"
+        " | Buffed Bludgeon AL = 420\r\n"
+        " |     Buffed Fire AL = 420\r\n"
+        " |     Buffed Cold AL = 420\r\n"
+        " |     Buffed Acid AL = 420\r\n"
+        " | Buffed Electric AL = stale");
     for (auto [box, text] : {std::pair{1, "0"}, {1, ""}, {0, "x"}, {0, "32767"}, {5, ""}, {8, "40000"}}) {
         Inputs bad = armor("220", "200");
         bad.texts[size_t(box)] = QString::fromLatin1(text);
@@ -126,8 +126,8 @@ TEST(BuffedArmor, RatingsAreInclusiveSinglePrecisionBoundsAndTheWikiCodeCopiesTh
 
 TEST(LevelXp, TheTableSharesRoundingAndBadInputs)
 {
-    for (const auto &[level, xp] : {std::pair{1, 0.0}, {2, 1000.0}, {50, 4902151.0}, {99, 63754254.0}, {137, 222722504.0},
-                                    {200, 971641234.0}, {264, 2887404753.0}, {275, 3390451401.0}})
+    for (const auto &[level, xp] : {std::pair{1, 0.0}, {2, 1000.0}, {50, 4902151.0}, {99, 63754254.0},
+             {137, 222722504.0}, {200, 971641234.0}, {264, 2887404753.0}, {275, 3390451401.0}})
         EXPECT_EQ(levelXp::experience(level), xp) << level;
     for (const int level : {0, 276, -1})
         EXPECT_FALSE(levelXp::experience(level)) << level;
@@ -139,18 +139,15 @@ TEST(LevelXp, TheTableSharesRoundingAndBadInputs)
         int box;
         const char *level, *reward;
         std::optional<QString> experience, percent;
-    } cases[] = {
-        {0, "200", "291492370", "971641234", "30%"}, {1, "50", "1500000", "4902151", "30.6%"},
-        {0, "50", "1234567", "4902151", "25.18%"},   {1, "50", "1234567", "4902151", "25.2%"},
-        {0, "2", "1000", "1000", "100%"},            {0, "2", "1001", "1000", ">100%"},
-        {1, "2", "1000.4", "1000", "100%"},          {0, "2", "1000.4", "1000", ">100%"},
-        {0, "2", "9.99", "1000", "1%"},              {1, "2", "9.4", "1000", "<1%"},
-        {0, "2", "-500", "1000", "<1%"},             {1, "2", "12.5", "1000", "1.2%"}, // the half to the even 0.012
-        {1, "2", "13.5", "1000", "1.4%"},            {0, " 275 ", "3390451401", "3390451401", "100%"},
-        {0, "274.5", "1", "3342189670", "<1%"},      {0, "1", "1000", "0", {}},        // nothing to divide by
-        {1, "200", "", "971641234", {}},             {1, "200", "1e6", "971641234", {}},
-        {2, "200", "1000", {}, {}},                  {3, "200", "1000", {}, {}},
-    };
+    } cases[] = {{0, "200", "291492370", "971641234", "30%"}, {1, "50", "1500000", "4902151", "30.6%"},
+        {0, "50", "1234567", "4902151", "25.18%"}, {1, "50", "1234567", "4902151", "25.2%"},
+        {0, "2", "1000", "1000", "100%"}, {0, "2", "1001", "1000", ">100%"}, {1, "2", "1000.4", "1000", "100%"},
+        {0, "2", "1000.4", "1000", ">100%"}, {0, "2", "9.99", "1000", "1%"}, {1, "2", "9.4", "1000", "<1%"},
+        {0, "2", "-500", "1000", "<1%"}, {1, "2", "12.5", "1000", "1.2%"}, // the half to the even 0.012
+        {1, "2", "13.5", "1000", "1.4%"}, {0, " 275 ", "3390451401", "3390451401", "100%"},
+        {0, "274.5", "1", "3342189670", "<1%"}, {0, "1", "1000", "0", {}}, // nothing to divide by
+        {1, "200", "", "971641234", {}}, {1, "200", "1e6", "971641234", {}}, {2, "200", "1000", {}, {}},
+        {3, "200", "1000", {}, {}}};
     for (const auto &c : cases) {
         const auto out = levelXp::recompute(c.box, c.level, c.reward);
         EXPECT_EQ(out.experience, c.experience) << c.box << " " << c.level << " " << c.reward;
@@ -166,8 +163,8 @@ TEST(LevelXp, CommasPercentTextAndArrowSteps)
 {
     for (const auto &[typed, plain] : {std::pair{"1,500,000", "1500000"}, {",,", ""}, {"1.5", "1.5"}})
         EXPECT_EQ(levelXp::withoutCommas(typed), plain);
-    const std::pair<float, const char *> percents[] = {
-        {1.0f, "1%"}, {100.0f, "100%"}, {std::nextafter(100.0f, 200.0f), ">100%"}, {std::nextafter(1.0f, 0.0f), "<1%"},
+    const std::pair<float, const char *> percents[] = {{1.0f, "1%"}, {100.0f, "100%"},
+        {std::nextafter(100.0f, 200.0f), ">100%"}, {std::nextafter(1.0f, 0.0f), "<1%"},
         {float(0.7421 * 100.0), "74.21%"}, {float(0.3333 * 100.0), "33.33%"}}; // never 74.20999...
     for (const auto &[percent, text] : percents)
         EXPECT_EQ(levelXp::percentText(percent), text) << percent;
@@ -176,8 +173,8 @@ TEST(LevelXp, CommasPercentTextAndArrowSteps)
         bool up;
         std::optional<QString> result;
     } steps[] = {{"200", true, "201"}, {"200", false, "199"}, {"275", true, {}}, {"274", true, "275"}, {"1", false, {}},
-                 {"2", false, "1"},    {"0", true, "1"},      {"300", false, "299"}, {"300", true, {}}, {"", true, {}},
-                 {"abc", false, {}},   {" 7.5 ", true, "9"}};
+        {"2", false, "1"}, {"0", true, "1"}, {"300", false, "299"}, {"300", true, {}}, {"", true, {}},
+        {"abc", false, {}}, {" 7.5 ", true, "9"}};
     for (const auto &s : steps)
         EXPECT_EQ(levelXp::stepLevel(s.level, s.up), s.result) << s.level << (s.up ? " up" : " down");
 }

@@ -18,20 +18,17 @@ TEST(NumberReading, BlanksSignAndPointOnlyWithTheSameRulesInEveryConverter)
         const char *text;
         std::optional<double> number;
         std::optional<qint16> int16;
-    } cases[] = {
-        {"42", 42, 42},         {"  -3.25  ", -3.25, -3}, {"+7", 7, 7},         {"5.", 5, 5},
-        {".5", 0.5, 0},         {"007", 7, 7},            {"2.5", 2.5, 2},      {"3.5", 3.5, 4},
-        {"-2.5", -2.5, -2},     {"2.51", 2.51, 3},        {"32767.4", 32767.4, 32767},
+    } cases[] = {{"42", 42, 42}, {"  -3.25  ", -3.25, -3}, {"+7", 7, 7}, {"5.", 5, 5}, {".5", 0.5, 0}, {"007", 7, 7},
+        {"2.5", 2.5, 2}, {"3.5", 3.5, 4}, {"-2.5", -2.5, -2}, {"2.51", 2.51, 3}, {"32767.4", 32767.4, 32767},
         {"-32768.5", -32768.5, -32768}, // the even neighbour is in range
-        {"32767.5", 32767.5, {}}, {"32768", 32768, {}},   {"-32769", -32769, {}},
-    };
+        {"32767.5", 32767.5, {}}, {"32768", 32768, {}}, {"-32769", -32769, {}}};
     for (const auto &c : cases) {
         EXPECT_EQ(toNumber(c.text), c.number) << c.text;
         EXPECT_EQ(toInt16(c.text), c.int16) << c.text;
     }
     EXPECT_FALSE(toInt16("99999999999999999999999"));
     for (const char *bad : {"", "   ", "-", "+", ".", "1e5", "0x10", "1,5", "1.2.3", "+-1", "1 000", "\t1", "1\t",
-                            "12abc", "inf", "nan", "--1"}) {
+             "12abc", "inf", "nan", "--1"}) {
         EXPECT_FALSE(toNumber(bad)) << bad;
         EXPECT_FALSE(toSingle(bad)) << bad;
         EXPECT_FALSE(toInt16(bad)) << bad;
@@ -63,14 +60,14 @@ TEST(NumberPrinting, ShortestSingleAndFifteenDigitDouble)
     for (const auto &[value, text] : {std::pair{74.21f, "74.21"}, {0.1f, "0.1"}, {-3.0f, "-3"}, {128.0f, "128"}})
         EXPECT_EQ(formatSingle(value), text);
     for (const auto &[value, text] : {std::pair{74.21, "74.21"}, {1.0 / 3.0, "0.333333333333333"}, {100.0, "100"},
-                                      {-0.5, "-0.5"}, {double(74.21f), "74.2099990844727"}, {1e16, "1e+16"}})
+             {-0.5, "-0.5"}, {double(74.21f), "74.2099990844727"}, {1e16, "1e+16"}})
         EXPECT_EQ(formatDouble(value), text);
 }
 
 TEST(TextRules, TrimBlanksLeftCharsAndDigits)
 {
-    for (const auto &[text, trimmed] : {std::pair{"  a b  ", "a b"}, {"\t a \t", "\t a \t"}, {" \r\n", "\r\n"},
-                                        {"     ", ""}, {"", ""}})
+    for (const auto &[text, trimmed] :
+        {std::pair{"  a b  ", "a b"}, {"\t a \t", "\t a \t"}, {" \r\n", "\r\n"}, {"     ", ""}, {"", ""}})
         EXPECT_EQ(trimBlanks(QString::fromLatin1(text)), trimmed) << text;
 
     // Never cut inside a surrogate pair.
@@ -80,8 +77,7 @@ TEST(TextRules, TrimBlanksLeftCharsAndDigits)
         qsizetype n;
         QString left;
     } lefts[] = {{"abc" + emoji, 4, "abc"}, {"abc" + emoji, 5, "abc" + emoji}, {emoji + emoji, 3, emoji},
-                 {emoji, 1, ""},            {"abc", 10, "abc"},               {"abc", 3, "abc"},
-                 {"abc", 0, ""},            {"abc", -1, ""}};
+        {emoji, 1, ""}, {"abc", 10, "abc"}, {"abc", 3, "abc"}, {"abc", 0, ""}, {"abc", -1, ""}};
     for (const auto &c : lefts)
         EXPECT_EQ(leftChars(c.text, c.n), c.left) << c.n;
 
@@ -93,14 +89,12 @@ TEST(TextRules, ReplaceAllGoesLeftToRightWithoutOverlaps)
 {
     const struct {
         const char *text, *from, *to, *result;
-    } cases[] = {
-        {"A, B, C", ", ", "]], [[", "A]], [[B]], [[C"}, {"aaa", "aa", "b", "ba"}, {"a\r\nb\r\n", "\r\n", "\n", "a\nb\n"},
-        {"abc", "x", "y", "abc"}, {"abc", "", "y", "abc"}, {"", "a", "b", ""}, {"ab", "abc", "x", "ab"},
-        {"xax", "x", "", "a"}, {"abcab", "ab", "ABC", "ABCcABC"},
-    };
+    } cases[] = {{"A, B, C", ", ", "]], [[", "A]], [[B]], [[C"}, {"aaa", "aa", "b", "ba"},
+        {"a\r\nb\r\n", "\r\n", "\n", "a\nb\n"}, {"abc", "x", "y", "abc"}, {"abc", "", "y", "abc"}, {"", "a", "b", ""},
+        {"ab", "abc", "x", "ab"}, {"xax", "x", "", "a"}, {"abcab", "ab", "ABC", "ABCcABC"}};
     for (const auto &c : cases)
-        EXPECT_EQ(replaceAll(QString::fromLatin1(c.text), QString::fromLatin1(c.from), QString::fromLatin1(c.to)),
-                  c.result)
+        EXPECT_EQ(
+            replaceAll(QString::fromLatin1(c.text), QString::fromLatin1(c.from), QString::fromLatin1(c.to)), c.result)
             << c.text;
 }
 
@@ -109,12 +103,14 @@ TEST(TextFiles, DecodesUtf8ElseLatin1)
     const struct {
         QByteArray bytes;
         QString text;
-    } cases[] = {
-        {"caf\xC3\xA9", QStringLiteral("café")}, {"\xEF\xBB\xBF" "abc", "abc"}, {"caf\xE9", QStringLiteral("café")},
+    } cases[] = {{"caf\xC3\xA9", QStringLiteral("café")},
+        {"\xEF\xBB\xBF"
+         "abc",
+            "abc"},
+        {"caf\xE9", QStringLiteral("café")},
         {"abc\xC3", QStringLiteral("abc\u00C3")}, // cut short at the very end: not UTF-8 either
         {"\xC0\xAF", QStringLiteral("\u00C0\u00AF")}, {"\xED\xA0\x80", QStringLiteral("\u00ED\u00A0\u0080")},
-        {QByteArray("a\0b", 3), QString(QStringLiteral("a")) + QChar(0) + u'b'}, {"", ""},
-    };
+        {QByteArray("a\0b", 3), QString(QStringLiteral("a")) + QChar(0) + u'b'}, {"", ""}};
     for (const auto &c : cases)
         EXPECT_EQ(decodeText(c.bytes), c.text) << c.bytes.toHex().toStdString();
 }
@@ -124,22 +120,15 @@ TEST(TextFiles, LinesEndAtCrLfOrALoneCrAndLfOnlyWhenAsked)
     const struct {
         const char *text;
         QStringList lines, lfEnds;
-    } cases[] = {
-        {"", {""}, {""}},
-        {"a", {"a"}, {"a"}},
-        {"a\r\nb", {"a", "b"}, {"a", "b"}},
-        {"a\r\n", {"a", ""}, {"a", ""}},
-        {"a\rb", {"a", "b"}, {"a", "b"}},
-        {"a\nb", {"a\nb"}, {"a", "b"}},
-        {"\r\n\r\n", {"", "", ""}, {"", "", ""}},
-        {"a\r\r\nb", {"a", "", "b"}, {"a", "", "b"}},
-        {"a\n\rb", {"a\n", "b"}, {"a", "", "b"}},
-    };
+    } cases[]
+        = {{"", {""}, {""}}, {"a", {"a"}, {"a"}}, {"a\r\nb", {"a", "b"}, {"a", "b"}}, {"a\r\n", {"a", ""}, {"a", ""}},
+            {"a\rb", {"a", "b"}, {"a", "b"}}, {"a\nb", {"a\nb"}, {"a", "b"}}, {"\r\n\r\n", {"", "", ""}, {"", "", ""}},
+            {"a\r\r\nb", {"a", "", "b"}, {"a", "", "b"}}, {"a\n\rb", {"a\n", "b"}, {"a", "", "b"}}};
     for (const auto &c : cases) {
         EXPECT_EQ(splitLines(c.text), c.lines) << c.text;
         EXPECT_EQ(splitLines(c.text, LoneLf::EndsLine), c.lfEnds) << c.text;
     }
     for (const auto &[text, normal] : {std::pair{"a\nb\r\nc", "a\r\nb\r\nc"}, {"a\r\n\n", "a\r\n\r\n"},
-                                       {"a\rb", "a\rb"}, {"", ""}, {"\n\n", "\r\n\r\n"}, {"a\r\r\n", "a\r\r\n"}})
+             {"a\rb", "a\rb"}, {"", ""}, {"\n\n", "\r\n\r\n"}, {"a\r\r\n", "a\r\r\n"}})
         EXPECT_EQ(normaliseLineEnds(text), normal) << text;
 }

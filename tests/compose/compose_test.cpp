@@ -46,12 +46,14 @@ TEST(ComposeRule, TheKeyColourIsSeeThroughAndTheWorkingIconIsAlways32By32)
     large.setPixel(32, 0, blue);
     QImage withAlpha(side, side, QImage::Format_ARGB32);
     withAlpha.fill(0xffffffff);
-    for (const QImage &picture : {filled({10, 5}, red), filled({40, 3}, red), filled({3, 40}, red), large, withAlpha, QImage()}) {
+    for (const QImage &picture :
+        {filled({10, 5}, red), filled({40, 3}, red), filled({3, 40}, red), large, withAlpha, QImage()}) {
         const QImage working = workingIcon(picture);
         ASSERT_EQ(working.size(), QSize(side, side));
         for (int y = 0; y < side; ++y)
             for (int x = 0; x < side; ++x)
-                ASSERT_EQ(working.pixel(x, y), x < picture.width() && y < picture.height() ? picture.pixel(x, y) | black : emptyColour)
+                ASSERT_EQ(working.pixel(x, y),
+                    x < picture.width() && y < picture.height() ? picture.pixel(x, y) | black : emptyColour)
                     << picture.width() << "x" << picture.height() << " at " << x << "," << y;
     }
     QImage target = tile(blue);
@@ -75,14 +77,17 @@ TEST(Outline, MarksExactlyTheBackgroundPixelsNextToTheIconInTheRowsColour)
         const int effect = 1 + round % 10;
         const QImage out = outlined(icon, effect, mask);
         const auto isIcon = [&](int x, int y) {
-            return x >= 0 && y >= 0 && x < side && y < side && icon.pixel(x, y) != mask && icon.pixel(x, y) != outlineMarker;
+            return x >= 0 && y >= 0 && x < side && y < side && icon.pixel(x, y) != mask
+                && icon.pixel(x, y) != outlineMarker;
         };
         for (int x = 0; x < side; ++x)
             for (int y = 0; y < side; ++y) {
                 const QRgb before = icon.pixel(x, y);
                 const bool marked = before == outlineMarker
-                                 || (before == mask && (isIcon(x - 1, y) || isIcon(x + 1, y) || isIcon(x, y - 1) || isIcon(x, y + 1)));
-                ASSERT_EQ(out.pixel(x, y), marked ? textureColour(effect, y) : before) << "round " << round << " at " << x << "," << y;
+                    || (before == mask
+                        && (isIcon(x - 1, y) || isIcon(x + 1, y) || isIcon(x, y - 1) || isIcon(x, y + 1)));
+                ASSERT_EQ(out.pixel(x, y), marked ? textureColour(effect, y) : before)
+                    << "round " << round << " at " << x << "," << y;
             }
     }
     // No effect, an effect past the last, a picture short of 32 either way, nothing but
@@ -93,20 +98,22 @@ TEST(Outline, MarksExactlyTheBackgroundPixelsNextToTheIconInTheRowsColour)
         QImage icon;
         int effect;
     } none[] = {{dot, 0}, {dot, 11}, {dot, -1}, {dot.copy(0, 0, 31, 32), 3}, {dot.copy(0, 0, 32, 31), 3},
-                {tile(red), 2}, {tile(white), 2}};
+        {tile(red), 2}, {tile(white), 2}};
     for (const auto &c : none)
-        EXPECT_EQ(outlined(c.icon, c.effect, white), c.icon) << c.effect << " " << c.icon.width() << "x" << c.icon.height();
+        EXPECT_EQ(outlined(c.icon, c.effect, white), c.icon)
+            << c.effect << " " << c.icon.width() << "x" << c.icon.height();
 
     const struct {
         int effect, y;
         QRgb colour;
-    } rows[] = {{3, 0, 0xffff7825}, {3, 31, 0xffe25600}, {6, 0, black}, {6, 31, black}, {1, 0, 0xff70d6ff}, {1, 5, 0xff56a7ff},
-                {2, 15, 0xff2ed841}, {4, 31, 0xffb300e2}, {10, 31, 0xfffd7f7f}, {0, 3, black}, {11, 3, black}, {3, 32, black},
-                {3, -1, black}};
+    } rows[] = {{3, 0, 0xffff7825}, {3, 31, 0xffe25600}, {6, 0, black}, {6, 31, black}, {1, 0, 0xff70d6ff},
+        {1, 5, 0xff56a7ff}, {2, 15, 0xff2ed841}, {4, 31, 0xffb300e2}, {10, 31, 0xfffd7f7f}, {0, 3, black},
+        {11, 3, black}, {3, 32, black}, {3, -1, black}};
     for (const auto &r : rows)
         EXPECT_EQ(textureColour(r.effect, r.y), r.colour) << r.effect << " row " << r.y;
     // Numbered as the textures are, not as the list is sorted.
-    const std::pair<const char *, int> effects[] = {{"None", 0}, {"Magic", 1}, {"Fire", 3}, {"Nonmagic", 6}, {"Spell Vuln", 10}};
+    const std::pair<const char *, int> effects[]
+        = {{"None", 0}, {"Magic", 1}, {"Fire", 3}, {"Nonmagic", 6}, {"Spell Vuln", 10}};
     for (const auto &[entry, effect] : effects)
         EXPECT_EQ(edgeEffectFor(entry), effect) << entry;
     for (const char *other : {"", "fire", " Fire", "Spell", "0"})
@@ -119,7 +126,8 @@ TEST(Outline, MarksExactlyTheBackgroundPixelsNextToTheIconInTheRowsColour)
 
 TEST(Mask, WholeNumbersGiveGreysAndOnlyWhatDiffersIsKept)
 {
-    for (const auto &[text, colour] : {std::pair{"255", white}, {"250", grey250}, {"0", black}, {" 12 ", qRgb(12, 12, 12)}})
+    for (const auto &[text, colour] :
+        {std::pair{"255", white}, {"250", grey250}, {"0", black}, {" 12 ", qRgb(12, 12, 12)}})
         EXPECT_EQ(maskColour(text), colour) << text;
     for (const char *bad : {"", "256", "-1", "12.5", "abc", "1e2", "25 5"})
         EXPECT_FALSE(maskColour(bad)) << bad;
@@ -142,9 +150,9 @@ TEST(Colour, BalanceAndOverallAdjustmentClampAndRoundHalvesToEven)
         int component;
         float factor;
         int expected;
-    } cases[] = {{1, 0.5f, 0},       {3, 0.5f, 2},    {5, 0.5f, 2},      {7, 0.5f, 4},       {255, 0.9927f, 253},
-                 {255, 2.0f, 255},   {200, -1.0f, 0}, {0, 1e30f, 0},     {255, 1e30f, 255}, {100, 1.0f, 100},
-                 {10, std::numeric_limits<float>::quiet_NaN(), 0}};
+    } cases[] = {{1, 0.5f, 0}, {3, 0.5f, 2}, {5, 0.5f, 2}, {7, 0.5f, 4}, {255, 0.9927f, 253}, {255, 2.0f, 255},
+        {200, -1.0f, 0}, {0, 1e30f, 0}, {255, 1e30f, 255}, {100, 1.0f, 100},
+        {10, std::numeric_limits<float>::quiet_NaN(), 0}};
     for (const auto &c : cases)
         EXPECT_EQ(scaleComponent(c.component, c.factor), c.expected) << c.component << " x " << c.factor;
 
@@ -163,7 +171,8 @@ TEST(Colour, BalanceAndOverallAdjustmentClampAndRoundHalvesToEven)
     for (int x = 0; x < side; ++x)
         for (int y = 0; y < side; ++y) {
             const QRgb c = sweep.pixel(x, y);
-            ASSERT_EQ(balanced.pixel(x, y), qRgb(scaleComponent(qRed(c), 0.5f), qGreen(c), scaleComponent(qBlue(c), 2.0f)));
+            ASSERT_EQ(
+                balanced.pixel(x, y), qRgb(scaleComponent(qRed(c), 0.5f), qGreen(c), scaleComponent(qBlue(c), 2.0f)));
         }
     EXPECT_EQ(doubled.pixel(1, 1), black);
     EXPECT_EQ(doubled.pixel(2, 2), qRgb(255, 2, 0)); // the hue is kept, not every channel doubled
@@ -185,8 +194,8 @@ TEST(Colour, ConformityNudgeAndConvertedNames)
         std::optional<double> value;
         const char *text;
     } figures[] = {{conformity(tile(red), tile(red)), "0"}, {conformity(icon, result), "6.5"}, // (13 + 0) / 2
-                   {conformity(one, off), "3.74165725708008"}, // both roots in single precision, not 3.74165749549866
-                   {conformity(tile(white), tile(red)), "n/a"}, {1.0 / 3.0, "0.333333333333333"}};
+        {conformity(one, off), "3.74165725708008"}, // both roots in single precision, not 3.74165749549866
+        {conformity(tile(white), tile(red)), "n/a"}, {1.0 / 3.0, "0.333333333333333"}};
     for (const auto &f : figures)
         EXPECT_EQ(conformityText(f.value), f.text);
 
@@ -195,13 +204,13 @@ TEST(Colour, ConformityNudgeAndConvertedNames)
         char key;
         std::optional<QString> expected;
     } nudges[] = {{"99.27", '4', "98.27"}, {"99.27", '6', "100.27"}, {"99.27", '7', "89.27"}, {"99.27", '9', "109.27"},
-                  {"0", '4', "-1"},        {" 5 ", '9', "15"},       {"74.21", '6', "75.21"}, {"99.27", '5', {}},
-                  {"99.27", '8', {}},      {"99.27", 'a', {}},       {"abc", '6', {}},        {"", '4', {}}, {"1e2", '9', {}}};
+        {"0", '4', "-1"}, {" 5 ", '9', "15"}, {"74.21", '6', "75.21"}, {"99.27", '5', {}}, {"99.27", '8', {}},
+        {"99.27", 'a', {}}, {"abc", '6', {}}, {"", '4', {}}, {"1e2", '9', {}}};
     for (const auto &n : nudges)
         EXPECT_EQ(nudge(n.text, QChar(n.key)), n.expected) << n.text << " key " << n.key;
 
-    for (const auto &[from, to] : {std::pair{"/icons/Sword.png", "/icons/Sword.bmp"}, {"/icons/Helm.jpeg", "/icons/Helm..bmp"},
-                                   {"abc", ".bmp"}, {"", ".bmp"}})
+    for (const auto &[from, to] : {std::pair{"/icons/Sword.png", "/icons/Sword.bmp"},
+             {"/icons/Helm.jpeg", "/icons/Helm..bmp"}, {"abc", ".bmp"}, {"", ".bmp"}})
         EXPECT_EQ(bmpPathFor(from), to) << from;
 }
 
@@ -217,7 +226,8 @@ TEST(Artwork, StockTilesAndSlotPicturesAreDistinct32By32Resources)
     QSet<QByteArray> distinct;
     for (const QString &name : names) {
         EXPECT_TRUE(listing.contains(QStringLiteral("alias=\"%1\"").arg(name))) << name.toStdString();
-        const QImage image = QImage(QStringLiteral(QUILLMARK_ARTWORK_DIR "/tiles/") + name).convertToFormat(QImage::Format_RGB32);
+        const QImage image
+            = QImage(QStringLiteral(QUILLMARK_ARTWORK_DIR "/tiles/") + name).convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(image.size(), QSize(side, side)) << name.toStdString();
         distinct.insert(QByteArray(reinterpret_cast<const char *>(image.constBits()), int(image.sizeInBytes())));
     }

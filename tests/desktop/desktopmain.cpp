@@ -1,5 +1,5 @@
-// The desktop tests run on a real X server of their own: the xcb platform, the real
-// X11 clipboard, and other programs (xclip, xdotool) acting on both.
+// The desktop tests run on a real X server of their own: the xcb platform, the real X11
+// clipboard, and other programs (xclip, xdotool) acting on both.
 
 #include "virtualdisplay.h"
 
@@ -12,22 +12,16 @@
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    // Test discovery needs no display.
-    if (GTEST_FLAG_GET(list_tests))
+    if (GTEST_FLAG_GET(list_tests)) // test discovery needs no display
         return RUN_ALL_TESTS();
-
     VirtualDisplay display;
-    if (!display.start()) {
-        std::cerr << "desktop tests: " << display.error() << '\n';
+    const std::string name = display.start();
+    if (name.empty()) {
+        std::cerr << "desktop tests: Xvfb did not come up (is the Debian package xvfb installed?)\n";
         return 1;
     }
-    ::setenv("DISPLAY", display.name().c_str(), 1);
+    ::setenv("DISPLAY", name.c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-    int result = 0;
-    {
-        QApplication app(argc, argv);
-        result = RUN_ALL_TESTS();
-    }
-    display.stop();
-    return result;
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
 }

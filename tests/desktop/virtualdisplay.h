@@ -12,16 +12,10 @@ public:
     VirtualDisplay(const VirtualDisplay &) = delete;
     VirtualDisplay &operator=(const VirtualDisplay &) = delete;
 
-    // Starts Xvfb on a free display number and waits until it accepts clients. On
-    // failure, error() says why.
-    bool start();
-    // ":N", for DISPLAY.
-    std::string name() const { return ":" + std::to_string(number_); }
-    const std::string &error() const { return error_; }
-    void stop();
+    // Starts Xvfb on a free display and waits until it accepts clients; its name (":N"), or
+    // nothing when it did not come up.
+    std::string start();
 
 private:
     pid_t pid_ = -1;
-    int number_ = -1;
-    std::string error_;
 };

@@ -56,8 +56,8 @@ TEST(cDIBSection, RowsArePaddedBottomUpBlueGreenRedAndEmptySizesRefused)
     EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(bits), 3), QByteArray("\xCA\x66\x0A", 3));
     EXPECT_EQ(dib.rowOfPicture(0), bits + 2 * 16);
     EXPECT_EQ(dib.toPicture(), picture);
-    for (const QImage::Format format : {QImage::Format_RGB888, QImage::Format_ARGB32_Premultiplied,
-                                        QImage::Format_RGB16, QImage::Format_Indexed8}) {
+    for (const QImage::Format format :
+        {QImage::Format_RGB888, QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB16, QImage::Format_Indexed8}) {
         const QImage converted = picture.convertToFormat(format);
         ASSERT_TRUE(dib.CreateFromPicture(converted));
         EXPECT_EQ(dib.toPicture(), converted.convertToFormat(QImage::Format_RGB32)) << format;
@@ -78,8 +78,8 @@ TEST(cDIBSection, LoadPictureBltCopiesFromTheSourceCornerAndBlackensWhatLiesOuts
     ASSERT_TRUE(dib.Create(4, 3));
     const struct {
         int left, top, width, height;
-    } cases[] = {{0, 0, -1, -1}, {5, 4, -1, -1}, {8, 6, -1, -1}, {-2, -1, -1, -1}, {20, 0, -1, -1},
-                 {0, -9, -1, -1}, {1, 1, 2, 1}, {0, 0, 9, 9}};
+    } cases[] = {{0, 0, -1, -1}, {5, 4, -1, -1}, {8, 6, -1, -1}, {-2, -1, -1, -1}, {20, 0, -1, -1}, {0, -9, -1, -1},
+        {1, 1, 2, 1}, {0, 0, 9, 9}};
     for (const auto &c : cases) {
         std::memset(dib.DIBSectionBitsPtr(), 0xAB, size_t(dib.BytesPerScanLine()) * 3);
         dib.LoadPictureBlt(source, c.left, c.top, c.width, c.height);
@@ -87,9 +87,9 @@ TEST(cDIBSection, LoadPictureBltCopiesFromTheSourceCornerAndBlackensWhatLiesOuts
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 4; ++x) {
                 const QPoint from(c.left + x, c.top + y);
-                const QRgb want = x >= w || y >= h                ? qRgb(0xAB, 0xAB, 0xAB) // left alone
-                                : source.rect().contains(from) ? source.pixel(from)
-                                                               : qRgb(0, 0, 0);
+                const QRgb want = x >= w || y >= h ? qRgb(0xAB, 0xAB, 0xAB) // left alone
+                    : source.rect().contains(from) ? source.pixel(from)
+                                                   : qRgb(0, 0, 0);
                 EXPECT_EQ(stored(dib, x, y), want) << c.left << "," << c.top << ": " << x << "," << y;
             }
     }
@@ -103,9 +103,9 @@ TEST(cDIBSection, PaintPictureClipsToBothPicturesAndTouchesNothingElse)
     const struct {
         int left, top, width, height, sourceLeft, sourceTop;
     } cases[] = {
-        {0, 0, -1, -1, 0, 0},   {3, 3, -1, -1, 0, 0}, {1, 4, -1, -1, 0, 0}, // over the right and bottom edges
-        {-2, -1, -1, -1, 0, 0}, {1, 0, 10, 10, 1, 1}, {0, 0, 2, 2, -1, 2},  {0, 0, 4, 3, 3, 0},
-        {9, 0, -1, -1, 0, 0},   {0, 0, 4, 0, 0, 0},   {0, 0, 0, 3, 0, 0},   // nothing at all
+        {0, 0, -1, -1, 0, 0}, {3, 3, -1, -1, 0, 0}, {1, 4, -1, -1, 0, 0}, // over the right and bottom edges
+        {-2, -1, -1, -1, 0, 0}, {1, 0, 10, 10, 1, 1}, {0, 0, 2, 2, -1, 2}, {0, 0, 4, 3, 3, 0}, {9, 0, -1, -1, 0, 0},
+        {0, 0, 4, 0, 0, 0}, {0, 0, 0, 3, 0, 0} // nothing at all
     };
     for (const auto &c : cases) {
         // A row past the destination's end shows any write beyond its last row.
@@ -116,10 +116,11 @@ TEST(cDIBSection, PaintPictureClipsToBothPicturesAndTouchesNothingElse)
         for (int y = 0; y < 6; ++y)
             for (int x = 0; x < 5; ++x) {
                 const int bx = x - c.left + c.sourceLeft, by = y - c.top + c.sourceTop;
-                const bool painted = y < 5 && x >= c.left && x < c.left + w && y >= c.top && y < c.top + h
-                                  && bx >= 0 && bx < 4 && by >= 0 && by < 3;
+                const bool painted = y < 5 && x >= c.left && x < c.left + w && y >= c.top && y < c.top + h && bx >= 0
+                    && bx < 4 && by >= 0 && by < 3;
                 EXPECT_EQ(memory[size_t(5 * y + x)], painted ? qRgb(10 + bx, 100 + by, 200 + bx + by) : white)
-                    << c.left << "," << c.top << " from " << c.sourceLeft << "," << c.sourceTop << ": " << x << "," << y;
+                    << c.left << "," << c.top << " from " << c.sourceLeft << "," << c.sourceTop << ": " << x << ","
+                    << y;
             }
     }
 }

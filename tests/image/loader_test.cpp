@@ -45,14 +45,12 @@ TEST(LoadImageFile, ChoosesTheReaderByTheLastThreeLettersInAnyCaseAndLeavesThePi
     const struct {
         QString name;
         QSize size; // invalid: refused
-    } cases[] = {
-        {folder.file("Shot.JPG"), {12, 9}},   {folder.file("Pic.BmP"), {12, 9}},   {folder.file("pic.Png"), {12, 9}},
-        {dataFile("gif-3x2.gif"), {3, 2}},    {folder.file("shot.jpeg"), {}},      {folder.file("icon.tif"), {}},
-        {folder.file("Shot.JPG.txt"), {}},    {"jp", {}},                          {QString(), {}},
-        {folder.file("missing.bmp"), {}},     {folder.file("folder.jpg"), {}},     {dataFile("jpeg-empty.jpg"), {}},
+    } cases[] = {{folder.file("Shot.JPG"), {12, 9}}, {folder.file("Pic.BmP"), {12, 9}},
+        {folder.file("pic.Png"), {12, 9}}, {dataFile("gif-3x2.gif"), {3, 2}}, {folder.file("shot.jpeg"), {}},
+        {folder.file("icon.tif"), {}}, {folder.file("Shot.JPG.txt"), {}}, {"jp", {}}, {QString(), {}},
+        {folder.file("missing.bmp"), {}}, {folder.file("folder.jpg"), {}}, {dataFile("jpeg-empty.jpg"), {}},
         {dataFile("jpeg-truncated-header.jpg"), {}}, {dataFile("bmp-truncated.bmp"), {}},
-        {dataFile("gif-truncated.gif"), {}},  {folder.file("damaged.png"), {}},    {folder.file("missing.png"), {}},
-    };
+        {dataFile("gif-truncated.gif"), {}}, {folder.file("damaged.png"), {}}, {folder.file("missing.png"), {}}};
     for (const auto &c : cases) {
         QImage area = marker();
         const PictureResult read = LoadImageFile(c.name, area);
@@ -69,7 +67,7 @@ TEST(LoadImageFile, ChoosesTheReaderByTheLastThreeLettersInAnyCaseAndLeavesThePi
     EXPECT_EQ(area, picture);
     ASSERT_TRUE(LoadImageFile(dataFile("gif-3x2.gif"), area).ok());
     EXPECT_EQ(QList<QRgb>({area.pixel(0, 0), area.pixel(2, 0), area.pixel(0, 1)}),
-              QList<QRgb>({qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)}));
+        QList<QRgb>({qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)}));
 }
 
 TEST(LoadPicture, ContentWinsOverTheNameAndDamageIsRefusedWithAReason)
@@ -114,8 +112,8 @@ TEST(LoadPicture, RefusesPicturesOverTheLimitQuicklyWithoutTheMemoryAndTakesThos
     const struct {
         qint64 width, height;
         bool acceptable;
-    } sizes[] = {{16384, 4096, true}, {16384, 4097, false}, {16385, 1, false}, {1, 16385, false},
-                 {1, 1, true},        {0, 5, false},        {5, -1, false},    {65536, 65536, false}};
+    } sizes[] = {{16384, 4096, true}, {16384, 4097, false}, {16385, 1, false}, {1, 16385, false}, {1, 1, true},
+        {0, 5, false}, {5, -1, false}, {65536, 65536, false}};
     for (const auto &s : sizes)
         EXPECT_EQ(imageLimits::acceptable(s.width, s.height), s.acceptable) << s.width << "x" << s.height;
 
@@ -134,7 +132,8 @@ TEST(LoadPicture, RefusesPicturesOverTheLimitQuicklyWithoutTheMemoryAndTakesThos
     // One pixel past the side limit is refused; a picture larger than the platform reader's
     // own default limit (128 MiB) but within ours still loads.
     ProgramFolder folder;
-    ASSERT_TRUE(imageFiles::saveBmp(testsupport::filled({16385, 1}, qRgb(9, 99, 199)), folder.file("too-wide.bmp")).ok());
+    ASSERT_TRUE(
+        imageFiles::saveBmp(testsupport::filled({16385, 1}, qRgb(9, 99, 199)), folder.file("too-wide.bmp")).ok());
     EXPECT_FALSE(loadPicture(folder.file("too-wide.bmp")).ok());
     {
         QImage large(16384, 2100, QImage::Format_RGB888);

@@ -38,7 +38,7 @@ bool writeRawPng(const char *path, int width, int height, int depth, int colourT
     }
     png_init_io(png, file);
     png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), depth, colourType, interlace,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     if (colourType == PNG_COLOR_TYPE_PALETTE) {
         png_set_PLTE(png, info, palette, 3);
         png_set_tRNS(png, info, paletteAlpha, 2, nullptr);
@@ -61,8 +61,7 @@ TEST(PNG, EveryKindLoadsAsEightBitRgb)
     const struct {
         const char *name;
         int depth, colourType, channels, interlace;
-    } kinds[] = {
-        {"palette 4-bit with tRNS", 4, PNG_COLOR_TYPE_PALETTE, 1, PNG_INTERLACE_NONE},
+    } kinds[] = {{"palette 4-bit with tRNS", 4, PNG_COLOR_TYPE_PALETTE, 1, PNG_INTERLACE_NONE},
         {"grey 8-bit", 8, PNG_COLOR_TYPE_GRAY, 1, PNG_INTERLACE_NONE},
         {"grey 2-bit", 2, PNG_COLOR_TYPE_GRAY, 1, PNG_INTERLACE_NONE},
         {"grey+alpha 8-bit", 8, PNG_COLOR_TYPE_GRAY_ALPHA, 2, PNG_INTERLACE_NONE},
@@ -70,11 +69,11 @@ TEST(PNG, EveryKindLoadsAsEightBitRgb)
         {"RGB 16-bit", 16, PNG_COLOR_TYPE_RGB, 3, PNG_INTERLACE_NONE},
         {"RGBA 8-bit", 8, PNG_COLOR_TYPE_RGB_ALPHA, 4, PNG_INTERLACE_NONE},
         {"RGBA 16-bit interlaced", 16, PNG_COLOR_TYPE_RGB_ALPHA, 4, PNG_INTERLACE_ADAM7},
-        {"RGB 8-bit interlaced", 8, PNG_COLOR_TYPE_RGB, 3, PNG_INTERLACE_ADAM7},
-    };
+        {"RGB 8-bit interlaced", 8, PNG_COLOR_TYPE_RGB, 3, PNG_INTERLACE_ADAM7}};
     for (const auto &kind : kinds) {
         const int perByte = kind.depth < 8 ? 8 / kind.depth : 1;
-        std::vector<std::vector<png_byte>> rows(h, std::vector<png_byte>(size_t((w * kind.channels * kind.depth + 7) / 8)));
+        std::vector<std::vector<png_byte>> rows(
+            h, std::vector<png_byte>(size_t((w * kind.channels * kind.depth + 7) / 8)));
         QImage expected(w, h, QImage::Format_RGB32);
         // What 8-bit RGB should show: the high byte of 16-bit samples, low-bit grey scaled
         // to the full range, the palette looked up, alpha ignored.
@@ -89,13 +88,15 @@ TEST(PNG, EveryKindLoadsAsEightBitRgb)
                         rows[y][size_t(x / perByte)] |= png_byte(c[k] << (8 - kind.depth * (x % perByte + 1)));
                     else if (kind.depth == 16)
                         rows[y][size_t((x * kind.channels + k) * 2)] = png_byte(c[k] >> 8),
-                        rows[y][size_t((x * kind.channels + k) * 2 + 1)] = png_byte(c[k]);
+                                                                 rows[y][size_t((x * kind.channels + k) * 2 + 1)]
+                            = png_byte(c[k]);
                     else
                         rows[y][size_t(x * kind.channels + k)] = png_byte(c[k]);
                 }
-                expected.setPixel(x, y, kind.colourType == PNG_COLOR_TYPE_PALETTE ? palette[c[0]]
-                                        : kind.channels <= 2 ? qRgb(to8(c[0]), to8(c[0]), to8(c[0]))
-                                                             : qRgb(to8(c[0]), to8(c[1]), to8(c[2])));
+                expected.setPixel(x, y,
+                    kind.colourType == PNG_COLOR_TYPE_PALETTE ? palette[c[0]]
+                        : kind.channels <= 2                  ? qRgb(to8(c[0]), to8(c[0]), to8(c[0]))
+                                                              : qRgb(to8(c[0]), to8(c[1]), to8(c[2])));
             }
         std::vector<png_bytep> pointers;
         for (auto &row : rows)
@@ -115,7 +116,8 @@ TEST(PNG, ReadsOtherEncodersFilesAndFromAnOpenStream)
     ASSERT_EQ(good.size(), QSize(32, 32));
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x)
-            ASSERT_EQ(good.pixel(x, y), qRgb((x * 8 + y) & 255, (255 - y * 8) & 255, (x * y * 7) & 255)) << x << "," << y;
+            ASSERT_EQ(good.pixel(x, y), qRgb((x * 8 + y) & 255, (255 - y * 8) & 255, (x * y * 7) & 255))
+                << x << "," << y;
 
     // Positioned at the signature in the middle of other data; the caller keeps its stream.
     ProgramFolder folder;
@@ -137,10 +139,9 @@ TEST(PNG, DamagedForeignAndOversizedFilesAreRefusedQuicklyAndLeaveThePicture)
     QDir(folder.path()).mkdir("folder.png");
     // The two bombs claim 20000 x 20000 in the header, and a complete 16000 x 16000 that
     // would take a gigabyte decoded.
-    const QString cases[] = {dataFile("truncated.png"),  dataFile("bad_crc.png"),   dataFile("bad_zlib.png"),
-                             dataFile("jpeg_named.png"), dataFile("empty.png"),     dataFile("bomb_20000.png"),
-                             dataFile("bomb_16000.png"), folder.file("folder.png"), folder.file("missing.png"),
-                             folder.file("nowhere/x.png")};
+    const QString cases[] = {dataFile("truncated.png"), dataFile("bad_crc.png"), dataFile("bad_zlib.png"),
+        dataFile("jpeg_named.png"), dataFile("empty.png"), dataFile("bomb_20000.png"), dataFile("bomb_16000.png"),
+        folder.file("folder.png"), folder.file("missing.png"), folder.file("nowhere/x.png")};
     const QImage before = noise(6, 4, 3);
     for (const QString &file : cases) {
         QElapsedTimer clock;

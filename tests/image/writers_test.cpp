@@ -1,5 +1,5 @@
-// The three picture writers: what lands in the file, and that a failed write keeps the
-// file it would have replaced.
+// The three picture writers: what lands in the file, and that a failed write keeps the file
+// it would have replaced.
 
 #include "image/imagefiles.h"
 #include "image/jpegcodec.h"
@@ -11,11 +11,11 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <jerror.h>
+#include <optional>
 #include <sys/stat.h>
 #include <zlib.h>
 
@@ -32,20 +32,19 @@ quint32 number(const QByteArray &b, qsizetype at, int bytes, bool bigEndian)
     return v;
 }
 
-// The chunks of a PNG file as type and data, each CRC checked; empty on any flaw.
-QList<std::pair<QByteArray, QByteArray>> pngChunks(const QByteArray &file)
+// The chunks of a PNG file as type + data, each CRC checked; empty on any flaw.
+QByteArrayList pngChunks(const QByteArray &file)
 {
-    QList<std::pair<QByteArray, QByteArray>> chunks;
-    for (qsizetype at = 8; file.startsWith("\x89PNG\r\n\x1a\n") && at < file.size();) {
+    QByteArrayList chunks;
+    for (qsizetype at = 8; file.startsWith("\x89PNG\r\n\x1a\n") && at < file.size();
+         at += 12 + chunks.last().size() - 4) {
         const qsizetype length = number(file, at, 4, true);
-        if (file.size() - at < 12 || length > file.size() - at - 12)
-            return {};
         const QByteArray typeAndData = file.mid(at + 4, 4 + length);
-        if (crc32(0, reinterpret_cast<const Bytef *>(typeAndData.constData()), uInt(typeAndData.size()))
-            != number(file, at + 8 + length, 4, true))
+        if (typeAndData.size() != 4 + length
+            || crc32(0, reinterpret_cast<const Bytef *>(typeAndData.data()), uInt(typeAndData.size()))
+                != number(file, at + 8 + length, 4, true))
             return {};
-        chunks.append({typeAndData.left(4), typeAndData.mid(4)});
-        at += 12 + length;
+        chunks.append(typeAndData);
     }
     return chunks;
 }
@@ -61,16 +60,6 @@ QList<int> jpegFrame(const QByteArray &jpeg)
     return {};
 }
 
-// Grey, so JPEG's chroma subsampling cannot blur it.
-QImage greyNoise(int width, int height)
-{
-    QImage picture = noise(width, height, unsigned(width));
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            picture.setPixel(x, y, qRgb(qRed(picture.pixel(x, y)), qRed(picture.pixel(x, y)), qRed(picture.pixel(x, y))));
-    return picture;
-}
-
 QImage loadPng(const QString &path)
 {
     QImage picture;
@@ -84,30 +73,35 @@ TEST(PictureWriters, EveryWidthComesBackWithoutSkewPaddingOrStrayRows)
 {
     ProgramFolder folder;
     // Widths with and without row padding; 400 x 300 makes a JPEG of more than one output piece.
+    // Grey, so JPEG's chroma subsampling cannot blur it.
     for (const QSize size : {QSize(1, 9), QSize(9, 1), QSize(4, 3), QSize(5, 24), QSize(6, 2), QSize(7, 5),
-                             QSize(33, 4), QSize(400, 300)}) {
-        const QImage picture = greyNoise(size.width(), size.height());
-        const QString name = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
-        ASSERT_TRUE(imageFiles::saveBmp(picture, folder.file(name + ".bmp")).ok());
-        EXPECT_EQ(QFileInfo(folder.file(name + ".bmp")).size(), 54 + size.height() * ((3 * size.width() + 3) & ~3));
-        EXPECT_EQ(imageFiles::loadPicture(folder.file(name + ".bmp")).picture, picture) << "bmp " << qPrintable(name);
-        ASSERT_TRUE(imageFiles::savePng(picture, folder.file(name + ".png")).ok());
-        EXPECT_EQ(loadPng(folder.file(name + ".png")), picture) << "png " << qPrintable(name);
-        ASSERT_TRUE(imageFiles::saveJpg(picture, folder.file(name + ".jpg"), 100).ok());
-        const QImage jpeg = imageFiles::loadPicture(folder.file(name + ".jpg")).picture;
-        ASSERT_EQ(jpeg.size(), size) << qPrintable(name);
-        EXPECT_LE(testsupport::largestDifference(jpeg, picture), 8) << "jpg " << qPrintable(name);
-        EXPECT_EQ(jpegFrame(folder.read(name + ".jpg")), QList<int>({size.width(), size.height(), 8, 3}));
+             QSize(33, 4), QSize(400, 300)}) {
+        const QImage picture = noise(size.width(), size.height(), uint(size.width()))
+                                   .convertToFormat(QImage::Format_Grayscale8)
+                                   .convertToFormat(QImage::Format_RGB32);
+        const QString name = folder.file(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
+        ASSERT_TRUE(imageFiles::saveBmp(picture, name + ".bmp").ok() && imageFiles::savePng(picture, name + ".png").ok()
+            && imageFiles::saveJpg(picture, name + ".jpg", 100).ok());
+        EXPECT_EQ(QFileInfo(name + ".bmp").size(), 54 + size.height() * ((3 * size.width() + 3) & ~3));
+        EXPECT_EQ(imageFiles::loadPicture(name + ".bmp").picture, picture) << size.width();
+        EXPECT_EQ(loadPng(name + ".png"), picture) << size.width();
+        EXPECT_EQ(QImage(name + ".png", "PNG").convertToFormat(QImage::Format_RGB32), picture)
+            << size.width(); // another decoder
+        const QImage jpeg = imageFiles::loadPicture(name + ".jpg").picture;
+        ASSERT_EQ(jpeg.size(), size);
+        EXPECT_LE(testsupport::largestDifference(jpeg, picture), 8) << size.width();
+        EXPECT_EQ(jpegFrame(testsupport::readFile(name + ".jpg")), QList<int>({size.width(), size.height(), 8, 3}));
     }
     EXPECT_GT(QFileInfo(folder.file("400x300.jpg")).size(), 64 * 1024);
     // Other formats are written as what they show; nothing is left beside the files.
     QImage indexed(3, 1, QImage::Format_Indexed8);
     indexed.setColorTable({qRgb(1, 2, 3), qRgb(250, 128, 4)});
     indexed.setPixel(1, 0, 1);
-    for (const QImage &other : {indexed, greyNoise(4, 4).convertToFormat(QImage::Format_Grayscale8)}) {
-        ASSERT_TRUE(imageFiles::saveBmp(other, folder.file("other.bmp")).ok());
-        ASSERT_TRUE(imageFiles::savePng(other, folder.file("other.png")).ok());
-        EXPECT_EQ(imageFiles::loadPicture(folder.file("other.bmp")).picture, other.convertToFormat(QImage::Format_RGB32));
+    for (const QImage &other : {indexed, noise(4, 4).convertToFormat(QImage::Format_ARGB32_Premultiplied)}) {
+        ASSERT_TRUE(imageFiles::saveBmp(other, folder.file("other.bmp")).ok()
+            && imageFiles::savePng(other, folder.file("other.png")).ok());
+        EXPECT_EQ(
+            imageFiles::loadPicture(folder.file("other.bmp")).picture, other.convertToFormat(QImage::Format_RGB32));
         EXPECT_EQ(loadPng(folder.file("other.png")), other.convertToFormat(QImage::Format_RGB32));
     }
     EXPECT_EQ(testsupport::entriesOf(folder.path()).size(), 3 * 8 + 2 + 2);
@@ -123,32 +117,25 @@ TEST(PictureWriters, FileLayoutsByteForByte)
     ASSERT_EQ(bmp.size(), 54 + 2 * 16);
     EXPECT_EQ(bmp.left(2), "BM");
     const std::pair<int, quint32> fields[] = {{2, 86}, {6, 0}, {10, 54}, {14, 40}, {18, 5}, {22, 2}, {26, 1 | 24 << 16},
-                                              {30, 0}, {34, 32}, {38, 0}, {42, 0}, {46, 0}, {50, 0}};
+        {30, 0}, {34, 32}, {38, 0}, {42, 0}, {46, 0}, {50, 0}};
     for (const auto &[at, value] : fields)
         EXPECT_EQ(number(bmp, at, 4, false), value) << "at " << at;
     for (int stored = 0; stored < 2; ++stored) {
-        for (int x = 0; x < 5; ++x) {
-            const int at = 54 + 16 * stored + 3 * x;
-            EXPECT_EQ(qRgb(uchar(bmp[at + 2]), uchar(bmp[at + 1]), uchar(bmp[at])), small.pixel(x, 1 - stored));
-        }
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(number(bmp, 54 + 16 * stored + 3 * x, 3, false) | 0xff000000u, small.pixel(x, 1 - stored));
         EXPECT_EQ(bmp[54 + 16 * stored + 15], '\0');
     }
-
-    // A PNG: header, significant bits, data and end; 8-bit RGB, not interlaced.
+    // A PNG: header (8-bit RGB, not interlaced), significant bits, data and end.
     ASSERT_TRUE(imageFiles::savePng(noise(33, 4), folder.file("layout.png")).ok());
-    const auto chunks = pngChunks(folder.read("layout.png"));
+    const QByteArrayList chunks = pngChunks(folder.read("layout.png"));
     ASSERT_GE(chunks.size(), 4) << "not a sound PNG";
-    EXPECT_EQ(chunks[0].first, "IHDR");
-    EXPECT_EQ(chunks[0].second, QByteArray("\0\0\0\x21\0\0\0\x04\x08\x02\0\0\0", 13));
-    EXPECT_EQ(chunks[1], std::pair(QByteArray("sBIT"), QByteArray("\x08\x08\x08")));
+    EXPECT_EQ(chunks[0], QByteArray("IHDR\0\0\0\x21\0\0\0\x04\x08\x02\0\0\0", 17));
+    EXPECT_EQ(chunks[1], "sBIT\x08\x08\x08");
     for (qsizetype i = 2; i + 1 < chunks.size(); ++i)
-        EXPECT_EQ(chunks[i].first, "IDAT");
-    EXPECT_EQ(chunks.last(), std::pair(QByteArray("IEND"), QByteArray()));
-    // Rows as another decoder reads them: top first, red-green-blue.
-    EXPECT_EQ(QImage(folder.file("layout.png"), "PNG").convertToFormat(QImage::Format_RGB32), noise(33, 4));
-
-    // A JPEG: red top-left, green top-right, blue bottom-left, white bottom-right; a flipped
-    // or mirrored file shows.
+        EXPECT_EQ(chunks[i].left(4), "IDAT");
+    EXPECT_EQ(chunks.last(), "IEND");
+    // A JPEG: red top-left, green top-right, blue bottom-left, white bottom-right; a flipped or
+    // mirrored file shows.
     QImage quadrants(48, 32, QImage::Format_RGB32);
     QPainter painter(&quadrants);
     painter.fillRect(0, 0, 24, 16, QColor(200, 20, 20));
@@ -159,25 +146,23 @@ TEST(PictureWriters, FileLayoutsByteForByte)
     ASSERT_TRUE(imageFiles::saveJpg(quadrants, folder.file("quadrants.jpg"), 90).ok());
     const QImage back = imageFiles::loadPicture(folder.file("quadrants.jpg")).picture;
     for (const QPoint at : {QPoint(8, 6), QPoint(40, 6), QPoint(8, 26), QPoint(40, 26), QPoint(2, 0), QPoint(2, 31)})
-        EXPECT_LE(testsupport::largestDifference(back.copy(at.x(), at.y(), 1, 1), quadrants.copy(at.x(), at.y(), 1, 1)), 20)
-            << at.x() << "," << at.y();
+        EXPECT_LE(
+            testsupport::largestDifference(back.copy(at.x(), at.y(), 1, 1), quadrants.copy(at.x(), at.y(), 1, 1)), 20)
+            << at.x();
 }
 
 TEST(PictureWriters, JpegQualityIsClampedAndAReplacementKeepsTheOldFilesTimesAndPermissions)
 {
     ProgramFolder folder;
     const auto saved = [&](int quality) {
-        const QString path = folder.file(QStringLiteral("q%1.jpg").arg(quality));
-        EXPECT_TRUE(mIntelJPEGLibrary::SaveJPG(noise(40, 40), path, quality));
-        return testsupport::readFile(path);
+        EXPECT_TRUE(
+            mIntelJPEGLibrary::SaveJPG(noise(40, 40), folder.file(QStringLiteral("q%1.jpg").arg(quality)), quality));
+        return folder.read(QStringLiteral("q%1.jpg").arg(quality));
     };
     const QByteArray lowest = saved(1), highest = saved(100);
     EXPECT_LT(lowest.size(), highest.size());
-    EXPECT_EQ(saved(0), lowest);
-    EXPECT_EQ(saved(-5), lowest);
-    EXPECT_EQ(saved(101), highest);
-    EXPECT_NE(saved(2), lowest);
-    EXPECT_NE(saved(99), highest);
+    EXPECT_EQ(QByteArrayList({saved(0), saved(-5), saved(101)}), QByteArrayList({lowest, lowest, highest}));
+    EXPECT_TRUE(saved(2) != lowest && saved(99) != highest);
 
     const QByteArray name = QFile::encodeName(folder.file("old.jpg"));
     folder.write("old.jpg", "an older picture");
@@ -187,12 +172,12 @@ TEST(PictureWriters, JpegQualityIsClampedAndAReplacementKeepsTheOldFilesTimesAnd
     ASSERT_TRUE(mIntelJPEGLibrary::SaveJPG(noise(30, 20), folder.file("old.jpg"), 80));
     struct stat st {}; // before the file is read, which would touch its access time
     ASSERT_EQ(::stat(name.constData(), &st), 0);
-    EXPECT_EQ(std::pair(st.st_atim.tv_sec, st.st_atim.tv_nsec), std::pair(times[0].tv_sec, times[0].tv_nsec));
-    EXPECT_EQ(std::pair(st.st_mtim.tv_sec, st.st_mtim.tv_nsec), std::pair(times[1].tv_sec, times[1].tv_nsec));
-    EXPECT_EQ(st.st_mode & 07777, mode_t(0604));
+    EXPECT_EQ(QList<long>({long(st.st_atim.tv_sec), st.st_atim.tv_nsec, long(st.st_mtim.tv_sec), st.st_mtim.tv_nsec,
+                  long(st.st_mode & 07777)}),
+        QList<long>({1000000000, 123456789, 1234567890, 987654321, 0604}));
     EXPECT_TRUE(folder.read("old.jpg").startsWith("\xff\xd8\xff"));
     ASSERT_EQ(::stat(QFile::encodeName(folder.file("q1.jpg")).constData(), &st), 0); // a new file is not back-dated
-    EXPECT_LE(std::llabs((long long)st.st_mtim.tv_sec - (long long)std::time(nullptr)), 60);
+    EXPECT_LE(std::abs(long(st.st_mtim.tv_sec) - long(std::time(nullptr))), 60);
 }
 
 TEST(PictureWriters, FailuresSayWhyAndKeepWhatStoodThere)
@@ -205,36 +190,30 @@ TEST(PictureWriters, FailuresSayWhyAndKeepWhatStoodThere)
     QImage tooWide(70000, 1, QImage::Format_RGB32);
     tooWide.fill(Qt::gray);
     // For a JPEG the system's reason as a negative errno, or libjpeg's own code.
-    const struct {
-        QImage picture;
-        const char *target;
-        int jpegCode;
-        bool fullDisk = false;
-    } cases[] = {{picture, "missing/x", -ENOENT},  {picture, "kept/x", -ENOTDIR}, {picture, "taken", -EISDIR},
-                 {QImage(), "kept", -EINVAL},      {picture, "kept", -EFBIG, true}, {picture, "new", -EFBIG, true},
-                 {tooWide, "kept", JERR_IMAGE_TOO_BIG}};
-    for (const auto &c : cases) {
+    const std::tuple<QImage, const char *, int, bool> cases[] = {{picture, "missing/x", -ENOENT, false},
+        {picture, "kept/x", -ENOTDIR, false}, {picture, "taken", -EISDIR, false}, {QImage(), "kept", -EINVAL, false},
+        {picture, "kept", -EFBIG, true}, {picture, "new", -EFBIG, true}, {tooWide, "kept", JERR_IMAGE_TOO_BIG, false}};
+    for (const auto &[image, target, jpegCode, fullDisk] : cases) {
         std::optional<testsupport::FileSizeLimit> full;
-        if (c.fullDisk)
+        if (fullDisk)
             full.emplace(4000);
-        const QString path = folder.file(c.target);
-        EXPECT_EQ(imageFiles::saveJpg(c.picture, path, 90).reason(), "Failed to save to JPG " + QString::number(c.jpegCode));
-        if (c.picture.width() < 70000) {
-            EXPECT_FALSE(imageFiles::savePng(c.picture, path).reason().isEmpty()) << c.target;
-            EXPECT_FALSE(imageFiles::saveBmp(c.picture, path).reason().isEmpty()) << c.target;
+        EXPECT_EQ(imageFiles::saveJpg(image, folder.file(target), 90).reason(),
+            "Failed to save to JPG " + QString::number(jpegCode));
+        if (image.width() < 70000) {
+            EXPECT_FALSE(imageFiles::savePng(image, folder.file(target)).reason().isEmpty()) << target;
+            EXPECT_FALSE(imageFiles::saveBmp(image, folder.file(target)).reason().isEmpty()) << target;
         }
     }
     {
         testsupport::FileSizeLimit full(4000);
         EXPECT_EQ(imageFiles::savePng(picture, folder.file("kept")).reason(),
-                  QStringLiteral("cannot write the file: ") + QString::fromLocal8Bit(std::strerror(EFBIG)));
+            "cannot write the file: " + QString::fromLocal8Bit(std::strerror(EFBIG)));
     }
     try {
         mIntelJPEGLibrary::SaveJPG(picture, folder.file("missing/x"), 90);
         ADD_FAILURE() << "no error raised";
     } catch (const mIntelJPEGLibrary::JpegError &e) {
-        EXPECT_EQ(e.number(), 26001);
-        EXPECT_EQ(e.source(), QStringLiteral("test_image.mIntelJPEGLibrary"));
+        EXPECT_EQ(std::pair(e.number(), e.source()), std::pair(26001, QString("test_image.mIntelJPEGLibrary")));
         EXPECT_EQ(QString::fromStdString(e.what()), e.description());
     }
     EXPECT_EQ(folder.read("kept"), "the picture that was there");

@@ -14,22 +14,19 @@ TEST(PrivateProfile, ReadsNamesInAnyCaseTrimsBlanksOnlyAndCutsAt254CharactersNev
     const QString emoji = QStringLiteral("\U0001F600");
     const auto p = PrivateProfile::fromBytes("Left=5\r\n[General]\r\n  left   =  120  \r\nno equals sign here\r\n"
                                              "  [ icon ]  trailing\r\nFileType=\tjpg\t\r\nPrefix=    \r\n"
-                                             "Suffix= a  b \r\nPath=C:\\a=b\r\nlong=" + QByteArray(300, 'x')
-                                             + "\r\npairAtEdge=" + QByteArray(253, 'x') + emoji.toUtf8()
-                                             + "\r\npairFits=" + QByteArray(252, 'x') + emoji.toUtf8()
-                                             + "tail\r\nblanks=   " + QByteArray(254, 'y') + "   \r\n");
+                                             "Suffix= a  b \r\nPath=C:\\a=b\r\nlong="
+        + QByteArray(300, 'x') + "\r\npairAtEdge=" + QByteArray(253, 'x') + emoji.toUtf8() + "\r\npairFits="
+        + QByteArray(252, 'x') + emoji.toUtf8() + "tail\r\nblanks=   " + QByteArray(254, 'y') + "   \r\n");
     const struct {
         const char *section, *key;
         QString value;
-    } cases[] = {
-        {"GENERAL", "Left", "120"},     {"Icon", "FILETYPE", "\tjpg\t"}, // tabs are not blanks
-        {"Icon", "Prefix", "dflt"},     // empty reads as missing
-        {"Icon", "Suffix", "a  b"},     {"Icon", "Path", "C:\\a=b"},      // split at the first "="
-        {"Icon", "Left", "dflt"},       // keys belong to their own section
-        {"Missing", "Left", "dflt"},    {"", "Left", "dflt"},             // lines before any section are nobody's
-        {"Icon", "long", QString(254, u'x')},  {"Icon", "pairAtEdge", QString(253, u'x')},
-        {"Icon", "pairFits", QString(252, u'x') + emoji}, {"Icon", "blanks", QString(254, u'y')},
-    };
+    } cases[] = {{"GENERAL", "Left", "120"}, {"Icon", "FILETYPE", "\tjpg\t"}, // tabs are not blanks
+        {"Icon", "Prefix", "dflt"},                                           // empty reads as missing
+        {"Icon", "Suffix", "a  b"}, {"Icon", "Path", "C:\\a=b"},              // split at the first "="
+        {"Icon", "Left", "dflt"},                                             // keys belong to their own section
+        {"Missing", "Left", "dflt"}, {"", "Left", "dflt"},                    // lines before any section are nobody's
+        {"Icon", "long", QString(254, u'x')}, {"Icon", "pairAtEdge", QString(253, u'x')},
+        {"Icon", "pairFits", QString(252, u'x') + emoji}, {"Icon", "blanks", QString(254, u'y')}};
     for (const auto &c : cases)
         EXPECT_EQ(p.read(c.section, c.key, "dflt"), c.value) << c.section << " " << c.key;
     EXPECT_EQ(p.read(settingsKeys::left), "120");
@@ -46,8 +43,9 @@ TEST(PrivateProfile, WritesANewFileWithCrLfAndReadsItBack)
     p.write("GENERAL", "left", "11");
     p.write("General", "Evil", "a\r\n[Evil]\r\nLeft=666"); // line breaks cannot add lines
     p.write("General", "Multi", "b\nc\rd");
-    EXPECT_EQ(p.toBytes(), QByteArray("[General]\r\nleft=11\r\nTop=-20\r\nEvil=a  [Evil]  Left=666\r\n"
-                                      "Multi=b c d\r\n\r\n[Icon]\r\nPrefix=Zo\xC3\xAB \xF0\x9F\x98\x80\r\nSuffix=\r\n"));
+    EXPECT_EQ(p.toBytes(),
+        QByteArray("[General]\r\nleft=11\r\nTop=-20\r\nEvil=a  [Evil]  Left=666\r\n"
+                   "Multi=b c d\r\n\r\n[Icon]\r\nPrefix=Zo\xC3\xAB \xF0\x9F\x98\x80\r\nSuffix=\r\n"));
     const auto again = PrivateProfile::fromBytes(p.toBytes());
     EXPECT_EQ(again.read("General", "Left", ""), "11");
     EXPECT_EQ(again.read("Icon", "Prefix", ""), QStringLiteral("Zoë \U0001F600"));
@@ -61,7 +59,7 @@ TEST(PrivateProfile, PatchingKeepsEveryOtherByte)
     for (int b = 0; b < 256; ++b)
         everyByte.append(char(b));
     const QByteArray head = "\xEF\xBB\xBF; written by hand\r\nstray=line before any section\n[Binary]\r\nblob="
-                            + everyByte + "\r\n[General]\r\n  left   =  1  \r\nUnknown=keep me\nTop=2\r\n";
+        + everyByte + "\r\n[General]\r\n  left   =  1  \r\nUnknown=keep me\nTop=2\r\n";
     const QByteArray middle = "\r\n[Template1]\rName=caf\xE9\r\nPath = x.txt \n\r\n[Icon]\r\n";
     auto p = PrivateProfile::fromBytes(head + middle + "Prefix=old");
     EXPECT_EQ(p.toBytes(), head + middle + "Prefix=old");
@@ -73,8 +71,10 @@ TEST(PrivateProfile, PatchingKeepsEveryOtherByte)
     p.write("Template1", "BackgroundColor", "255");
     QByteArray expectedHead = head;
     expectedHead.replace("  left   =  1  \r\n", "Left=300\r\n");
-    EXPECT_EQ(p.toBytes(), expectedHead + "Opacity=128\r\n\r\n[Template1]\rName=caf\xE9\r\nPath = x.txt \n"
-                                          "BackgroundColor=255\r\n\r\n[Icon]\r\nPrefix=n\xC3\xA9");
+    EXPECT_EQ(p.toBytes(),
+        expectedHead
+            + "Opacity=128\r\n\r\n[Template1]\rName=caf\xE9\r\nPath = x.txt \n"
+              "BackgroundColor=255\r\n\r\n[Icon]\r\nPrefix=n\xC3\xA9");
 
     // The first of equal keys and sections is read and replaced; both sections are searched.
     auto twice = PrivateProfile::fromBytes("[A]\r\nk=1\r\nK=2\r\n[B]\r\nk=3\r\n[a]\r\nk=4\r\nonly=second\r\n");
@@ -91,14 +91,12 @@ TEST(PrivateProfile, AppendsMissingKeysAndSectionsWhereTheyBelong)
         QByteArray before;
         const char *section;
         QByteArray after;
-    } cases[] = {
-        {"[General]\r\nLeft=1\r\n\r\n\r\n[Icon]\r\n", "General", "[General]\r\nLeft=1\r\nk=v\r\n\r\n\r\n[Icon]\r\n"},
-        {"[General]\r\nLeft=1\r\n", "SpawnMap", "[General]\r\nLeft=1\r\n\r\n[SpawnMap]\r\nk=v\r\n"},
-        {"[A]\r\nk1=1\r\n\r\n", "B", "[A]\r\nk1=1\r\n\r\n[B]\r\nk=v\r\n"}, // no second empty line
-        {"[A]\nj=1", "A", "[A]\nj=1\r\nk=v\r\n"},                           // ended first; LF lines stay
-        {"[A]\nj=1", "B", "[A]\nj=1\r\n\r\n[B]\r\nk=v\r\n"},
-        {"[A]", "a", "[A]\r\nk=v\r\n"},
-    };
+    } cases[]
+        = {{"[General]\r\nLeft=1\r\n\r\n\r\n[Icon]\r\n", "General", "[General]\r\nLeft=1\r\nk=v\r\n\r\n\r\n[Icon]\r\n"},
+            {"[General]\r\nLeft=1\r\n", "SpawnMap", "[General]\r\nLeft=1\r\n\r\n[SpawnMap]\r\nk=v\r\n"},
+            {"[A]\r\nk1=1\r\n\r\n", "B", "[A]\r\nk1=1\r\n\r\n[B]\r\nk=v\r\n"}, // no second empty line
+            {"[A]\nj=1", "A", "[A]\nj=1\r\nk=v\r\n"},                          // ended first; LF lines stay
+            {"[A]\nj=1", "B", "[A]\nj=1\r\n\r\n[B]\r\nk=v\r\n"}, {"[A]", "a", "[A]\r\nk=v\r\n"}};
     for (const auto &c : cases) {
         auto p = PrivateProfile::fromBytes(c.before);
         p.write(c.section, "k", "v");
@@ -112,7 +110,9 @@ TEST(PrivateProfile, AMegabyteOfGarbageParsesAndStaysIntact)
     QByteArray garbage;
     while (garbage.size() < (1 << 20)) {
         const unsigned r = random();
-        garbage += r % 997 == 0 ? QByteArray("\r\n[General]\r\nLeft=") : r % 991 == 0 ? "=[" : QByteArray(1, char(r >> 8));
+        garbage += r % 997 == 0 ? QByteArray("\r\n[General]\r\nLeft=")
+            : r % 991 == 0      ? "=["
+                                : QByteArray(1, char(r >> 8));
     }
     auto p = PrivateProfile::fromBytes(garbage);
     EXPECT_EQ(p.toBytes(), garbage);
@@ -155,9 +155,9 @@ TEST(SettingValues, ChecksOpacityTwipsAndCustomFolders)
         Qt::CheckState current;
         const char *text;
         Qt::CheckState result;
-    } checks[] = {{Qt::Checked, "FALSE", Qt::Unchecked},          {Qt::PartiallyChecked, "false", Qt::Unchecked},
-                  {Qt::Unchecked, "tRuE", Qt::Checked},           {Qt::PartiallyChecked, "", Qt::PartiallyChecked},
-                  {Qt::Checked, "yes", Qt::Checked},              {Qt::Unchecked, "truex", Qt::Unchecked}};
+    } checks[] = {{Qt::Checked, "FALSE", Qt::Unchecked}, {Qt::PartiallyChecked, "false", Qt::Unchecked},
+        {Qt::Unchecked, "tRuE", Qt::Checked}, {Qt::PartiallyChecked, "", Qt::PartiallyChecked},
+        {Qt::Checked, "yes", Qt::Checked}, {Qt::Unchecked, "truex", Qt::Unchecked}};
     for (const auto &c : checks)
         EXPECT_EQ(modVandrel::SetCheckFromText(c.current, c.text), c.result) << c.text;
     for (const auto state : {Qt::Checked, Qt::Unchecked, Qt::PartiallyChecked})
@@ -165,7 +165,7 @@ TEST(SettingValues, ChecksOpacityTwipsAndCustomFolders)
     EXPECT_EQ(modVandrel::CheckToText(Qt::Checked), "True");
 
     for (const auto &[text, opacity] : {std::pair{"0", 0}, {"255", 255}, {" 254.5 ", 254}, {"127.5", 128}, {"-1", 128},
-                                        {"255.4", 128}, {"256", 128}, {"x", 128}, {"", 128}})
+             {"255.4", 128}, {"256", 128}, {"x", 128}, {"", 128}})
         EXPECT_EQ(settingValues::opacityFromText(text), opacity) << text;
     for (const auto &[twips, pixels] : {std::pair{1500, 100}, {22, 1}, {-22, -1}, {7, 0}, {-8, -1}, {9100, 607}})
         EXPECT_EQ(settingValues::twipsToPixels(twips), pixels) << twips;

@@ -34,11 +34,9 @@ TEST(SpawnMap, EachDifferentPixelMarksItsTwoByTwoBlockInsideTheWindowOnly)
     const struct {
         QPoint offset, pixel;
         QList<QPoint> blocks;
-    } cases[] = {
-        {defaults, {5, 6}, {{2, 3}}},     {{0, 0}, {5, 6}, {{2, 3}}},       {{101, 3}, {5, 6}, {{2, 3}}},
-        {defaults, {0, 0}, {{0, 0}}},     {defaults, {511, 511}, {{255, 255}}}, {defaults, {300, 511}, {{150, 255}}},
-        {defaults, {512, 0}, {}},         {defaults, {0, 512}, {}},         {defaults, {-1, 5}, {}}, {defaults, {5, -1}, {}},
-    };
+    } cases[] = {{defaults, {5, 6}, {{2, 3}}}, {{0, 0}, {5, 6}, {{2, 3}}}, {{101, 3}, {5, 6}, {{2, 3}}},
+        {defaults, {0, 0}, {{0, 0}}}, {defaults, {511, 511}, {{255, 255}}}, {defaults, {300, 511}, {{150, 255}}},
+        {defaults, {512, 0}, {}}, {defaults, {0, 512}, {}}, {defaults, {-1, 5}, {}}, {defaults, {5, -1}, {}}};
     const QImage reference = filled({1920, 1080}, colour);
     for (const auto &c : cases) {
         QImage shot = reference.copy();
@@ -95,11 +93,12 @@ TEST(SpawnMap, ColumnStripsMakeTheSameMapAndRefusedOffsetsNone)
     EXPECT_EQ(none, blankMap());
 
     // Offsets whose window leaves 16-bit coordinates are refused and compare nothing.
-    for (const auto &[offset, valid] : {std::pair{QPoint(0, 0), true}, {QPoint(32256, 32256), true}, {QPoint(32257, 0), false},
-                                        {QPoint(0, 32257), false}, {QPoint(-1, 0), false}, {QPoint(0, -1), false}}) {
+    for (const auto &[offset, valid] : {std::pair{QPoint(0, 0), true}, {QPoint(32256, 32256), true},
+             {QPoint(32257, 0), false}, {QPoint(0, 32257), false}, {QPoint(-1, 0), false}, {QPoint(0, -1), false}}) {
         EXPECT_EQ(offsetValid(offset), valid) << offset.x() << "," << offset.y();
         EXPECT_EQ(redBlocks(compare(filled({64, 64}, colour), filled({64, 64}, 0xff000000), offset)).isEmpty(),
-                  !valid || offset.x() > 0) << offset.x() << "," << offset.y();
+            !valid || offset.x() > 0)
+            << offset.x() << "," << offset.y();
     }
     const QString text = offsetMessage(QPoint(32300, -2));
     for (const char *part : {"\"SpawnMap\" \"X\" = 32300", "\"Y\" = -2", "32256"})

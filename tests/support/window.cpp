@@ -93,10 +93,7 @@ void typeInto(QWidget *lineEdit, const QString &text, bool pressEnter)
         QTest::keyClick(lineEdit, Qt::Key_Return);
 }
 
-void clickBox(QWidget *checkBox)
-{
-    QTest::mouseClick(checkBox, Qt::LeftButton, {}, QPoint(8, checkBox->height() / 2));
-}
+void clickBox(QWidget *checkBox) { QTest::mouseClick(checkBox, Qt::LeftButton, {}, QPoint(8, checkBox->height() / 2)); }
 
 qreal ratioOf(const QWidget *area) { return area->devicePixelRatioF(); }
 
@@ -109,9 +106,18 @@ static int widgetUnits(const QWidget *area, int pixels)
     return whole;
 }
 
-QPoint widgetPoint(const QWidget *area, QPoint pixel) { return {widgetUnits(area, pixel.x()), widgetUnits(area, pixel.y())}; }
-QSize widgetSize(const QWidget *area, QSize pixels) { return {widgetUnits(area, pixels.width()), widgetUnits(area, pixels.height())}; }
-QRect widgetRect(const QWidget *area, const QRect &pixels) { return {widgetPoint(area, pixels.topLeft()), widgetSize(area, pixels.size())}; }
+QPoint widgetPoint(const QWidget *area, QPoint pixel)
+{
+    return {widgetUnits(area, pixel.x()), widgetUnits(area, pixel.y())};
+}
+QSize widgetSize(const QWidget *area, QSize pixels)
+{
+    return {widgetUnits(area, pixels.width()), widgetUnits(area, pixels.height())};
+}
+QRect widgetRect(const QWidget *area, const QRect &pixels)
+{
+    return {widgetPoint(area, pixels.topLeft()), widgetSize(area, pixels.size())};
+}
 
 void hover(QWidget *over, QPoint at)
 {

@@ -29,7 +29,10 @@ inline const QString workingPicture = QStringLiteral("picTemp");
 inline const QString freeCrop = QStringLiteral("cmdFreeCrop");
 inline const QString extraTemplates = QStringLiteral("cmbExtraTemplates");
 // Element index of the control array name: "cmdFormat", 2 gives "cmdFormat_2".
-inline QString element(const char *array, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index); }
+inline QString element(const char *array, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(index);
+}
 } // namespace names
 
 namespace modal {
@@ -96,8 +99,14 @@ QRect widgetRect(const QWidget *area, const QRect &pixels);
 // platform's events come.
 void hover(QWidget *over, QPoint at);
 inline void hoverPixel(QWidget *area, QPoint pixel) { hover(area, widgetPoint(area, pixel)); }
-inline void pressPixel(QWidget *area, Qt::MouseButton b, QPoint p) { QTest::mousePress(area, b, {}, widgetPoint(area, p)); }
-inline void releasePixel(QWidget *area, Qt::MouseButton b, QPoint p) { QTest::mouseRelease(area, b, {}, widgetPoint(area, p)); }
+inline void pressPixel(QWidget *area, Qt::MouseButton b, QPoint p)
+{
+    QTest::mousePress(area, b, {}, widgetPoint(area, p));
+}
+inline void releasePixel(QWidget *area, Qt::MouseButton b, QPoint p)
+{
+    QTest::mouseRelease(area, b, {}, widgetPoint(area, p));
+}
 inline void dragPixel(QWidget *area, QPoint p) { QTest::mouseMove(area, widgetPoint(area, p)); }
 
 // A shown, active window over a fresh program folder (with the settings of ini, when
@@ -113,8 +122,7 @@ protected:
     void restart(std::optional<QByteArray> ini = std::nullopt);
     void showTab(int tab) { window->showTab(tab); }
 
-    template <typename T = QWidget>
-    T *control(const QString &name) const
+    template <typename T = QWidget> T *control(const QString &name) const
     {
         T *w = window->findChild<T *>(name);
         EXPECT_NE(w, nullptr) << name.toStdString();

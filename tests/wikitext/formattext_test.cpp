@@ -24,16 +24,15 @@ TEST(FormatText, EachButtonAndClickMakesItsMarkupFromTheTextAsGiven)
         int index;
         Click click;
         QString text, markup;
-    } cases[] = {
-        {3, Click::Left, " a B\r\n", "#Redirect [[ a B\r\n]]"}, {3, Click::Right, "", "[[Category:]]"},
-        {3, Click::Left, any, "#Redirect [[" + any + "]]"},      {3, Click::Right, "Weapons", "[[Category:Weapons]]"},
+    } cases[] = {{3, Click::Left, " a B\r\n", "#Redirect [[ a B\r\n]]"}, {3, Click::Right, "", "[[Category:]]"},
+        {3, Click::Left, any, "#Redirect [[" + any + "]]"}, {3, Click::Right, "Weapons", "[[Category:Weapons]]"},
         {2, Click::Left, "Sword.jpg", "[[File:Sword.jpg.jpg]]"}, {2, Click::Right, any, "{{Icon|" + any + "}}"},
-        {1, Click::Left, "  A, B  ", "[[A]], [[B]]"},            {1, Click::Left, "A,B", "[[A,B]]"},
-        {1, Click::Left, "A,  B", "[[A]], [[ B]]"},               // one blank belongs to the separator
-        {1, Click::Left, "\tA\r\n", "[[\tA\r\n]]"},               // only blanks are trimmed
-        {1, Click::Left, "", "[[]]"},                             {1, Click::Left, any + ", x", "[[" + any + "]], [[x]]"},
+        {1, Click::Left, "  A, B  ", "[[A]], [[B]]"}, {1, Click::Left, "A,B", "[[A,B]]"},
+        {1, Click::Left, "A,  B", "[[A]], [[ B]]"}, // one blank belongs to the separator
+        {1, Click::Left, "\tA\r\n", "[[\tA\r\n]]"}, // only blanks are trimmed
+        {1, Click::Left, "", "[[]]"}, {1, Click::Left, any + ", x", "[[" + any + "]], [[x]]"},
         {1, Click::Right, "Sword\r\nBow\r\nAxe", "* [[Sword]]\r\n* [[Bow]]\r\n* [[Axe]]"},
-        {1, Click::Right, "A\r\nB\r\n", "* [[A]]\r\n* [[B,]]"},  // a final line end: a bare comma
+        {1, Click::Right, "A\r\nB\r\n", "* [[A]]\r\n* [[B,]]"}, // a final line end: a bare comma
         {1, Click::Right, "A\nB\n", "* [[A]]\r\n* [[B,]]"},
         {1, Click::Right, "Sword, Bow\r\n Axe", "* [[Sword]]\r\n* [[Bow]]\r\n* [[ Axe]]"},
         {1, Click::Right, "A\r\n\r\nB\rC", "* [[A]]\r\n* [[]]\r\n* [[B\rC]]"}, {1, Click::Right, "", "* [[]]"},
@@ -41,13 +40,12 @@ TEST(FormatText, EachButtonAndClickMakesItsMarkupFromTheTextAsGiven)
         {0, Click::Left, "TELL me\r\n\r\nessay", gold("TELL me") + "\r\n" + gold("essay")},
         {0, Click::Left, "\na\r\r\nb\n\r", "\r\n" + green("a") + "\r\n" + green("b") + "\r\n\r\n"},
         {0, Click::Left, "x\r\ny\r\n", green("x") + green("y") + "\r\n"},
-        {0, Click::Left, "   ", green("")},                    // emptiness is judged before the trim
-        {0, Click::Left, "  say it  ", gold("say it")},        {0, Click::Left, "\tsay\t", gold("\tsay\t")},
-        {0, Click::Left, "", "\r\n"},                          {0, Click::Left, any + "\n" + any + " says", green(any) + gold(any + " says")},
+        {0, Click::Left, "   ", green("")}, // emptiness is judged before the trim
+        {0, Click::Left, "  say it  ", gold("say it")}, {0, Click::Left, "\tsay\t", gold("\tsay\t")},
+        {0, Click::Left, "", "\r\n"}, {0, Click::Left, any + "\n" + any + " says", green(any) + gold(any + " says")},
         {0, Click::Left, QString(QChar(0)) + "a", green(QString(QChar(0)) + "a")},
         {0, Click::Right, "Bob says hi\n\nRain", blue("Bob says hi") + "\r\n" + blue("Rain")},
-        {4, Click::Left, "x", ""},                             {-1, Click::Right, "x", ""},
-    };
+        {4, Click::Left, "x", ""}, {-1, Click::Right, "x", ""}};
     for (const auto &c : cases)
         EXPECT_EQ(transform(c.index, c.click, c.text, nowhere), c.markup) << c.index << " " << c.text.toStdString();
     EXPECT_EQ(transform(0, Click::Left, "a\nb\n\nc", nowhere), transform(0, Click::Left, "a\r\nb\r\n\r\nc", nowhere));
@@ -63,9 +61,10 @@ TEST(FormatText, SpeechLinesAndTheColourOfEachScheme)
         ChatScheme scheme;
         LineKind kind;
         const char *colour;
-    } colours[] = {{ChatScheme::ByLineKind, LineKind::Magic, "cornflowerblue"}, {ChatScheme::ByLineKind, LineKind::Melee, "crimson"},
-                   {ChatScheme::ByLineKind, LineKind::General, "green"},        {ChatScheme::Spell, LineKind::Speech, "cornflowerblue"},
-                   {ChatScheme::Npc, LineKind::Speech, "grey"},                 {ChatScheme::Npc, LineKind::General, "grey"}};
+    } colours[] = {{ChatScheme::ByLineKind, LineKind::Magic, "cornflowerblue"},
+        {ChatScheme::ByLineKind, LineKind::Melee, "crimson"}, {ChatScheme::ByLineKind, LineKind::General, "green"},
+        {ChatScheme::Spell, LineKind::Speech, "cornflowerblue"}, {ChatScheme::Npc, LineKind::Speech, "grey"},
+        {ChatScheme::Npc, LineKind::General, "grey"}};
     for (const auto &c : colours)
         EXPECT_EQ(fontColour(c.scheme, c.kind), c.colour);
     EXPECT_EQ(colourChatLines({u"Hi ", u""}, ChatScheme::Npc), "<font color=grey>Hi</font><br>\r\n\r\n");
@@ -91,11 +90,11 @@ TEST(ClipboardSlots, CaptionsKeyValuesAndSlotFiles)
     using namespace clipboardSlots;
     const QString emoji = QString::fromUcs4(U"\U0001F600");
     for (const auto &[text, shown] : {std::pair{QString("abcdef"), QString("abcdef")}, {"abcdefg", "abcdef..."},
-                                      {"abcde" + emoji, "abcde..."}, {"abcd" + emoji, "abcd" + emoji}, {"", ""}})
+             {"abcde" + emoji, "abcde..."}, {"abcd" + emoji, "abcd" + emoji}, {"", ""}})
         EXPECT_EQ(caption(text), shown) << text.toStdString();
-    for (const auto &[value, kind] : {std::pair{"notes.txt", SlotFile::Text}, {"a.bmp", SlotFile::Bitmap},
-                                      {"txt", SlotFile::None}, {".txt", SlotFile::None}, {"3.png", SlotFile::None},
-                                      {"3.txt.old", SlotFile::None}})
+    for (const auto &[value, kind] :
+        {std::pair{"notes.txt", SlotFile::Text}, {"a.bmp", SlotFile::Bitmap}, {"txt", SlotFile::None},
+            {".txt", SlotFile::None}, {"3.png", SlotFile::None}, {"3.txt.old", SlotFile::None}})
         EXPECT_EQ(restoreFrom(value), kind) << value;
     EXPECT_EQ(fileName(2, SlotFile::Text), "2.txt");
     EXPECT_EQ(fileName(8, SlotFile::Bitmap), "8.bmp");
@@ -104,7 +103,7 @@ TEST(ClipboardSlots, CaptionsKeyValuesAndSlotFiles)
     testsupport::ProgramFolder folder;
     const QString path = folder.file("Templates/3.txt");
     for (const QString &text : {QString(), QStringLiteral("one\r\ntwo\r\n\r\nthree"), QStringLiteral("ends\r\n"),
-                                QStringLiteral("lf\nstays\n"), QStringLiteral("Gr\u00fc\u00dfe")}) {
+             QStringLiteral("lf\nstays\n"), QStringLiteral("Gr\u00fc\u00dfe")}) {
         ASSERT_TRUE(writeText(path, text));
         EXPECT_EQ(folder.read("Templates/3.txt"), text.toUtf8() + "\r\n");
         EXPECT_EQ(readText(path), text);

@@ -36,8 +36,8 @@ TEST(MultiUse, EntriesCaptionsFunctionsAndSpellLinks)
         EXPECT_EQ(multiUse::captionFor(entry.text), entry.caption);
         EXPECT_EQ(multiUse::functionFor(entry.caption), entry.function) << entry.caption.toStdString();
     }
-    const std::pair<const char *, const char *> captions[] = {{"Text Cache", "Cache"}, {"Caster Spells VII", "Caster VII"},
-                                                              {"Add Expanded Template", "Add New"}, {"Reload", "Reload"}};
+    const std::pair<const char *, const char *> captions[] = {{"Text Cache", "Cache"},
+        {"Caster Spells VII", "Caster VII"}, {"Add Expanded Template", "Add New"}, {"Reload", "Reload"}};
     for (const auto &[entry, caption] : captions)
         EXPECT_EQ(multiUse::captionFor(entry), caption);
     EXPECT_EQ(multiUse::captionFor(""), "");
@@ -47,8 +47,8 @@ TEST(MultiUse, EntriesCaptionsFunctionsAndSpellLinks)
         EXPECT_EQ(multiUse::functionFor(other), F::ExpandedTemplate) << other;
     EXPECT_EQ(multiUse::functionFor("Caster VII"), F::SpellLinks);
     for (const auto &[caption, links] : {std::pair{"Attuned Bonded", "[[Attuned]], [[Bonded]]"}, {"Caster VI", ""},
-                                         {"Melee VII", "[[Atlan's Alacrity]], [[Infected Caress]], [[Cragstone's Will]], [[Elysa's Sight]]"},
-                                         {"Missile VI", "[[Defender VI]], [[Blood Drinker VI]], [[Swift Killer VI]]"}})
+             {"Melee VII", "[[Atlan's Alacrity]], [[Infected Caress]], [[Cragstone's Will]], [[Elysa's Sight]]"},
+             {"Missile VI", "[[Defender VI]], [[Blood Drinker VI]], [[Swift Killer VI]]"}})
         EXPECT_EQ(multiUse::spellLinks(caption), links) << caption;
     EXPECT_FALSE(multiUse::spellLinks("Cache"));
     EXPECT_EQ(multiUse::customFormat("[[", " a ", "]]"), "[[ a ]]");
@@ -78,7 +78,8 @@ TEST(ExpandedTemplates, RecordsLoadUpToTheStoredCountAndTheLastOfANameWins)
 
     for (const char *name : {"Greeting", "Notes v1.2", "Épée"})
         EXPECT_TRUE(et::isAcceptableFileName(QString::fromUtf8(name))) << name;
-    for (const QString &name : {QString(), QString("a/b"), QString("a\\b"), QString(".."), QString("x..y"), QString(243, u'x')})
+    for (const QString &name :
+        {QString(), QString("a/b"), QString("a\\b"), QString(".."), QString("x..y"), QString(243, u'x')})
         EXPECT_FALSE(et::isAcceptableFileName(name)) << name.toStdString();
     EXPECT_TRUE(et::isAcceptableFileName(QString(242, u'x'))); // "Default " + name + ".txt" still reads back whole
     EXPECT_EQ(et::cleanShortName("  abcdefghijklmnopqrs tuvw"), "abcdefghijklmnopqrs");
@@ -93,9 +94,10 @@ TEST(ExpandedTemplates, AddingWritesTheFileAndRecordsItAtOnceOrChangesNothing)
     ASSERT_EQ(first.status, Status::Added) << first.message.toStdString();
     EXPECT_EQ(first.record.text, "Hello\r\nthere");
     EXPECT_EQ(folder.read("Templates/Greeting.txt"), "Hello\r\nthere\r\n");
-    EXPECT_EQ(folder.read("Quillmark.ini"), "; mine\r\n[General]\r\nLeft=15\r\n\r\n[ExpandedTemplates]\r\n"
-                                            "NumberofExpandedTemplates=1\r\nExpTemplatePath1=Default Greeting.txt\r\n"
-                                            "ExpTemplateName1=Hi\r\n");
+    EXPECT_EQ(folder.read("Quillmark.ini"),
+        "; mine\r\n[General]\r\nLeft=15\r\n\r\n[ExpandedTemplates]\r\n"
+        "NumberofExpandedTemplates=1\r\nExpTemplatePath1=Default Greeting.txt\r\n"
+        "ExpTemplateName1=Hi\r\n");
     ASSERT_EQ(et::add(folder.path(), "Greeting", "Twenty-five characters!!!", "Bye").status, Status::Added);
     EXPECT_EQ(folder.read("Templates/Greeting.txt"), "Bye\r\n"); // replaced
     const PrivateProfile ini = PrivateProfile::fromFile(folder.file("Quillmark.ini"));
@@ -111,19 +113,18 @@ TEST(ExpandedTemplates, AddingWritesTheFileAndRecordsItAtOnceOrChangesNothing)
         std::function<void(const ProgramFolder &)> spoil;
         const char *fileName;
         Status status;
-    } cases[] = {
-        {"no Templates folder", [](auto &f) { QDir(f.file("Templates")).removeRecursively(); }, "G", Status::FileNotWritten},
-        {"directory at the file", [](auto &f) { QDir(f.path()).mkpath("Templates/G.txt"); }, "G", Status::FileNotWritten},
-        {"separator", [](auto &) {}, "sub/G", Status::BadName},
-        {"parent", [](auto &) {}, "..", Status::BadName},
+    } cases[] = {{"no Templates folder", [](auto &f) { QDir(f.file("Templates")).removeRecursively(); }, "G",
+                     Status::FileNotWritten},
+        {"directory at the file", [](auto &f) { QDir(f.path()).mkpath("Templates/G.txt"); }, "G",
+            Status::FileNotWritten},
+        {"separator", [](auto &) {}, "sub/G", Status::BadName}, {"parent", [](auto &) {}, "..", Status::BadName},
         {"full", [](auto &f) { withCount("32767").saveTo(f.file("Quillmark.ini")); }, "G", Status::Full},
         {"settings a folder",
-         [](auto &f) {
-             QFile::remove(f.file("Quillmark.ini"));
-             QDir(f.path()).mkpath("Quillmark.ini");
-         },
-         "G", Status::SettingsNotWritten},
-    };
+            [](auto &f) {
+                QFile::remove(f.file("Quillmark.ini"));
+                QDir(f.path()).mkpath("Quillmark.ini");
+            },
+            "G", Status::SettingsNotWritten}};
     for (const auto &c : cases) {
         ProgramFolder spoilt;
         withCount("1").saveTo(spoilt.file("Quillmark.ini"));

@@ -31,22 +31,27 @@ TEST(TemplateSlots, PathsFilesColoursAndAlternateNamesAsTheSettingsGiveThem)
     const QString root = folder.path() + u'/';
     const struct {
         const char *configured, *resolved; // relative to the program folder; "" for none
-    } paths[] = {
-        {"Default Armor.txt", "Templates/Armor.txt"},  {"default   Armor.txt", "Templates/Armor.txt"}, // blanks after it trimmed
-        {"DEFAULT armor.TXT", "Templates/Armor.txt"},  // found without regard to case
+    } paths[] = {{"Default Armor.txt", "Templates/Armor.txt"},
+        {"default   Armor.txt", "Templates/Armor.txt"}, // blanks after it trimmed
+        {"DEFAULT armor.TXT", "Templates/Armor.txt"},   // found without regard to case
         {"Default Shield.txt", "Templates/Shield.txt"}, {"Defaults.txt", "Templates/s.txt"}, // seven characters only
-        {"mine/Quest.txt", "mine/Quest.txt"},          {"", ""},
-    };
+        {"mine/Quest.txt", "mine/Quest.txt"}, {"", ""}};
     for (const auto &c : paths)
         EXPECT_EQ(QDir::cleanPath(templates::resolvePath(c.configured, folder.path())),
-                  QDir::cleanPath(*c.resolved ? root + c.resolved : QString())) << c.configured;
+            QDir::cleanPath(*c.resolved ? root + c.resolved : QString()))
+            << c.configured;
     const QString absolute = folder.file("Templates/Armor.txt");
     EXPECT_EQ(templates::resolvePath(absolute, "/elsewhere"), absolute);
 
-    const std::pair<QByteArray, QString> files[] = {
-        {"a\r\nb\r\n", "a\r\nb\r\n"}, {"a\nb\n", "a\r\nb\r\n"}, {"a\rb\r", "a\r\nb\r\n"}, {"a\r\n\nb", "a\r\n\r\nb\r\n"},
-        {"\n", "\r\n"},               {"", ""}, // no lines: no text, not "No Template Found"
-        {"\xE9p\xE9" "e\n", fromU16(u"épée\r\n")}, {"\xC3\xA9p\xC3\xA9" "e", fromU16(u"épée\r\n")}};
+    const std::pair<QByteArray, QString> files[]
+        = {{"a\r\nb\r\n", "a\r\nb\r\n"}, {"a\nb\n", "a\r\nb\r\n"}, {"a\rb\r", "a\r\nb\r\n"},
+            {"a\r\n\nb", "a\r\n\r\nb\r\n"}, {"\n", "\r\n"}, {"", ""}, // no lines: no text, not "No Template Found"
+            {"\xE9p\xE9"
+             "e\n",
+                fromU16(u"épée\r\n")},
+            {"\xC3\xA9p\xC3\xA9"
+             "e",
+                fromU16(u"épée\r\n")}};
     for (const auto &[bytes, text] : files) {
         folder.write("Templates/t.txt", bytes);
         EXPECT_EQ(templates::readTemplateFile(folder.file("Templates/t.txt")), text) << bytes.toStdString();
@@ -55,16 +60,16 @@ TEST(TemplateSlots, PathsFilesColoursAndAlternateNamesAsTheSettingsGiveThem)
         EXPECT_EQ(templates::readTemplateFile(missing), "No Template Found") << missing.toStdString();
 
     for (const auto &[text, colour] : {std::pair{"FFE0C0", QColor(255, 224, 192)}, {"ffe0c0", QColor(255, 224, 192)},
-                                       {"C0C0FF99", QColor(192, 192, 255)}, {"000000", QColor(0, 0, 0)}, {"FFE0", QColor(Qt::white)},
-                                       {"", QColor(Qt::white)}, {"FFE0CG", QColor(Qt::white)}, {"GFE0C0", QColor(Qt::white)},
-                                       {" FE0C0", QColor(Qt::white)}, {"+1E0C0", QColor(Qt::white)}, {"9:0000", QColor(Qt::white)}})
+             {"C0C0FF99", QColor(192, 192, 255)}, {"000000", QColor(0, 0, 0)}, {"FFE0", QColor(Qt::white)},
+             {"", QColor(Qt::white)}, {"FFE0CG", QColor(Qt::white)}, {"GFE0C0", QColor(Qt::white)},
+             {" FE0C0", QColor(Qt::white)}, {"+1E0C0", QColor(Qt::white)}, {"9:0000", QColor(Qt::white)}})
         EXPECT_EQ(templates::buttonColour(text), colour) << text;
 
     const std::pair<const char16_t *, const char16_t *> tips[] = {
         {u"Default Creature Alt.txt", u"Creature Alt"}, {u"DEFAULT Quest Alt.txt", u"Quest Alt"},
-        {u"C:\\Mine\\Armor Alt.txt", u"Armor Alt"},     {u"/home/me/Shield Alt.txt", u"Shield Alt"},
+        {u"C:\\Mine\\Armor Alt.txt", u"Armor Alt"}, {u"/home/me/Shield Alt.txt", u"Shield Alt"},
         {u"Default \U0001F5E1 Alt.txt", u"\U0001F5E1 Alt"}, {u"/x/\U0001F5E1.txt", u"\U0001F5E1"},
-        {u"Default.txt", u""}, {u"C:\\ab", u""}, {u"abcd", u""}, {u"a\U0001F5E1", u""}, // no name before the extension
+        {u"Default.txt", u""}, {u"C:\\ab", u""}, {u"abcd", u""}, {u"a\U0001F5E1", u""} // no name before the extension
     };
     for (const auto &[alternate, name] : tips)
         EXPECT_EQ(templates::tooltip(fromU16(alternate)), " Right click for:   " + fromU16(name));
@@ -77,7 +82,7 @@ TEST(TemplateSlots, PathsFilesColoursAndAlternateNamesAsTheSettingsGiveThem)
     ini.write("Template4", "BackgroundColor", "C0C0FF");
     const templates::Slot slot = templates::loadSlot(ini, 4, folder.path());
     EXPECT_EQ(QStringList({slot.name, slot.backgroundColor, slot.text, slot.alternateText}),
-              QStringList({"Armor", "C0C0FF", "{{Armor\r\n| name =\r\n}}\r\n", "{{Alt}}\r\n"}));
+        QStringList({"Armor", "C0C0FF", "{{Armor\r\n| name =\r\n}}\r\n", "{{Alt}}\r\n"}));
     EXPECT_EQ(templates::loadSlot(ini, 5, folder.path()).text, "No Template Found");
 }
 
@@ -87,25 +92,25 @@ TEST(TemplatePage, SectionScanAndCut)
         const char *what;
         QStringList page;
         QString expected;
-    } cases[] = {
-        {"the page layout", {"intro", "<Armor>", "", "{{Armor", "}}", "", "</Armor>", "<Shield>", "", "s", "", "</Shield>"},
-         "{{Armor\r\n}}"},
+    } cases[] = {{"the page layout",
+                     {"intro", "<Armor>", "", "{{Armor", "}}", "", "</Armor>", "<Shield>", "", "s", "", "</Shield>"},
+                     "{{Armor\r\n}}"},
         {"opening tag directly followed by closing", {"<Armor>", "</Armor>", "after"}, ""},
         {"trailing blank on the opening tag", {"<Armor> ", "", "x", "", "</Armor>"}, ""},
         {"tags match by exact case", {"<armor>", "", "x", "", "</armor>"}, ""},
         {"no closing tag: to the end, uncut", {"<Armor>", "", "a", "b"}, "\r\na\r\nb\r\n"},
-        {"closing tag of another case does not close", {"<Armor>", "", "x", "", "</ARMOR>"}, "\r\nx\r\n\r\n</ARMOR>\r\n"},
+        {"closing tag of another case does not close", {"<Armor>", "", "x", "", "</ARMOR>"},
+            "\r\nx\r\n\r\n</ARMOR>\r\n"},
         {"opening tag as the last line", {"x", "<Armor>"}, ""},
         {"the line after an opening tag is never one", {"<Armor>", "<Armor>", "x", "</Armor>"}, "rmor>\r"},
         {"no blank lines: the cut takes template text", {"<Armor>", "abc", "defgh", "</Armor>"}, "c\r\ndef"},
         {"a second section of the name adds to the cut first",
-         {"<Armor>", "", "x", "", "</Armor>", "<Armor>", "", "y", "", "</Armor>"}, "\ny"},
+            {"<Armor>", "", "x", "", "</Armor>", "<Armor>", "", "y", "", "</Armor>"}, "\ny"},
         {"a closing tag alone cuts again", {"<Armor>", "", "abcdefgh", "", "</Armor>", "</Armor>"}, "cd"},
         {"characters, not code units", {"<Armor>", "\U0001F5E1x", "\U0001F5E1y\U0001F5E1\U0001F5E1", "</Armor>"},
-         fromU16(u"\r\n\U0001F5E1y")},
+            fromU16(u"\r\n\U0001F5E1y")},
         {"too short to cut", {"<Armor>", "", "</Armor>"}, ""},
-        {"tags of three characters", {"<A>", "", "a", "", "</A>"}, ""},
-    };
+        {"tags of three characters", {"<A>", "", "a", "", "</A>"}, ""}};
     for (const auto &c : cases)
         EXPECT_EQ(pageSection(c.page, "Armor"), c.expected) << c.what;
     EXPECT_EQ(pageSection({"<A>", "", "a", "", "</A>"}, "A"), "a");
@@ -118,14 +123,17 @@ TEST(TemplatePage, TheUpdateWritesEachFoundSectionAndCountsOnlyTheWrites)
     QDir(folder.path()).mkpath("mine");
     folder.write("Templates/Shield.txt", "old");
     folder.write("mine/Quest.txt", "keep");
-    const QString text = QStringList({"<Armor>", "", "{{Armor", "}}", "", "</Armor>", "", "<Shield>", "", "{{Shield}}", "",
-                                      "</Shield>", "<Notes>", "", "my notes", "", "</Notes>"}).join('\n');
+    const QString text = QStringList({"<Armor>", "", "{{Armor", "}}", "", "</Armor>", "", "<Shield>", "", "{{Shield}}",
+                                         "", "</Shield>", "<Notes>", "", "my notes", "", "</Notes>"})
+                             .join('\n');
     const templates::TemplatePage page(textFiles::splitLineViews(text, textFiles::LoneLf::EndsLine));
-    const auto update = [&](const QStringList &paths) { return templates::updateTemplates(page, paths, folder.path()); };
+    const auto update
+        = [&](const QStringList &paths) { return templates::updateTemplates(page, paths, folder.path()); };
     // Quest is not on the page; a user's own path takes only its own section; the same
     // file twice is written twice.
     EXPECT_EQ(update({"Default Armor.txt", "Default Shield.txt", "", "Default Quest.txt", "mine/Quest.txt",
-                      folder.file("mine/Notes.txt"), "Default Armor.txt", "Default .txt"}), 4);
+                  folder.file("mine/Notes.txt"), "Default Armor.txt", "Default .txt"}),
+        4);
     EXPECT_EQ(folder.read("Templates/Armor.txt"), "{{Armor\r\n}}\r\n");
     EXPECT_EQ(folder.read("Templates/Shield.txt"), "{{Shield}}\r\n");
     EXPECT_EQ(folder.read("mine/Notes.txt"), "my notes\r\n");

@@ -17,7 +17,10 @@ const QByteArray captions = "[LiveShotDimensions]\r\n1=300 100\r\n3=1000 500\r\n
 
 class LiveTest : public WindowFixture {
 protected:
-    LiveTest() : WindowFixture(captions + "[General]\r\nAutoName=True\r\nAutoCopyFileName=True\r\n[Live]\r\nPrefix=Live\r\n") {}
+    LiveTest()
+        : WindowFixture(captions + "[General]\r\nAutoName=True\r\nAutoCopyFileName=True\r\n[Live]\r\nPrefix=Live\r\n")
+    {
+    }
     void SetUp() override
     {
         WindowFixture::SetUp();
@@ -31,7 +34,10 @@ protected:
         crop = control("shpCrop");
     }
     QPushButton *button(int i) const { return control<QPushButton>(names::element("cmdCrop", i)); }
-    QString cut(const QString &file, const QRect &rect) const { return testsupport::cutMismatch(savedImage(file), shot, rect); }
+    QString cut(const QString &file, const QRect &rect) const
+    {
+        return testsupport::cutMismatch(savedImage(file), shot, rect);
+    }
 
     const QImage shot = coordinateShot({1024, 768});
     QWidget *grab = nullptr, *crop = nullptr;
@@ -67,7 +73,8 @@ TEST_F(LiveTest, TheFixedRectangleEndsAtThePointerAndAClickSavesWhatItHolds)
     QTest::mouseClick(grab, Qt::LeftButton, {}, widgetPoint(grab, {50, 40}));
     EXPECT_EQ(cut(saved()[0], {-250, -60, 300, 100}), QString());
     clipboard()->setImage(shot);
-    for (const auto &[i, size] : {std::pair{6, QSize(32, 32)}, {3, QSize(1000, 500)}, {4, QSize(1000, 500)}}) { // "abc" keeps it
+    for (const auto &[i, size] :
+        {std::pair{6, QSize(32, 32)}, {3, QSize(1000, 500)}, {4, QSize(1000, 500)}}) { // "abc" keeps it
         QTest::mouseClick(button(i), Qt::LeftButton);
         EXPECT_EQ(crop->size(), widgetSize(grab, size)) << i;
     }
@@ -104,13 +111,14 @@ TEST_F(LiveTest, AFreeRectangleIsDraggedOpenAndCutOnReleaseAtOddPixelsToo)
     const auto send = [this](QEvent::Type type, QPointF pixel) {
         const QPointF at = pixel / ratioOf(grab);
         QMouseEvent event(type, at, grab->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::RightButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::RightButton, Qt::NoModifier);
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::RightButton, Qt::NoModifier);
         QApplication::sendEvent(grab, &event);
     };
     send(QEvent::MouseButtonPress, {101, 51});
     send(QEvent::MouseMove, {203, 99});
     EXPECT_EQ(window->windowTitle(), "Quillmark 1.06 X:203 Y:99    102x48");
-    EXPECT_EQ(crop->geometry(), ratioOf(grab) == 2 ? QRect(50, 25, 52, 25) : QRect(101, 51, 102, 48)); // covers the odd pixels
+    EXPECT_EQ(crop->geometry(),
+        ratioOf(grab) == 2 ? QRect(50, 25, 52, 25) : QRect(101, 51, 102, 48)); // covers the odd pixels
     const QImage odd = grab->grab().toImage();
     for (const QPoint edge : {QPoint(101, 51), QPoint(202, 98), QPoint(101, 98), QPoint(150, 51)})
         EXPECT_EQ(odd.pixel(edge), qRgb(255, 0, 0)) << edge.x() << "," << edge.y();
@@ -128,7 +136,8 @@ TEST_F(LiveTest, CustomSizesRightClicksAndATabSwitchMidDrag)
             QTest::mouseClick(button(2), Qt::RightButton, Qt::ShiftModifier);
         ASSERT_EQ(dialogs.seen.size(), 5);
         EXPECT_EQ(dialogs.seen[0].text, "Enter width in pixels:");
-        EXPECT_EQ(std::pair(dialogs.seen[1].title, dialogs.seen[1].text), std::pair(QString("Quillmark"), QString("Enter height in pixels:")));
+        EXPECT_EQ(std::pair(dialogs.seen[1].title, dialogs.seen[1].text),
+            std::pair(QString("Quillmark"), QString("Enter height in pixels:")));
     }
     EXPECT_EQ(button(2)->text(), "50 80");
     QTest::mouseClick(button(2), Qt::LeftButton);

@@ -5,7 +5,6 @@
 #include "window.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace {
 
@@ -17,12 +16,14 @@ protected:
         showTab(6);
         area = control("picTrainIcon");
         frame = control("shpIcon");
-        train = control<QPushButton>("cmdTrainIconLocation");
+        train = control("cmdTrainIconLocation");
     }
-    QString offsets() const { return control<QLineEdit>("txtIconLeft")->text() + ' ' + control<QLineEdit>("txtIconTop")->text(); }
+    QString offsets() const
+    {
+        return control<QLineEdit>("txtIconLeft")->text() + ' ' + control<QLineEdit>("txtIconTop")->text();
+    }
 
-    QWidget *area = nullptr, *frame = nullptr;
-    QPushButton *train = nullptr;
+    QWidget *area = nullptr, *frame = nullptr, *train = nullptr;
 };
 
 TEST_F(TrainingTest, TheFrameFollowsThePointerOverTheScreenshotsCornerAndTheReleaseTakesTheOffsets)
@@ -32,30 +33,29 @@ TEST_F(TrainingTest, TheFrameFollowsThePointerOverTheScreenshotsCornerAndTheRele
     QTest::mouseClick(train, Qt::LeftButton);
     ASSERT_TRUE(area->isVisible());
     EXPECT_EQ(area->width(), 320);
-    EXPECT_EQ(area->parentWidget(), control(names::settingsPanel));
     EXPECT_EQ(picture(names::workingPicture), shot);
     // The top-right corner 1:1, each screenshot pixel on a device pixel, unsmoothed.
     const bool scaled = ratioOf(area) == 2;
-    const QImage view = pictureOf(area);
+    const QImage view = pictureOf(area), shown = area->grab().toImage();
     ASSERT_EQ(view.size(), scaled ? QSize(640, 2 * area->height()) : area->size());
-    EXPECT_EQ(testsupport::cutMismatch(view, shot, {shot.width() - view.width(), 0, view.width(), view.height()}), QString());
-    const QImage shown = area->grab().toImage();
+    const int shift = shot.width() - view.width();
+    EXPECT_EQ(testsupport::cutMismatch(view, shot, {shift, 0, view.width(), view.height()}), QString());
     for (const QPoint p : {QPoint(view.width() - 1, 0), QPoint(200, 120), QPoint(view.width() - 1, view.height() - 1)})
         EXPECT_EQ(shown.pixel(p), view.pixel(p)) << p.x() << "," << p.y();
     // The frame starts where the offsets held would cut the icon; at odd pixels it covers them.
     EXPECT_EQ(frame->geometry(), scaled ? QRect(290, 47, 17, 16) : QRect(320 - 59, 94, 32, 32));
-
-    const int shift = shot.width() - view.width();
     for (const QPoint pointer : {QPoint(100, 50), QPoint(2, 4)}) { // near the corner it reaches outside: black there
         hoverPixel(area, pointer);
         const QRect at(pointer - QPoint(16, 16), QSize(32, 32));
         EXPECT_EQ(frame->geometry(), widgetRect(area, at));
-        QImage doubled = testsupport::filled({64, 64}, qRgb(0, 0, 0));
+        const QImage inset = picture("picInsetIconTrain");
+        ASSERT_EQ(inset.size(), QSize(64, 64));
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 64; ++x)
-                if (at.x() + x / 2 >= 0 && at.y() + y / 2 >= 0)
-                    doubled.setPixel(x, y, shot.pixel(shift + at.x() + x / 2, at.y() + y / 2));
-        EXPECT_EQ(picture("picInsetIconTrain"), doubled) << pointer.x();
+                ASSERT_EQ(inset.pixel(x, y),
+                    at.x() + x / 2 < 0 || at.y() + y / 2 < 0 ? qRgb(0, 0, 0)
+                                                             : shot.pixel(shift + at.x() + x / 2, at.y() + y / 2))
+                    << x << "," << y;
     }
     // The offsets count from the screenshot's right edge, whatever the scale.
     const QPoint release(view.width() - 30, 110);
@@ -65,7 +65,8 @@ TEST_F(TrainingTest, TheFrameFollowsThePointerOverTheScreenshotsCornerAndTheRele
     EXPECT_TRUE(area->isHidden());
     EXPECT_EQ(offsets(), "46 94");
     window->close();
-    EXPECT_TRUE(ini().contains("[Icon]\r\n") && ini().contains("OffsetLeft=46\r\nOffsetTop=94\r\n")) << ini().toStdString();
+    EXPECT_TRUE(ini().contains("[Icon]\r\n") && ini().contains("OffsetLeft=46\r\nOffsetTop=94\r\n"))
+        << ini().toStdString();
 }
 
 TEST_F(TrainingTest, AReleaseWithoutAMoveCancelATabSwitchOrFullScreenKeepTheOffsets)
@@ -74,23 +75,22 @@ TEST_F(TrainingTest, AReleaseWithoutAMoveCancelATabSwitchOrFullScreenKeepTheOffs
     clipboard()->setImage(testsupport::filled({1, 1}, qRgb(200, 10, 10))); // in the area's top-right pixel
     QTest::mouseClick(train, Qt::LeftButton);
     const int right = pictureOf(area).width() - 1;
-    EXPECT_EQ(pictureOf(area).pixel(right, 0), qRgb(200, 10, 10));
-    EXPECT_EQ(pictureOf(area).pixel(right - 1, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(QList<QRgb>({pictureOf(area).pixel(right, 0), pictureOf(area).pixel(right - 1, 0)}),
+        QList<QRgb>({qRgb(200, 10, 10), qRgb(0, 0, 0)}));
     EXPECT_EQ(frame->geometry().topLeft(), widgetPoint(area, {right + 1 - 70, 94}));
     releasePixel(area, Qt::LeftButton, {160, 130});
     EXPECT_TRUE(area->isHidden());
     EXPECT_EQ(offsets(), "70 94");
-
-    const std::function<void()> endings[] = {
-        [this] { QTest::mouseClick(control("cmdCancelTrainIcon"), Qt::LeftButton); },
-        [this] {
-            showTab(1);
-            showTab(6);
-        },
-        [this] { QTest::mouseClick(control("optIconPosition_0"), Qt::LeftButton); }, // training is for windowed play
-    };
     clipboard()->setImage(testsupport::coordinateShot({800, 600}));
-    for (const auto &end : endings) {
+    for (const auto &end : std::initializer_list<std::function<void()>>{
+             [this] { QTest::mouseClick(control("cmdCancelTrainIcon"), Qt::LeftButton); },
+             [this] {
+                 showTab(1);
+                 showTab(6);
+             },
+             [this] {
+                 QTest::mouseClick(control("optIconPosition_0"), Qt::LeftButton);
+             }}) { // training is for windowed play
         QTest::mouseClick(train, Qt::LeftButton);
         ASSERT_TRUE(area->isVisible());
         hoverPixel(area, {200, 40});
@@ -99,19 +99,15 @@ TEST_F(TrainingTest, AReleaseWithoutAMoveCancelATabSwitchOrFullScreenKeepTheOffs
         EXPECT_EQ(offsets(), "70 94");
     }
     EXPECT_FALSE(train->isEnabled());
-}
-
-TEST_F(TrainingTest, WithoutAPictureOnTheClipboardTheUserIsToldAndNothingChanges)
-{
-    const QImage before = picture(names::workingPicture);
+    const QImage before = picture(names::workingPicture); // without a picture the user is told, nothing changes
     for (const bool withText : {true, false}) {
         withText ? clipboard()->setText("not a picture") : clipboard()->clear();
+        QTest::mouseClick(control("optIconPosition_1"), Qt::LeftButton);
         modal::Answerer answerer;
         QTest::mouseClick(train, Qt::LeftButton);
-        ASSERT_EQ(answerer.seen.size(), 1) << withText;
-        EXPECT_EQ(answerer.seen[0].title, "Train Icon");
-        EXPECT_EQ(answerer.seen[0].text, "Copy a screen shot first, then click the Train Icon Location button again.");
-        EXPECT_EQ(answerer.seen[0].buttons, QMessageBox::Ok);
+        ASSERT_EQ(answerer.seen.size(), 1);
+        EXPECT_EQ(std::pair(answerer.seen[0].title, answerer.seen[0].buttons),
+            std::pair(QString("Train Icon"), QMessageBox::StandardButtons(QMessageBox::Ok)));
         EXPECT_TRUE(area->isHidden());
         EXPECT_EQ(picture(names::workingPicture), before);
     }

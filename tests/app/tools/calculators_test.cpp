@@ -52,7 +52,8 @@ TEST_F(Calculators, BuffedArmorFollowsTypingPastingAndTheItemSpellBoxes)
     // The spell changes the level and every row; an empty row stops it there.
     typeInto(armor(6), "");
     typeInto(armor(0), "100");
-    EXPECT_EQ(QStringList({result(0), result(2), result(5), result(6), result(7)}), QStringList({"300", "240", "300", "420", "420"}));
+    EXPECT_EQ(QStringList({result(0), result(2), result(5), result(6), result(7)}),
+        QStringList({"300", "240", "300", "420", "420"}));
     typeInto(armor(6), "100");
     EXPECT_EQ(result(6), "150");
     const QString level = result(0);
@@ -85,8 +86,9 @@ TEST_F(Calculators, WikiCodeGoesToTheClipboardOnlyWhenEveryBoxReads)
     const QStringList lines = wikiCode().split("\r\n");
     ASSERT_EQ(lines.size(), 17);
     EXPECT_EQ(QStringList({lines[0], lines[3], lines[6], lines[12], lines[15]}),
-              QStringList({" |        Armor Level = 200", " |        Bludgeoning =  (-3)", " |               Acid = Unparalleled (400)",
-                           " | Buffed Bludgeon AL = -6", " |     Buffed Acid AL = 840"}));
+        QStringList({" |        Armor Level = 200", " |        Bludgeoning =  (-3)",
+            " |               Acid = Unparalleled (400)", " | Buffed Bludgeon AL = -6",
+            " |     Buffed Acid AL = 840"}));
     typeInto(armor(1), "0");
     EXPECT_EQ(wikiCode(), "before");
     typeInto(armor(1), "200");
@@ -96,7 +98,8 @@ TEST_F(Calculators, WikiCodeGoesToTheClipboardOnlyWhenEveryBoxReads)
 
 TEST_F(Calculators, LevelXpFollowsTypingTakesCommasOutAndStepsWithTheArrows)
 {
-    EXPECT_EQ(QStringList({xp(0)->text(), xp(1)->text(), xp(2)->text(), xp(3)->text()}), QStringList({"200", "291492370", "971641234", "30%"}));
+    EXPECT_EQ(QStringList({xp(0)->text(), xp(1)->text(), xp(2)->text(), xp(3)->text()}),
+        QStringList({"200", "291492370", "971641234", "30%"}));
     typeInto(xp(0), "50");
     EXPECT_EQ(xp(2)->text(), "4902151");
     typeInto(xp(1), "1,500,000");
@@ -105,7 +108,8 @@ TEST_F(Calculators, LevelXpFollowsTypingTakesCommasOutAndStepsWithTheArrows)
     EXPECT_EQ(QStringList({xp(1)->text(), xp(3)->text()}), QStringList({"1234567", "25.2%"}));
     QTest::mouseClick(arrow(0), Qt::LeftButton);
     QTest::mouseClick(arrow(1), Qt::LeftButton);
-    EXPECT_EQ(QStringList({xp(0)->text(), xp(3)->text()}), QStringList({"50", "25.18%"})); // a level change: four places
+    EXPECT_EQ(
+        QStringList({xp(0)->text(), xp(3)->text()}), QStringList({"50", "25.18%"})); // a level change: four places
     typeInto(xp(0), "1");
     EXPECT_EQ(QStringList({xp(2)->text(), xp(3)->text()}), QStringList({"0", "25.18%"}));
     for (const char *bad : {"0", "276", "abc", "", "99999"}) {
@@ -130,7 +134,8 @@ TEST_F(Calculators, LevelXpFollowsTypingTakesCommasOutAndStepsWithTheArrows)
     QTest::mouseRelease(arrow(1), Qt::RightButton);
     EXPECT_EQ(pictureOf(arrow(1)), restDown);
     EXPECT_EQ(xp(0)->text(), "200");
-    for (const auto &[typed, arrowIndex, stepped] : {std::tuple{"275", 0, "275"}, {"275", 1, "274"}, {"1", 1, "1"}, {"1", 0, "2"}, {"x", 0, "x"}}) {
+    for (const auto &[typed, arrowIndex, stepped] :
+        {std::tuple{"275", 0, "275"}, {"275", 1, "274"}, {"1", 1, "1"}, {"1", 0, "2"}, {"x", 0, "x"}}) {
         typeInto(xp(0), typed);
         QTest::mouseClick(arrow(arrowIndex), Qt::LeftButton);
         EXPECT_EQ(xp(0)->text(), stepped) << typed;

@@ -41,7 +41,8 @@ TEST_F(SpawnMapButton, RefusedWithoutAReadableReferenceAScreenshotOrAUsableOffse
     folder.write("Spawn Map Comparison.bmp", "BM this is not a bitmap");
     const QStringList unreadable = click();
     ASSERT_EQ(unreadable.size(), 1);
-    EXPECT_TRUE(unreadable[0].startsWith(spawnMap::noReferenceTitle + u'|') && unreadable[0].contains(folder.file("Spawn Map Comparison.bmp")))
+    EXPECT_TRUE(unreadable[0].startsWith(spawnMap::noReferenceTitle + u'|')
+        && unreadable[0].contains(folder.file("Spawn Map Comparison.bmp")))
         << unreadable[0].toStdString();
     ASSERT_TRUE(imageFiles::saveBmp(viewer(), folder.file("Spawn Map Comparison.bmp")).ok());
     for (const bool text : {true, false}) {
@@ -66,7 +67,7 @@ TEST_F(SpawnMapButton, TheMapIsMadeShownAndSavedUnderTheTimeStamp)
     ASSERT_TRUE(imageFiles::saveBmp(viewer(), folder.file("spawn map COMPARISON.BMP")).ok());
     QImage shot = viewer();
     shot.setPixel(offset + QPoint(5, 6), qRgb(255, 0, 0));
-    shot.setPixel(offset + QPoint(512, 0), qRgb(255, 0, 0)); // outside the window
+    shot.setPixel(offset + QPoint(512, 0), qRgb(255, 0, 0));    // outside the window
     shot.setPixel(offset + QPoint(300, 511), qRgb(5, 255, 90)); // the last block row
     clipboard()->setImage(shot);
     EXPECT_EQ(click(), QStringList());

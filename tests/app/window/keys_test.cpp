@@ -16,21 +16,21 @@ namespace {
 using KeysTest = WindowFixture;
 
 // The controls that pass their keys on: single controls, and arrays by their name.
-const QStringList passingSingles = {
-    "cmdFob", "cmdReload", "cmdWikiCodeBuffedArmor", "picComboBoxCover", "picIconMerge", "picLiveGrabTray",
-    "picTemplates", "picIconPanelTray", "picLiveGrab", "picSettings", "picSource", "picSpawnMap", "picTemp",
-    "chkIcon", "chkSaveFile", "cmbEdgeEffect", "chkAutoCopyName", "chkAutoName", "chkIconDefaultPath",
+const QStringList passingSingles = {"cmdFob", "cmdReload", "cmdWikiCodeBuffedArmor", "picComboBoxCover", "picIconMerge",
+    "picLiveGrabTray", "picTemplates", "picIconPanelTray", "picLiveGrab", "picSettings", "picSource", "picSpawnMap",
+    "picTemp", "chkIcon", "chkSaveFile", "cmbEdgeEffect", "chkAutoCopyName", "chkAutoName", "chkIconDefaultPath",
     "chkLiveDefaultPath", "chkPanelDefaultPath", "cmdCreateSpawnMap", "cmdUpdateTemplates", "cmdCycleCategories",
     "cmdSetWindowAlpha", "chkSaveStatsPanel", "chkAlwaysOnTop", "chkTransparentForm", "chkSaveClipboard"};
-const QStringList passingArrays = {"cmdFormat", "cmdTemplate", "optIconFileType", "optIconPosition", "optLiveFileType",
-                                   "optPanelFileType", "picBacking", "picChangeLevel", "picStore", "cmdCrop",
-                                   "cmdExtractPanel", "cmdClipboard", "chkBane"};
+const QStringList passingArrays
+    = {"cmdFormat", "cmdTemplate", "optIconFileType", "optIconPosition", "optLiveFileType", "optPanelFileType",
+        "picBacking", "picChangeLevel", "picStore", "cmdCrop", "cmdExtractPanel", "cmdClipboard", "chkBane"};
 
 // The listed name a control answers to, or none; the drop-down's keys arrive at its line edit.
 QString listedName(const QWidget *w)
 {
     const auto *combo = qobject_cast<const QComboBox *>(w->parentWidget());
-    if (w->objectName() == names::extraTemplates || (combo && combo->objectName() == names::extraTemplates && combo->lineEdit() == w))
+    if (w->objectName() == names::extraTemplates
+        || (combo && combo->objectName() == names::extraTemplates && combo->lineEdit() == w))
         return names::extraTemplates;
     static const QRegularExpression element(QStringLiteral("^([A-Za-z]+)_\\d+$"));
     const auto match = element.match(w->objectName());
@@ -131,8 +131,8 @@ TEST(KeyRouter, TextBoxesInAPassingPanelKeepTheirKeysAndEachKeyIsHandledOnce)
     EXPECT_EQ(tabFor(Qt::Key_1, "1"), 1);
     EXPECT_EQ(tabFor(Qt::Key_6, "6"), 6);
     EXPECT_EQ(tabFor(Qt::Key_3, "3", Qt::KeypadModifier), 3);
-    for (const auto &[key, text] : {std::pair{Qt::Key_7, "7"}, {Qt::Key_0, "0"}, {Qt::Key_Exclam, "!"}, {Qt::Key_F1, ""},
-                                    {Qt::Key_1, "12"}})
+    for (const auto &[key, text] :
+        {std::pair{Qt::Key_7, "7"}, {Qt::Key_0, "0"}, {Qt::Key_Exclam, "!"}, {Qt::Key_F1, ""}, {Qt::Key_1, "12"}})
         EXPECT_EQ(tabFor(key, text), 0) << text;
 }
 

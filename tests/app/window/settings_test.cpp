@@ -11,8 +11,7 @@ namespace {
 using testsupport::ProgramFolder;
 
 // Starts a window over the folder, lets the test look at it, and closes it.
-template <typename Look>
-void runWindow(const QString &folder, Look look)
+template <typename Look> void runWindow(const QString &folder, Look look)
 {
     frmVandrel window(folder);
     window.show();
@@ -34,7 +33,7 @@ TEST(WindowSettings, WithoutAFileTheDefaultsAreUsedAndWrittenAndTheScratchFileEm
     });
     const QByteArray written = folder.read("Quillmark.ini");
     for (const char *line : {"[General]\r\n", "Left=0\r\n", "Top=0\r\n", "SaveIcon=True\r\n", "Opacity=128\r\n",
-                             "[SpawnMap]\r\n", "X=4\r\n", "Y=58\r\n"})
+             "[SpawnMap]\r\n", "X=4\r\n", "Y=58\r\n"})
         EXPECT_TRUE(written.contains(line)) << line << "\n" << written.toStdString();
     EXPECT_FALSE(written.contains("\n\n"));
     EXPECT_EQ(folder.read("Parse.tmp"), " \r\n");
@@ -46,16 +45,20 @@ TEST(WindowSettings, StoredValuesComeBackAndTheSaveKeepsEveryOtherByte)
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i)
         garbage.append(char((i * 7919) & 0xff));
-    folder.write("Quillmark.ini", garbage + "\r\n; my notes\r\n[general]\r\nleft = 1500\r\nTop=3000\r\nOpacity=50\r\n"
-                                            "Opacity=99\r\nUnknown=keep me\r\n[Template3]\r\nName=Weapon\r\n" + garbage);
+    folder.write("Quillmark.ini",
+        garbage
+            + "\r\n; my notes\r\n[general]\r\nleft = 1500\r\nTop=3000\r\nOpacity=50\r\n"
+              "Opacity=99\r\nUnknown=keep me\r\n[Template3]\r\nName=Weapon\r\n"
+            + garbage);
     runWindow(folder.path(), [](frmVandrel &w) {
         EXPECT_EQ(w.pos(), QPoint(100, 200));
         EXPECT_EQ(w.windowOpacityValue(), 50); // the first of two keys
         w.move(120, 40);
     });
     const QByteArray after = folder.read("Quillmark.ini");
-    EXPECT_TRUE(after.startsWith(garbage + "\r\n; my notes\r\n[general]\r\nLeft=1800\r\nTop=600\r\nOpacity=50\r\n"
-                                           "Opacity=99\r\nUnknown=keep me\r\n"))
+    EXPECT_TRUE(after.startsWith(garbage
+        + "\r\n; my notes\r\n[general]\r\nLeft=1800\r\nTop=600\r\nOpacity=50\r\n"
+          "Opacity=99\r\nUnknown=keep me\r\n"))
         << after.left(4300).mid(4096).toStdString();
     EXPECT_TRUE(after.contains("[Template3]\r\nName=Weapon\r\n" + garbage));
     EXPECT_EQ(after.count("[General]") + after.count("[general]"), 1);
@@ -64,8 +67,9 @@ TEST(WindowSettings, StoredValuesComeBackAndTheSaveKeepsEveryOtherByte)
 TEST(WindowSettings, BadValuesFallBackWithoutStoppingTheLoadAndAGreyedBoxIsSavedEmpty)
 {
     ProgramFolder folder;
-    folder.write("Quillmark.ini", "[General]\r\nLeft=abc\r\nTop=40000\r\nSaveIcon=maybe\r\nOpacity=300\r\n"
-                                  "[SpawnMap]\r\nX=-32769\r\nY=12.5\r\n");
+    folder.write("Quillmark.ini",
+        "[General]\r\nLeft=abc\r\nTop=40000\r\nSaveIcon=maybe\r\nOpacity=300\r\n"
+        "[SpawnMap]\r\nX=-32769\r\nY=12.5\r\n");
     runWindow(folder.path(), [](frmVandrel &w) {
         EXPECT_EQ(w.windowOpacityValue(), 128);
         EXPECT_EQ(iconBox(w), Qt::PartiallyChecked); // its initial, greyed state

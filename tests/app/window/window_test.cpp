@@ -16,7 +16,8 @@ using WindowTest = WindowFixture;
 
 TEST_F(WindowTest, EachTabLabelShowsItsPageAloneHighlightedWithTheFocusOnTheFob)
 {
-    const QString pages[] = {"picSource", "picLiveGrabTray", "picTemplates", "picIconMerge", "picTools", names::settingsPanel};
+    const QString pages[]
+        = {"picSource", "picLiveGrabTray", "picTemplates", "picIconMerge", "picTools", names::settingsPanel};
     const auto label = [this](int tab) { return control<QLabel>(names::element("lblTab", tab)); };
     for (const int tab : {1, 4, 2, 6, 3, 5, 5, 1}) { // the current tab once more runs the whole switch again
         window->resize(900, 900);
