@@ -2,8 +2,6 @@
 #include "calc/levelxp.h"
 #include "support.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 
 using buffedArmor::Inputs;

@@ -3,8 +3,6 @@
 #include "capture/extractgeometry.h"
 #include "support.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <limits>
 
@@ -123,6 +121,7 @@ TEST(DevicePixels, EveryRatioReachesAndCoversEveryPixelAndBrokenRatiosCountAsOne
             EXPECT_TRUE(fit * ratio >= side - 1e-9 && (fit - 1) * ratio < side) << ratio << " " << side;
         }
         for (int units : {1, 160, 320, 352}) // below a ratio of 1 a unit is no whole pixel
-            EXPECT_TRUE(ratio < 1 || logicalSize(pixelSize({units, units}, ratio), ratio) == QSize(units, units)) << ratio;
+            EXPECT_TRUE(ratio < 1 || logicalSize(pixelSize({units, units}, ratio), ratio) == QSize(units, units))
+                << ratio;
     }
 }

@@ -4,10 +4,6 @@
 #include "image/pngcodec.h"
 #include "support.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <gtest/gtest.h>
-
 using namespace capture;
 using testsupport::noise;
 using testsupport::ProgramFolder;

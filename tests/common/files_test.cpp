@@ -4,10 +4,6 @@
 #include "common/textfile.h"
 #include "support.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 using namespace textFiles;

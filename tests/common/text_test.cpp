@@ -3,10 +3,7 @@
 #include "common/textutil.h"
 #include "support.h"
 
-#include <gtest/gtest.h>
-
 #include <cfenv>
-#include <optional>
 
 using namespace numbers;
 using namespace textFiles;

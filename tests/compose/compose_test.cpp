@@ -1,9 +1,7 @@
 #include "compose/compose.h"
 #include "support.h"
 
-#include <QFile>
 #include <QSet>
-#include <gtest/gtest.h>
 
 #include <limits>
 #include <random>
@@ -103,14 +101,9 @@ TEST(Outline, MarksExactlyTheBackgroundPixelsNextToTheIconInTheRowsColour)
         EXPECT_EQ(outlined(c.icon, c.effect, white), c.icon)
             << c.effect << " " << c.icon.width() << "x" << c.icon.height();
 
-    const struct {
-        int effect, y;
-        QRgb colour;
-    } rows[] = {{3, 0, 0xffff7825}, {3, 31, 0xffe25600}, {6, 0, black}, {6, 31, black}, {1, 0, 0xff70d6ff},
-        {1, 5, 0xff56a7ff}, {2, 15, 0xff2ed841}, {4, 31, 0xffb300e2}, {10, 31, 0xfffd7f7f}, {0, 3, black},
-        {11, 3, black}, {3, 32, black}, {3, -1, black}};
-    for (const auto &r : rows)
-        EXPECT_EQ(textureColour(r.effect, r.y), r.colour) << r.effect << " row " << r.y;
+    for (const auto &[effect, y, colour] : {std::tuple{3, 0, 0xffff7825u}, {10, 31, 0xfffd7f7fu}, {6, 5, black},
+             {0, 3, black}, {11, 3, black}, {3, 32, black}, {3, -1, black}})
+        EXPECT_EQ(textureColour(effect, y), colour) << effect << " row " << y;
     // Numbered as the textures are, not as the list is sorted.
     const std::pair<const char *, int> effects[]
         = {{"None", 0}, {"Magic", 1}, {"Fire", 3}, {"Nonmagic", 6}, {"Spell Vuln", 10}};
@@ -212,24 +205,4 @@ TEST(Colour, ConformityNudgeAndConvertedNames)
     for (const auto &[from, to] : {std::pair{"/icons/Sword.png", "/icons/Sword.bmp"},
              {"/icons/Helm.jpeg", "/icons/Helm..bmp"}, {"abc", ".bmp"}, {"", ".bmp"}})
         EXPECT_EQ(bmpPathFor(from), to) << from;
-}
-
-TEST(Artwork, StockTilesAndSlotPicturesAreDistinct32By32Resources)
-{
-    QFile qrc(QStringLiteral(QUILLMARK_ARTWORK_DIR "/artwork.qrc"));
-    ASSERT_TRUE(qrc.open(QIODevice::ReadOnly));
-    const QString listing = QString::fromUtf8(qrc.readAll());
-    EXPECT_TRUE(listing.contains(QLatin1String("prefix=\"/tiles\"")));
-    QStringList names = {"slot5.png", "slot6.png"};
-    for (int i = 1; i <= 45; ++i)
-        names << QStringLiteral("tile%1.png").arg(i, 2, 10, QLatin1Char('0'));
-    QSet<QByteArray> distinct;
-    for (const QString &name : names) {
-        EXPECT_TRUE(listing.contains(QStringLiteral("alias=\"%1\"").arg(name))) << name.toStdString();
-        const QImage image
-            = QImage(QStringLiteral(QUILLMARK_ARTWORK_DIR "/tiles/") + name).convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(image.size(), QSize(side, side)) << name.toStdString();
-        distinct.insert(QByteArray(reinterpret_cast<const char *>(image.constBits()), int(image.sizeInBytes())));
-    }
-    EXPECT_EQ(distinct.size(), names.size());
 }

@@ -5,7 +5,6 @@
 #include "window.h"
 
 #include <QBuffer>
-#include <QMimeData>
 
 #include <list>
 

@@ -3,8 +3,6 @@
 #include "image/cdibsection.h"
 #include "support.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 
 namespace {

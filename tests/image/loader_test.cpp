@@ -4,10 +4,8 @@
 #include "image/loadimagefile.h"
 #include "support.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QImageWriter>
-#include <gtest/gtest.h>
 
 #include <sys/resource.h>
 

@@ -1,9 +1,7 @@
 #include "image/pngcodec.h"
 #include "support.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <gtest/gtest.h>
 
 #include <png.h>
 

@@ -6,16 +6,12 @@
 #include "image/pngcodec.h"
 #include "support.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <jerror.h>
-#include <optional>
 #include <sys/stat.h>
 #include <zlib.h>
 

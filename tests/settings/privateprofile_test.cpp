@@ -3,10 +3,6 @@
 #include "settings/settingvalues.h"
 #include "support.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <gtest/gtest.h>
-
 #include <random>
 
 TEST(PrivateProfile, ReadsNamesInAnyCaseTrimsBlanksOnlyAndCutsAt254CharactersNeverInsideAPair)

@@ -1,8 +1,6 @@
 #include "spawnmap/spawnmap.h"
 #include "support.h"
 
-#include <gtest/gtest.h>
-
 using namespace spawnMap;
 using testsupport::filled;
 

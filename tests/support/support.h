@@ -2,12 +2,14 @@
 // What every test shares: scratch program folders, files read back, writes made to fail,
 // test pictures, and failures that print texts as texts.
 
-#include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 
 void PrintTo(const QString &text, std::ostream *out);

@@ -1,14 +1,9 @@
 #include "window.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
 #include <QCursor>
-#include <QDir>
 #include <QDropEvent>
 #include <QInputDialog>
-#include <QLineEdit>
-#include <QMimeData>
 #include <QUrl>
 #include <QWindow>
 
@@ -149,6 +144,8 @@ void WindowFixture::start()
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    if (tab_ != 1)
+        window->showTab(tab_);
 }
 
 void WindowFixture::TearDown()

@@ -6,17 +6,22 @@
 #include "app/frmvandrel.h"
 #include "support.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 // Names of controls more than one test file looks up.
 namespace names {
@@ -109,16 +114,16 @@ inline void releasePixel(QWidget *area, Qt::MouseButton b, QPoint p)
 }
 inline void dragPixel(QWidget *area, QPoint p) { QTest::mouseMove(area, widgetPoint(area, p)); }
 
-// A shown, active window over a fresh program folder (with the settings of ini, when
+// A shown, active window on tab over a fresh program folder (with the settings of ini, when
 // given), closed after each test. A modal box nobody answers fails the test.
 class WindowFixture : public ::testing::Test {
 protected:
-    explicit WindowFixture(QByteArray ini = {}) : ini_(std::move(ini)) {}
+    explicit WindowFixture(QByteArray ini = {}, int tab = 1) : ini_(std::move(ini)), tab_(tab) {}
     void SetUp() override;
     void TearDown() override;
 
-    // Closes the window (saving its settings) and starts a new one, over these settings
-    // when given, with no picture saved yet.
+    // Closes the window (saving its settings) and starts a new one on the same tab, over
+    // these settings when given, with no picture saved yet.
     void restart(std::optional<QByteArray> ini = std::nullopt);
     void showTab(int tab) { window->showTab(tab); }
 
@@ -141,6 +146,7 @@ protected:
 private:
     void start();
     QByteArray ini_;
+    int tab_;
     QTimer stuck_;
     QPointer<QWidget> lastModal_;
 };

@@ -2,10 +2,6 @@
 #include "wikitext/clipboardslots.h"
 #include "wikitext/formattext.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <gtest/gtest.h>
-
 using namespace formatText;
 
 namespace {

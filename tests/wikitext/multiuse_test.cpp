@@ -4,9 +4,6 @@
 #include "wikitext/expandedtemplates.h"
 #include "wikitext/multiuse.h"
 
-#include <QDir>
-#include <gtest/gtest.h>
-
 #include <functional>
 
 namespace keys = settingsKeys;

@@ -6,8 +6,6 @@
 #include "wikitext/prices.h"
 #include "wikitext/totaldamage.h"
 
-#include <gtest/gtest.h>
-
 #include <limits>
 
 namespace {

@@ -3,10 +3,6 @@
 #include "support.h"
 #include "wikitext/templates.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <gtest/gtest.h>
-
 using testsupport::ProgramFolder;
 
 namespace {

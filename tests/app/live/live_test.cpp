@@ -4,8 +4,6 @@
 
 #include "window.h"
 
-#include <QApplication>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 

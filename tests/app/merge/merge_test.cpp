@@ -4,10 +4,6 @@
 #include "compose/compose.h"
 #include "window.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-
 namespace {
 
 using testsupport::filled;
@@ -26,11 +22,8 @@ QImage laidOver(const QImage &icon, QImage base, QRgb key = white)
 
 class MergeTest : public WindowFixture {
 protected:
-    MergeTest() : WindowFixture("[General]\r\nAutoName=True\r\n") {}
-    void SetUp() override
+    MergeTest() : WindowFixture("[General]\r\nAutoName=True\r\n", 4)
     {
-        WindowFixture::SetUp();
-        showTab(4);
         sword.setPixel(16, 16, qRgb(200, 30, 30));
         sword.setPixel(16, 17, qRgb(30, 200, 30));
     }

@@ -4,19 +4,11 @@
 #include "settings/privateprofile.h"
 #include "window.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QRadioButton>
-
 namespace {
 
 class OptionsTest : public WindowFixture {
 protected:
-    void SetUp() override
-    {
-        WindowFixture::SetUp();
-        showTab(6);
-    }
+    OptionsTest() : WindowFixture({}, 6) {}
     QLineEdit *box(const char *kind, const char *what) const
     {
         return control<QLineEdit>(QStringLiteral("txt%1%2").arg(kind, what));
@@ -50,7 +42,6 @@ TEST_F(OptionsTest, StoredOptionsShowAsClicksWouldLeaveThemAndAreWrittenBackAsHe
         "JPGquality=0.8\r\nPrefix=  Icon  \r\nSuffix= small\r\nUseDefaultSavePath=False\r\nCustomSavePath=shots\\\r\n"
         "OffsetLeft=12.5\r\nOffsetTop=abc\r\n[Panel]\r\nFileType=tif\r\nJPGquality=150%\r\nSaveStatsPanel=maybe\r\n"
         "UseDefaultSavePath=perhaps\r\nCustomSavePath=/panels/\r\n[Live]\r\nFileType=Gif\r\nJPGquality=-5\r\n");
-    showTab(6);
     EXPECT_EQ(QList<int>({fileType("Icon"), fileType("Panel"), fileType("Live")}), QList<int>({2, -1, 1}));
     EXPECT_EQ(QList<bool>({box("Icon", "JPGquality")->isEnabled(), box("Panel", "JPGquality")->isEnabled()}),
         QList<bool>({true, false}));
@@ -104,7 +95,6 @@ TEST_F(OptionsTest, WhatTheUserChangesIsSavedAndComesBackAtTheNextStart)
         EXPECT_FALSE(control(name)->isEnabled()) << name;
 
     restart();
-    showTab(6);
     EXPECT_EQ(saved({"Icon/FileType", "Panel/FileType", "Live/FileType", "Icon/JPGquality", "Icon/Prefix",
                   "Live/Suffix", "Icon/UseDefaultSavePath", "Icon/CustomSavePath", "Live/UseDefaultSavePath",
                   "Panel/SaveStatsPanel", "Icon/OffsetLeft", "Icon/OffsetTop", "General/GameFullscreen",

@@ -4,16 +4,14 @@
 
 #include "window.h"
 
-#include <QLineEdit>
-
 namespace {
 
 class TrainingTest : public WindowFixture {
 protected:
+    TrainingTest() : WindowFixture({}, 6) {}
     void SetUp() override
     {
         WindowFixture::SetUp();
-        showTab(6);
         area = control("picTrainIcon");
         frame = control("shpIcon");
         train = control("cmdTrainIconLocation");

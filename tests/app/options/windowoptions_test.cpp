@@ -4,18 +4,11 @@
 #include "app/text/templatesbox.h"
 #include "window.h"
 
-#include <QCheckBox>
-
 namespace {
 
 class WindowOptionsTest : public WindowFixture {
 protected:
-    WindowOptionsTest() : WindowFixture("[Template1]\r\nAlternatePath=Other page.txt\r\n") {}
-    void SetUp() override
-    {
-        WindowFixture::SetUp();
-        showTab(6);
-    }
+    WindowOptionsTest() : WindowFixture("[Template1]\r\nAlternatePath=Other page.txt\r\n", 6) {}
     QCheckBox *check(const QString &name) const { return control<QCheckBox>(name); }
     QMap<QString, QString> tooltips() const
     {

@@ -3,8 +3,6 @@
 
 #include "window.h"
 
-#include <QCheckBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QTime>
 

@@ -3,24 +3,11 @@
 
 #include "window.h"
 
-#include <QCheckBox>
-#include <QMimeData>
-#include <QPushButton>
-
 namespace {
 
 class ClipboardSlotsTest : public WindowFixture {
 protected:
-    void SetUp() override
-    {
-        WindowFixture::SetUp();
-        showTab(3);
-    }
-    void restart(std::optional<QByteArray> ini = std::nullopt)
-    {
-        WindowFixture::restart(std::move(ini));
-        showTab(3);
-    }
+    ClipboardSlotsTest() : WindowFixture({}, 3) {}
     QPushButton *slot(int i) const { return control<QPushButton>(names::element("cmdClipboard", i)); }
     QImage stored(int i) const { return picture(names::element("picExpandedClipboard", i)); }
     // Clicks the slot and answers its box; the boxes shown, as "title: text" when an OK-Cancel

@@ -6,22 +6,13 @@
 #include "wikitext/multiuse.h"
 #include "window.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-
 namespace {
 
 const QString OK = "OK"; // a text the message boxes take as OK
 
 class MultiUseTest : public WindowFixture {
 protected:
-    void SetUp() override
-    {
-        WindowFixture::SetUp();
-        showTab(3);
-    }
+    MultiUseTest() : WindowFixture({}, 3) {}
     QPushButton *button() const { return control<QPushButton>("cmdReload"); }
     QComboBox *combo() const { return control<QComboBox>(names::extraTemplates); }
     // A choice from the list, as the list view makes it; the boxes it showed, whose prompts
@@ -111,7 +102,6 @@ TEST_F(MultiUseTest, AnAddedTemplateIsListedUsedAndKeptAcrossARestart)
     EXPECT_EQ(button()->text(), "Hi");
     EXPECT_EQ(click("other"), "Hello\r\nthere");
     restart();
-    showTab(3);
     EXPECT_EQ(items(), QStringList{"Hi"} + multiUse::fixedEntryTexts());
     choose("Hi");
     EXPECT_EQ(clipboard()->text(), "Hello\r\nthere\r\n");

@@ -4,8 +4,6 @@
 #include "window.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QMimeData>
 
 namespace {
 
@@ -13,7 +11,8 @@ class TextButtonsTest : public WindowFixture {
 protected:
     TextButtonsTest()
         : WindowFixture("[Template1]\r\nPath=Default Armor.txt\r\nAlternatePath=Default Armor Alt.txt\r\nName=Armor\r\n"
-                        "BackgroundColor=C0C0FF\r\n[Template5]\r\nPath=mine/Notes.txt\r\n")
+                        "BackgroundColor=C0C0FF\r\n[Template5]\r\nPath=mine/Notes.txt\r\n",
+            3)
     {
     }
     void SetUp() override
@@ -23,7 +22,6 @@ protected:
         QDir(folder.path()).mkpath("mine");
         folder.write("mine/Notes.txt", "notes\r");
         WindowFixture::SetUp();
-        showTab(3);
     }
     // Clicks the button with text on the clipboard; what the clipboard then holds.
     QString click(const QString &name, Qt::MouseButton button, const QString &text = "before")

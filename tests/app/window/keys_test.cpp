@@ -4,11 +4,6 @@
 #include "app/window/keyrouter.h"
 #include "window.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpression>
 
 namespace {

@@ -2,10 +2,6 @@
 
 #include "window.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QFileInfo>
-
 namespace {
 
 using testsupport::ProgramFolder;

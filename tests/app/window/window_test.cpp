@@ -2,11 +2,6 @@
 
 #include "window.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QUrl>
 
