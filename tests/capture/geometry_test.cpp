@@ -27,7 +27,6 @@ TEST(ExtractGeometry, IconAndPanelRectanglesAndWhatACutHolds)
     for (const auto &[height, twips] :
         {std::pair{300, 9100}, {1000, 16020}, {-40, 9100}, {30000, 451020}, {INT_MAX, INT_MAX}})
         EXPECT_EQ(windowHeightTwipsForPanel(height), twips) << height;
-
     const QImage picture = noise(100, 80);
     for (const QRect rect :
         {QRect(90, -5, 20, 10), QRect(-3, 70, 5, 20), QRect(500, 500, 3, 3), QRect(10, 10, 80, 60)}) {
@@ -53,7 +52,6 @@ TEST(IconTraining, TheFrameOverTheViewCutsWhatTheTrainedOffsetsCut)
     EXPECT_EQ(cutRect(screenshot, iconRect(1024, false, offsets)), cutRect(view, QRect(frame, QSize(32, 32))));
     const QImage narrow = noise(200, 50, 2);
     EXPECT_EQ(testsupport::cutMismatch(trainingView(narrow, {320, 140}), narrow, {-120, 0, 320, 140}), QString());
-
     for (const QPoint at : {frame, QPoint(310, -4), QPoint(-20, 230)}) {
         const QImage big = magnifiedFrame(view, at);
         ASSERT_EQ(big.size(), QSize(64, 64));
@@ -77,7 +75,6 @@ TEST(CropGeometry, CaptionsRectanglesAndWindowSizes)
     for (const auto &c : captions)
         EXPECT_EQ(cropSizeFromCaption(c.caption), c.size) << c.caption;
     EXPECT_EQ(cropSizeFromCaption(cropCaption(7, 1234)), QSize(7, 1234));
-
     EXPECT_EQ(fixedCropRect({500, 400}, {300, 100}), QRect(200, 300, 300, 100)); // the pointer at its bottom right
     EXPECT_EQ(fixedCropRect({10, 5}, {32, 32}), QRect(-22, -27, 32, 32));
     EXPECT_EQ(stretchedRect({100, 100}, {40, 160}), QRect(40, 100, 60, 60));
@@ -100,7 +97,6 @@ TEST(DevicePixels, EveryRatioReachesAndCoversEveryPixelAndBrokenRatiosCountAsOne
     }
     EXPECT_EQ(logicalRect({101, 51, 0, 0}, 2), QRect(50, 25, 0, 0)); // a drag not moved yet stays empty
     EXPECT_EQ(logicalRect({-251, -61, 300, 100}, 2), QRect(-126, -31, 151, 51));
-
     // The platform hands over a device pixel divided by the ratio; an outline covers what
     // is cut with less than a unit to spare, and an area fitted to a picture holds it.
     for (qreal ratio : {0.5, 0.75, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {

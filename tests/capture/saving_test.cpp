@@ -41,7 +41,6 @@ TEST(SaveOptions, QualityTextFileTypesPrefixSuffixAndTimeStamps)
     for (const auto &[text, number] :
         {std::pair{"75%", 75}, {"-500%", -500}, {"x", 90}, {"2.5", 2}, {"9e9", 90}, {"99999999999%", 2147483647}})
         EXPECT_EQ(qualityNumber(text), number) << text;
-
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(fileTypeIndex(fileTypes[size_t(i)]), i);
     for (const char *other : {"tif", "", "PNG", "jpeg"})
@@ -49,7 +48,6 @@ TEST(SaveOptions, QualityTextFileTypesPrefixSuffixAndTimeStamps)
     for (const auto &[type, extension] :
         {std::pair{"bmp", ".bmp"}, {"jpg", ".jpg"}, {"png", ".png"}, {"gif", ""}, {"JPG", ""}})
         EXPECT_EQ(extensionFor(type), extension) << type;
-
     for (const QString typed : {"", "Icon", " a ", "  "}) { // taken as typed, blanks and all
         EXPECT_EQ(prefixFromBox(typed), typed.isEmpty() ? typed : typed + ' ');
         EXPECT_EQ(suffixFromBox(typed), typed.isEmpty() ? typed : ' ' + typed);
@@ -75,7 +73,6 @@ TEST(SaveOptions, FoldersAndPaths)
     EXPECT_EQ(savePath(options, root, "v1.2 Sword"), root + "/Images/Icon v1.2 Sword Small.jpg");
     options.fileType = "tif";
     EXPECT_EQ(savePath(options, root, "Sword"), root + "/Images/Icon Sword Small");
-
     // Custom folders end in a separator and are taken from the program folder, never the
     // working directory; Windows-style ones name the same folder with or without the "\".
     options.useDefaultFolder = false;
@@ -113,7 +110,6 @@ TEST(ImageWriter, WritesEachFileTypeReplacingTheLastAndMovesAsideFromATakenPath)
     EXPECT_LT(QFileInfo(program.file("Images/5.jpg")).size(), QFileInfo(program.file("Images/100.jpg")).size());
     ASSERT_EQ(writeImage(ofType("png"), program.path(), "Sword", noise(10, 10, 2)).status, WriteResult::Written);
     EXPECT_EQ(decoded(program.file("Images/Sword.png")), noise(10, 10, 2));
-
     // The icon of an action whose panel takes the same path goes beside it.
     const QString panel = program.file("Images/Axe.png");
     EXPECT_EQ(
@@ -143,7 +139,6 @@ TEST(ImageWriter, NamesStayInTheFolderAndFailuresNameTheFileAndKeepWhatWasThere)
     escaping.suffix = "/..";
     EXPECT_EQ(writeImage(escaping, program.path(), "Sword", picture).status, WriteResult::Failed);
     EXPECT_EQ(writeImage(ofType("png"), program.path(), "   ", picture).status, WriteResult::Written);
-
     KindOptions missing = ofType("png");
     missing.useDefaultFolder = false;
     missing.customFolder = program.file("Nowhere");

@@ -46,7 +46,6 @@ TEST(AtomicFile, ReplacesOnlyOnCommitKeepsPermissionsAndOnFailureKeepsWhatStoodT
     folder.write("latin.txt", "caf\xE9");
     EXPECT_EQ(readTextFile(folder.file("latin.txt")), QStringLiteral("café"));
     EXPECT_FALSE(readTextFile(folder.file("none.txt")) || readTextFile(folder.file("Templates")));
-
     {
         AtomicFile file(folder.file("out.bin"));
         ASSERT_TRUE(file.open());
@@ -112,7 +111,6 @@ TEST(ScratchFile, SplitsThroughTheFileButNeverDependsOnIt)
     EXPECT_FALSE(modVandrel::resetScratchFile(folder.file("missing")) || modVandrel::resetScratchFile(blocked.path()));
     EXPECT_FALSE(QFileInfo::exists(folder.file("missing")));
     EXPECT_TRUE(QFileInfo(blocked.file("Parse.tmp")).isDir());
-
     // Written in pieces of 65536 characters: a CR LF across the first boundary, a lone LF
     // opening the third piece and a surrogate pair across the third come out as if written at once.
     constexpr qsizetype piece = 1 << 16;

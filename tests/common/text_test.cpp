@@ -66,7 +66,6 @@ TEST(TextRules, TrimBlanksLeftCharsAndDigits)
     for (const auto &[text, trimmed] :
         {std::pair{"  a b  ", "a b"}, {"\t a \t", "\t a \t"}, {" \r\n", "\r\n"}, {"     ", ""}, {"", ""}})
         EXPECT_EQ(trimBlanks(QString::fromLatin1(text)), trimmed) << text;
-
     // Never cut inside a surrogate pair.
     const QString emoji = QStringLiteral("\U0001F600");
     const struct {
@@ -77,7 +76,6 @@ TEST(TextRules, TrimBlanksLeftCharsAndDigits)
         {emoji, 1, ""}, {"abc", 10, "abc"}, {"abc", 3, "abc"}, {"abc", 0, ""}, {"abc", -1, ""}};
     for (const auto &c : lefts)
         EXPECT_EQ(leftChars(c.text, c.n), c.left) << c.n;
-
     EXPECT_TRUE(isDigit(u'0') && isDigit(u'9'));
     EXPECT_FALSE(isDigit(QChar(0x0663)) || isDigit(u'/') || isDigit(u':'));
 }

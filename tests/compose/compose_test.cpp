@@ -100,7 +100,6 @@ TEST(Outline, MarksExactlyTheBackgroundPixelsNextToTheIconInTheRowsColour)
     for (const auto &c : none)
         EXPECT_EQ(outlined(c.icon, c.effect, white), c.icon)
             << c.effect << " " << c.icon.width() << "x" << c.icon.height();
-
     for (const auto &[effect, y, colour] : {std::tuple{3, 0, 0xffff7825u}, {10, 31, 0xfffd7f7fu}, {6, 5, black},
              {0, 3, black}, {11, 3, black}, {3, 32, black}, {3, -1, black}})
         EXPECT_EQ(textureColour(effect, y), colour) << effect << " row " << y;
@@ -124,7 +123,6 @@ TEST(Mask, WholeNumbersGiveGreysAndOnlyWhatDiffersIsKept)
         EXPECT_EQ(maskColour(text), colour) << text;
     for (const char *bad : {"", "256", "-1", "12.5", "abc", "1e2", "25 5"})
         EXPECT_FALSE(maskColour(bad)) << bad;
-
     QImage background = tile(qRgb(30, 60, 90));
     background.setPixel(0, 0, red);
     EXPECT_EQ(maskByDifference(background, background), tile(white));
@@ -148,7 +146,6 @@ TEST(Colour, BalanceAndOverallAdjustmentClampAndRoundHalvesToEven)
         {10, std::numeric_limits<float>::quiet_NaN(), 0}};
     for (const auto &c : cases)
         EXPECT_EQ(scaleComponent(c.component, c.factor), c.expected) << c.component << " x " << c.factor;
-
     QImage sweep(side, side, QImage::Format_RGB32);
     for (int x = 0; x < side; ++x)
         for (int y = 0; y < side; ++y)
@@ -160,13 +157,9 @@ TEST(Colour, BalanceAndOverallAdjustmentClampAndRoundHalvesToEven)
     EXPECT_EQ(overallAdjustment(sweep, 1.0f), sweep); // despite the float ratio in between
     EXPECT_EQ(overallAdjustment(sweep, 0.0f), tile(black));
     EXPECT_EQ(overallAdjustment(sweep, -3.0f), tile(black));
-    const QImage balanced = colourBalance(sweep, 0.5f, 1.0f, 2.0f), doubled = overallAdjustment(sweep, 2.0f);
-    for (int x = 0; x < side; ++x)
-        for (int y = 0; y < side; ++y) {
-            const QRgb c = sweep.pixel(x, y);
-            ASSERT_EQ(
-                balanced.pixel(x, y), qRgb(scaleComponent(qRed(c), 0.5f), qGreen(c), scaleComponent(qBlue(c), 2.0f)));
-        }
+    const QImage doubled = overallAdjustment(sweep, 2.0f);
+    EXPECT_EQ(
+        colourBalance(tile(qRgb(3, 100, 200)), 0.5f, 1.0f, 2.0f), tile(qRgb(2, 100, 255))); // each channel its own
     EXPECT_EQ(doubled.pixel(1, 1), black);
     EXPECT_EQ(doubled.pixel(2, 2), qRgb(255, 2, 0)); // the hue is kept, not every channel doubled
     EXPECT_EQ(overallAdjustment(tile(qRgb(100, 150, 200)), 2.0f), tile(qRgb(200, 255, 255)));
@@ -191,7 +184,6 @@ TEST(Colour, ConformityNudgeAndConvertedNames)
         {conformity(tile(white), tile(red)), "n/a"}, {1.0 / 3.0, "0.333333333333333"}};
     for (const auto &f : figures)
         EXPECT_EQ(conformityText(f.value), f.text);
-
     const struct {
         const char *text;
         char key;
@@ -201,7 +193,6 @@ TEST(Colour, ConformityNudgeAndConvertedNames)
         {"99.27", 'a', {}}, {"abc", '6', {}}, {"", '4', {}}, {"1e2", '9', {}}};
     for (const auto &n : nudges)
         EXPECT_EQ(nudge(n.text, QChar(n.key)), n.expected) << n.text << " key " << n.key;
-
     for (const auto &[from, to] : {std::pair{"/icons/Sword.png", "/icons/Sword.bmp"},
              {"/icons/Helm.jpeg", "/icons/Helm..bmp"}, {"abc", ".bmp"}, {"", ".bmp"}})
         EXPECT_EQ(bmpPathFor(from), to) << from;

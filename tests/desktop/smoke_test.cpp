@@ -84,7 +84,6 @@ protected:
         EXPECT_TRUE(ini.startsWith(ownSection) && ini.contains("SaveIcon=True\r\n")) << ini.toStdString();
         EXPECT_EQ(folder.read("Parse.tmp"), " \r\n");
     }
-
     testsupport::ProgramFolder folder;
     QProcess process;
     unsigned long window = 0;

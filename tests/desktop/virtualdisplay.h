@@ -11,7 +11,6 @@ public:
     ~VirtualDisplay();
     VirtualDisplay(const VirtualDisplay &) = delete;
     VirtualDisplay &operator=(const VirtualDisplay &) = delete;
-
     // Starts Xvfb on a free display and waits until it accepts clients; its name (":N"), or
     // nothing when it did not come up.
     std::string start();

@@ -46,7 +46,6 @@ TEST(cDIBSection, RowsArePaddedBottomUpBlueGreenRedAndEmptySizesRefused)
     ASSERT_TRUE(dib.Create(8, 4));
     EXPECT_FALSE(dib.CreateFromPicture(QImage()));
     EXPECT_FALSE(dib.isLive());
-
     // The first stored bytes are the bottom-left pixel, blue first.
     const QImage picture = numbered(5, 3);
     ASSERT_TRUE(dib.CreateFromPicture(picture));

@@ -39,7 +39,6 @@ TEST(LoadImageFile, ChoosesTheReaderByTheLastThreeLettersInAnyCaseAndLeavesThePi
     ASSERT_TRUE(picture.save(folder.file("pic.Png"), "PNG"));
     ASSERT_TRUE(QDir(folder.path()).mkdir("folder.jpg"));
     folder.write("damaged.png", "\x89PNG\r\n\x1a\n but nothing after the signature");
-
     const struct {
         QString name;
         QSize size; // invalid: refused
@@ -83,7 +82,6 @@ TEST(LoadPicture, ContentWinsOverTheNameAndDamageIsRefusedWithAReason)
     const PictureRead animated = loadPicture(dataFile("gif-two-frames.gif"));
     ASSERT_TRUE(animated.ok());
     EXPECT_EQ(animated.picture.pixel(1, 1), qRgb(255, 0, 0)); // the first frame
-
     // A BMP whose rows end a few bytes early (in the last row's padding too) is refused,
     // not shown with whatever the memory held.
     ProgramFolder folder;
@@ -114,7 +112,6 @@ TEST(LoadPicture, RefusesPicturesOverTheLimitQuicklyWithoutTheMemoryAndTakesThos
         {0, 5, false}, {5, -1, false}, {65536, 65536, false}};
     for (const auto &s : sizes)
         EXPECT_EQ(imageLimits::acceptable(s.width, s.height), s.acceptable) << s.width << "x" << s.height;
-
     // Headers claiming 20000 x 20000, 2^31-1 x 1, and a 65535 x 65535 GIF screen.
     const long peakBefore = peakKilobytes();
     QElapsedTimer timer;
@@ -126,7 +123,6 @@ TEST(LoadPicture, RefusesPicturesOverTheLimitQuicklyWithoutTheMemoryAndTakesThos
     }
     EXPECT_LT(timer.elapsed(), 2000);
     EXPECT_LT(peakKilobytes() - peakBefore, 64 * 1024);
-
     // One pixel past the side limit is refused; a picture larger than the platform reader's
     // own default limit (128 MiB) but within ours still loads.
     ProgramFolder folder;

@@ -60,7 +60,6 @@ TEST(SpawnMap, PositionsOnlyOnePictureCoversDifferAndThoseNeitherCoversDoNot)
     EXPECT_TRUE(redBlocks(compare(a, b, defaults)).isEmpty());
     b.setPixel(300, 58, qRgb(1, 2, 3));
     EXPECT_EQ(redBlocks(compare(a, b, defaults)), QList<QPoint>{QPoint(148, 0)});
-
     const QImage big = filled({600, 600}, colour), small = filled({300, 200}, colour);
     EXPECT_TRUE(redBlocks(compare(small, small.copy(), defaults)).isEmpty());
     EXPECT_TRUE(redBlocks(compare(QImage(), QImage(), defaults)).isEmpty());
@@ -89,7 +88,6 @@ TEST(SpawnMap, ColumnStripsMakeTheSameMapAndRefusedOffsetsNone)
     EXPECT_EQ(strips, whole);
     EXPECT_EQ(clipped, whole);
     EXPECT_EQ(none, blankMap());
-
     // Offsets whose window leaves 16-bit coordinates are refused and compare nothing.
     for (const auto &[offset, valid] : {std::pair{QPoint(0, 0), true}, {QPoint(32256, 32256), true},
              {QPoint(32257, 0), false}, {QPoint(0, 32257), false}, {QPoint(-1, 0), false}, {QPoint(0, -1), false}}) {

@@ -121,12 +121,10 @@ protected:
     explicit WindowFixture(QByteArray ini = {}, int tab = 1) : ini_(std::move(ini)), tab_(tab) {}
     void SetUp() override;
     void TearDown() override;
-
     // Closes the window (saving its settings) and starts a new one on the same tab, over
     // these settings when given, with no picture saved yet.
     void restart(std::optional<QByteArray> ini = std::nullopt);
     void showTab(int tab) { window->showTab(tab); }
-
     template <typename T = QWidget> T *control(const QString &name) const
     {
         T *w = window->findChild<T *>(name);
@@ -139,7 +137,6 @@ protected:
     QStringList saved() const;
     QImage savedImage(const QString &name) const;
     void clearSaved() const;
-
     testsupport::ProgramFolder folder;
     std::unique_ptr<frmVandrel> window;
 

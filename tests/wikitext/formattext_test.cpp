@@ -95,7 +95,6 @@ TEST(ClipboardSlots, CaptionsKeyValuesAndSlotFiles)
     EXPECT_EQ(fileName(2, SlotFile::Text), "2.txt");
     EXPECT_EQ(fileName(8, SlotFile::Bitmap), "8.bmp");
     EXPECT_EQ(fileName(8, SlotFile::None), "");
-
     testsupport::ProgramFolder folder;
     const QString path = folder.file("Templates/3.txt");
     for (const QString &text : {QString(), QStringLiteral("one\r\ntwo\r\n\r\nthree"), QStringLiteral("ends\r\n"),

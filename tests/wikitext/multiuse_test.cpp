@@ -72,7 +72,6 @@ TEST(ExpandedTemplates, RecordsLoadUpToTheStoredCountAndTheLastOfANameWins)
     EXPECT_EQ(QStringList({records[2].path, records[2].name}), QStringList({"Default", "Default"}));
     EXPECT_EQ(et::textFor(records, "Hi"), "No Template Found");
     EXPECT_FALSE(et::textFor(records, "hi"));
-
     for (const char *name : {"Greeting", "Notes v1.2", "Épée"})
         EXPECT_TRUE(et::isAcceptableFileName(QString::fromUtf8(name))) << name;
     for (const QString &name :
@@ -100,11 +99,9 @@ TEST(ExpandedTemplates, AddingWritesTheFileAndRecordsItAtOnceOrChangesNothing)
     const PrivateProfile ini = PrivateProfile::fromFile(folder.file("Quillmark.ini"));
     EXPECT_EQ(ini.read(keys::expandedTemplateCount), "2");
     EXPECT_EQ(ini.read(keys::expandedTemplateName(2)), "Twenty-five characte");
-
     withCount("-5").saveTo(folder.file("Quillmark.ini"));
     EXPECT_EQ(et::add(folder.path(), "T", "t", "x").status, Status::Added);
     EXPECT_EQ(PrivateProfile::fromFile(folder.file("Quillmark.ini")).read(keys::expandedTemplateCount), "1");
-
     const struct {
         const char *what;
         std::function<void(const ProgramFolder &)> spoil;

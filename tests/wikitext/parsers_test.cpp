@@ -54,7 +54,6 @@ TEST(CreaturePage, FieldsComeFromTheirLinesOfTheOldLayout)
             creaturePage::cutBetween(QString::fromUtf16(line), QString::fromUtf16(start), QString::fromUtf16(end)),
             QString::fromUtf16(cut))
             << QString::fromUtf16(line).toStdString();
-
     // 50 lines, every field in place; "?" in lines that keep and that lose it.
     QStringList lines(50, "|-");
     const std::pair<int, const char *> filled[] = {{1, "Introduced in [[Patch 12?]]"}, {2, "{| class=creature"},
@@ -81,7 +80,6 @@ TEST(CreaturePage, FieldsComeFromTheirLinesOfTheOldLayout)
     EXPECT_EQ(creaturePage::creatureTemplate(viewsOf(shifted)), page);
     const QString copied = lines.join('\n') + '\n';
     EXPECT_EQ(creaturePage::creatureTemplate(splitLineViews(copied, LoneLf::EndsLine)), page);
-
     // Every line past the end reads as the last; "LVL" missing gives the level from position 3.
     EXPECT_EQ(creatureValues(creaturePage::creatureTemplate(viewsOf({"[[Patch]]", "x", "!7/8"}))),
         "[[Patch]]||||.jpg||||/8|7/8|7/8|7/8|7/8|7/8|7/8|8|8||7|8|7|8|7|8||||");
@@ -107,7 +105,6 @@ TEST(TotalDamage, WhichLinesCountWhatTheyAddAndTheTotal)
         {"You hit for " + QString(400, u'9') + ".", 0}};
     for (const auto &[line, damage] : lines)
         EXPECT_EQ(totalDamage::lineDamage(line), damage) << line.toStdString();
-
     const QString log
         = "12:00:01 You hit the drudge for 25 points of damage.\n12:00:02 The drudge hits you for 7 points of "
           "damage.\r12:00:03 Critical Hit! You hit the drudge for 40 points of damage.\r\n12:00:04 You say, ouch 99\n";
@@ -127,7 +124,6 @@ TEST(Prices, RowsConvertedAtASinglePrecisionRateAndGrouped)
         {std::pair<qint64, const char *>{0, ""}, {7, "7"}, {999, "999"}, {1000, "1,000"}, {-1000, "-1,000"}, {-5, "-5"},
             {-12345678, "-12,345,678"}, {std::numeric_limits<qint64>::min(), "-9,223,372,036,854,775,808"}})
         EXPECT_EQ(prices::groupedNumber(value), text) << value;
-
     const QString huge = "|Star|300,000,000,000,000,000,000,000,000,000,000,000,000p";
     const std::tuple<QString, float, QString> rows[] = {{"|Long Sword|1,500p", 1.2f, "|Long Sword| 1,800p"},
         {"|Item|1234", 1.0f, "|Item| 1,234"}, {"|Item|1,000p", 1.1f, "|Item| 1,100p"},

@@ -38,7 +38,6 @@ TEST(TemplateSlots, PathsFilesColoursAndAlternateNamesAsTheSettingsGiveThem)
             << c.configured;
     const QString absolute = folder.file("Templates/Armor.txt");
     EXPECT_EQ(templates::resolvePath(absolute, "/elsewhere"), absolute);
-
     const std::pair<QByteArray, QString> files[]
         = {{"a\r\nb\r\n", "a\r\nb\r\n"}, {"a\nb\n", "a\r\nb\r\n"}, {"a\rb\r", "a\r\nb\r\n"},
             {"a\r\n\nb", "a\r\n\r\nb\r\n"}, {"\n", "\r\n"}, {"", ""}, // no lines: no text, not "No Template Found"
@@ -54,13 +53,11 @@ TEST(TemplateSlots, PathsFilesColoursAndAlternateNamesAsTheSettingsGiveThem)
     }
     for (const QString &missing : {QString(), folder.file("Templates/none.txt"), folder.file("Templates")})
         EXPECT_EQ(templates::readTemplateFile(missing), "No Template Found") << missing.toStdString();
-
     for (const auto &[text, colour] : {std::pair{"FFE0C0", QColor(255, 224, 192)}, {"ffe0c0", QColor(255, 224, 192)},
              {"C0C0FF99", QColor(192, 192, 255)}, {"000000", QColor(0, 0, 0)}, {"FFE0", QColor(Qt::white)},
              {"", QColor(Qt::white)}, {"FFE0CG", QColor(Qt::white)}, {"GFE0C0", QColor(Qt::white)},
              {" FE0C0", QColor(Qt::white)}, {"+1E0C0", QColor(Qt::white)}, {"9:0000", QColor(Qt::white)}})
         EXPECT_EQ(templates::buttonColour(text), colour) << text;
-
     const std::pair<const char16_t *, const char16_t *> tips[] = {
         {u"Default Creature Alt.txt", u"Creature Alt"}, {u"DEFAULT Quest Alt.txt", u"Quest Alt"},
         {u"C:\\Mine\\Armor Alt.txt", u"Armor Alt"}, {u"/home/me/Shield Alt.txt", u"Shield Alt"},
@@ -70,7 +67,6 @@ TEST(TemplateSlots, PathsFilesColoursAndAlternateNamesAsTheSettingsGiveThem)
     for (const auto &[alternate, name] : tips)
         EXPECT_EQ(templates::tooltip(fromU16(alternate)), " Right click for:   " + fromU16(name));
     EXPECT_EQ(templates::tooltip(""), "Alt template open");
-
     PrivateProfile ini;
     ini.write("Template4", "Path", "Default Armor.txt");
     ini.write("Template4", "AlternatePath", "Default Armor Alt.txt");
@@ -136,7 +132,6 @@ TEST(TemplatePage, TheUpdateWritesEachFoundSectionAndCountsOnlyTheWrites)
     EXPECT_EQ(folder.read("mine/Quest.txt"), "keep");
     EXPECT_EQ(testsupport::entriesOf(folder.file("Templates")), QStringList({"Armor.txt", "Shield.txt"}));
     EXPECT_EQ(templates::updateMessage(4), "4 templates were successfully updated.");
-
     // A folder at the target, a full disk, no Templates folder: nothing counted or made.
     QDir(folder.path()).mkpath("Templates/Notes.txt");
     {

@@ -35,7 +35,6 @@ protected:
         EXPECT_TRUE(picture.save(folder.file(name)));
         return folder.file(name);
     }
-
     QImage sword = filled({32, 32}, white);
 };
 
@@ -60,7 +59,6 @@ TEST_F(MergeTest, DropsOnTilesAndSlotsLayTheIconOverAndSaveIt)
         dropPicture(area, sword);
         EXPECT_EQ(pictureOf(area), before) << area->objectName().toStdString();
     }
-
     // A slot takes bitmaps as layers, the mask colour see-through with Shift alone (the mask
     // is typed: whole numbers to 255), and files with white see-through.
     const QImage base = filled({32, 32}, 0xff3366aa);
@@ -90,7 +88,6 @@ TEST_F(MergeTest, TheOutlineMaskAndColourBoxesWorkOnWhatWasDropped)
     dropFiles(tile(1), {file("sword.png", sword)});
     EXPECT_EQ(pictureOf(tile(0)).pixel(15, 16), 0xfff66a1au); // the fire texture's row 16
     EXPECT_EQ(pictureOf(tile(0)).pixel(16, 15), 0xffff7929u);
-
     QWidget *source = control("picColorBalance"), *result = control("picColorBalanceResult");
     QImage withIcon = filled({32, 32}, 0xff806040);
     dropPicture(source, withIcon);

@@ -93,7 +93,6 @@ TEST_F(OptionsTest, WhatTheUserChangesIsSavedAndComesBackAtTheNextStart)
     QTest::mouseClick(control("optIconPosition_0"), Qt::LeftButton); // full screen: no offsets, no training
     for (const char *name : {"txtIconLeft", "txtIconTop", "cmdTrainIconLocation"})
         EXPECT_FALSE(control(name)->isEnabled()) << name;
-
     restart();
     EXPECT_EQ(saved({"Icon/FileType", "Panel/FileType", "Live/FileType", "Icon/JPGquality", "Icon/Prefix",
                   "Live/Suffix", "Icon/UseDefaultSavePath", "Icon/CustomSavePath", "Live/UseDefaultSavePath",
@@ -106,14 +105,6 @@ TEST_F(OptionsTest, WhatTheUserChangesIsSavedAndComesBackAtTheNextStart)
     EXPECT_TRUE(box("Icon", "CustomSavePath")->isEnabled() && !control("cmdTrainIconLocation")->isEnabled());
     QTest::mouseClick(control("optIconPosition_1"), Qt::LeftButton);
     EXPECT_TRUE(control("cmdTrainIconLocation")->isEnabled());
-
-    // Any other stored position flag means windowed and is written back untouched; a greyed
-    // Autoname leaves Autocopy as it was.
-    restart("[General]\r\nGameFullscreen=yes\r\nAutoName=maybe\r\nAutoCopyFileName=True\r\n");
-    EXPECT_TRUE(control<QRadioButton>("optIconPosition_1")->isChecked());
-    EXPECT_TRUE(check(names::autoName)->checkState() == Qt::PartiallyChecked && check(names::autoCopy)->isEnabled());
-    restart();
-    EXPECT_EQ(saved({"General/GameFullscreen"}), "yes");
 }
 
 } // namespace

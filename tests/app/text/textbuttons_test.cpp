@@ -46,7 +46,6 @@ TEST_F(TextButtonsTest, FormatButtonsPutTheirMarkupOnTheClipboardOnLeftAndRightR
         EXPECT_EQ(
             click(names::element("cmdFormat", index), button, QString::fromUtf8(text)), QString::fromUtf8(markup));
     EXPECT_EQ(folder.read("Parse.tmp"), "Bob says hi\r\nDoor\r\n"); // split through the scratch file
-
     // A release away from the button does nothing; a picture or nothing reads as no text.
     clipboard()->setText("keep");
     QTest::mousePress(control("cmdFormat_3"), Qt::RightButton);
@@ -56,7 +55,6 @@ TEST_F(TextButtonsTest, FormatButtonsPutTheirMarkupOnTheClipboardOnLeftAndRightR
     QTest::mouseClick(control("cmdFormat_3"), Qt::LeftButton);
     EXPECT_EQ(clipboard()->text(), "#Redirect [[]]");
     EXPECT_FALSE(clipboard()->mimeData()->hasImage());
-
     showTab(5); // the category cycle: on, and from the start again on a right click
     QStringList given;
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::LeftButton, Qt::MiddleButton, Qt::RightButton})
@@ -80,7 +78,6 @@ TEST_F(TextButtonsTest, TemplateButtonsShowTheirSettingsAndGiveTheirFilesAndTheU
         EXPECT_EQ(click(name, Qt::MiddleButton), "before");
     }
     EXPECT_EQ(control("cmdTemplate_1")->toolTip(), " Right click for:   Armor Alt");
-
     const auto update = [this](const QString &page) {
         showTab(5);
         clipboard()->setText(page);

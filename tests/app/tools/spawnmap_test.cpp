@@ -24,7 +24,6 @@ protected:
             shown << box.title + u'|' + box.text + (box.input ? u'|' + box.preset : QString());
         return shown;
     }
-
     const QImage viewer = testsupport::coordinateShot({600, 620});
 };
 
@@ -60,7 +59,6 @@ TEST_F(SpawnMapButton, TheMapIsMadeShownAndSavedUnderTheTimeStampOrTheNameGiven)
     EXPECT_EQ(savedImage(saved()[0]), expected);
     EXPECT_TRUE(picture("picSpawnMap") == expected && picture("picSpawnMapCompare") == shot);
     EXPECT_TRUE(clipboard()->mimeData()->hasImage()); // Autocopy is off under Autoname
-
     clickBox(control(names::autoName));
     clickBox(control(names::autoCopy));
     clearSaved();

@@ -59,10 +59,6 @@ TEST_F(KeysTest, ExactlyTheListedControlsPassDigitsAndEscapeOnAndKeepTheKeyToo)
         EXPECT_EQ(window->currentTab(), tab);
         EXPECT_EQ(QApplication::focusWidget(), control(names::fob)); // so the next key works too
     }
-    for (const char other : {'0', '7', '9', 'a', ' '}) {
-        QTest::keyClick(control(names::fob), other);
-        EXPECT_EQ(window->currentTab(), 1) << other;
-    }
     // The control still gets the key: Space toggles a focused check box.
     auto *box = control<QCheckBox>(names::icon);
     box->setFocus();
@@ -117,18 +113,14 @@ TEST(KeyRouter, TextBoxesInAPassingPanelKeepTheirKeysAndEachKeyIsHandledOnce)
     QTest::keyClick(&panel, '2');
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(requested, (QList<int>{4, 2, 1}));
-
     const auto tabFor = [](int key, const QString &text, Qt::KeyboardModifiers mods = {}) {
         return KeyRouter::tabForKey(QKeyEvent(QEvent::KeyPress, key, mods, text));
     };
-    EXPECT_EQ(tabFor(Qt::Key_Escape, ""), 1);
-    EXPECT_EQ(tabFor(Qt::Key_unknown, "\x1b"), 1);
-    EXPECT_EQ(tabFor(Qt::Key_1, "1"), 1);
-    EXPECT_EQ(tabFor(Qt::Key_6, "6"), 6);
+    for (const auto &[key, text, tab] : {std::tuple{Qt::Key_Escape, "", 1}, {Qt::Key_unknown, "\x1b", 1},
+             {Qt::Key_1, "1", 1}, {Qt::Key_6, "6", 6}, {Qt::Key_7, "7", 0}, {Qt::Key_0, "0", 0},
+             {Qt::Key_Exclam, "!", 0}, {Qt::Key_F1, "", 0}, {Qt::Key_1, "12", 0}})
+        EXPECT_EQ(tabFor(key, text), tab) << text;
     EXPECT_EQ(tabFor(Qt::Key_3, "3", Qt::KeypadModifier), 3);
-    for (const auto &[key, text] :
-        {std::pair{Qt::Key_7, "7"}, {Qt::Key_0, "0"}, {Qt::Key_Exclam, "!"}, {Qt::Key_F1, ""}, {Qt::Key_1, "12"}})
-        EXPECT_EQ(tabFor(key, text), 0) << text;
 }
 
 } // namespace

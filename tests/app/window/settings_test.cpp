@@ -73,7 +73,6 @@ TEST(WindowSettings, BadValuesFallBackWithoutStoppingTheLoadAndAGreyedBoxIsSaved
     const QByteArray after = folder.read("Quillmark.ini");
     for (const char *line : {"SaveIcon=\r\n", "Opacity=128\r\n", "X=0\r\n", "Y=12\r\n"}) // halves to the even neighbour
         EXPECT_TRUE(after.contains(line)) << line << "\n" << after.toStdString();
-
     // Saved empty, the next start applies the default; a user's click never greys it.
     runWindow(folder.path(), [](frmVandrel &w) { EXPECT_EQ(iconBox(w), Qt::Checked); });
     EXPECT_TRUE(folder.read("Quillmark.ini").contains("SaveIcon=True\r\n"));
@@ -104,7 +103,6 @@ TEST(WindowSettings, ShutDownRunsOnceOnCloseAndNeverFailsForAnUnwritableFolder)
         window.show();
     }
     EXPECT_FALSE(folder.exists("Quillmark.ini")); // destroyed without closing: nothing saved
-
     // Writes fail for root too when the folder is gone or a directory stands in the way.
     runWindow(folder.file("gone"), [](frmVandrel &w) { EXPECT_EQ(w.currentTab(), 1); });
     EXPECT_FALSE(QFileInfo::exists(folder.file("gone")));
