@@ -33,11 +33,7 @@ Results startLabels()
 TEST(BuffedArmor, ARowScalesWithTheBuffedLevelOrDoublesUnderAnItemSpellWithin16Bits)
 {
     // Box 3 changed: its row alone, rounded half to even; "" where the recompute stops.
-    const struct {
-        const char *spell, *base, *value;
-        int itemSpellRow;
-        const char *result;
-    } cases[] = {
+    const std::tuple<const char *, const char *, const char *, int, const char *> cases[] = {
         {"220", "200", "160", -1, "336"}, {"220", "200", "160", 3, "840"}, {"-1", "2", "1", -1, "0"}, // 0.5
         {"-1", "2", "5", -1, "2"}, {"-1", "2", "7", -1, "4"}, {"-1", "2", "-5", -1, "-2"}, {"1", "4", "1", -1, "1"},
         {"0", "3", "1", -1, "1"}, {"100", "3", "2", -1, "69"}, {"-200", "200", "1", -1, "0"},
@@ -48,14 +44,14 @@ TEST(BuffedArmor, ARowScalesWithTheBuffedLevelOrDoublesUnderAnItemSpellWithin16B
         {"220", "200", "1,5", -1, ""}, {"32768", "200", "200", -1, ""}, {"220", "-32769", "200", -1, ""},
         {"32767", "1", "200", -1, ""}, {"-32768", "-1", "200", -1, ""}, {"220", "200", "x", 3, ""} // read even so
     };
-    for (const auto &c : cases) {
+    for (const auto &[spell, base, value, itemSpellRow, result] : cases) {
         Results r = startLabels();
-        EXPECT_EQ(buffedArmor::recompute(3, armor(c.spell, c.base, c.value, c.itemSpellRow), r), *c.result != 0)
-            << c.spell << "+" << c.base << " value " << c.value;
+        EXPECT_EQ(buffedArmor::recompute(3, armor(spell, base, value, itemSpellRow), r), *result != 0)
+            << spell << "+" << base << " value " << value;
         Results expected = startLabels();
-        if (*c.result)
-            expected[3] = QString::fromLatin1(c.result);
-        EXPECT_EQ(r, expected) << c.spell << "+" << c.base << " value " << c.value;
+        if (*result)
+            expected[3] = QString::fromLatin1(result);
+        EXPECT_EQ(r, expected) << spell << "+" << base << " value " << value;
     }
 }
 
@@ -123,23 +119,20 @@ TEST(LevelXp, TheTableSharesRoundingAndBadInputs)
     for (int level = 2; level <= 275; ++level)
         EXPECT_GT(*levelXp::experience(level), *levelXp::experience(level - 1)) << level;
     // A change of the level rounds to four places, one of the reward to three.
-    const struct {
-        int box;
-        const char *level, *reward;
-        std::optional<QString> experience, percent;
-    } cases[] = {{0, "200", "291492370", "971641234", "30%"}, {1, "50", "1500000", "4902151", "30.6%"},
-        {0, "50", "1234567", "4902151", "25.18%"}, {1, "50", "1234567", "4902151", "25.2%"},
-        {0, "2", "1000", "1000", "100%"}, {0, "2", "1001", "1000", ">100%"}, {1, "2", "1000.4", "1000", "100%"},
-        {0, "2", "1000.4", "1000", ">100%"}, {0, "2", "9.99", "1000", "1%"}, {1, "2", "9.4", "1000", "<1%"},
-        {0, "2", "-500", "1000", "<1%"}, {1, "2", "12.5", "1000", "1.2%"}, // the half to the even 0.012
-        {1, "2", "13.5", "1000", "1.4%"}, {0, " 275 ", "3390451401", "3390451401", "100%"},
-        {0, "274.5", "1", "3342189670", "<1%"}, {0, "1", "1000", "0", {}}, // nothing to divide by
-        {1, "200", "", "971641234", {}}, {1, "200", "1e6", "971641234", {}}, {2, "200", "1000", {}, {}},
-        {3, "200", "1000", {}, {}}};
-    for (const auto &c : cases) {
-        const auto out = levelXp::recompute(c.box, c.level, c.reward);
-        EXPECT_EQ(out.experience, c.experience) << c.box << " " << c.level << " " << c.reward;
-        EXPECT_EQ(out.percent, c.percent) << c.box << " " << c.level << " " << c.reward;
+    const std::tuple<int, const char *, const char *, std::optional<QString>, std::optional<QString>> cases[]
+        = {{0, "200", "291492370", "971641234", "30%"}, {1, "50", "1500000", "4902151", "30.6%"},
+            {0, "50", "1234567", "4902151", "25.18%"}, {1, "50", "1234567", "4902151", "25.2%"},
+            {0, "2", "1000", "1000", "100%"}, {0, "2", "1001", "1000", ">100%"}, {1, "2", "1000.4", "1000", "100%"},
+            {0, "2", "1000.4", "1000", ">100%"}, {0, "2", "9.99", "1000", "1%"}, {1, "2", "9.4", "1000", "<1%"},
+            {0, "2", "-500", "1000", "<1%"}, {1, "2", "12.5", "1000", "1.2%"}, // the half to the even 0.012
+            {1, "2", "13.5", "1000", "1.4%"}, {0, " 275 ", "3390451401", "3390451401", "100%"},
+            {0, "274.5", "1", "3342189670", "<1%"}, {0, "1", "1000", "0", {}}, // nothing to divide by
+            {1, "200", "", "971641234", {}}, {1, "200", "1e6", "971641234", {}}, {2, "200", "1000", {}, {}},
+            {3, "200", "1000", {}, {}}};
+    for (const auto &[box, level, reward, experience, percent] : cases) {
+        const auto out = levelXp::recompute(box, level, reward);
+        EXPECT_EQ(out.experience, experience) << box << " " << level << " " << reward;
+        EXPECT_EQ(out.percent, percent) << box << " " << level << " " << reward;
     }
     for (const char *level : {"0", "276", "-1", "", "abc", "32768", "1,0", "50x"}) {
         const auto out = levelXp::recompute(0, level, "1000");
@@ -156,13 +149,9 @@ TEST(LevelXp, CommasPercentTextAndArrowSteps)
         {float(0.7421 * 100.0), "74.21%"}, {float(0.3333 * 100.0), "33.33%"}}; // never 74.20999...
     for (const auto &[percent, text] : percents)
         EXPECT_EQ(levelXp::percentText(percent), text) << percent;
-    const struct {
-        const char *level;
-        bool up;
-        std::optional<QString> result;
-    } steps[] = {{"200", true, "201"}, {"200", false, "199"}, {"275", true, {}}, {"274", true, "275"}, {"1", false, {}},
-        {"2", false, "1"}, {"0", true, "1"}, {"300", false, "299"}, {"300", true, {}}, {"", true, {}},
-        {"abc", false, {}}, {" 7.5 ", true, "9"}};
-    for (const auto &s : steps)
-        EXPECT_EQ(levelXp::stepLevel(s.level, s.up), s.result) << s.level << (s.up ? " up" : " down");
+    const std::tuple<const char *, bool, std::optional<QString>> steps[] = {{"200", true, "201"}, {"200", false, "199"},
+        {"275", true, {}}, {"274", true, "275"}, {"1", false, {}}, {"2", false, "1"}, {"0", true, "1"},
+        {"300", false, "299"}, {"300", true, {}}, {"", true, {}}, {"abc", false, {}}, {" 7.5 ", true, "9"}};
+    for (const auto &[level, up, result] : steps)
+        EXPECT_EQ(levelXp::stepLevel(level, up), result) << level << (up ? " up" : " down");
 }

@@ -12,17 +12,12 @@ using testsupport::noise;
 TEST(ExtractGeometry, IconAndPanelRectanglesAndWhatACutHolds)
 {
     const IconOffsets defaults, trained{200, 10};
-    const struct {
-        int width;
-        bool fullScreen;
-        IconOffsets offsets;
-        QRect icon;
-    } cases[] = {{1024, true, defaults, {968, 65, 32, 32}}, {1024, false, defaults, {965, 94, 32, 32}},
-        {800, false, trained, {600, 10, 32, 32}}, {800, true, trained, {744, 65, 32, 32}}};
-    for (const auto &c : cases) {
-        EXPECT_EQ(iconRect(c.width, c.fullScreen, c.offsets), c.icon);
-        EXPECT_EQ(panelRect(c.width, 120, c.fullScreen, c.offsets),
-            QRect(c.icon.topLeft() - QPoint(244, 38), QSize(300, 120)));
+    const std::tuple<int, bool, IconOffsets, QRect> cases[]
+        = {{1024, true, defaults, {968, 65, 32, 32}}, {1024, false, defaults, {965, 94, 32, 32}},
+            {800, false, trained, {600, 10, 32, 32}}, {800, true, trained, {744, 65, 32, 32}}};
+    for (const auto &[width, fullScreen, offsets, icon] : cases) {
+        EXPECT_EQ(iconRect(width, fullScreen, offsets), icon);
+        EXPECT_EQ(panelRect(width, 120, fullScreen, offsets), QRect(icon.topLeft() - QPoint(244, 38), QSize(300, 120)));
     }
     for (const auto &[height, twips] :
         {std::pair{300, 9100}, {1000, 16020}, {-40, 9100}, {30000, 451020}, {INT_MAX, INT_MAX}})
@@ -66,14 +61,12 @@ TEST(IconTraining, TheFrameOverTheViewCutsWhatTheTrainedOffsetsCut)
 
 TEST(CropGeometry, CaptionsRectanglesAndWindowSizes)
 {
-    const struct {
-        const char *caption;
-        std::optional<QSize> size;
-    } captions[] = {{"300 100", QSize(300, 100)}, {"032 032", QSize(32, 32)}, {" 50   80 ", QSize(50, 80)},
-        {"2.5 3.5", QSize(2, 4)}, {"300", {}}, {"1 2 3", {}}, {"abc def", {}}, {"", {}}, {"   ", {}}, {"0 50", {}},
-        {"50 -1", {}}, {"0.4 10", {}}, {"300\t100", {}}, {"99999 5", {}}};
-    for (const auto &c : captions)
-        EXPECT_EQ(cropSizeFromCaption(c.caption), c.size) << c.caption;
+    const std::tuple<const char *, std::optional<QSize>> captions[]
+        = {{"300 100", QSize(300, 100)}, {"032 032", QSize(32, 32)}, {" 50   80 ", QSize(50, 80)},
+            {"2.5 3.5", QSize(2, 4)}, {"300", {}}, {"1 2 3", {}}, {"abc def", {}}, {"", {}}, {"   ", {}}, {"0 50", {}},
+            {"50 -1", {}}, {"0.4 10", {}}, {"300\t100", {}}, {"99999 5", {}}};
+    for (const auto &[caption, size] : captions)
+        EXPECT_EQ(cropSizeFromCaption(caption), size) << caption;
     EXPECT_EQ(cropSizeFromCaption(cropCaption(7, 1234)), QSize(7, 1234));
     EXPECT_EQ(fixedCropRect({500, 400}, {300, 100}), QRect(200, 300, 300, 100)); // the pointer at its bottom right
     EXPECT_EQ(fixedCropRect({10, 5}, {32, 32}), QRect(-22, -27, 32, 32));

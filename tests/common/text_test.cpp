@@ -11,17 +11,14 @@ using namespace textRules;
 
 TEST(NumberReading, BlanksSignAndPointOnlyWithTheSameRulesInEveryConverter)
 {
-    const struct {
-        const char *text;
-        std::optional<double> number;
-        std::optional<qint16> int16;
-    } cases[] = {{"42", 42, 42}, {"  -3.25  ", -3.25, -3}, {"+7", 7, 7}, {"5.", 5, 5}, {".5", 0.5, 0}, {"007", 7, 7},
-        {"2.5", 2.5, 2}, {"3.5", 3.5, 4}, {"-2.5", -2.5, -2}, {"2.51", 2.51, 3}, {"32767.4", 32767.4, 32767},
-        {"-32768.5", -32768.5, -32768}, // the even neighbour is in range
-        {"32767.5", 32767.5, {}}, {"32768", 32768, {}}, {"-32769", -32769, {}}};
-    for (const auto &c : cases) {
-        EXPECT_EQ(toNumber(c.text), c.number) << c.text;
-        EXPECT_EQ(toInt16(c.text), c.int16) << c.text;
+    const std::tuple<const char *, std::optional<double>, std::optional<qint16>> cases[]
+        = {{"42", 42, 42}, {"  -3.25  ", -3.25, -3}, {"+7", 7, 7}, {"5.", 5, 5}, {".5", 0.5, 0}, {"007", 7, 7},
+            {"2.5", 2.5, 2}, {"3.5", 3.5, 4}, {"-2.5", -2.5, -2}, {"2.51", 2.51, 3}, {"32767.4", 32767.4, 32767},
+            {"-32768.5", -32768.5, -32768}, // the even neighbour is in range
+            {"32767.5", 32767.5, {}}, {"32768", 32768, {}}, {"-32769", -32769, {}}};
+    for (const auto &[text, number, int16] : cases) {
+        EXPECT_EQ(toNumber(text), number) << text;
+        EXPECT_EQ(toInt16(text), int16) << text;
     }
     EXPECT_FALSE(toInt16("99999999999999999999999"));
     for (const char *bad : {"", "   ", "-", "+", ".", "1e5", "0x10", "1,5", "1.2.3", "+-1", "1 000", "\t1", "1\t",
@@ -68,37 +65,29 @@ TEST(TextRules, TrimBlanksLeftCharsAndDigits)
         EXPECT_EQ(trimBlanks(QString::fromLatin1(text)), trimmed) << text;
     // Never cut inside a surrogate pair.
     const QString emoji = QStringLiteral("\U0001F600");
-    const struct {
-        QString text;
-        qsizetype n;
-        QString left;
-    } lefts[] = {{"abc" + emoji, 4, "abc"}, {"abc" + emoji, 5, "abc" + emoji}, {emoji + emoji, 3, emoji},
-        {emoji, 1, ""}, {"abc", 10, "abc"}, {"abc", 3, "abc"}, {"abc", 0, ""}, {"abc", -1, ""}};
-    for (const auto &c : lefts)
-        EXPECT_EQ(leftChars(c.text, c.n), c.left) << c.n;
+    const std::tuple<QString, qsizetype, QString> lefts[]
+        = {{"abc" + emoji, 4, "abc"}, {"abc" + emoji, 5, "abc" + emoji}, {emoji + emoji, 3, emoji}, {emoji, 1, ""},
+            {"abc", 10, "abc"}, {"abc", 3, "abc"}, {"abc", 0, ""}, {"abc", -1, ""}};
+    for (const auto &[text, n, left] : lefts)
+        EXPECT_EQ(leftChars(text, n), left) << n;
     EXPECT_TRUE(isDigit(u'0') && isDigit(u'9'));
     EXPECT_FALSE(isDigit(QChar(0x0663)) || isDigit(u'/') || isDigit(u':'));
 }
 
 TEST(TextRules, ReplaceAllGoesLeftToRightWithoutOverlaps)
 {
-    const struct {
-        const char *text, *from, *to, *result;
-    } cases[] = {{"A, B, C", ", ", "]], [[", "A]], [[B]], [[C"}, {"aaa", "aa", "b", "ba"},
-        {"a\r\nb\r\n", "\r\n", "\n", "a\nb\n"}, {"abc", "x", "y", "abc"}, {"abc", "", "y", "abc"}, {"", "a", "b", ""},
-        {"ab", "abc", "x", "ab"}, {"xax", "x", "", "a"}, {"abcab", "ab", "ABC", "ABCcABC"}};
-    for (const auto &c : cases)
-        EXPECT_EQ(
-            replaceAll(QString::fromLatin1(c.text), QString::fromLatin1(c.from), QString::fromLatin1(c.to)), c.result)
-            << c.text;
+    const std::tuple<const char *, const char *, const char *, const char *> cases[]
+        = {{"A, B, C", ", ", "]], [[", "A]], [[B]], [[C"}, {"aaa", "aa", "b", "ba"},
+            {"a\r\nb\r\n", "\r\n", "\n", "a\nb\n"}, {"abc", "x", "y", "abc"}, {"abc", "", "y", "abc"},
+            {"", "a", "b", ""}, {"ab", "abc", "x", "ab"}, {"xax", "x", "", "a"}, {"abcab", "ab", "ABC", "ABCcABC"}};
+    for (const auto &[text, from, to, result] : cases)
+        EXPECT_EQ(replaceAll(QString::fromLatin1(text), QString::fromLatin1(from), QString::fromLatin1(to)), result)
+            << text;
 }
 
 TEST(TextFiles, DecodesUtf8ElseLatin1)
 {
-    const struct {
-        QByteArray bytes;
-        QString text;
-    } cases[] = {{"caf\xC3\xA9", QStringLiteral("café")},
+    const std::tuple<QByteArray, QString> cases[] = {{"caf\xC3\xA9", QStringLiteral("café")},
         {"\xEF\xBB\xBF"
          "abc",
             "abc"},
@@ -106,22 +95,19 @@ TEST(TextFiles, DecodesUtf8ElseLatin1)
         {"abc\xC3", QStringLiteral("abc\u00C3")}, // cut short at the very end: not UTF-8 either
         {"\xC0\xAF", QStringLiteral("\u00C0\u00AF")}, {"\xED\xA0\x80", QStringLiteral("\u00ED\u00A0\u0080")},
         {QByteArray("a\0b", 3), QString(QStringLiteral("a")) + QChar(0) + u'b'}, {"", ""}};
-    for (const auto &c : cases)
-        EXPECT_EQ(decodeText(c.bytes), c.text) << c.bytes.toHex().toStdString();
+    for (const auto &[bytes, text] : cases)
+        EXPECT_EQ(decodeText(bytes), text) << bytes.toHex().toStdString();
 }
 
 TEST(TextFiles, LinesEndAtCrLfOrALoneCrAndLfOnlyWhenAsked)
 {
-    const struct {
-        const char *text;
-        QStringList lines, lfEnds;
-    } cases[]
+    const std::tuple<const char *, QStringList, QStringList> cases[]
         = {{"", {""}, {""}}, {"a", {"a"}, {"a"}}, {"a\r\nb", {"a", "b"}, {"a", "b"}}, {"a\r\n", {"a", ""}, {"a", ""}},
             {"a\rb", {"a", "b"}, {"a", "b"}}, {"a\nb", {"a\nb"}, {"a", "b"}}, {"\r\n\r\n", {"", "", ""}, {"", "", ""}},
             {"a\r\r\nb", {"a", "", "b"}, {"a", "", "b"}}, {"a\n\rb", {"a\n", "b"}, {"a", "", "b"}}};
-    for (const auto &c : cases) {
-        EXPECT_EQ(splitLines(c.text), c.lines) << c.text;
-        EXPECT_EQ(splitLines(c.text, LoneLf::EndsLine), c.lfEnds) << c.text;
+    for (const auto &[text, lines, lfEnds] : cases) {
+        EXPECT_EQ(splitLines(text), lines) << text;
+        EXPECT_EQ(splitLines(text, LoneLf::EndsLine), lfEnds) << text;
     }
     for (const auto &[text, normal] : {std::pair{"a\nb\r\nc", "a\r\nb\r\nc"}, {"a\r\n\n", "a\r\n\r\n"},
              {"a\rb", "a\rb"}, {"", ""}, {"\n\n", "\r\n\r\n"}, {"a\r\r\n", "a\r\r\n"}})

@@ -1,7 +1,7 @@
 // The desktop tests run on a real X server of their own: the xcb platform, the real X11
 // clipboard, and other programs (xclip, xdotool) acting on both.
 
-#include "virtualdisplay.h"
+#include "xserver.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

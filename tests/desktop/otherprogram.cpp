@@ -1,11 +1,10 @@
 #include "otherprogram.h"
 
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace otherProgram {
 
-static void start(QProcess &process, const QString &program, const QStringList &arguments, const QByteArray &input)
+void start(QProcess &process, const QString &program, const QStringList &arguments, const QByteArray &input)
 {
     process.start(program, arguments);
     if (!process.waitForStarted(5000))
@@ -30,19 +29,6 @@ Result run(const QString &program, const QStringList &arguments, const QByteArra
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     return result;
-}
-
-bool waitUntil(const std::function<bool()> &done, int timeoutMs) { return QTest::qWaitFor(done, timeoutMs); }
-
-Background::Background(const QString &program, const QStringList &arguments, const QByteArray &input)
-{
-    start(process_, program, arguments, input);
-}
-
-Background::~Background()
-{
-    process_.kill();
-    process_.waitForFinished(5000);
 }
 
 } // namespace otherProgram

@@ -73,21 +73,19 @@ TEST(cDIBSection, LoadPictureBltCopiesFromTheSourceCornerAndBlackensWhatLiesOuts
     const QImage source = numbered(10, 8);
     cDIBSection dib;
     ASSERT_TRUE(dib.Create(4, 3));
-    const struct {
-        int left, top, width, height;
-    } cases[] = {{0, 0, -1, -1}, {5, 4, -1, -1}, {8, 6, -1, -1}, {-2, -1, -1, -1}, {20, 0, -1, -1}, {0, -9, -1, -1},
-        {1, 1, 2, 1}, {0, 0, 9, 9}};
-    for (const auto &c : cases) {
+    const std::tuple<int, int, int, int> cases[] = {{0, 0, -1, -1}, {5, 4, -1, -1}, {8, 6, -1, -1}, {-2, -1, -1, -1},
+        {20, 0, -1, -1}, {0, -9, -1, -1}, {1, 1, 2, 1}, {0, 0, 9, 9}};
+    for (const auto &[left, top, width, height] : cases) {
         std::memset(dib.DIBSectionBitsPtr(), 0xAB, size_t(dib.BytesPerScanLine()) * 3);
-        dib.LoadPictureBlt(source, c.left, c.top, c.width, c.height);
-        const int w = c.width < 0 ? 4 : std::min(c.width, 4), h = c.height < 0 ? 3 : std::min(c.height, 3);
+        dib.LoadPictureBlt(source, left, top, width, height);
+        const int w = width < 0 ? 4 : std::min(width, 4), h = height < 0 ? 3 : std::min(height, 3);
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 4; ++x) {
-                const QPoint from(c.left + x, c.top + y);
+                const QPoint from(left + x, top + y);
                 const QRgb want = x >= w || y >= h ? qRgb(0xAB, 0xAB, 0xAB) // left alone
                     : source.rect().contains(from) ? source.pixel(from)
                                                    : qRgb(0, 0, 0);
-                EXPECT_EQ(stored(dib, x, y), want) << c.left << "," << c.top << ": " << x << "," << y;
+                EXPECT_EQ(stored(dib, x, y), want) << left << "," << top << ": " << x << "," << y;
             }
     }
 }
@@ -97,27 +95,24 @@ TEST(cDIBSection, PaintPictureClipsToBothPicturesAndTouchesNothingElse)
     cDIBSection dib;
     ASSERT_TRUE(dib.CreateFromPicture(numbered(4, 3)));
     const QRgb white = qRgb(255, 255, 255);
-    const struct {
-        int left, top, width, height, sourceLeft, sourceTop;
-    } cases[] = {
+    const std::tuple<int, int, int, int, int, int> cases[] = {
         {0, 0, -1, -1, 0, 0}, {3, 3, -1, -1, 0, 0}, {1, 4, -1, -1, 0, 0}, // over the right and bottom edges
         {-2, -1, -1, -1, 0, 0}, {1, 0, 10, 10, 1, 1}, {0, 0, 2, 2, -1, 2}, {0, 0, 4, 3, 3, 0}, {9, 0, -1, -1, 0, 0},
         {0, 0, 4, 0, 0, 0}, {0, 0, 0, 3, 0, 0} // nothing at all
     };
-    for (const auto &c : cases) {
+    for (const auto &[left, top, width, height, sourceLeft, sourceTop] : cases) {
         // A row past the destination's end shows any write beyond its last row.
         std::vector<QRgb> memory(5 * 6, white);
         QImage destination(reinterpret_cast<uchar *>(memory.data()), 5, 5, 5 * 4, QImage::Format_RGB32);
-        dib.PaintPicture(destination, c.left, c.top, c.width, c.height, c.sourceLeft, c.sourceTop);
-        const int w = c.width < 0 ? 4 : c.width, h = c.height < 0 ? 3 : c.height;
+        dib.PaintPicture(destination, left, top, width, height, sourceLeft, sourceTop);
+        const int w = width < 0 ? 4 : width, h = height < 0 ? 3 : height;
         for (int y = 0; y < 6; ++y)
             for (int x = 0; x < 5; ++x) {
-                const int bx = x - c.left + c.sourceLeft, by = y - c.top + c.sourceTop;
-                const bool painted = y < 5 && x >= c.left && x < c.left + w && y >= c.top && y < c.top + h && bx >= 0
-                    && bx < 4 && by >= 0 && by < 3;
+                const int bx = x - left + sourceLeft, by = y - top + sourceTop;
+                const bool painted = y < 5 && x >= left && x < left + w && y >= top && y < top + h && bx >= 0 && bx < 4
+                    && by >= 0 && by < 3;
                 EXPECT_EQ(memory[size_t(5 * y + x)], painted ? qRgb(10 + bx, 100 + by, 200 + bx + by) : white)
-                    << c.left << "," << c.top << " from " << c.sourceLeft << "," << c.sourceTop << ": " << x << ","
-                    << y;
+                    << left << "," << top << " from " << sourceLeft << "," << sourceTop << ": " << x << "," << y;
             }
     }
 }

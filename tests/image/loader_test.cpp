@@ -39,23 +39,20 @@ TEST(LoadImageFile, ChoosesTheReaderByTheLastThreeLettersInAnyCaseAndLeavesThePi
     ASSERT_TRUE(picture.save(folder.file("pic.Png"), "PNG"));
     ASSERT_TRUE(QDir(folder.path()).mkdir("folder.jpg"));
     folder.write("damaged.png", "\x89PNG\r\n\x1a\n but nothing after the signature");
-    const struct {
-        QString name;
-        QSize size; // invalid: refused
-    } cases[] = {{folder.file("Shot.JPG"), {12, 9}}, {folder.file("Pic.BmP"), {12, 9}},
+    const std::tuple<QString, QSize> cases[] = {{folder.file("Shot.JPG"), {12, 9}}, {folder.file("Pic.BmP"), {12, 9}},
         {folder.file("pic.Png"), {12, 9}}, {dataFile("gif-3x2.gif"), {3, 2}}, {folder.file("shot.jpeg"), {}},
         {folder.file("icon.tif"), {}}, {folder.file("Shot.JPG.txt"), {}}, {"jp", {}}, {QString(), {}},
         {folder.file("missing.bmp"), {}}, {folder.file("folder.jpg"), {}}, {dataFile("jpeg-empty.jpg"), {}},
         {dataFile("jpeg-truncated-header.jpg"), {}}, {dataFile("bmp-truncated.bmp"), {}},
         {dataFile("gif-truncated.gif"), {}}, {folder.file("damaged.png"), {}}, {folder.file("missing.png"), {}}};
-    for (const auto &c : cases) {
+    for (const auto &[name, size] : cases) {
         QImage area = marker();
-        const PictureResult read = LoadImageFile(c.name, area);
-        EXPECT_EQ(read.ok(), c.size.isValid()) << qPrintable(c.name);
-        EXPECT_EQ(read.reason().isEmpty(), c.size.isValid()) << qPrintable(c.name);
-        EXPECT_EQ(area.size(), c.size.isValid() ? c.size : QSize(2, 2)) << qPrintable(c.name);
-        if (!c.size.isValid()) {
-            EXPECT_EQ(area, marker()) << qPrintable(c.name);
+        const PictureResult read = LoadImageFile(name, area);
+        EXPECT_EQ(read.ok(), size.isValid()) << qPrintable(name);
+        EXPECT_EQ(read.reason().isEmpty(), size.isValid()) << qPrintable(name);
+        EXPECT_EQ(area.size(), size.isValid() ? size : QSize(2, 2)) << qPrintable(name);
+        if (!size.isValid()) {
+            EXPECT_EQ(area, marker()) << qPrintable(name);
         }
     }
     QImage area;
@@ -105,13 +102,10 @@ TEST(LoadPicture, ContentWinsOverTheNameAndDamageIsRefusedWithAReason)
 
 TEST(LoadPicture, RefusesPicturesOverTheLimitQuicklyWithoutTheMemoryAndTakesThoseWithin)
 {
-    const struct {
-        qint64 width, height;
-        bool acceptable;
-    } sizes[] = {{16384, 4096, true}, {16384, 4097, false}, {16385, 1, false}, {1, 16385, false}, {1, 1, true},
-        {0, 5, false}, {5, -1, false}, {65536, 65536, false}};
-    for (const auto &s : sizes)
-        EXPECT_EQ(imageLimits::acceptable(s.width, s.height), s.acceptable) << s.width << "x" << s.height;
+    const std::tuple<qint64, qint64, bool> sizes[] = {{16384, 4096, true}, {16384, 4097, false}, {16385, 1, false},
+        {1, 16385, false}, {1, 1, true}, {0, 5, false}, {5, -1, false}, {65536, 65536, false}};
+    for (const auto &[width, height, acceptable] : sizes)
+        EXPECT_EQ(imageLimits::acceptable(width, height), acceptable) << width << "x" << height;
     // Headers claiming 20000 x 20000, 2^31-1 x 1, and a 65535 x 65535 GIF screen.
     const long peakBefore = peakKilobytes();
     QElapsedTimer timer;

@@ -11,18 +11,16 @@ TEST(PrivateProfile, ReadsNamesInAnyCaseTrimsBlanksOnlyAndCutsAt254CharactersNev
                                              "Suffix= a  b \r\nPath=C:\\a=b\r\nlong="
         + QByteArray(300, 'x') + "\r\npairAtEdge=" + QByteArray(253, 'x') + emoji.toUtf8() + "\r\npairFits="
         + QByteArray(252, 'x') + emoji.toUtf8() + "tail\r\nblanks=   " + QByteArray(254, 'y') + "   \r\n");
-    const struct {
-        const char *section, *key;
-        QString value;
-    } cases[] = {{"GENERAL", "Left", "120"}, {"Icon", "FILETYPE", "\tjpg\t"}, // tabs are not blanks
-        {"Icon", "Prefix", "dflt"},                                           // empty reads as missing
-        {"Icon", "Suffix", "a  b"}, {"Icon", "Path", "C:\\a=b"},              // split at the first "="
-        {"Icon", "Left", "dflt"},                                             // keys belong to their own section
-        {"Missing", "Left", "dflt"}, {"", "Left", "dflt"},                    // lines before any section are nobody's
-        {"Icon", "long", QString(254, u'x')}, {"Icon", "pairAtEdge", QString(253, u'x')},
-        {"Icon", "pairFits", QString(252, u'x') + emoji}, {"Icon", "blanks", QString(254, u'y')}};
-    for (const auto &c : cases)
-        EXPECT_EQ(p.read(c.section, c.key, "dflt"), c.value) << c.section << " " << c.key;
+    const std::tuple<const char *, const char *, QString> cases[]
+        = {{"GENERAL", "Left", "120"}, {"Icon", "FILETYPE", "\tjpg\t"}, // tabs are not blanks
+            {"Icon", "Prefix", "dflt"},                                 // empty reads as missing
+            {"Icon", "Suffix", "a  b"}, {"Icon", "Path", "C:\\a=b"},    // split at the first "="
+            {"Icon", "Left", "dflt"},                                   // keys belong to their own section
+            {"Missing", "Left", "dflt"}, {"", "Left", "dflt"},          // lines before any section are nobody's
+            {"Icon", "long", QString(254, u'x')}, {"Icon", "pairAtEdge", QString(253, u'x')},
+            {"Icon", "pairFits", QString(252, u'x') + emoji}, {"Icon", "blanks", QString(254, u'y')}};
+    for (const auto &[section, key, value] : cases)
+        EXPECT_EQ(p.read(section, key, "dflt"), value) << section << " " << key;
     EXPECT_EQ(p.read(settingsKeys::left), "120");
     EXPECT_EQ(p.read(settingsKeys::top), "0");
 }
@@ -79,20 +77,16 @@ TEST(PrivateProfile, PatchingKeepsEveryOtherByte)
 
 TEST(PrivateProfile, AppendsMissingKeysAndSectionsWhereTheyBelong)
 {
-    const struct {
-        QByteArray before;
-        const char *section;
-        QByteArray after;
-    } cases[]
+    const std::tuple<QByteArray, const char *, QByteArray> cases[]
         = {{"[General]\r\nLeft=1\r\n\r\n\r\n[Icon]\r\n", "General", "[General]\r\nLeft=1\r\nk=v\r\n\r\n\r\n[Icon]\r\n"},
             {"[General]\r\nLeft=1\r\n", "SpawnMap", "[General]\r\nLeft=1\r\n\r\n[SpawnMap]\r\nk=v\r\n"},
             {"[A]\r\nk1=1\r\n\r\n", "B", "[A]\r\nk1=1\r\n\r\n[B]\r\nk=v\r\n"}, // no second empty line
             {"[A]\nj=1", "A", "[A]\nj=1\r\nk=v\r\n"},                          // ended first; LF lines stay
             {"[A]\nj=1", "B", "[A]\nj=1\r\n\r\n[B]\r\nk=v\r\n"}, {"[A]", "a", "[A]\r\nk=v\r\n"}};
-    for (const auto &c : cases) {
-        auto p = PrivateProfile::fromBytes(c.before);
-        p.write(c.section, "k", "v");
-        EXPECT_EQ(p.toBytes(), c.after) << c.before.toStdString();
+    for (const auto &[before, section, after] : cases) {
+        auto p = PrivateProfile::fromBytes(before);
+        p.write(section, "k", "v");
+        EXPECT_EQ(p.toBytes(), after) << before.toStdString();
     }
 }
 

@@ -29,17 +29,15 @@ QList<QPoint> redBlocks(const QImage &map)
 TEST(SpawnMap, EachDifferentPixelMarksItsTwoByTwoBlockInsideTheWindowOnly)
 {
     // The window spans offset .. offset + 511 both ways; block (i, j) covers pixels 2i, 2i + 1.
-    const struct {
-        QPoint offset, pixel;
-        QList<QPoint> blocks;
-    } cases[] = {{defaults, {5, 6}, {{2, 3}}}, {{0, 0}, {5, 6}, {{2, 3}}}, {{101, 3}, {5, 6}, {{2, 3}}},
-        {defaults, {0, 0}, {{0, 0}}}, {defaults, {511, 511}, {{255, 255}}}, {defaults, {300, 511}, {{150, 255}}},
-        {defaults, {512, 0}, {}}, {defaults, {0, 512}, {}}, {defaults, {-1, 5}, {}}, {defaults, {5, -1}, {}}};
+    const std::tuple<QPoint, QPoint, QList<QPoint>> cases[]
+        = {{defaults, {5, 6}, {{2, 3}}}, {{0, 0}, {5, 6}, {{2, 3}}}, {{101, 3}, {5, 6}, {{2, 3}}},
+            {defaults, {0, 0}, {{0, 0}}}, {defaults, {511, 511}, {{255, 255}}}, {defaults, {300, 511}, {{150, 255}}},
+            {defaults, {512, 0}, {}}, {defaults, {0, 512}, {}}, {defaults, {-1, 5}, {}}, {defaults, {5, -1}, {}}};
     const QImage reference = filled({1920, 1080}, colour);
-    for (const auto &c : cases) {
+    for (const auto &[offset, pixel, blocks] : cases) {
         QImage shot = reference.copy();
-        shot.setPixel(c.offset + c.pixel, colour ^ 1); // one step of one channel
-        EXPECT_EQ(redBlocks(compare(reference, shot, c.offset)), c.blocks) << c.pixel.x() << "," << c.pixel.y();
+        shot.setPixel(offset + pixel, colour ^ 1); // one step of one channel
+        EXPECT_EQ(redBlocks(compare(reference, shot, offset)), blocks) << pixel.x() << "," << pixel.y();
     }
     // Alpha is no colour; another pixel format of the same colours is the same picture.
     QImage transparent(1920, 1080, QImage::Format_ARGB32);

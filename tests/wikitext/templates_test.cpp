@@ -25,17 +25,16 @@ TEST(TemplateSlots, PathsFilesColoursAndAlternateNamesAsTheSettingsGiveThem)
     folder.write("Templates/Armor.txt", "{{Armor\n| name =\n}}");
     folder.write("Templates/armor alt.TXT", "{{Alt}}\r\n");
     const QString root = folder.path() + u'/';
-    const struct {
-        const char *configured, *resolved; // relative to the program folder; "" for none
-    } paths[] = {{"Default Armor.txt", "Templates/Armor.txt"},
+    // Configured and resolved, relative to the program folder; "" for none.
+    const std::pair<const char *, const char *> paths[] = {{"Default Armor.txt", "Templates/Armor.txt"},
         {"default   Armor.txt", "Templates/Armor.txt"}, // blanks after it trimmed
         {"DEFAULT armor.TXT", "Templates/Armor.txt"},   // found without regard to case
         {"Default Shield.txt", "Templates/Shield.txt"}, {"Defaults.txt", "Templates/s.txt"}, // seven characters only
         {"mine/Quest.txt", "mine/Quest.txt"}, {"", ""}};
-    for (const auto &c : paths)
-        EXPECT_EQ(QDir::cleanPath(templates::resolvePath(c.configured, folder.path())),
-            QDir::cleanPath(*c.resolved ? root + c.resolved : QString()))
-            << c.configured;
+    for (const auto &[configured, resolved] : paths)
+        EXPECT_EQ(QDir::cleanPath(templates::resolvePath(configured, folder.path())),
+            QDir::cleanPath(*resolved ? root + resolved : QString()))
+            << configured;
     const QString absolute = folder.file("Templates/Armor.txt");
     EXPECT_EQ(templates::resolvePath(absolute, "/elsewhere"), absolute);
     const std::pair<QByteArray, QString> files[]
@@ -80,31 +79,28 @@ TEST(TemplateSlots, PathsFilesColoursAndAlternateNamesAsTheSettingsGiveThem)
 
 TEST(TemplatePage, SectionScanAndCut)
 {
-    const struct {
-        const char *what;
-        QStringList page;
-        QString expected;
-    } cases[] = {{"the page layout",
-                     {"intro", "<Armor>", "", "{{Armor", "}}", "", "</Armor>", "<Shield>", "", "s", "", "</Shield>"},
-                     "{{Armor\r\n}}"},
-        {"opening tag directly followed by closing", {"<Armor>", "</Armor>", "after"}, ""},
-        {"trailing blank on the opening tag", {"<Armor> ", "", "x", "", "</Armor>"}, ""},
-        {"tags match by exact case", {"<armor>", "", "x", "", "</armor>"}, ""},
-        {"no closing tag: to the end, uncut", {"<Armor>", "", "a", "b"}, "\r\na\r\nb\r\n"},
-        {"closing tag of another case does not close", {"<Armor>", "", "x", "", "</ARMOR>"},
-            "\r\nx\r\n\r\n</ARMOR>\r\n"},
-        {"opening tag as the last line", {"x", "<Armor>"}, ""},
-        {"the line after an opening tag is never one", {"<Armor>", "<Armor>", "x", "</Armor>"}, "rmor>\r"},
-        {"no blank lines: the cut takes template text", {"<Armor>", "abc", "defgh", "</Armor>"}, "c\r\ndef"},
-        {"a second section of the name adds to the cut first",
-            {"<Armor>", "", "x", "", "</Armor>", "<Armor>", "", "y", "", "</Armor>"}, "\ny"},
-        {"a closing tag alone cuts again", {"<Armor>", "", "abcdefgh", "", "</Armor>", "</Armor>"}, "cd"},
-        {"characters, not code units", {"<Armor>", "\U0001F5E1x", "\U0001F5E1y\U0001F5E1\U0001F5E1", "</Armor>"},
-            fromU16(u"\r\n\U0001F5E1y")},
-        {"too short to cut", {"<Armor>", "", "</Armor>"}, ""},
-        {"tags of three characters", {"<A>", "", "a", "", "</A>"}, ""}};
-    for (const auto &c : cases)
-        EXPECT_EQ(pageSection(c.page, "Armor"), c.expected) << c.what;
+    const std::tuple<const char *, QStringList, QString> cases[]
+        = {{"the page layout",
+               {"intro", "<Armor>", "", "{{Armor", "}}", "", "</Armor>", "<Shield>", "", "s", "", "</Shield>"},
+               "{{Armor\r\n}}"},
+            {"opening tag directly followed by closing", {"<Armor>", "</Armor>", "after"}, ""},
+            {"trailing blank on the opening tag", {"<Armor> ", "", "x", "", "</Armor>"}, ""},
+            {"tags match by exact case", {"<armor>", "", "x", "", "</armor>"}, ""},
+            {"no closing tag: to the end, uncut", {"<Armor>", "", "a", "b"}, "\r\na\r\nb\r\n"},
+            {"closing tag of another case does not close", {"<Armor>", "", "x", "", "</ARMOR>"},
+                "\r\nx\r\n\r\n</ARMOR>\r\n"},
+            {"opening tag as the last line", {"x", "<Armor>"}, ""},
+            {"the line after an opening tag is never one", {"<Armor>", "<Armor>", "x", "</Armor>"}, "rmor>\r"},
+            {"no blank lines: the cut takes template text", {"<Armor>", "abc", "defgh", "</Armor>"}, "c\r\ndef"},
+            {"a second section of the name adds to the cut first",
+                {"<Armor>", "", "x", "", "</Armor>", "<Armor>", "", "y", "", "</Armor>"}, "\ny"},
+            {"a closing tag alone cuts again", {"<Armor>", "", "abcdefgh", "", "</Armor>", "</Armor>"}, "cd"},
+            {"characters, not code units", {"<Armor>", "\U0001F5E1x", "\U0001F5E1y\U0001F5E1\U0001F5E1", "</Armor>"},
+                fromU16(u"\r\n\U0001F5E1y")},
+            {"too short to cut", {"<Armor>", "", "</Armor>"}, ""},
+            {"tags of three characters", {"<A>", "", "a", "", "</A>"}, ""}};
+    for (const auto &[what, page, expected] : cases)
+        EXPECT_EQ(pageSection(page, "Armor"), expected) << what;
     EXPECT_EQ(pageSection({"<A>", "", "a", "", "</A>"}, "A"), "a");
     EXPECT_EQ(pageSection({"<>", "", "x", "", "</>"}, ""), ""); // not even a nameless section
 }

@@ -123,12 +123,9 @@ TEST_F(ExtractionTest, TheNameTheIconBoxTheStatsPanelOptionGifAndFailedWrites)
     EXPECT_EQ(saved(), QStringList({"Sword Icon.png", "Sword.png"}));
     EXPECT_EQ(cutMismatch(savedImage("Sword Icon.png"), shot, {965, 94, 32, 32}), QString());
     EXPECT_EQ(cutMismatch(savedImage("Sword.png"), shot, {721, 56, 300, 100}), QString());
-    EXPECT_EQ(save(baseIni + autoName + "[Panel]\r\nSaveStatsPanel=False\r\n"), Saved({"Icon"}, {}));
     EXPECT_EQ(save(baseIni + "[General]\r\nSaveIcon=False\r\n[Panel]\r\nSaveStatsPanel=False\r\n"),
         Saved()); // no name asked
     EXPECT_EQ(save(baseIni + autoName + "[Icon]\r\nFileType=gif\r\n"), Saved({"Panel"}, {"GIF support not yet added"}));
-    EXPECT_EQ(save(baseIni + autoName + "[Icon]\r\nFileType=gif\r\n[Panel]\r\nFileType=gif\r\n"),
-        Saved({}, {"GIF support not yet added"}));
     // The icon's folder is missing: the file is named, the panel is not written, nothing copied.
     const QString missing = QDir::toNativeSeparators(folder.file("Missing"));
     const auto failed

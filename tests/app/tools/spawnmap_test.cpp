@@ -36,9 +36,7 @@ TEST_F(SpawnMapButton, RefusedWithoutAReadableReferenceAScreenshotOrAUsableOffse
     ASSERT_TRUE(imageFiles::saveBmp(viewer, folder.file("Spawn Map Comparison.bmp")).ok());
     clipboard()->setText("some text");
     EXPECT_EQ(click(), QStringList{"Spawn Map|" + spawnMap::noBitmapText});
-    EXPECT_EQ(picture("picSpawnMapBase"), viewer); // the reference was read
-    clipboard()->setImage(viewer);                 // an offset edited by hand out of 16-bit reach names the settings
-    window->findChild<SpawnMapTool *>()->setSamplingOffset({32257, 0});
+    window->findChild<SpawnMapTool *>()->setSamplingOffset({32257, 0}); // edited by hand out of 16-bit reach
     EXPECT_TRUE(click().value(0).contains("\"SpawnMap\" \"X\""));
     EXPECT_TRUE(saved().isEmpty());
 }

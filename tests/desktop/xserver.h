@@ -1,6 +1,7 @@
 #pragma once
 // A private X server (Xvfb) for one test process, so parallel test runs never share a
-// clipboard, a focus or a screen.
+// clipboard, a focus or a screen; and the window manager's close request. Kept apart so
+// Xlib's macros stay out of Qt and test code.
 
 #include <string>
 #include <sys/types.h>
@@ -18,3 +19,6 @@ public:
 private:
     pid_t pid_ = -1;
 };
+
+// Sends WM_DELETE_WINDOW to a window on the display of DISPLAY, as a close box does.
+bool askToClose(unsigned long window);

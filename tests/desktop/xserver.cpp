@@ -1,5 +1,6 @@
-#include "virtualdisplay.h"
+#include "xserver.h"
 
+#include <X11/Xlib.h>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
@@ -44,4 +45,21 @@ std::string VirtualDisplay::start()
         number += c;
     ::close(ready[0]);
     return number.find('\n') == std::string::npos ? std::string() : ':' + number.substr(0, number.find('\n'));
+}
+
+bool askToClose(unsigned long window)
+{
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    const Status sent = XSendEvent(display, window, False, NoEventMask, &event);
+    XCloseDisplay(display);
+    return sent != 0;
 }
