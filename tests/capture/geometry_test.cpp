@@ -63,8 +63,8 @@ TEST(CropGeometry, CaptionsRectanglesAndWindowSizes)
 {
     const std::tuple<const char *, std::optional<QSize>> captions[]
         = {{"300 100", QSize(300, 100)}, {"032 032", QSize(32, 32)}, {" 50   80 ", QSize(50, 80)},
-            {"2.5 3.5", QSize(2, 4)}, {"300", {}}, {"1 2 3", {}}, {"abc def", {}}, {"", {}}, {"   ", {}}, {"0 50", {}},
-            {"50 -1", {}}, {"0.4 10", {}}, {"300\t100", {}}, {"99999 5", {}}};
+            {"2.5 3.5", QSize(2, 4)}, {"1 1", QSize(1, 1)}, {"300", {}}, {"1 2 3", {}}, {"abc def", {}}, {"", {}},
+            {"   ", {}}, {"0 50", {}}, {"50 -1", {}}, {"0.4 10", {}}, {"300\t100", {}}, {"99999 5", {}}};
     for (const auto &[caption, size] : captions)
         EXPECT_EQ(cropSizeFromCaption(caption), size) << caption;
     EXPECT_EQ(cropSizeFromCaption(cropCaption(7, 1234)), QSize(7, 1234));

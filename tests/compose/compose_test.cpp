@@ -151,7 +151,8 @@ TEST(Colour, ConformityNudgeAndConvertedNames)
         {std::pair<std::optional<double>, const char *>{conformity(tile(red), tile(red)), "0"},
             {conformity(icon, result), "6.5"},             // (13 + 0) / 2
             {conformity(single, off), "3.74165725708008"}, // both roots in single precision, not 3.74165749549866
-            {conformity(tile(white), tile(red)), "n/a"}, {1.0 / 3.0, "0.333333333333333"}})
+            {conformity(tile(qRgb(0, 0, 10)), tile(qRgb(0, 0, 4))), "6"}, {conformity(tile(white), tile(red)), "n/a"},
+            {1.0 / 3.0, "0.333333333333333"}})
         EXPECT_EQ(conformityText(value), text);
     for (const auto &[text, key, nudged] :
         {std::tuple<const char *, char, std::optional<QString>>{"99.27", '4', "98.27"}, {"99.27", '6', "100.27"},

@@ -61,6 +61,7 @@ TEST(TemplateSlots, PathsFilesColoursAndAlternateNamesAsTheSettingsGiveThem)
         {u"Default Creature Alt.txt", u"Creature Alt"}, {u"DEFAULT Quest Alt.txt", u"Quest Alt"},
         {u"C:\\Mine\\Armor Alt.txt", u"Armor Alt"}, {u"/home/me/Shield Alt.txt", u"Shield Alt"},
         {u"Default \U0001F5E1 Alt.txt", u"\U0001F5E1 Alt"}, {u"/x/\U0001F5E1.txt", u"\U0001F5E1"},
+        {u"Default x\xD83D.txt", u"x\xD83D"}, // a lone surrogate is one character too
         {u"Default.txt", u""}, {u"C:\\ab", u""}, {u"abcd", u""}, {u"a\U0001F5E1", u""} // no name before the extension
     };
     for (const auto &[alternate, name] : tips)
