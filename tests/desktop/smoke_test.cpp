@@ -3,7 +3,7 @@
 
 #include "otherprogram.h"
 #include "support.h"
-#include "xserver.h"
+#include "xwindows.h"
 
 #include <QDir>
 #include <QElapsedTimer>
