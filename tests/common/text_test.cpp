@@ -87,14 +87,11 @@ TEST(TextRules, ReplaceAllGoesLeftToRightWithoutOverlaps)
 
 TEST(TextFiles, DecodesUtf8ElseLatin1)
 {
-    const std::tuple<QByteArray, QString> cases[] = {{"caf\xC3\xA9", QStringLiteral("café")},
-        {"\xEF\xBB\xBF"
-         "abc",
-            "abc"},
-        {"caf\xE9", QStringLiteral("café")},
-        {"abc\xC3", QStringLiteral("abc\u00C3")}, // cut short at the very end: not UTF-8 either
-        {"\xC0\xAF", QStringLiteral("\u00C0\u00AF")}, {"\xED\xA0\x80", QStringLiteral("\u00ED\u00A0\u0080")},
-        {QByteArray("a\0b", 3), QString(QStringLiteral("a")) + QChar(0) + u'b'}, {"", ""}};
+    const std::tuple<QByteArray, QString> cases[]
+        = {{"caf\xC3\xA9", QStringLiteral("café")}, {"\xEF\xBB\xBFxyz", "xyz"}, {"caf\xE9", QStringLiteral("café")},
+            {"abc\xC3", QStringLiteral("abc\u00C3")}, // cut short at the very end: not UTF-8 either
+            {"\xC0\xAF", QStringLiteral("\u00C0\u00AF")}, {"\xED\xA0\x80", QStringLiteral("\u00ED\u00A0\u0080")},
+            {QByteArray("a\0b", 3), QString(QStringLiteral("a")) + QChar(0) + u'b'}, {"", ""}};
     for (const auto &[bytes, text] : cases)
         EXPECT_EQ(decodeText(bytes), text) << bytes.toHex().toStdString();
 }

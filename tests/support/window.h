@@ -29,7 +29,6 @@ inline const QString fob = QStringLiteral("cmdFob");
 inline const QString icon = QStringLiteral("chkIcon");
 inline const QString autoName = QStringLiteral("chkAutoName");
 inline const QString autoCopy = QStringLiteral("chkAutoCopyName");
-inline const QString settingsPanel = QStringLiteral("picSettings");
 inline const QString workingPicture = QStringLiteral("picTemp");
 inline const QString freeCrop = QStringLiteral("cmdFreeCrop");
 inline const QString extraTemplates = QStringLiteral("cmbExtraTemplates");

@@ -40,12 +40,7 @@ TEST(TemplateSlots, PathsFilesColoursAndAlternateNamesAsTheSettingsGiveThem)
     const std::pair<QByteArray, QString> files[]
         = {{"a\r\nb\r\n", "a\r\nb\r\n"}, {"a\nb\n", "a\r\nb\r\n"}, {"a\rb\r", "a\r\nb\r\n"},
             {"a\r\n\nb", "a\r\n\r\nb\r\n"}, {"\n", "\r\n"}, {"", ""}, // no lines: no text, not "No Template Found"
-            {"\xE9p\xE9"
-             "e\n",
-                fromU16(u"épée\r\n")},
-            {"\xC3\xA9p\xC3\xA9"
-             "e",
-                fromU16(u"épée\r\n")}};
+            {"caf\xE9\n", fromU16(u"café\r\n")}, {"caf\xC3\xA9", fromU16(u"café\r\n")}};
     for (const auto &[bytes, text] : files) {
         folder.write("Templates/t.txt", bytes);
         EXPECT_EQ(templates::readTemplateFile(folder.file("Templates/t.txt")), text) << bytes.toStdString();
