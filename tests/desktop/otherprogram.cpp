@@ -1,71 +1,34 @@
 #include "otherprogram.h"
 
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace otherProgram {
 
-namespace {
-
-constexpr int startTimeoutMs = 5000;
-
-QString commandLine(const QString &program, const QStringList &arguments)
-{
-    return (QStringList{program} + arguments).join(u' ');
-}
-
-bool start(QProcess &process, const QString &program, const QStringList &arguments, const QByteArray &input)
+void start(QProcess &process, const QString &program, const QStringList &arguments, const QByteArray &input)
 {
     process.start(program, arguments);
-    if (!process.waitForStarted(startTimeoutMs)) {
-        ADD_FAILURE() << "cannot start " << commandLine(program, arguments).toStdString() << ": "
-                      << process.errorString().toStdString();
-        return false;
-    }
-    if (!input.isEmpty())
-        process.write(input);
+    if (!process.waitForStarted(5000))
+        ADD_FAILURE() << "cannot start " << program.toStdString() << ": " << process.errorString().toStdString();
+    process.write(input);
     process.closeWriteChannel();
-    return true;
 }
 
-} // namespace
-
-Result run(const QString &program, const QStringList &arguments, const QByteArray &input, int timeoutMs)
+Result run(const QString &program, const QStringList &arguments, const QByteArray &input)
 {
-    Result result;
     QProcess process;
-    if (!start(process, program, arguments, input))
-        return result;
-    if (waitUntil([&process] { return process.state() == QProcess::NotRunning; }, timeoutMs)) {
-        result.finished = process.exitStatus() == QProcess::NormalExit;
-        result.exitCode = process.exitCode();
+    start(process, program, arguments, input);
+    Result result;
+    if (waitUntil([&process] { return process.state() == QProcess::NotRunning; }, 10000)) {
+        result.finished = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     } else {
-        ADD_FAILURE() << commandLine(program, arguments).toStdString() << " still runs after " << timeoutMs
-                      << " ms: killed";
+        ADD_FAILURE() << (QStringList{program} + arguments).join(u' ').toStdString()
+                      << " still runs after 10 s: killed";
         process.kill();
-        process.waitForFinished(startTimeoutMs);
+        process.waitForFinished(5000);
     }
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     return result;
-}
-
-bool waitUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    return QTest::qWaitFor(done, timeoutMs);
-}
-
-Background::Background(const QString &program, const QStringList &arguments, const QByteArray &input)
-{
-    start(process_, program, arguments, input);
-}
-
-Background::~Background()
-{
-    if (running()) {
-        process_.kill();
-        process_.waitForFinished(startTimeoutMs);
-    }
 }
 
 } // namespace otherProgram

@@ -1,43 +1,26 @@
 #pragma once
-// Other programs (xclip, xdotool) run beside the window under test. The window may own
-// the selection such a program asks for and answers it from its event loop, so every
-// wait here keeps that loop running, and every wait ends: a stuck program fails the test.
+// Other programs (xclip, xdotool) run beside the window under test. The window may own the
+// selection such a program asks for and answers it from its event loop, so every wait here
+// keeps that loop running, and every wait ends: a stuck program fails the test.
 
-#include <QByteArray>
 #include <QProcess>
-#include <QStringList>
-
-#include <functional>
+#include <QTest>
 
 namespace otherProgram {
 
 struct Result {
-    bool finished = false; // ended by itself in time
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
+    bool finished = false; // ended by itself in time, with exit code 0
+    QByteArray out, err;
 };
 
-// Runs program to its end with input on its standard input; after timeoutMs it is
-// killed and the test fails.
-Result run(const QString &program, const QStringList &arguments, const QByteArray &input = {},
-           int timeoutMs = 10000);
+// Starts program with input on its standard input.
+void start(QProcess &process, const QString &program, const QStringList &arguments, const QByteArray &input = {});
+// Runs program to its end; after 10 s it is killed and the test fails.
+Result run(const QString &program, const QStringList &arguments, const QByteArray &input = {});
 
-// Serves events until done() holds or timeoutMs passed; returns done().
-bool waitUntil(const std::function<bool()> &done, int timeoutMs = 5000);
-
-// A program left running (xclip holding the clipboard) until it ends by itself or the
-// object goes.
-class Background {
-public:
-    Background(const QString &program, const QStringList &arguments, const QByteArray &input = {});
-    ~Background();
-    Background(const Background &) = delete;
-    Background &operator=(const Background &) = delete;
-    bool running() const { return process_.state() != QProcess::NotRunning; }
-
-private:
-    QProcess process_;
-};
+inline bool waitUntil(const std::function<bool()> &done, int timeoutMs = 5000)
+{
+    return QTest::qWaitFor(done, timeoutMs);
+}
 
 } // namespace otherProgram

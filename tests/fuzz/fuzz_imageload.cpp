@@ -34,14 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const char *const endings[] = {"png", "bmp", "gif", "jpg"};
     const char *ending = endings[data[0] % 4];
     const QByteArray body(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
-
     // The PNG reader straight from memory as well.
     if (FILE *stream = fmemopen(const_cast<char *>(body.constData()), size_t(body.size()), "rb")) {
         QImage picture;
         modPNG::LoadPNG(stream, picture);
         std::fclose(stream);
     }
-
     const QString path = QDir(scratch->path()).filePath(QStringLiteral("input.") + QLatin1String(ending));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -2,7 +2,7 @@
 
 #include "image/imagelimits.h"
 #include "image/pngcodec.h"
-#include "testsupport.h"
+#include "support.h"
 
 #include <QDir>
 #include <QFile>

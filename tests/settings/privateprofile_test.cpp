@@ -1,64 +1,28 @@
+#include "settings/checktext.h"
 #include "settings/privateprofile.h"
+#include "settings/settingvalues.h"
+#include "support.h"
 
-#include "testsupport.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <gtest/gtest.h>
-
-#include <random>
-
-namespace {
-
-QByteArray allByteValues()
-{
-    QByteArray bytes;
-    for (int b = 0; b < 256; ++b)
-        bytes.append(char(b));
-    return bytes;
-}
-
-} // namespace
-
-TEST(PrivateProfile, ReadsNamesWithoutRegardToCaseAndTrimsBlanksOnly)
-{
-    const auto p = PrivateProfile::fromBytes("Left=5\r\n"
-                                             "[General]\r\n"
-                                             "  left   =  120  \r\n"
-                                             "no equals sign here\r\n"
-                                             "  [ icon ]  trailing\r\n"
-                                             "FileType=\tjpg\t\r\n"
-                                             "Prefix=    \r\n"
-                                             "Suffix= a  b \r\n"
-                                             "Path=C:\\a=b\r\n");
-    EXPECT_EQ(p.read("GENERAL", "Left", "0"), "120");
-    EXPECT_EQ(p.read("Icon", "FILETYPE", "png"), "\tjpg\t"); // tabs are not blanks
-    EXPECT_EQ(p.read("Icon", "Prefix", "dflt"), "dflt");      // empty reads as missing
-    EXPECT_EQ(p.read("Icon", "Suffix", ""), "a  b");
-    EXPECT_EQ(p.read("Icon", "Path", ""), "C:\\a=b"); // split at the first "=" only
-    EXPECT_EQ(p.read("Icon", "Left", "x"), "x");      // keys belong to their own section
-    EXPECT_EQ(p.read("Icon", "Missing", "x"), "x");
-    EXPECT_EQ(p.read("Missing", "Left", "x"), "x");
-    EXPECT_EQ(p.read("", "Left", "x"), "x"); // lines before the first section are nobody's
-    EXPECT_EQ(p.read(settingsKeys::left), "120");
-    EXPECT_EQ(p.read(settingsKeys::top), "0");
-}
-
-TEST(PrivateProfile, ValuesAreCutTo254CharactersNeverInsideAPair)
+TEST(PrivateProfile, ReadsNamesInAnyCaseTrimsBlanksOnlyAndCutsAt254CharactersNeverInsideAPair)
 {
     const QString emoji = QStringLiteral("\U0001F600");
-    PrivateProfile p;
-    p.write("A", "long", QString(300, u'x'));
-    p.write("A", "pairAtEdge", QString(253, u'x') + emoji + "tail");
-    p.write("A", "pairFits", QString(252, u'x') + emoji + "tail");
-    p.write("A", "blanksFirst", "   " + QString(254, u'y') + "   ");
-
-    // The file keeps the whole value; only the reading is cut.
-    EXPECT_TRUE(p.toBytes().contains("long=" + QByteArray(300, 'x') + "\r\n"));
-    EXPECT_EQ(p.read("A", "long", ""), QString(254, u'x'));
-    EXPECT_EQ(p.read("A", "pairAtEdge", ""), QString(253, u'x'));
-    EXPECT_EQ(p.read("A", "pairFits", ""), QString(252, u'x') + emoji);
-    EXPECT_EQ(p.read("A", "blanksFirst", ""), QString(254, u'y'));
+    const auto p = PrivateProfile::fromBytes("Left=5\r\n[General]\r\n  left   =  120  \r\nno equals sign here\r\n"
+                                             "  [ icon ]  trailing\r\nFileType=\tjpg\t\r\nPrefix=    \r\n"
+                                             "Suffix= a  b \r\nPath=C:\\a=b\r\nlong="
+        + QByteArray(300, 'x') + "\r\npairAtEdge=" + QByteArray(253, 'x') + emoji.toUtf8() + "\r\npairFits="
+        + QByteArray(252, 'x') + emoji.toUtf8() + "tail\r\nblanks=   " + QByteArray(254, 'y') + "   \r\n");
+    const std::tuple<const char *, const char *, QString> cases[]
+        = {{"GENERAL", "Left", "120"}, {"Icon", "FILETYPE", "\tjpg\t"}, // tabs are not blanks
+            {"Icon", "Prefix", "dflt"},                                 // empty reads as missing
+            {"Icon", "Suffix", "a  b"}, {"Icon", "Path", "C:\\a=b"},    // split at the first "="
+            {"Icon", "Left", "dflt"},                                   // keys belong to their own section
+            {"Missing", "Left", "dflt"}, {"", "Left", "dflt"},          // lines before any section are nobody's
+            {"Icon", "long", QString(254, u'x')}, {"Icon", "pairAtEdge", QString(253, u'x')},
+            {"Icon", "pairFits", QString(252, u'x') + emoji}, {"Icon", "blanks", QString(254, u'y')}};
+    for (const auto &[section, key, value] : cases)
+        EXPECT_EQ(p.read(section, key, "dflt"), value) << section << " " << key;
+    EXPECT_EQ(p.read(settingsKeys::left), "120");
+    EXPECT_EQ(p.read(settingsKeys::top), "0");
 }
 
 TEST(PrivateProfile, WritesANewFileWithCrLfAndReadsItBack)
@@ -69,198 +33,114 @@ TEST(PrivateProfile, WritesANewFileWithCrLfAndReadsItBack)
     p.write("Icon", "Prefix", QStringLiteral("Zoë \U0001F600"));
     p.write("icon", "Suffix", "");
     p.write("GENERAL", "left", "11");
-
-    EXPECT_EQ(p.toBytes(), QByteArray("[General]\r\n"
-                                      "left=11\r\n"
-                                      "Top=-20\r\n"
-                                      "\r\n"
-                                      "[Icon]\r\n"
-                                      "Prefix=Zo\xC3\xAB \xF0\x9F\x98\x80\r\n"
-                                      "Suffix=\r\n"));
+    p.write("General", "Evil", "a\r\n[Evil]\r\nLeft=666"); // line breaks cannot add lines
+    p.write("General", "Multi", "b\nc\rd");
+    EXPECT_EQ(p.toBytes(),
+        QByteArray("[General]\r\nleft=11\r\nTop=-20\r\nEvil=a  [Evil]  Left=666\r\n"
+                   "Multi=b c d\r\n\r\n[Icon]\r\nPrefix=Zo\xC3\xAB \xF0\x9F\x98\x80\r\nSuffix=\r\n"));
     const auto again = PrivateProfile::fromBytes(p.toBytes());
     EXPECT_EQ(again.read("General", "Left", ""), "11");
-    EXPECT_EQ(again.read("General", "Top", ""), "-20");
     EXPECT_EQ(again.read("Icon", "Prefix", ""), QStringLiteral("Zoë \U0001F600"));
     EXPECT_EQ(again.read("Icon", "Suffix", "none"), "none");
+    EXPECT_EQ(again.read("Evil", "Left", "0"), "0");
 }
 
-TEST(PrivateProfile, ReplacingAValueKeepsEveryOtherByte)
+TEST(PrivateProfile, PatchingKeepsEveryOtherByte)
 {
-    const QByteArray head = "; written by hand\r\n"
-                            "stray=line before any section\n"
-                            "[Binary]\r\n"
-                            "blob="
-                            + allByteValues()
-                            + "\r\n"
-                              "[General]\r\n"
-                              "  left   =  1  \r\n"
-                              "Unknown=keep me\n"
-                              "Top=2\r\n";
-    const QByteArray middle = "\r\n"
-                              "[Template1]\r"
-                              "Name=caf\xE9\r\n" // Latin-1 from an older system
-                              "Path = x.txt \n"
-                              "\r\n"
-                              "[Icon]\r\n";
-    const QByteArray tail = "Prefix=old";
-    auto p = PrivateProfile::fromBytes(head + middle + tail);
-    EXPECT_EQ(p.toBytes(), head + middle + tail);
-    EXPECT_EQ(p.read("Template1", "Name", ""), QStringLiteral("café"));
-
+    QByteArray everyByte;
+    for (int b = 0; b < 256; ++b)
+        everyByte.append(char(b));
+    const QByteArray head = "\xEF\xBB\xBF; written by hand\r\nstray=line before any section\n[Binary]\r\nblob="
+        + everyByte + "\r\n[General]\r\n  left   =  1  \r\nUnknown=keep me\nTop=2\r\n";
+    const QByteArray middle = "\r\n[Template1]\rName=caf\xE9\r\nPath = x.txt \n\r\n[Icon]\r\n";
+    auto p = PrivateProfile::fromBytes(head + middle + "Prefix=old");
+    EXPECT_EQ(p.toBytes(), head + middle + "Prefix=old");
+    EXPECT_EQ(p.read("Template1", "Name", ""), QStringLiteral("café")); // Latin-1 from an older system
     p.write("General", "Left", "300");
     p.write("Icon", "Prefix", QStringLiteral("né"));
-    p.write("General", "Opacity", "128"); // new key after the section's last line
+    p.write("General", "Opacity", "128"); // after the section's last line
     p.write("Template1", "BackgroundColor", "255");
-
     QByteArray expectedHead = head;
     expectedHead.replace("  left   =  1  \r\n", "Left=300\r\n");
-    EXPECT_EQ(p.toBytes(), expectedHead + "Opacity=128\r\n"
-                               "\r\n"
-                               "[Template1]\r"
-                               "Name=caf\xE9\r\n"
-                               "Path = x.txt \n"
-                               "BackgroundColor=255\r\n"
-                               "\r\n"
-                               "[Icon]\r\n"
-                               "Prefix=n\xC3\xA9");
-    const auto again = PrivateProfile::fromBytes(p.toBytes());
-    EXPECT_EQ(again.read("Template1", "Name", ""), QStringLiteral("café"));
-    EXPECT_EQ(again.read("Icon", "Prefix", ""), QStringLiteral("né"));
-    EXPECT_EQ(again.read("General", "Unknown", ""), "keep me");
-}
-
-TEST(PrivateProfile, FirstOfEqualKeysAndSectionsIsReadAndReplaced)
-{
-    auto p = PrivateProfile::fromBytes("[A]\r\n"
-                                       "k=1\r\n"
-                                       "K=2\r\n"
-                                       "[B]\r\n"
-                                       "k=3\r\n"
-                                       "[a]\r\n"
-                                       "k=4\r\n"
-                                       "only=second\r\n");
-    EXPECT_EQ(p.read("A", "k", ""), "1");
-    EXPECT_EQ(p.read("A", "only", ""), "second"); // both sections of a name are searched
-    p.write("a", "K", "9");
-    p.write("A", "only", "changed");
-    p.write("A", "new", "n");
-    EXPECT_EQ(p.toBytes(), QByteArray("[A]\r\n"
-                                      "K=9\r\n"
-                                      "K=2\r\n"
-                                      "new=n\r\n"
-                                      "[B]\r\n"
-                                      "k=3\r\n"
-                                      "[a]\r\n"
-                                      "k=4\r\n"
-                                      "only=changed\r\n"));
-    EXPECT_EQ(p.read("A", "k", ""), "9");
+    EXPECT_EQ(p.toBytes(),
+        expectedHead
+            + "Opacity=128\r\n\r\n[Template1]\rName=caf\xE9\r\nPath = x.txt \n"
+              "BackgroundColor=255\r\n\r\n[Icon]\r\nPrefix=n\xC3\xA9");
+    // The first of equal keys and sections is read and replaced; both sections are searched.
+    auto twice = PrivateProfile::fromBytes("[A]\r\nk=1\r\nK=2\r\n[B]\r\nk=3\r\n[a]\r\nk=4\r\nonly=second\r\n");
+    EXPECT_EQ(twice.read("A", "only", ""), "second");
+    twice.write("a", "K", "9");
+    twice.write("A", "only", "changed");
+    twice.write("A", "new", "n");
+    EXPECT_EQ(twice.toBytes(), "[A]\r\nK=9\r\nK=2\r\nnew=n\r\n[B]\r\nk=3\r\n[a]\r\nk=4\r\nonly=changed\r\n");
 }
 
 TEST(PrivateProfile, AppendsMissingKeysAndSectionsWhereTheyBelong)
 {
-    auto p = PrivateProfile::fromBytes("[General]\r\nLeft=1\r\n\r\n\r\n[Icon]\r\nPrefix=p\r\n");
-    p.write("General", "Top", "2");
-    p.write("SpawnMap", "X", "4");
-    EXPECT_EQ(p.toBytes(), QByteArray("[General]\r\nLeft=1\r\nTop=2\r\n\r\n\r\n[Icon]\r\nPrefix=p\r\n"
-                                      "\r\n[SpawnMap]\r\nX=4\r\n"));
-
-    // A file that already ends in an empty line gets no second one.
-    auto spaced = PrivateProfile::fromBytes("[A]\r\nk=1\r\n\r\n");
-    spaced.write("B", "j", "2");
-    EXPECT_EQ(spaced.toBytes(), QByteArray("[A]\r\nk=1\r\n\r\n[B]\r\nj=2\r\n"));
-
-    // A last line without its line end is ended first; LF lines stay LF.
-    auto unended = PrivateProfile::fromBytes("[A]\nk=1");
-    unended.write("A", "j", "2");
-    EXPECT_EQ(unended.toBytes(), QByteArray("[A]\nk=1\r\nj=2\r\n"));
-    auto unended2 = PrivateProfile::fromBytes("[A]\nk=1");
-    unended2.write("B", "j", "2");
-    EXPECT_EQ(unended2.toBytes(), QByteArray("[A]\nk=1\r\n\r\n[B]\r\nj=2\r\n"));
-    auto bareHeader = PrivateProfile::fromBytes("[A]");
-    bareHeader.write("a", "k", "1");
-    EXPECT_EQ(bareHeader.toBytes(), QByteArray("[A]\r\nk=1\r\n"));
-}
-
-TEST(PrivateProfile, LineBreaksInAValueCannotAddLines)
-{
-    auto p = PrivateProfile::fromBytes("[General]\r\nPrefix=x\r\n");
-    p.write("General", "Prefix", "a\r\n[Evil]\r\nLeft=666");
-    p.write("General", "Suffix", "b\nc\rd");
-    EXPECT_EQ(p.toBytes(), QByteArray("[General]\r\nPrefix=a  [Evil]  Left=666\r\nSuffix=b c d\r\n"));
-    EXPECT_EQ(p.read("Evil", "Left", "0"), "0");
-    EXPECT_EQ(p.read("General", "Left", "0"), "0");
-}
-
-TEST(PrivateProfile, ByteOrderMarkIsSkippedForNamesAndKept)
-{
-    auto p = PrivateProfile::fromBytes("\xEF\xBB\xBF[General]\r\nLeft=5\r\n");
-    EXPECT_EQ(p.read("General", "Left", ""), "5");
-    p.write("General", "Left", "6");
-    EXPECT_EQ(p.toBytes(), QByteArray("\xEF\xBB\xBF[General]\r\nLeft=6\r\n"));
-}
-
-TEST(PrivateProfile, MegabyteOfGarbageParsesAndStaysIntact)
-{
-    std::mt19937 random(12345);
-    QByteArray garbage;
-    garbage.reserve(1 << 20);
-    while (garbage.size() < (1 << 20)) {
-        const unsigned r = random();
-        if (r % 997 == 0)
-            garbage += "\r\n[General]\r\nLeft=";
-        else if (r % 991 == 0)
-            garbage += "=[";
-        else
-            garbage.append(char(r >> 8));
+    const std::tuple<QByteArray, const char *, QByteArray> cases[]
+        = {{"[General]\r\nLeft=1\r\n\r\n\r\n[Icon]\r\n", "General", "[General]\r\nLeft=1\r\nk=v\r\n\r\n\r\n[Icon]\r\n"},
+            {"[General]\r\nLeft=1\r\n", "SpawnMap", "[General]\r\nLeft=1\r\n\r\n[SpawnMap]\r\nk=v\r\n"},
+            {"[A]\r\nk1=1\r\n\r\n", "B", "[A]\r\nk1=1\r\n\r\n[B]\r\nk=v\r\n"}, // no second empty line
+            {"[A]\nj=1", "A", "[A]\nj=1\r\nk=v\r\n"},                          // ended first; LF lines stay
+            {"[A]\nj=1", "B", "[A]\nj=1\r\n\r\n[B]\r\nk=v\r\n"}, {"[A]", "a", "[A]\r\nk=v\r\n"}};
+    for (const auto &[before, section, after] : cases) {
+        auto p = PrivateProfile::fromBytes(before);
+        p.write(section, "k", "v");
+        EXPECT_EQ(p.toBytes(), after) << before.toStdString();
     }
-    auto p = PrivateProfile::fromBytes(garbage);
-    EXPECT_EQ(p.toBytes(), garbage);
-    EXPECT_LE(p.read("General", "Left", "").size(), PrivateProfile::maxValueLength);
-    p.write("QuillmarkOwn", "Key", "v");
-    EXPECT_TRUE(p.toBytes().startsWith(garbage));
-    EXPECT_EQ(p.read("QuillmarkOwn", "Key", ""), "v");
 }
 
-TEST(ReadWriteSetting, FileIsCreatedByTheFirstWriteAndPatchedAfter)
+TEST(SettingsFile, CreatedByTheFirstWritePatchedAfterAndNeverDestroyedByAFailedOne)
 {
     testsupport::ProgramFolder folder;
     const QString ini = folder.file("Quillmark.ini");
     EXPECT_EQ(modVandrel::ReadSetting(ini, "General", "Left", "0"), "0");
     EXPECT_FALSE(folder.exists("Quillmark.ini"));
-
     EXPECT_TRUE(modVandrel::WriteSetting(ini, "General", "Left", "10"));
-    EXPECT_EQ(folder.read("Quillmark.ini"), QByteArray("[General]\r\nLeft=10\r\n"));
     EXPECT_TRUE(modVandrel::WriteSetting(ini, "Icon", "Prefix", "pre"));
     EXPECT_TRUE(modVandrel::WriteSetting(ini, "general", "LEFT", "12"));
-    EXPECT_EQ(folder.read("Quillmark.ini"), QByteArray("[General]\r\nLEFT=12\r\n\r\n[Icon]\r\nPrefix=pre\r\n"));
+    EXPECT_EQ(folder.read("Quillmark.ini"), "[General]\r\nLEFT=12\r\n\r\n[Icon]\r\nPrefix=pre\r\n");
     EXPECT_EQ(modVandrel::ReadSetting(ini, "GENERAL", "left", "0"), "12");
-    EXPECT_EQ(modVandrel::ReadSetting(ini, "Icon", "Prefix", ""), "pre");
-}
-
-TEST(ReadWriteSetting, FailedWriteDestroysNothing)
-{
-    testsupport::ProgramFolder folder;
-
-    const QString inMissingFolder = folder.file("missing/Quillmark.ini");
-    EXPECT_FALSE(modVandrel::WriteSetting(inMissingFolder, "General", "Left", "1"));
-    EXPECT_FALSE(QFileInfo::exists(folder.file("missing")));
-
-    // A directory where the file should be: reads give defaults, writes leave it alone.
-    ASSERT_TRUE(QDir(folder.path()).mkdir("Quillmark.ini"));
-    folder.write("Quillmark.ini/inside.txt", "keep");
-    const QString dirIni = folder.file("Quillmark.ini");
-    EXPECT_EQ(modVandrel::ReadSetting(dirIni, "General", "Left", "0"), "0");
-    EXPECT_FALSE(modVandrel::WriteSetting(dirIni, "General", "Left", "1"));
-    EXPECT_TRUE(QFileInfo(dirIni).isDir());
-    EXPECT_EQ(folder.read("Quillmark.ini/inside.txt"), "keep");
-
-    folder.write("plain", "[General]\r\nLeft=3\r\n");
-    EXPECT_FALSE(modVandrel::WriteSetting(folder.file("plain/Quillmark.ini"), "General", "Left", "1"));
-    EXPECT_EQ(folder.read("plain"), "[General]\r\nLeft=3\r\n");
-
-    // saveTo reports the failure the same way.
+    // A missing folder, a directory at the file, a path through a regular file.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("dir.ini"));
+    folder.write("dir.ini/inside.txt", "keep");
     PrivateProfile p;
     p.write("General", "Left", "1");
-    EXPECT_FALSE(p.saveTo(inMissingFolder));
-    EXPECT_FALSE(p.saveTo(dirIni));
+    for (const char *target : {"missing/Quillmark.ini", "dir.ini", "Quillmark.ini/x.ini"}) {
+        EXPECT_EQ(modVandrel::ReadSetting(folder.file(target), "General", "Left", "0"), "0") << target;
+        EXPECT_FALSE(modVandrel::WriteSetting(folder.file(target), "General", "Left", "1")) << target;
+        EXPECT_FALSE(p.saveTo(folder.file(target))) << target;
+    }
+    EXPECT_EQ(folder.read("dir.ini/inside.txt"), "keep");
+    EXPECT_EQ(folder.read("Quillmark.ini"), "[General]\r\nLEFT=12\r\n\r\n[Icon]\r\nPrefix=pre\r\n");
+    EXPECT_EQ(testsupport::entriesOf(folder.path()), QStringList({"Images", "Quillmark.ini", "Templates", "dir.ini"}));
+}
+
+TEST(SettingValues, ChecksOpacityTwipsAndCustomFolders)
+{
+    for (const auto &[current, text, result] : {std::tuple{Qt::Checked, "FALSE", Qt::Unchecked},
+             {Qt::PartiallyChecked, "false", Qt::Unchecked}, {Qt::Unchecked, "tRuE", Qt::Checked},
+             {Qt::PartiallyChecked, "", Qt::PartiallyChecked}, {Qt::Unchecked, "truex", Qt::Unchecked}})
+        EXPECT_EQ(modVandrel::SetCheckFromText(current, text), result) << text;
+    for (const auto state : {Qt::Checked, Qt::Unchecked, Qt::PartiallyChecked})
+        EXPECT_EQ(modVandrel::SetCheckFromText(Qt::PartiallyChecked, modVandrel::CheckToText(state)), state);
+    EXPECT_EQ(modVandrel::CheckToText(Qt::Checked), "True");
+    for (const auto &[text, opacity] : {std::pair{"0", 0}, {"255", 255}, {" 254.5 ", 254}, {"127.5", 128}, {"-1", 128},
+             {"255.4", 128}, {"256", 128}, {"x", 128}, {"", 128}})
+        EXPECT_EQ(settingValues::opacityFromText(text), opacity) << text;
+    for (const auto &[twips, pixels] : {std::pair{1500, 100}, {22, 1}, {-22, -1}, {7, 0}, {-8, -1}, {9100, 607}})
+        EXPECT_EQ(settingValues::twipsToPixels(twips), pixels) << twips;
+    EXPECT_EQ(settingValues::pixelsToTwips(-7), -105);
+    for (const auto &[content, twips] : {std::pair{300, 9100}, {1000, 16020}, {-40, 9100}, {INT_MAX, INT_MAX}})
+        EXPECT_EQ(settingValues::windowTwipsFor(content, 9100), twips) << content;
+    // Each kind's custom folder has its own key, and the temporary folder by default.
+    using namespace settingsKeys;
+    PrivateProfile p;
+    p.write(customSavePath(iconSection), "/icons/");
+    p.write(customSavePath(panelSection), "/panels/");
+    EXPECT_EQ(p.read(customSavePath(iconSection)), "/icons/");
+    EXPECT_EQ(p.read(customSavePath(panelSection)), "/panels/");
+    const QString byDefault = p.read(customSavePath(liveSection));
+    EXPECT_TRUE(byDefault.endsWith(QDir::separator()));
+    EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(byDefault)), QDir::cleanPath(QDir::tempPath()));
 }

@@ -1,140 +1,100 @@
 #include "spawnmap/spawnmap.h"
-
-#include <gtest/gtest.h>
-#include <vector>
+#include "support.h"
 
 using namespace spawnMap;
+using testsupport::filled;
 
 namespace {
 
 const QPoint defaults(4, 58);
+constexpr QRgb colour = 0xFF336699;
 
-QImage picture(int width, int height, QRgb colour = 0xFF336699, QImage::Format format = QImage::Format_RGB32)
-{
-    QImage image(width, height, format);
-    image.fill(colour);
-    return image;
-}
-
-// The red pixels of a map, in order.
-std::vector<QPoint> redPixels(const QImage &map)
+// The red blocks of a map, in reading order; every other pixel must be white.
+QList<QPoint> redBlocks(const QImage &map)
 {
     EXPECT_EQ(map.size(), QSize(mapSize, mapSize));
-    std::vector<QPoint> found;
+    QList<QPoint> found;
     for (int y = 0; y < map.height(); ++y)
         for (int x = 0; x < map.width(); ++x) {
-            const QRgb p = map.pixel(x, y);
-            if (p == red)
-                found.emplace_back(x, y);
-            else
-                EXPECT_EQ(p, white) << x << "," << y;
+            if (map.pixel(x, y) == red)
+                found.append({x, y});
+            else if (map.pixel(x, y) != white)
+                ADD_FAILURE() << "neither red nor white at " << x << "," << y;
         }
     return found;
 }
 
 } // namespace
 
-TEST(SpawnMapCompare, SingleDifferencesMarkTheirBlockOnly)
+TEST(SpawnMap, EachDifferentPixelMarksItsTwoByTwoBlockInsideTheWindowOnly)
 {
-    const QImage reference = picture(1920, 1080);
-    for (const QPoint offset : {defaults, QPoint(0, 0), QPoint(101, 3)}) {
+    // The window spans offset .. offset + 511 both ways; block (i, j) covers pixels 2i, 2i + 1.
+    const std::tuple<QPoint, QPoint, QList<QPoint>> cases[]
+        = {{defaults, {5, 6}, {{2, 3}}}, {{0, 0}, {5, 6}, {{2, 3}}}, {{101, 3}, {5, 6}, {{2, 3}}},
+            {defaults, {0, 0}, {{0, 0}}}, {defaults, {511, 511}, {{255, 255}}}, {defaults, {300, 511}, {{150, 255}}},
+            {defaults, {512, 0}, {}}, {defaults, {0, 512}, {}}, {defaults, {-1, 5}, {}}, {defaults, {5, -1}, {}}};
+    const QImage reference = filled({1920, 1080}, colour);
+    for (const auto &[offset, pixel, blocks] : cases) {
         QImage shot = reference.copy();
-        shot.setPixel(offset + QPoint(5, 6), 0xFF336698); // one channel, one step
-        EXPECT_EQ(redPixels(compare(reference, shot, offset)), std::vector<QPoint>{QPoint(2, 3)});
-
-        // The corners of the window mark the corners of the map.
-        shot = reference.copy();
-        shot.setPixel(offset, 0xFF000000);
-        shot.setPixel(offset + QPoint(511, 511), 0xFF000000);
-        EXPECT_EQ(redPixels(compare(reference, shot, offset)),
-                  (std::vector<QPoint>{QPoint(0, 0), QPoint(255, 255)}));
-
-        // Just outside the window on every side: nothing.
-        shot = reference.copy();
-        shot.setPixel(offset + QPoint(512, 0), 0xFF000000);
-        shot.setPixel(offset + QPoint(0, 512), 0xFF000000);
-        if (offset.x() > 0)
-            shot.setPixel(offset + QPoint(-1, 5), 0xFF000000);
-        if (offset.y() > 0)
-            shot.setPixel(offset + QPoint(5, -1), 0xFF000000);
-        EXPECT_TRUE(redPixels(compare(reference, shot, offset)).empty());
+        shot.setPixel(offset + pixel, colour ^ 1); // one step of one channel
+        EXPECT_EQ(redBlocks(compare(reference, shot, offset)), blocks) << pixel.x() << "," << pixel.y();
     }
-}
-
-TEST(SpawnMapCompare, ColourOnlyCountsAndFormatsAgree)
-{
-    const QImage reference = picture(600, 600);
-    EXPECT_TRUE(redPixels(compare(reference, reference.copy(), defaults)).empty());
     // Alpha is no colour; another pixel format of the same colours is the same picture.
-    QImage argb = picture(600, 600, 0x00336699, QImage::Format_ARGB32);
-    EXPECT_TRUE(redPixels(compare(reference, argb, defaults)).empty());
+    QImage transparent(1920, 1080, QImage::Format_ARGB32);
+    transparent.fill(colour & 0xffffff);
+    EXPECT_TRUE(redBlocks(compare(reference, transparent, defaults)).isEmpty());
     QImage rgb888 = reference.convertToFormat(QImage::Format_RGB888);
     rgb888.setPixel(defaults + QPoint(300, 301), qRgb(0, 0, 0));
-    EXPECT_EQ(redPixels(compare(reference, rgb888, defaults)), std::vector<QPoint>{QPoint(150, 150)});
+    EXPECT_EQ(redBlocks(compare(reference, rgb888, defaults)), QList<QPoint>{QPoint(150, 150)});
 }
 
-TEST(SpawnMapCompare, PositionsOutsideThePictures)
+TEST(SpawnMap, PositionsOnlyOnePictureCoversDifferAndThoseNeitherCoversDoNot)
 {
-    // The window spans 4..515 across and 58..569 down.
-    const QImage big = picture(600, 600);
-    const QImage small = picture(300, 200);
-    // Outside both: equal, so equal small pictures mark nothing.
-    EXPECT_TRUE(redPixels(compare(small, small.copy(), defaults)).empty());
-    EXPECT_TRUE(redPixels(compare(QImage(), QImage(), defaults)).empty());
-    // Covered by one only: every block the bigger picture covers beyond the smaller.
+    // Both pictures end at an odd column inside the window: the last block is half covered
+    // by both, and what lies past their end (the next row, in memory) is never read.
+    QImage a = filled({301, 600}, colour), b = a.copy();
+    b.setPixel(0, 59, qRgb(1, 2, 3));
+    b.setPixel(0, 60, qRgb(1, 2, 3));
+    EXPECT_TRUE(redBlocks(compare(a, b, defaults)).isEmpty());
+    b.setPixel(300, 58, qRgb(1, 2, 3));
+    EXPECT_EQ(redBlocks(compare(a, b, defaults)), QList<QPoint>{QPoint(148, 0)});
+    const QImage big = filled({600, 600}, colour), small = filled({300, 200}, colour);
+    EXPECT_TRUE(redBlocks(compare(small, small.copy(), defaults)).isEmpty());
+    EXPECT_TRUE(redBlocks(compare(QImage(), QImage(), defaults)).isEmpty());
     const QImage map = compare(big, small, defaults);
     EXPECT_EQ(map, compare(small, big, defaults));
+    // Column 148 starts at x = 300, row 71 at y = 200: the first outside the small one.
     for (const QPoint p : {QPoint(0, 0), QPoint(147, 70)})
         EXPECT_EQ(map.pixel(p), white) << p.x() << "," << p.y();
-    // Column 148 starts at x = 300, row 71 at y = 200: the first outside the small one.
     for (const QPoint p : {QPoint(148, 0), QPoint(0, 71), QPoint(255, 255), QPoint(147, 71)})
         EXPECT_EQ(map.pixel(p), red) << p.x() << "," << p.y();
-    // A block half covered by the smaller picture: one uncovered position is enough.
-    const QImage odd = picture(301, 600);
-    const QImage half = compare(big, odd, defaults);
-    EXPECT_EQ(half.pixel(147, 10), white);
-    EXPECT_EQ(half.pixel(148, 10), red); // x = 300 covered by both, 301 by one
-    // A null screenshot against a real reference marks the whole covered window.
-    EXPECT_EQ(redPixels(compare(big, QImage(), defaults)).size(), size_t(mapSize * mapSize));
+    EXPECT_EQ(redBlocks(compare(big, QImage(), defaults)).size(), mapSize * mapSize);
 }
 
-TEST(SpawnMapCompare, ColumnStripsMakeTheSameMap)
+TEST(SpawnMap, ColumnStripsMakeTheSameMapAndRefusedOffsetsNone)
 {
-    QImage reference = picture(700, 700);
-    QImage shot = reference.copy();
+    QImage reference = filled({700, 700}, colour), shot = reference.copy();
     for (int k = 0; k < 500; ++k)
         shot.setPixel((k * 37) % 650, (k * 91) % 640, qRgb(k % 256, 0, 0));
     const QImage whole = compare(reference, shot, defaults);
-    EXPECT_FALSE(redPixels(whole).empty());
-    QImage strips = blankMap();
+    EXPECT_FALSE(redBlocks(whole).isEmpty());
+    QImage strips = blankMap(), clipped = blankMap(), none = blankMap();
     for (int first = 0; first < mapSize; first += 29)
         markColumns(reference, shot, defaults, strips, first, first + 29);
-    EXPECT_EQ(strips, whole);
-    // Ranges past either end are clipped, an empty range marks nothing.
-    QImage clipped = blankMap();
     markColumns(reference, shot, defaults, clipped, -10, 1000);
-    EXPECT_EQ(clipped, whole);
-    QImage none = blankMap();
     markColumns(reference, shot, defaults, none, 100, 100);
+    EXPECT_EQ(strips, whole);
+    EXPECT_EQ(clipped, whole);
     EXPECT_EQ(none, blankMap());
-}
-
-TEST(SpawnMapOffset, LimitsAndMessage)
-{
-    EXPECT_EQ(maxOffset, 32256);
-    EXPECT_TRUE(offsetValid(QPoint(0, 0)));
-    EXPECT_TRUE(offsetValid(QPoint(32256, 32256)));
-    for (const QPoint bad : {QPoint(32257, 0), QPoint(0, 32257), QPoint(-1, 0), QPoint(0, -1), QPoint(32767, -32768)})
-        EXPECT_FALSE(offsetValid(bad)) << bad.x() << "," << bad.y();
-
-    // At the limit the window is still compared: far outside any picture, so all equal.
-    const QImage reference = picture(64, 64);
-    EXPECT_TRUE(redPixels(compare(reference, picture(64, 64, 0xFF000000), QPoint(32256, 32256))).empty());
-    // A refused offset never compares (no wrapped coordinates): a blank map.
-    EXPECT_TRUE(redPixels(compare(reference, picture(64, 64, 0xFF000000), QPoint(-1, 0))).empty());
-    EXPECT_FALSE(redPixels(compare(reference, picture(64, 64, 0xFF000000), QPoint(0, 0))).empty());
-
+    // Offsets whose window leaves 16-bit coordinates are refused and compare nothing.
+    for (const auto &[offset, valid] : {std::pair{QPoint(0, 0), true}, {QPoint(32256, 32256), true},
+             {QPoint(32257, 0), false}, {QPoint(0, 32257), false}, {QPoint(-1, 0), false}, {QPoint(0, -1), false}}) {
+        EXPECT_EQ(offsetValid(offset), valid) << offset.x() << "," << offset.y();
+        EXPECT_EQ(redBlocks(compare(filled({64, 64}, colour), filled({64, 64}, 0xff000000), offset)).isEmpty(),
+            !valid || offset.x() > 0)
+            << offset.x() << "," << offset.y();
+    }
     const QString text = offsetMessage(QPoint(32300, -2));
-    for (const char *part : {"\"SpawnMap\"", "\"X\"", "\"Y\"", "32300", "-2", "32256"})
+    for (const char *part : {"\"SpawnMap\" \"X\" = 32300", "\"Y\" = -2", "32256"})
         EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
 }

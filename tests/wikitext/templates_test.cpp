@@ -1,18 +1,11 @@
 #include "common/textfile.h"
-#include "testsupport.h"
+#include "settings/privateprofile.h"
+#include "support.h"
 #include "wikitext/templates.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <gtest/gtest.h>
-#include <ostream>
-
-// Readable failures: QString is printed as its text.
-static void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
+using testsupport::ProgramFolder;
 
 namespace {
-
-using testsupport::ProgramFolder;
 
 QString fromU16(const char16_t *text) { return QString::fromUtf16(text); }
 
@@ -23,187 +16,122 @@ QString pageSection(const QStringList &pageLines, const QString &name)
     return templates::TemplatePage(textFiles::splitLineViews(text, textFiles::LoneLf::EndsLine)).section(name);
 }
 
-TEST(TemplatePaths, ResolveDefaultRelativeAndAbsoluteValues)
+} // namespace
+
+TEST(TemplateSlots, PathsFilesColoursAndAlternateNamesAsTheSettingsGiveThem)
 {
     ProgramFolder folder;
-    QDir(folder.path()).mkpath(QStringLiteral("mine"));
-    folder.write(QStringLiteral("Templates/Armor.txt"), "a");
+    QDir(folder.path()).mkpath("mine");
+    folder.write("Templates/Armor.txt", "{{Armor\n| name =\n}}");
+    folder.write("Templates/armor alt.TXT", "{{Alt}}\r\n");
     const QString root = folder.path() + u'/';
-    struct Case {
-        const char *configured, *expected; // expected relative to the program folder; "" for none
-    } cases[] = {
-        {"Default Armor.txt", "Templates/Armor.txt"},
-        {"default   Armor.txt", "Templates/Armor.txt"}, // any case, blanks after the prefix trimmed
+    // Configured and resolved, relative to the program folder; "" for none.
+    const std::pair<const char *, const char *> paths[] = {{"Default Armor.txt", "Templates/Armor.txt"},
+        {"default   Armor.txt", "Templates/Armor.txt"}, // blanks after it trimmed
         {"DEFAULT armor.TXT", "Templates/Armor.txt"},   // found without regard to case
-        {"Default Shield.txt", "Templates/Shield.txt"}, // missing: the exact name
-        {"Defaults.txt", "Templates/s.txt"},            // the prefix is only seven characters
-        {"mine/Quest.txt", "mine/Quest.txt"},           // relative to the program folder
-        {"", ""},
-    };
-    for (const Case &c : cases) {
-        const QString expected = *c.expected ? root + QString::fromLatin1(c.expected) : QString();
-        EXPECT_EQ(QDir::cleanPath(templates::resolvePath(QString::fromLatin1(c.configured), folder.path())),
-                  QDir::cleanPath(expected))
-            << c.configured;
+        {"Default Shield.txt", "Templates/Shield.txt"}, {"Defaults.txt", "Templates/s.txt"}, // seven characters only
+        {"mine/Quest.txt", "mine/Quest.txt"}, {"", ""}};
+    for (const auto &[configured, resolved] : paths)
+        EXPECT_EQ(QDir::cleanPath(templates::resolvePath(configured, folder.path())),
+            QDir::cleanPath(*resolved ? root + resolved : QString()))
+            << configured;
+    const QString absolute = folder.file("Templates/Armor.txt");
+    EXPECT_EQ(templates::resolvePath(absolute, "/elsewhere"), absolute);
+    const std::pair<QByteArray, QString> files[]
+        = {{"a\r\nb\r\n", "a\r\nb\r\n"}, {"a\nb\n", "a\r\nb\r\n"}, {"a\rb\r", "a\r\nb\r\n"},
+            {"a\r\n\nb", "a\r\n\r\nb\r\n"}, {"\n", "\r\n"}, {"", ""}, // no lines: no text, not "No Template Found"
+            {"caf\xE9\n", fromU16(u"café\r\n")}, {"caf\xC3\xA9", fromU16(u"café\r\n")}};
+    for (const auto &[bytes, text] : files) {
+        folder.write("Templates/t.txt", bytes);
+        EXPECT_EQ(templates::readTemplateFile(folder.file("Templates/t.txt")), text) << bytes.toStdString();
     }
-    const QString absolute = folder.file(QStringLiteral("Templates/Armor.txt"));
-    EXPECT_EQ(templates::resolvePath(absolute, QStringLiteral("/elsewhere")), absolute);
-}
-
-TEST(TemplateFiles, EveryLineEndsInCrLf)
-{
-    ProgramFolder folder;
-    struct Case {
-        QByteArray bytes;
-        QString expected;
-    } cases[] = {
-        {"a\r\nb\r\n", QStringLiteral("a\r\nb\r\n")},
-        {"a\nb\n", QStringLiteral("a\r\nb\r\n")},
-        {"a\rb\r", QStringLiteral("a\r\nb\r\n")},
-        {"a\r\n\nb", QStringLiteral("a\r\n\r\nb\r\n")}, // no final line end, an empty line kept
-        {"\n", QStringLiteral("\r\n")},
-        {"", QString()}, // a file without lines gives no text, not "No Template Found"
-        {"\xE9p\xE9" "e\n", fromU16(u"épée\r\n")},   // Latin-1
-        {"\xC3\xA9p\xC3\xA9""e", fromU16(u"épée\r\n")}, // UTF-8
+    for (const QString &missing : {QString(), folder.file("Templates/none.txt"), folder.file("Templates")})
+        EXPECT_EQ(templates::readTemplateFile(missing), "No Template Found") << missing.toStdString();
+    for (const auto &[text, colour] : {std::pair{"FFE0C0", QColor(255, 224, 192)}, {"ffe0c0", QColor(255, 224, 192)},
+             {"C0C0FF99", QColor(192, 192, 255)}, {"000000", QColor(0, 0, 0)}, {"FFE0", QColor(Qt::white)},
+             {"", QColor(Qt::white)}, {"FFE0CG", QColor(Qt::white)}, {"GFE0C0", QColor(Qt::white)},
+             {" FE0C0", QColor(Qt::white)}, {"+1E0C0", QColor(Qt::white)}, {"9:0000", QColor(Qt::white)}})
+        EXPECT_EQ(templates::buttonColour(text), colour) << text;
+    const std::pair<const char16_t *, const char16_t *> tips[] = {
+        {u"Default Creature Alt.txt", u"Creature Alt"}, {u"DEFAULT Quest Alt.txt", u"Quest Alt"},
+        {u"C:\\Mine\\Armor Alt.txt", u"Armor Alt"}, {u"/home/me/Shield Alt.txt", u"Shield Alt"},
+        {u"Default \U0001F5E1 Alt.txt", u"\U0001F5E1 Alt"}, {u"/x/\U0001F5E1.txt", u"\U0001F5E1"},
+        {u"Default x\xD83D.txt", u"x\xD83D"}, // a lone surrogate is one character too
+        {u"Default.txt", u""}, {u"C:\\ab", u""}, {u"abcd", u""}, {u"a\U0001F5E1", u""} // no name before the extension
     };
-    for (const Case &c : cases) {
-        folder.write(QStringLiteral("Templates/t.txt"), c.bytes);
-        EXPECT_EQ(templates::readTemplateFile(folder.file(QStringLiteral("Templates/t.txt"))), c.expected)
-            << c.bytes.toStdString();
-    }
-
-    QByteArray binary;
-    for (int i = 0; i < 4096; ++i)
-        binary.append(char(i * 7 % 256));
-    folder.write(QStringLiteral("Templates/b.bin"), binary);
-    const QString read = templates::readTemplateFile(folder.file(QStringLiteral("Templates/b.bin")));
-    EXPECT_TRUE(read.endsWith(QStringLiteral("\r\n")));
-    EXPECT_GE(read.size(), binary.size());
-
-    for (const QString &missing : {QString(), folder.file(QStringLiteral("Templates/none.txt")),
-                                   folder.file(QStringLiteral("Templates"))})
-        EXPECT_EQ(templates::readTemplateFile(missing), QStringLiteral("No Template Found")) << missing.toStdString();
-}
-
-TEST(TemplateButtons, ColoursAndTooltips)
-{
-    struct ColourCase {
-        const char *text;
-        QColor expected;
-    } colours[] = {
-        {"FFE0C0", QColor(255, 224, 192)}, {"ffe0c0", QColor(255, 224, 192)}, {"C0C0FF99", QColor(192, 192, 255)},
-        {"000000", QColor(0, 0, 0)},       {"FFE0", Qt::white},               {"", Qt::white},
-        {"FFE0CG", Qt::white},             {" FE0C0", Qt::white},             {"+1E0C0", Qt::white},
-    };
-    for (const ColourCase &c : colours)
-        EXPECT_EQ(templates::buttonColour(QString::fromLatin1(c.text)), c.expected) << c.text;
-
-    struct TipCase {
-        const char16_t *alternatePath, *tooltip;
-    } tips[] = {
-        {u"Default Creature Alt.txt", u" Right click for:   Creature Alt"},
-        {u"DEFAULT Quest Alt.txt", u" Right click for:   Quest Alt"},
-        {u"C:\\Mine\\Armor Alt.txt", u" Right click for:   Armor Alt"},
-        {u"/home/me/Shield Alt.txt", u" Right click for:   Shield Alt"},
-        {u"Default.txt", u" Right click for:   "}, // too short to hold a name
-        {u"Default \U0001F5E1 Alt.txt", u" Right click for:   \U0001F5E1 Alt"},
-        {u"", u"Alt template open"},
-    };
-    for (const TipCase &c : tips)
-        EXPECT_EQ(templates::tooltip(fromU16(c.alternatePath)), fromU16(c.tooltip));
+    for (const auto &[alternate, name] : tips)
+        EXPECT_EQ(templates::tooltip(fromU16(alternate)), " Right click for:   " + fromU16(name));
+    EXPECT_EQ(templates::tooltip(""), "Alt template open");
+    PrivateProfile ini;
+    ini.write("Template4", "Path", "Default Armor.txt");
+    ini.write("Template4", "AlternatePath", "Default Armor Alt.txt");
+    ini.write("Template4", "Name", "Armor");
+    ini.write("Template4", "BackgroundColor", "C0C0FF");
+    const templates::Slot slot = templates::loadSlot(ini, 4, folder.path());
+    EXPECT_EQ(QStringList({slot.name, slot.backgroundColor, slot.text, slot.alternateText}),
+        QStringList({"Armor", "C0C0FF", "{{Armor\r\n| name =\r\n}}\r\n", "{{Alt}}\r\n"}));
+    EXPECT_EQ(templates::loadSlot(ini, 5, folder.path()).text, "No Template Found");
 }
 
 TEST(TemplatePage, SectionScanAndCut)
 {
-    struct Case {
-        const char *what;
-        QStringList page;
-        QString expected;
-    } cases[] = {
-        {"the page layout",
-         {"intro", "<Armor>", "", "{{Armor", "}}", "", "</Armor>", "<Shield>", "", "s", "", "</Shield>"},
-         QStringLiteral("{{Armor\r\n}}")},
-        {"opening tag directly followed by closing", {"<Armor>", "</Armor>", "after"}, QString()},
-        {"trailing blank on the opening tag", {"<Armor> ", "", "x", "", "</Armor>"}, QString()},
-        {"tags match by exact case", {"<armor>", "", "x", "", "</armor>"}, QString()},
-        {"no closing tag: to the end, uncut", {"<Armor>", "", "a", "b"}, QStringLiteral("\r\na\r\nb\r\n")},
-        {"closing tag with other case does not close", {"<Armor>", "", "x", "", "</ARMOR>"},
-         QStringLiteral("\r\nx\r\n\r\n</ARMOR>\r\n")},
-        {"opening tag as the last line", {"x", "<Armor>"}, QString()},
-        {"the line after an opening tag is never an opening tag", {"<Armor>", "<Armor>", "x", "</Armor>"},
-         QStringLiteral("rmor>\r")},
-        {"no blank lines: the cut takes template text", {"<Armor>", "abc", "defgh", "</Armor>"},
-         QStringLiteral("c\r\ndef")},
-        {"a second section of the same name adds to the cut first",
-         {"<Armor>", "", "x", "", "</Armor>", "<Armor>", "", "y", "", "</Armor>"}, QStringLiteral("\ny")},
-        {"a closing tag alone cuts again", {"<Armor>", "", "abcdefgh", "", "</Armor>", "</Armor>"},
-         QStringLiteral("cd")},
-        {"characters, not code units", {"<Armor>", "\U0001F5E1x", "\U0001F5E1y\U0001F5E1\U0001F5E1", "</Armor>"},
-         fromU16(u"\r\n\U0001F5E1y")},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(pageSection(c.page, QStringLiteral("Armor")), c.expected) << c.what;
+    const std::tuple<const char *, QStringList, QString> cases[]
+        = {{"the page layout",
+               {"intro", "<Armor>", "", "{{Armor", "}}", "", "</Armor>", "<Shield>", "", "s", "", "</Shield>"},
+               "{{Armor\r\n}}"},
+            {"opening tag directly followed by closing", {"<Armor>", "</Armor>", "after"}, ""},
+            {"trailing blank on the opening tag", {"<Armor> ", "", "x", "", "</Armor>"}, ""},
+            {"tags match by exact case", {"<armor>", "", "x", "", "</armor>"}, ""},
+            {"no closing tag: to the end, uncut", {"<Armor>", "", "a", "b"}, "\r\na\r\nb\r\n"},
+            {"closing tag of another case does not close", {"<Armor>", "", "x", "", "</ARMOR>"},
+                "\r\nx\r\n\r\n</ARMOR>\r\n"},
+            {"opening tag as the last line", {"x", "<Armor>"}, ""},
+            {"the line after an opening tag is never one", {"<Armor>", "<Armor>", "x", "</Armor>"}, "rmor>\r"},
+            {"no blank lines: the cut takes template text", {"<Armor>", "abc", "defgh", "</Armor>"}, "c\r\ndef"},
+            {"a second section of the name adds to the cut first",
+                {"<Armor>", "", "x", "", "</Armor>", "<Armor>", "", "y", "", "</Armor>"}, "\ny"},
+            {"a closing tag alone cuts again", {"<Armor>", "", "abcdefgh", "", "</Armor>", "</Armor>"}, "cd"},
+            {"characters, not code units", {"<Armor>", "\U0001F5E1x", "\U0001F5E1y\U0001F5E1\U0001F5E1", "</Armor>"},
+                fromU16(u"\r\n\U0001F5E1y")},
+            {"too short to cut", {"<Armor>", "", "</Armor>"}, ""},
+            {"tags of three characters", {"<A>", "", "a", "", "</A>"}, ""}};
+    for (const auto &[what, page, expected] : cases)
+        EXPECT_EQ(pageSection(page, "Armor"), expected) << what;
+    EXPECT_EQ(pageSection({"<A>", "", "a", "", "</A>"}, "A"), "a");
+    EXPECT_EQ(pageSection({"<>", "", "x", "", "</>"}, ""), ""); // not even a nameless section
 }
 
-class UpdateTemplates : public ::testing::Test {
-protected:
-    int update(const QStringList &page, const QStringList &paths)
-    {
-        text = page.join(u'\n');
-        return templates::updateTemplates(
-            templates::TemplatePage(textFiles::splitLineViews(text, textFiles::LoneLf::EndsLine)), paths,
-            folder.path());
-    }
-    QStringList templateFiles() const
-    {
-        const QDir templatesFolder(folder.file(QStringLiteral("Templates")));
-        return templatesFolder.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-    }
-
+TEST(TemplatePage, TheUpdateWritesEachFoundSectionAndCountsOnlyTheWrites)
+{
     ProgramFolder folder;
-    QString text;
-    const QStringList page = {"<Armor>", "", "{{Armor", "}}", "", "</Armor>", "",
-                              "<Shield>", "", "{{Shield}}", "", "</Shield>", "<Notes>", "", "my notes", "", "</Notes>"};
-};
-
-TEST_F(UpdateTemplates, WritesEachFoundSectionAndCountsEveryWrite)
-{
-    folder.write(QStringLiteral("Templates/Shield.txt"), "old");
-    EXPECT_EQ(update(page, {"Default Armor.txt", "Default Shield.txt", "", "Default Quest.txt"}), 2);
-    EXPECT_EQ(folder.read(QStringLiteral("Templates/Armor.txt")), QByteArray("{{Armor\r\n}}\r\n"));
-    EXPECT_EQ(folder.read(QStringLiteral("Templates/Shield.txt")), QByteArray("{{Shield}}\r\n"));
-    EXPECT_EQ(templateFiles(), QStringList({"Armor.txt", "Shield.txt"})); // Quest not on the page: no file
-
-    // The same file as Path and AlternatePath is written and counted twice.
-    EXPECT_EQ(update(page, {"Default Armor.txt", "Default Armor.txt"}), 2);
-}
-
-TEST_F(UpdateTemplates, UserPathsTakeOnlyTheirOwnSectionAndEmptyOnesNone)
-{
-    QDir(folder.path()).mkpath(QStringLiteral("mine"));
-    folder.write(QStringLiteral("mine/Quest.txt"), "keep");
-    EXPECT_EQ(update(page, {folder.file(QStringLiteral("mine/Shield.txt")), "mine/Quest.txt", ""}), 1);
-    EXPECT_EQ(folder.read(QStringLiteral("mine/Shield.txt")), QByteArray("{{Shield}}\r\n"));
-    EXPECT_EQ(folder.read(QStringLiteral("mine/Quest.txt")), QByteArray("keep"));
-
-    EXPECT_EQ(update({"<>", "", "x", "", "</>"}, {"", "Default .txt"}), 0); // not even a nameless section
-    EXPECT_TRUE(templateFiles().isEmpty());
-}
-
-TEST_F(UpdateTemplates, FilesThatCannotBeWrittenAreSkippedAndNotCounted)
-{
-    QDir(folder.path()).mkpath(QStringLiteral("Templates/Shield.txt")); // a folder at the target
-    folder.write(QStringLiteral("Templates/Armor.txt"), "old armor");
+    QDir(folder.path()).mkpath("mine");
+    folder.write("Templates/Shield.txt", "old");
+    folder.write("mine/Quest.txt", "keep");
+    const QString text = QStringList({"<Armor>", "", "{{Armor", "}}", "", "</Armor>", "", "<Shield>", "", "{{Shield}}",
+                                         "", "</Shield>", "<Notes>", "", "my notes", "", "</Notes>"})
+                             .join('\n');
+    const templates::TemplatePage page(textFiles::splitLineViews(text, textFiles::LoneLf::EndsLine));
+    const auto update
+        = [&](const QStringList &paths) { return templates::updateTemplates(page, paths, folder.path()); };
+    // Quest is not on the page; a user's own path takes only its own section; the same
+    // file twice is written twice.
+    EXPECT_EQ(update({"Default Armor.txt", "Default Shield.txt", "", "Default Quest.txt", "mine/Quest.txt",
+                  folder.file("mine/Notes.txt"), "Default Armor.txt", "Default .txt"}),
+        4);
+    EXPECT_EQ(folder.read("Templates/Armor.txt"), "{{Armor\r\n}}\r\n");
+    EXPECT_EQ(folder.read("Templates/Shield.txt"), "{{Shield}}\r\n");
+    EXPECT_EQ(folder.read("mine/Notes.txt"), "my notes\r\n");
+    EXPECT_EQ(folder.read("mine/Quest.txt"), "keep");
+    EXPECT_EQ(testsupport::entriesOf(folder.file("Templates")), QStringList({"Armor.txt", "Shield.txt"}));
+    EXPECT_EQ(templates::updateMessage(4), "4 templates were successfully updated.");
+    // A folder at the target, a full disk, no Templates folder: nothing counted or made.
+    QDir(folder.path()).mkpath("Templates/Notes.txt");
     {
-        testsupport::FileSizeLimit full(4); // a full disk
-        EXPECT_EQ(update(page, {"Default Armor.txt", "Default Shield.txt"}), 0);
+        testsupport::FileSizeLimit full(4);
+        EXPECT_EQ(update({"Default Armor.txt", "Default Notes.txt"}), 0);
     }
-    EXPECT_EQ(folder.read(QStringLiteral("Templates/Armor.txt")), QByteArray("old armor"));
-    EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("Templates/Shield.txt"))).isDir());
-
-    QDir(folder.file(QStringLiteral("Templates"))).removeRecursively();
-    EXPECT_EQ(update(page, {"Default Armor.txt", "Default Notes.txt"}), 0);
-    EXPECT_FALSE(folder.exists(QStringLiteral("Templates"))); // never created
+    EXPECT_EQ(folder.read("Templates/Armor.txt"), "{{Armor\r\n}}\r\n");
+    QDir(folder.file("Templates")).removeRecursively();
+    EXPECT_EQ(update({"Default Armor.txt"}), 0);
+    EXPECT_FALSE(folder.exists("Templates"));
 }
-
-} // namespace

@@ -2,7 +2,7 @@
 // fixed-size crop, and the hint shown before there is a screenshot; each switched off.
 
 #include "capture/magnifier.h"
-#include "capturefixture.h"
+#include "window.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -10,15 +10,15 @@
 
 namespace {
 
-using namespace capturetest;
+using namespace testsupport;
 
-class LiveHelps : public CaptureFixture {
+class LiveHelps : public WindowFixture {
 protected:
     void SetUp() override
     {
         folder.write(QStringLiteral("Quillmark.ini"),
                      "[LiveShotDimensions]\r\n1=100 50\r\n[General]\r\nAutoName=True\r\n[Live]\r\nPrefix=Live\r\n");
-        CaptureFixture::SetUp();
+        WindowFixture::SetUp();
         window->showTab(2);
         grab = control(QStringLiteral("picLiveGrab"));
         crop = control(QStringLiteral("shpCrop"));
@@ -26,7 +26,7 @@ protected:
     }
     void startCrop()
     {
-        putOnClipboard(shot);
+        clipboard()->setImage(shot);
         QTest::mouseClick(control(QStringLiteral("cmdCrop_1")), Qt::LeftButton);
     }
     void key(int key, Qt::KeyboardModifiers modifiers = {})
@@ -90,7 +90,7 @@ TEST_F(LiveHelps, SwitchedOffTheKeysDoWhatTheyDidBeforeAndNoViewShows)
     // Free crops have no magnifier either way.
     QTest::mouseClick(control(QStringLiteral("chkMagnifier")), Qt::LeftButton);
     window->showTab(2);
-    putOnClipboard(shot);
+    clipboard()->setImage(shot);
     QTest::mouseClick(control(QStringLiteral("cmdFreeCrop")), Qt::LeftButton);
     hoverPixel(grab, {200, 150});
     EXPECT_FALSE(magnifier->isVisible());
@@ -115,7 +115,7 @@ TEST_F(LiveHelps, TheHintShowsUntilThereIsAScreenshotAndNeverInAPicture)
     EXPECT_EQ(greyPixels(source), 0);
     QTest::mouseClick(control(QStringLiteral("chkHints")), Qt::LeftButton);
 
-    putOnClipboard(shot);
+    clipboard()->setImage(shot);
     QTest::mouseClick(control(QStringLiteral("cmdExtractPanel_1")), Qt::RightButton);
     EXPECT_EQ(source->property("picture").value<QImage>().size(), QSize(300, 100));
     window->showTab(2);

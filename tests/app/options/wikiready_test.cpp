@@ -2,7 +2,7 @@
 // copies, names checked against the wiki's rules, the smallest PNG files; and their keys
 // in the settings file, which older files lack.
 
-#include "capturefixture.h"
+#include "window.h"
 #include "image/smallpng.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
@@ -13,15 +13,15 @@
 
 namespace {
 
-using namespace capturetest;
+using namespace testsupport;
 
-class WikiReady : public CaptureFixture {
+class WikiReady : public WindowFixture {
 protected:
+    WikiReady() : WindowFixture("[General]\r\nAutoCopyFileName=True\r\n") {}
     void SetUp() override
     {
-        folder.write(QStringLiteral("Quillmark.ini"), "[General]\r\nAutoCopyFileName=True\r\n");
-        CaptureFixture::SetUp();
-        putOnClipboard(shot);
+        WindowFixture::SetUp();
+        clipboard()->setImage(shot);
     }
     // Cuts a 100-pixel panel with its icon and saves both under the answers given.
     QList<modal::Shown> extract(QList<modal::Reply> answers)
@@ -30,7 +30,7 @@ protected:
         QTest::mouseClick(control(QStringLiteral("cmdExtractPanel_1")), Qt::LeftButton);
         return dialogs.seen;
     }
-    QString clipboard() const { return QGuiApplication::clipboard()->text(); }
+    QString copied() const { return QGuiApplication::clipboard()->text(); }
 
     const QImage shot = coordinateShot({1024, 768});
 };
@@ -38,17 +38,17 @@ protected:
 TEST_F(WikiReady, AutocopyCopiesTheNameTheFileNamesOrTheirMarkup)
 {
     extract({"Sword"});
-    EXPECT_EQ(clipboard(), "Sword");
+    EXPECT_EQ(copied(), "Sword");
     auto *kind = control<QComboBox>(QStringLiteral("cmbAutoCopyKind"));
     ASSERT_EQ(kind->count(), 3);
     QTest::keyClick(kind, Qt::Key_Down);
-    putOnClipboard(shot);
+    clipboard()->setImage(shot);
     extract({"Sword"});
-    EXPECT_EQ(clipboard(), "Sword Icon.png\r\nSword.png");
+    EXPECT_EQ(copied(), "Sword Icon.png\r\nSword.png");
     QTest::keyClick(kind, Qt::Key_Down);
-    putOnClipboard(shot);
+    clipboard()->setImage(shot);
     extract({"Sword"});
-    EXPECT_EQ(clipboard(), "[[File:Sword Icon.png]]\r\n[[File:Sword.png]]");
+    EXPECT_EQ(copied(), "[[File:Sword Icon.png]]\r\n[[File:Sword.png]]");
 
     // The choice is kept in the settings file; a word it does not know keeps the name.
     window->close();
@@ -64,7 +64,7 @@ TEST_F(WikiReady, NamesAreCheckedBeforeAnythingIsWritten)
     EXPECT_EQ(saved(), QStringList({"Sword|Bow Icon.png", "Sword|Bow.png"}));
 
     restart("[General]\r\nCheckWikiNames=True\r\n");
-    putOnClipboard(shot);
+    clipboard()->setImage(shot);
     const QList<modal::Shown> used = extract({"sword|bow", QMessageBox::Ok});
     ASSERT_EQ(used.size(), 2);
     EXPECT_EQ(used[1].title, "Name for the Wiki");
@@ -75,20 +75,20 @@ TEST_F(WikiReady, NamesAreCheckedBeforeAnythingIsWritten)
 
     // Edit offers the cleaned name; the edited one is checked again. Cancel writes nothing.
     clearSaved();
-    putOnClipboard(shot);
+    clipboard()->setImage(shot);
     const QList<modal::Shown> edited = extract({"Axe  #2", QMessageBox::Retry, "Axe  2", QMessageBox::Retry, "Axe 2"});
     ASSERT_EQ(edited.size(), 5);
     EXPECT_EQ(edited[2].preset, "Axe -2");
     EXPECT_TRUE(edited[3].text.contains("two blanks in a row"));
     EXPECT_EQ(saved(), QStringList({"Axe 2 Icon.png", "Axe 2.png"}));
     clearSaved();
-    putOnClipboard(shot);
+    clipboard()->setImage(shot);
     extract({"A:B", QMessageBox::Cancel});
     EXPECT_TRUE(saved().isEmpty());
 
     // Under Autoname a prefix breaking a rule is caught too.
     restart("[General]\r\nCheckWikiNames=True\r\nAutoName=True\r\n[Panel]\r\nPrefix=[Panel]\r\n");
-    putOnClipboard(shot);
+    clipboard()->setImage(shot);
     const QList<modal::Shown> prefixed = extract({QMessageBox::Ok});
     ASSERT_EQ(prefixed.size(), 1);
     ASSERT_EQ(saved().size(), 2);
@@ -107,7 +107,7 @@ TEST_F(WikiReady, SmallestPngFilesHoldTheSamePixels)
     restart("[General]\r\nSmallestPng=True\r\n");
     QImage flat(1024, 768, QImage::Format_RGB32);
     flat.fill(qRgb(20, 30, 40));
-    putOnClipboard(flat);
+    clipboard()->setImage(flat);
     extract({"Small"});
     const QByteArray small = header("Small.png");
     EXPECT_EQ(small, smallPng::encode(flat.copy(721, 56, 300, 100)));

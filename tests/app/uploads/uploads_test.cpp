@@ -2,7 +2,7 @@
 // screenshot to both files on the wiki and their markup on the clipboard, the wiki's
 // questions answered in the upload list, files dropped on it, a restart, the account test.
 
-#include "capturefixture.h"
+#include "window.h"
 #include "localwiki.h"
 #include "settings/privateprofile.h"
 
@@ -14,10 +14,10 @@
 
 namespace {
 
-using namespace capturetest;
+using namespace testsupport;
 using localWiki::waitFor;
 
-class UploadsOnWiki : public CaptureFixture {
+class UploadsOnWiki : public WindowFixture {
 protected:
     void SetUp() override
     {
@@ -30,7 +30,7 @@ protected:
         folder.write("Quillmark.ini", "[General]\r\nAutoCopyFileName=True\r\nAutoCopyKind=Markup\r\n[Wiki]\r\nApi="
                                           + wiki.env["API"].toUtf8() + "\r\nUser=" + wiki.env["BOT_FULL"].toUtf8()
                                           + "\r\nUploadAfterSave=True\r\n");
-        CaptureFixture::SetUp();
+        WindowFixture::SetUp();
     }
     QStringList states() const
     {
@@ -52,7 +52,7 @@ TEST_F(UploadsOnWiki, OneClickFromAScreenshotToBothFilePagesAndTheirMarkup)
 {
     ASSERT_TRUE(control("lblUploadStatus")->isVisible());
     EXPECT_EQ(window->height(), 607 + 18);
-    putOnClipboard(localWiki::uniquePicture().scaled(1024, 768));
+    clipboard()->setImage(localWiki::uniquePicture().scaled(1024, 768));
     // The name breaks a wiki rule: the cleaned one is used. The password is asked once.
     modal::Answerer dialogs({stem + "|1", QMessageBox::Ok, wiki.env["BOT_FULL_PASSWORD"]});
     QTest::mouseClick(control("cmdExtractPanel_1"), Qt::LeftButton);

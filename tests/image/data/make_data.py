@@ -80,6 +80,68 @@ def main():
     write("bomb_16000.png", SIGNATURE + ihdr(side, side, 1, 0) + chunk(b"IDAT", data) + end)
 
 
+# The passes of Adam7 interlacing: first column and row, and the steps between them.
+ADAM7 = [(0, 0, 8, 8), (4, 0, 8, 8), (0, 4, 4, 8), (2, 0, 4, 4), (0, 2, 2, 4), (1, 0, 2, 2), (0, 1, 1, 2)]
+
+
+def encode(width, height, depth, colour_type, samples, interlace=False, palette=b"", trns=b""):
+    """A PNG of any kind from samples[y][x] (a tuple of channel values), rows unfiltered."""
+    def rows(xs, ys):
+        out = bytearray()
+        for y in ys:
+            out.append(0)
+            acc = bits = 0
+            for x in xs:
+                for v in samples[y][x]:
+                    if depth == 16:
+                        out += struct.pack(">H", v)
+                    elif depth == 8:
+                        out.append(v)
+                    else:
+                        acc, bits = acc << depth | v, bits + depth
+                        if bits == 8:
+                            out.append(acc)
+                            acc = bits = 0
+            if bits:
+                out.append(acc << (8 - bits))
+        return out
+
+    if interlace:
+        raw = b"".join(rows(range(x0, width, dx), range(y0, height, dy)) for x0, y0, dx, dy in ADAM7
+                       if x0 < width and y0 < height)
+    else:
+        raw = rows(range(width), range(height))
+    head = struct.pack(">IIBBBBB", width, height, depth, colour_type, 0, 0, int(interlace))
+    return (SIGNATURE + chunk(b"IHDR", head) + (chunk(b"PLTE", palette) if palette else b"")
+            + (chunk(b"tRNS", trns) if trns else b"") + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
+def kinds():
+    """Every kind of PNG the loader must read as 8-bit RGB, each beside the 8-bit RGB file it
+    must read as: kind-NAME.png and kind-NAME-rgb.png. Odd sizes reach every interlace pass
+    and sub-byte packing."""
+    import random
+    rng = random.Random(5)
+    width, height = 13, 11
+    palette = [(255, 0, 0), (0, 128, 255), (20, 30, 40)]
+    table = [  # name, depth, colour type, channels, interlaced
+        ("palette4-trns", 4, 3, 1, False), ("grey8", 8, 0, 1, False), ("grey2", 2, 0, 1, False),
+        ("greyalpha8", 8, 4, 2, False), ("grey16-interlaced", 16, 0, 1, True), ("rgb16", 16, 2, 3, False),
+        ("rgba8", 8, 6, 4, False), ("rgba16-interlaced", 16, 6, 4, True), ("rgb8-interlaced", 8, 2, 3, True),
+    ]
+    for name, depth, colour_type, channels, interlace in table:
+        top = 3 if colour_type == 3 else (1 << depth)
+        samples = [[tuple(rng.randrange(top) for _ in range(channels)) for _ in range(width)] for _ in range(height)]
+        # High byte of 16 bits, low-bit grey scaled to the full range, the palette looked up, alpha ignored.
+        to8 = (lambda v: v >> 8) if depth == 16 else (lambda v: v * 255 // ((1 << depth) - 1))
+        rgb = [[palette[s[0]] if colour_type == 3 else (to8(s[0]),) * 3 if channels <= 2 else tuple(map(to8, s[:3]))
+                for s in row] for row in samples]
+        write("kind-%s.png" % name, encode(width, height, depth, colour_type, samples, interlace,
+                                           bytes(sum(palette, ())) if colour_type == 3 else b"",
+                                           bytes([0, 128]) if colour_type == 3 else b""))
+        write("kind-%s-rgb.png" % name, encode(width, height, 8, 2, rgb))
+
+
 JPEG = (
     "/9j/4AAQSkZJRgABAQEAYABgAAD/2wBDABALDA4MChAODQ4SERATGCgaGBYWGDEjJR0oOjM9PDkz"
     "ODdASFxOQERXRTc4UG1RV19iZ2hnPk1xeXBkeFxlZ2P/2wBDARESEhgVGC8aGi9jQjhCY2NjY2Nj"
@@ -97,3 +159,4 @@ JPEG = (
 
 if __name__ == "__main__":
     main()
+    kinds()

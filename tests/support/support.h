@@ -1,0 +1,63 @@
+#pragma once
+// What every test shares: scratch program folders, files read back, writes made to fail,
+// test pictures, and failures that print texts as texts.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+
+void PrintTo(const QString &text, std::ostream *out);
+void PrintTo(const QStringList &list, std::ostream *out);
+
+namespace testsupport {
+
+// The whole file, or nothing when it cannot be read.
+QByteArray readFile(const QString &path);
+// Every entry of the folder, hidden ones included: a temporary file left behind shows.
+QStringList entriesOf(const QString &folder);
+
+// Random opaque pixels, the same for the same seed: any cut, shift or channel swap shows.
+QImage noise(int width, int height, unsigned seed = 1);
+QImage filled(QSize size, QRgb colour);
+// Pixel (x, y) holds x and y in its channels, so any cut tells where it was taken.
+QImage coordinateShot(QSize size);
+// Empty when cut is exactly rect of shot, black where rect leaves the shot; else where not.
+QString cutMismatch(const QImage &cut, const QImage &shot, const QRect &rect);
+// The largest difference of any channel between two pictures of one size.
+int largestDifference(const QImage &a, const QImage &b);
+
+// A fresh program folder with Images and Templates inside.
+class ProgramFolder {
+public:
+    ProgramFolder();
+    QString path() const { return dir_.path(); }
+    QString file(const QString &name) const;
+    void write(const QString &name, const QByteArray &bytes) const;
+    QByteArray read(const QString &name) const { return readFile(file(name)); }
+    bool exists(const QString &name) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Writes past maxBytes fail while it lives, as on a full disk (for root too); SIGXFSZ is
+// ignored meanwhile so the write returns an error instead.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long long maxBytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    long long oldSoft_ = 0;
+    void (*oldHandler_)(int) = nullptr;
+};
+
+} // namespace testsupport
