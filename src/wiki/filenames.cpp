@@ -9,7 +9,8 @@ namespace {
 
 bool isForbidden(char32_t c)
 {
-    return QStringView(u"#<>[]|{}:/\\").contains(QChar(c));
+    // A character beyond the first plane is none of them, whatever its low 16 bits are.
+    return c <= 0xffff && QStringView(u"#<>[]|{}:/\\").contains(QChar(char16_t(c)));
 }
 
 bool isControl(char32_t c)
