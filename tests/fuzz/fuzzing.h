@@ -97,7 +97,7 @@ inline QImage picture(FuzzedDataProvider &in, int maxSide = 96)
     if (format == QImage::Format_Indexed8)
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
-                image.scanLine(y)[x] %= uchar(image.colorCount());
+                image.scanLine(y)[x] = uchar(image.scanLine(y)[x] % image.colorCount());
     return image;
 }
 
