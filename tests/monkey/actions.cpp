@@ -91,6 +91,7 @@ struct World {
     QStringList files; // what the drops bring: pictures of every kind, and things that are none
     QMap<QString, QPair<qint64, QDateTime>> outside; // files outside the folders we may write
     QSet<QString> controls, dialogs;
+    QSet<QString> named; // every named control of the window, for the figure
     Rng *rng = nullptr; // the running action's: answers to boxes come from it too
     QString step, failure;
 };
@@ -199,6 +200,9 @@ void openWindow(World &w)
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
     w.window = std::make_unique<frmVandrel>(w.program);
+    for (const QWidget *c : w.window->findChildren<QWidget *>())
+        if (!c->objectName().isEmpty() && !c->objectName().startsWith(QLatin1String("qt_")))
+            w.named.insert(c->objectName());
     w.window->show();
     w.window->activateWindow();
 }
@@ -537,8 +541,12 @@ int runActions(int argc, char **argv, const QString &folder, quint64 seed, int s
             std::fprintf(stderr, "monkey: at the end: %s\n", qPrintable(w.failure));
     }
     const double secs = std::max<qint64>(1, clock.elapsed()) / 1000.0;
-    std::printf("monkey: %lld actions in %.0f s (%.1f per second); %lld controls and %lld kinds of box reached\n",
-                (long long)done, secs, done / secs, (long long)w.controls.size(), (long long)w.dialogs.size());
+    const qsizetype reached = std::count_if(w.controls.cbegin(), w.controls.cend(),
+                                            [&](const QString &c) { return w.named.contains(c); });
+    std::printf("monkey: %lld actions in %.0f s (%.1f per second); %lld of %lld named controls and %lld kinds of "
+                "box reached\n",
+                (long long)done, secs, done / secs, (long long)reached, (long long)w.named.size(),
+                (long long)w.dialogs.size());
     if (qEnvironmentVariableIsSet("MONKEY_LIST")) {
         QStringList c(w.controls.cbegin(), w.controls.cend()), d(w.dialogs.cbegin(), w.dialogs.cend());
         c.sort();

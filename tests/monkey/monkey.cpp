@@ -143,6 +143,26 @@ int main(int argc, char **argv)
         return monkey::runActions(argc, argv, o.child, o.seed, o.seconds, o.actions);
 
     QCoreApplication app(argc, argv);
+    if (args.size() == 3 && args[1] == u"--regressions") {
+        // Action lists that once failed, one "SEED I,J,..." a line. They replay the same
+        // actions only while the window keeps its controls; they are kept as plain runs.
+        QFile file(args[2]);
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        int failed = 0;
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            const QList<QByteArray> parts = line.simplified().split(' ');
+            if (parts.size() != 2 || line.startsWith('#'))
+                continue;
+            Options replay = o;
+            replay.seed = parts[0].toULongLong();
+            replay.actions = parse({{}, QStringLiteral("--actions"), QString::fromLatin1(parts[1])}).actions;
+            const bool passed = runChild(replay, replay.actions, true, nullptr);
+            std::printf("monkey: %s %s\n", line.simplified().constData(), passed ? "passed" : "FAILED");
+            failed += passed ? 0 : 1;
+        }
+        return failed ? 1 : 0;
+    }
     std::printf("monkey: seed %llu, %d s%s\n", (unsigned long long)o.seed, o.seconds,
                 o.actions.isEmpty() ? "" : qPrintable(QStringLiteral(", actions ") + join(o.actions)));
     std::fflush(stdout);
