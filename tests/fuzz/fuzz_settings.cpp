@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzedDataProvider in(data, size);
     const QList<settingsKeys::SettingKey> &keys = iniCheck::ownedKeys();
     const settingsKeys::SettingKey &key = keys[in.ConsumeIntegralInRange<qsizetype>(0, keys.size() - 1)];
-    const QString value = fuzzing::text(in, 300);
+    // Valid UTF-8, as every value the window writes is.
+    const QString value = QString::fromUtf8(fuzzing::bytes(in, 300));
     const bool throughFile = in.ConsumeIntegralInRange(0, 15) == 0;
     const QByteArray before = QByteArray::fromStdString(in.ConsumeRemainingBytesAsString());
 
@@ -38,8 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Values are one line, read trimmed and cut to 254 characters; an empty one is missing.
     QString expected = value;
     expected.replace(u'\r', u' ').replace(u'\n', u' ');
-    expected = textRules::leftChars(textRules::trimBlanks(QString::fromUtf8(expected.toUtf8())),
-                                    PrivateProfile::maxValueLength);
+    expected = textRules::leftChars(textRules::trimBlanks(expected), PrivateProfile::maxValueLength);
     const QString got = saved.read(key.section, key.key, QStringLiteral("\x01"));
     check(got == (expected.isEmpty() ? QStringLiteral("\x01") : expected), "the changed key reads back",
           key.section + u'/' + key.key + u'=' + got);

@@ -61,7 +61,7 @@ inline const QList<settingsKeys::SettingKey> &ownedKeys()
     return keys;
 }
 
-inline bool inRange(const Owned &o, const QString &v, const PrivateProfile &ini)
+inline bool inRange(const Owned &o, const QString &v)
 {
     const auto number = numbers::toInt16(v);
     switch (o.rule) {
@@ -80,9 +80,8 @@ inline bool inRange(const Owned &o, const QString &v, const PrivateProfile &ini)
     case Rule::CopyKind:
         return std::find(capture::autocopySettings.begin(), capture::autocopySettings.end(), v)
                != capture::autocopySettings.end();
-    case Rule::Offset:
-        return spawnMap::offsetValid({numbers::toInt16(ini.read(settingsKeys::spawnMapX)).value_or(-1),
-                                      numbers::toInt16(ini.read(settingsKeys::spawnMapY)).value_or(-1)});
+    case Rule::Offset: // X and Y have the same range
+        return spawnMap::offsetValid({number.value_or(-1), 0});
     case Rule::Slot:
         return v.isEmpty() || v == o.key.key + QStringLiteral(".txt") || v == o.key.key + QStringLiteral(".bmp");
     case Rule::Text:
@@ -139,7 +138,7 @@ inline QString problems(const QByteArray &before, const QByteArray &after)
     for (const Owned &o : owned()) {
         const QString v = is.read(o.key.section, o.key.key, QString());
         const QString old = was.read(o.key.section, o.key.key, QString());
-        if (!inRange(o, v, is) && v.compare(old, Qt::CaseInsensitive) != 0)
+        if (!inRange(o, v) && v.compare(old, Qt::CaseInsensitive) != 0)
             return o.key.section + u'/' + o.key.key + QStringLiteral(" out of range: ") + v;
     }
     const QList<QByteArray> old = rawLines(before), now = rawLines(after);
