@@ -34,7 +34,7 @@ void formatButtons(const QString &folder, const QString &t, const QList<QStringV
             if (index == 2 || index == 3)
                 check(out.contains(t), "a wrapped text is kept whole");
             if (index == 1)
-                check(out.size() <= 4 * t.size() + 8, "a link list is at most four times its text");
+                check(out.size() <= 8 * t.size() + 8, "a link list is at most eight times its text");
             if (index < 0 || index > 3)
                 check(out.isEmpty(), "no button, no text");
         }
