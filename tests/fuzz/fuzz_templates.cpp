@@ -1,8 +1,7 @@
-// Template files and the template page: a page copied from the wiki goes through the scan
-// of Update Templates into the files the settings name, template files of any bytes are
-// read for the buttons, and the expanded template records come from a hand-edited
-// Quillmark.ini. Nothing may be written outside the Templates folder, a written file
-// reads back as the section it was given, and every text read ends its lines in CR LF.
+// Template files and the template page: a page copied from the wiki goes through the scan of
+// Update Templates into the files the settings name, template files of any bytes are read
+// for the buttons, and the expanded template records come from a hand-edited Quillmark.ini.
+// Writes land only where the settings say, and every template text ends its lines in CR LF.
 
 #include "fuzzing.h"
 #include "common/textfile.h"
@@ -14,71 +13,55 @@
 
 using fuzzing::check;
 
-namespace {
-
-void checkTemplateText(const QString &text)
+static void checkTemplateText(const QString &text)
 {
     check(text == templates::notFoundText || text.isEmpty() || text.endsWith(textFiles::crlf),
           "a template's lines end in CR LF");
 }
 
-void updateFromPage(const QString &folder, const QString &page, const QStringList &paths)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    FuzzedDataProvider in(data, size);
+    const QString folder = fuzzing::programFolder();
+    // Paths of the kinds the settings hold: in the Templates folder, or names of the user's own.
+    QStringList paths;
+    for (int i = in.ConsumeIntegralInRange(0, 4); i > 0; --i)
+        paths.append((in.ConsumeBool() ? QStringLiteral("Default ") : QString())
+                     + fuzzing::text(in, 24).remove(u'/').remove(u'\\').remove(QStringLiteral("..")));
+    fuzzing::writeFile(folder + QStringLiteral("/Templates/a.txt"), fuzzing::bytes(in, 4096));
+    const PrivateProfile ini = PrivateProfile::fromBytes(fuzzing::bytes(in, 4096));
+    const QString page = fuzzing::text(in, 1 << 16);
+    checkTemplateText(templates::readTemplateFile(folder + QStringLiteral("/Templates/a.txt")));
+
     const QList<QStringView> lines = textFiles::splitLineViews(page, textFiles::LoneLf::EndsLine);
     const templates::TemplatePage scanned(lines);
     const int updated = templates::updateTemplates(scanned, paths, folder);
     check(updated >= 0 && updated <= paths.size(), "at most one file per path is updated");
-    for (const QString &configured : paths) {
-        const auto target = templates::updateTarget(configured, folder);
-        if (!target)
-            continue;
-        const QString section = scanned.section(target->section);
-        check(section.size() <= page.size() + 2 * lines.size(), "a section is no longer than its page");
-        if (!section.isEmpty() && QFileInfo(target->file).isFile())
+    for (const QString &configured : paths)
+        if (const auto target = templates::updateTarget(configured, folder)) {
+            check(scanned.section(target->section).size() <= page.size() + 2 * lines.size(),
+                  "a section is no longer than its page");
             checkTemplateText(templates::readTemplateFile(target->file));
-    }
-    // A file the update wrote stands in the Templates folder, or is a path of the user's own.
+        }
     QDirIterator files(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString file = QDir(folder).relativeFilePath(files.next());
         check(file.startsWith(QStringLiteral("Templates/")) || paths.contains(file),
               "the update writes only where the settings say", file);
     }
-}
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
-{
-    FuzzedDataProvider in(data, size);
-    const QString folder = fuzzing::programFolder();
-    // Paths of the kinds the settings hold: in the Templates folder, or relative names.
-    QStringList paths;
-    for (int i = in.ConsumeIntegralInRange(0, 4); i > 0; --i)
-        paths.append((in.ConsumeBool() ? QStringLiteral("Default ") : QString())
-                     + fuzzing::text(in, 24).remove(u'/').remove(u'\\').remove(QStringLiteral("..")));
-    const QByteArray file = fuzzing::bytes(in, 4096);
-    const QByteArray ini = fuzzing::bytes(in, 4096);
-    const QString page = fuzzing::text(in, 1 << 16);
-
-    fuzzing::writeFile(folder + QStringLiteral("/Templates/a.txt"), file);
-    checkTemplateText(templates::readTemplateFile(folder + QStringLiteral("/Templates/a.txt")));
-    updateFromPage(folder, page, paths);
-
-    const PrivateProfile profile = PrivateProfile::fromBytes(ini);
     for (int n = 1; n <= templates::slotCount; ++n) {
-        const templates::Slot slot = templates::loadSlot(profile, n, folder);
+        const templates::Slot slot = templates::loadSlot(ini, n, folder);
         checkTemplateText(slot.text);
         checkTemplateText(slot.alternateText);
         templates::buttonColour(slot.backgroundColor);
         templates::tooltip(slot.alternatePath);
     }
-    const QList<expandedTemplates::Record> records = expandedTemplates::load(profile, folder);
-    check(records.size() == expandedTemplates::storedCount(profile), "one record per stored template");
+    const QList<expandedTemplates::Record> records = expandedTemplates::load(ini, folder);
+    check(records.size() == expandedTemplates::storedCount(ini), "one record per stored template");
     for (const auto &record : records)
         checkTemplateText(record.text);
-    if (!records.isEmpty())
-        check(expandedTemplates::textFor(records, records.last().name) == records.last().text,
-              "the last record of a name wins");
+    check(records.isEmpty() || expandedTemplates::textFor(records, records.last().name) == records.last().text,
+          "the last record of a name wins");
     return 0;
 }

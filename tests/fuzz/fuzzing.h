@@ -18,10 +18,10 @@ namespace fuzzing {
 
 inline void check(bool holds, const char *property, const QString &detail = {})
 {
-    if (holds)
-        return;
-    std::fprintf(stderr, "Broken: %s\n%s\n", property, qPrintable(detail.left(2000)));
-    std::abort();
+    if (!holds) {
+        std::fprintf(stderr, "Broken: %s\n%s\n", property, qPrintable(detail.left(2000)));
+        std::abort();
+    }
 }
 
 // One program folder for the whole run, emptied for each input so no input sees another's files.
@@ -52,53 +52,33 @@ inline QByteArray bytes(FuzzedDataProvider &in, size_t max)
     return QByteArray::fromStdString(in.ConsumeRandomLengthString(max));
 }
 
-// Text as it reaches us from the clipboard or a file: any of the encodings a copy may
-// have come through, so lone surrogates and odd code points occur too.
+// Text as it reaches us from the clipboard or a file: any of the encodings a copy may have
+// come through, so lone surrogates and odd code points occur too.
 inline QString text(FuzzedDataProvider &in, size_t max = 4096)
 {
     const QByteArray raw = bytes(in, max);
     switch (in.ConsumeIntegralInRange(0, 2)) {
-    case 0:
-        return QString::fromUtf8(raw);
-    case 1:
-        return QString::fromLatin1(raw);
-    default:
-        return QString(reinterpret_cast<const QChar *>(raw.constData()), raw.size() / 2);
+    case 0: return QString::fromUtf8(raw);
+    case 1: return QString::fromLatin1(raw);
+    default: return QString(reinterpret_cast<const QChar *>(raw.constData()), raw.size() / 2);
     }
 }
 
-// A picture of any size up to maxSide, in one of the formats pictures reach us in.
+// A picture of any size up to maxSide, in one of the formats pictures reach us in; the
+// pixels mostly from a few colours, so that equal pixels (mask keys, white) are common.
 inline QImage picture(FuzzedDataProvider &in, int maxSide = 96)
 {
-    static const QImage::Format formats[] = {QImage::Format_RGB32, QImage::Format_ARGB32,
-                                             QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB888,
-                                             QImage::Format_Indexed8, QImage::Format_Grayscale8,
-                                             QImage::Format_Mono, QImage::Format_RGBA64};
-    const int width = in.ConsumeIntegralInRange(0, maxSide);
-    const int height = in.ConsumeIntegralInRange(0, maxSide);
+    static const QImage::Format formats[] = {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_RGB888,
+                                             QImage::Format_Indexed8, QImage::Format_Grayscale8, QImage::Format_Mono,
+                                             QImage::Format_RGBA64, QImage::Format_ARGB32_Premultiplied};
+    QImage image(in.ConsumeIntegralInRange(0, maxSide), in.ConsumeIntegralInRange(0, maxSide), QImage::Format_ARGB32);
     const QImage::Format format = in.PickValueInArray(formats);
-    QImage image(width, height, format);
-    if (image.isNull())
-        return image;
-    if (format == QImage::Format_Indexed8 || format == QImage::Format_Mono) {
-        QList<QRgb> table(format == QImage::Format_Mono ? 2 : in.ConsumeIntegralInRange(1, 256));
-        for (QRgb &c : table)
-            c = in.ConsumeIntegral<QRgb>();
-        image.setColorTable(table);
-    }
-    // A few colours, so that equal pixels (the mask keys, the white) are common.
-    const QRgb palette[4] = {0xffffffff, in.ConsumeIntegral<QRgb>(), in.ConsumeIntegral<QRgb>(), 0xff404040};
-    for (int y = 0; y < height; ++y) {
-        uchar *line = image.scanLine(y);
-        for (qsizetype i = 0; i < image.bytesPerLine(); ++i)
-            line[i] = in.remaining_bytes() ? in.ConsumeIntegral<uint8_t>()
-                                            : uchar(palette[(i / 4 + y) % 4] >> (8 * (i % 4)));
-    }
-    if (format == QImage::Format_Indexed8)
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                image.scanLine(y)[x] = uchar(image.scanLine(y)[x] % image.colorCount());
-    return image;
+    const QRgb colours[4] = {0xffffffff, in.ConsumeIntegral<QRgb>(), in.ConsumeIntegral<QRgb>(), 0xff404040};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, in.remaining_bytes() > 8 && in.ConsumeBool() ? in.ConsumeIntegral<QRgb>()
+                                                                              : colours[(x + y) % 4]);
+    return image.convertToFormat(format);
 }
 
 } // namespace fuzzing

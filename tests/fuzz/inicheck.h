@@ -1,7 +1,7 @@
 #pragma once
 // What a closed window must leave in Quillmark.ini: every key it writes holds a value the
-// next start reads as meant (or the value it read, kept as it was), and every line it
-// does not own is still there, byte for byte and in order.
+// next start reads as meant (or the value it read, kept as it was), and every line it does
+// not own is still there, byte for byte and in order.
 
 #include "capture/autocopy.h"
 #include "capture/saveoptions.h"
@@ -50,72 +50,23 @@ inline const QList<Owned> &owned()
     return table;
 }
 
-inline const QList<settingsKeys::SettingKey> &ownedKeys()
-{
-    static const QList<settingsKeys::SettingKey> keys = [] {
-        QList<settingsKeys::SettingKey> list;
-        for (const Owned &o : owned())
-            list.append(o.key);
-        return list;
-    }();
-    return keys;
-}
-
 inline bool inRange(const Owned &o, const QString &v)
 {
     const auto number = numbers::toInt16(v);
+    const auto &copyKinds = capture::autocopySettings;
     switch (o.rule) {
-    case Rule::Check:
-        return v == u"True" || v == u"False" || v.isEmpty();
-    case Rule::Int16:
-        return number.has_value();
-    case Rule::Opacity:
-        return number && *number >= 0 && *number <= 255 && QString::number(*number) == v;
-    case Rule::Quality:
-        return QRegularExpression(QStringLiteral("^-?\\d+%$")).match(v).hasMatch();
-    case Rule::FileType:
-        return capture::fileTypeIndex(v) >= 0;
-    case Rule::Flag:
-        return v == u"True" || v == u"False";
-    case Rule::CopyKind:
-        return std::find(capture::autocopySettings.begin(), capture::autocopySettings.end(), v)
-               != capture::autocopySettings.end();
-    case Rule::Offset: // X and Y have the same range
-        return spawnMap::offsetValid({number.value_or(-1), 0});
-    case Rule::Slot:
-        return v.isEmpty() || v == o.key.key + QStringLiteral(".txt") || v == o.key.key + QStringLiteral(".bmp");
-    case Rule::Text:
-        break;
+    case Rule::Check: return v == u"True" || v == u"False" || v.isEmpty();
+    case Rule::Int16: return number.has_value();
+    case Rule::Opacity: return number && *number >= 0 && *number <= 255 && QString::number(*number) == v;
+    case Rule::Quality: return QRegularExpression(QStringLiteral("^-?\\d+%$")).match(v).hasMatch();
+    case Rule::FileType: return capture::fileTypeIndex(v) >= 0;
+    case Rule::Flag: return v == u"True" || v == u"False";
+    case Rule::CopyKind: return std::find(copyKinds.begin(), copyKinds.end(), v) != copyKinds.end();
+    case Rule::Offset: return spawnMap::offsetValid({number.value_or(-1), 0}); // X and Y have one range
+    case Rule::Slot: return v.isEmpty() || v == o.key.key + QStringLiteral(".txt") || v == o.key.key + QStringLiteral(".bmp");
+    case Rule::Text: break;
     }
     return true;
-}
-
-// The lines of a file that the window owns: the first entry of each of its keys, found as
-// the settings store finds them.
-inline QSet<qsizetype> ownedLines(const QList<QString> &lines)
-{
-    QSet<qsizetype> found;
-    QSet<QString> seen;
-    QString section;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = textRules::trimBlanks(lines[i]);
-        if (line.startsWith(u'[') && line.indexOf(u']') > 0) {
-            section = textRules::trimBlanks(line.mid(1, line.indexOf(u']') - 1)).toLower();
-            continue;
-        }
-        const qsizetype eq = lines[i].indexOf(u'=');
-        if (eq < 0)
-            continue;
-        const QString name = section + u'\n' + textRules::trimBlanks(lines[i].left(eq)).toLower();
-        if (seen.contains(name))
-            continue;
-        for (const Owned &o : owned())
-            if (name == o.key.section.toLower() + u'\n' + o.key.key.toLower()) {
-                seen.insert(name);
-                found.insert(i);
-            }
-    }
-    return found;
 }
 
 inline QList<QByteArray> rawLines(const QByteArray &bytes)
@@ -131,29 +82,46 @@ inline QList<QByteArray> rawLines(const QByteArray &bytes)
     return lines;
 }
 
+// The lines the window owns: the first entry of each of its keys, found as the store finds it.
+inline QSet<qsizetype> ownedLines(const QList<QByteArray> &raw)
+{
+    QSet<QString> names, seen;
+    for (const Owned &o : owned())
+        names.insert(o.key.section.toLower() + u'\n' + o.key.key.toLower());
+    QSet<qsizetype> found;
+    QString section;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QString line = textFiles::decodeText(raw[i]), trimmed = textRules::trimBlanks(line);
+        if (trimmed.startsWith(u'[') && trimmed.indexOf(u']') > 0) {
+            section = textRules::trimBlanks(trimmed.mid(1, trimmed.indexOf(u']') - 1)).toLower();
+        } else if (line.contains(u'=')) {
+            const QString name = section + u'\n' + textRules::trimBlanks(line.left(line.indexOf(u'='))).toLower();
+            if (names.contains(name) && !seen.contains(name)) {
+                seen.insert(name);
+                found.insert(i);
+            }
+        }
+    }
+    return found;
+}
+
 // What is wrong with the file a window saved over before: nothing when all is well.
 inline QString problems(const QByteArray &before, const QByteArray &after)
 {
     const PrivateProfile was = PrivateProfile::fromBytes(before), is = PrivateProfile::fromBytes(after);
     for (const Owned &o : owned()) {
-        const QString v = is.read(o.key.section, o.key.key, QString());
-        const QString old = was.read(o.key.section, o.key.key, QString());
+        const QString v = is.read(o.key.section, o.key.key, {}), old = was.read(o.key.section, o.key.key, {});
         if (!inRange(o, v) && v.compare(old, Qt::CaseInsensitive) != 0)
             return o.key.section + u'/' + o.key.key + QStringLiteral(" out of range: ") + v;
     }
     const QList<QByteArray> old = rawLines(before), now = rawLines(after);
-    QList<QString> decoded;
-    for (const QByteArray &line : old)
-        decoded.append(textFiles::decodeText(line));
-    const QSet<qsizetype> mine = ownedLines(decoded);
-    qsizetype j = 0;
-    for (qsizetype i = 0; i < old.size(); ++i) {
+    const QSet<qsizetype> mine = ownedLines(old);
+    for (qsizetype i = 0, j = 0; i < old.size(); ++i) {
         if (mine.contains(i))
             continue;
-        const qsizetype at = now.indexOf(old[i], j);
-        if (at < 0)
+        j = now.indexOf(old[i], j) + 1;
+        if (j == 0)
             return QStringLiteral("line %1 lost: ").arg(i + 1) + QString::fromUtf8(old[i].left(200));
-        j = at + 1;
     }
     return {};
 }
