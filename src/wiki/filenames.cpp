@@ -9,7 +9,8 @@ namespace {
 
 bool isForbidden(char32_t c)
 {
-    return QStringView(u"#<>[]|{}:/\\").contains(QChar(c));
+    // A character beyond the first plane is none of them, whatever its low 16 bits are.
+    return c <= 0xffff && QStringView(u"#<>[]|{}:/\\").contains(QChar(char16_t(c)));
 }
 
 bool isControl(char32_t c)
@@ -175,6 +176,9 @@ QString shortened(const QString &name)
     QString stem = dot > 0 ? name.left(dot) : name;
     while (!stem.isEmpty() && utf8Size(stem) + utf8Size(extension) > maxBytes)
         stem.chop(stem.size() >= 2 && stem.back().isLowSurrogate() ? 2 : 1);
+    // A cut may end a name without extension in a blank, which the wiki would drop.
+    while (extension.isEmpty() && !stem.isEmpty() && isBlank(stem.back().unicode()))
+        stem.chop(1);
     return stem + extension;
 }
 

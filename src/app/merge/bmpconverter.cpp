@@ -41,6 +41,8 @@ BmpConverter::BmpConverter(QWidget *page) : QObject(page), page_(page)
         auto *box = new QPlainTextEdit(texts[i], page);
         box->setObjectName(names[i]);
         box->setGeometry(margin + 56 + i * 68, top, 60, 44);
+        // Wrapping a long pasted text at this width takes Qt many seconds.
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
         // Only a label beside "To BMP": a file dropped here by mistake must not land in it.
         dropSupport::refuseDrops(box);
     }

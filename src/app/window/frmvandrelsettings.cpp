@@ -27,6 +27,8 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 
+#include <algorithm>
+
 namespace {
 
 
@@ -34,6 +36,13 @@ namespace {
 bool platformReportsWindowPosition()
 {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// The file holds positions as 16-bit numbers: -32768 twips comes back as -2185 pixels, which
+// would be saved as -32775, a number the next start cannot read.
+QString positionText(int pixels)
+{
+    return QString::number(std::clamp(settingValues::pixelsToTwips(pixels), -32768, 32767));
 }
 
 } // namespace
@@ -114,8 +123,8 @@ void frmVandrel::SaveSettings()
     if (loaded) {
         PrivateProfile ini = *loaded;
         const bool reported = platformReportsWindowPosition();
-        ini.write(keys::left, QString::number(reported ? settingValues::pixelsToTwips(pos().x()) : leftTwips_));
-        ini.write(keys::top, QString::number(reported ? settingValues::pixelsToTwips(pos().y()) : topTwips_));
+        ini.write(keys::left, reported ? positionText(pos().x()) : QString::number(leftTwips_));
+        ini.write(keys::top, reported ? positionText(pos().y()) : QString::number(topTwips_));
         ini.write(keys::autoName, CheckToText(options_->chkAutoName()));
         ini.write(keys::gameFullscreen, capture_.fullScreenFlag);
         ini.write(keys::saveIcon, CheckToText(iconCorner_->chkIcon()));
