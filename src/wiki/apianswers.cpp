@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QRegularExpression>
 
 namespace wikiApi {
 namespace {
@@ -71,6 +72,8 @@ Login login(const Answer &answer)
     login.reason = text(result, "reason");
     if (!login.ok && login.reason.isEmpty())
         login.reason = answer.failure ? answer.failure->info : text(result, "result");
+    if (!login.ok && login.reason.isEmpty())
+        login.reason = QStringLiteral("It gave no reason.");
     return login;
 }
 
@@ -82,9 +85,10 @@ Account account(const Answer &answer)
     account.user = text(user, "name");
     account.rights = strings(user.value(QLatin1String("rights")));
     for (const QJsonValue &extension : query.value(QLatin1String("fileextensions")).toArray())
-        account.fileExtensions.append(text(extension.toObject(), "ext").toLower());
+        account.fileExtensions.append(text(extension.toObject(), "ext").toLower().remove(QRegularExpression("^\\.+")));
     const QJsonValue limit = child(query, "general").value(QLatin1String("maxuploadsize"));
-    if (limit.isDouble())
+    // A size no wiki could mean (negative, or past what a file can be) counts as unsaid.
+    if (limit.isDouble() && limit.toDouble() >= 0 && limit.toDouble() < 0x1p62)
         account.maxUploadSize = qint64(limit.toDouble());
     return account;
 }

@@ -63,13 +63,17 @@ TEST(WikiAnswers, TokensLoginAccountAndExistingFiles)
     EXPECT_FALSE(failed.ok);
     EXPECT_EQ(failed.reason, "Incorrect username or password entered. Please try again.");
     EXPECT_TRUE(wikiApi::login(wikiApi::read(R"({"login": {"result": "Success", "lgusername": "Uploader"}})")).ok);
+    EXPECT_EQ(wikiApi::login(wikiApi::read("{}")).reason, "It gave no reason.");
 
     const wikiApi::Account account = wikiApi::account(wikiApi::read(
-        R"({"query": {"general": {"maxuploadsize": 1000}, "fileextensions": [{"ext": "png"}, {"ext": "JPG"}],
+        R"({"query": {"general": {"maxuploadsize": 1000}, "fileextensions": [{"ext": "png"}, {"ext": ".JPG"}],
             "userinfo": {"name": "Uploader", "rights": ["read", "upload", "reupload-own"]}}})"));
     EXPECT_EQ(account.user, "Uploader");
     EXPECT_EQ(account.fileExtensions, QStringList({"png", "jpg"}));
     EXPECT_EQ(account.maxUploadSize, 1000);
+    for (const char *limit : {"-5", "1e300", "\"20\""})
+        EXPECT_EQ(wikiApi::account(wikiApi::read(QByteArray(R"({"query": {"general": {"maxuploadsize": )") + limit + "}}}"))
+                      .maxUploadSize, -1) << limit;
     EXPECT_TRUE(account.mayUpload() && account.mayReplace());
     EXPECT_FALSE(wikiApi::account(wikiApi::read(R"({"query": {"userinfo": {"rights": ["upload"]}}})")).mayReplace());
 
