@@ -35,7 +35,8 @@ inline const QList<Owned> &owned()
                           {k::saveClipboard, Rule::Check}, {k::autoCopyKind, Rule::CopyKind},
                           {k::checkWikiNames, Rule::Check}, {k::smallestPng, Rule::Check},
                           {k::magnifier, Rule::Check}, {k::hints, Rule::Check},
-                          {k::expandedTemplateCount, Rule::Text}};
+                          {k::expandedTemplateCount, Rule::Text}, {k::wikiApi, Rule::Text},
+                          {k::wikiUser, Rule::Text}, {k::uploadAfterSave, Rule::Check}};
         for (const QString &kind : {k::iconSection, k::panelSection, k::liveSection})
             t += {{k::fileType(kind), Rule::FileType}, {k::jpgQuality(kind), Rule::Quality},
                   {k::prefix(kind), Rule::Text}, {k::suffix(kind), Rule::Text},
