@@ -14,6 +14,7 @@
 #include "wikitext/formattext.h"
 #include "wikitext/mappoints.h"
 #include "wikitext/totaldamage.h"
+#include "memory.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -40,20 +41,6 @@
 
 namespace {
 
-long long statusKilobytes(const char *field)
-{
-    FILE *status = std::fopen("/proc/self/status", "r");
-    if (!status)
-        return -1;
-    char line[256];
-    long long value = -1;
-    while (std::fgets(line, sizeof line, status))
-        if (std::strncmp(line, field, std::strlen(field)) == 0)
-            value = std::atoll(line + std::strlen(field));
-    std::fclose(status);
-    return value;
-}
-
 // Runs step once per iteration; step says whether its result was right. The peak resident
 // memory is reset before each run, so the figure is that run's own.
 void measured(benchmark::State &state, double inputMB, const std::function<bool()> &step)
@@ -62,10 +49,7 @@ void measured(benchmark::State &state, double inputMB, const std::function<bool(
     for (auto _ : state) {
         state.PauseTiming();
         malloc_trim(0);
-        FILE *clear = std::fopen("/proc/self/clear_refs", "w");
-        const bool reset = clear && std::fputs("5", clear) >= 0;
-        if (clear)
-            std::fclose(clear);
+        const bool reset = resetPeak();
         const long long before = statusKilobytes("VmRSS:");
         state.ResumeTiming();
         if (!step()) {

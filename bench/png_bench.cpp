@@ -15,6 +15,7 @@
 #include "common/atomicfile.h"
 #include "image/cdibsection.h"
 #include "image/pngcodec.h"
+#include "memory.h"
 
 #include <QFile>
 #include <QImage>
@@ -249,30 +250,6 @@ void Load(benchmark::State &state)
     state.counters["load_ms"] = median(load);
     state.counters["bare_ms"] = median(bare);
     state.counters["ratio"] = median(load) / median(bare);
-}
-
-long long statusKilobytes(const char *field)
-{
-    FILE *status = std::fopen("/proc/self/status", "r");
-    if (!status)
-        return -1;
-    char line[256];
-    long long value = -1;
-    const size_t length = std::strlen(field);
-    while (std::fgets(line, sizeof line, status))
-        if (std::strncmp(line, field, length) == 0)
-            value = std::atoll(line + length);
-    std::fclose(status);
-    return value;
-}
-
-bool resetPeak()
-{
-    FILE *clear = std::fopen("/proc/self/clear_refs", "w");
-    if (!clear)
-        return false;
-    const bool written = std::fputs("5", clear) >= 0;
-    return std::fclose(clear) == 0 && written;
 }
 
 void SaveHeap(benchmark::State &state)
