@@ -87,8 +87,8 @@ TEST(Outline, MarksExactlyTheBackgroundPixelsNextToTheIconInTheRowsColour)
     for (const auto &[icon, effect] : {std::pair{dot, 0}, {dot, 11}, {dot, -1}, {dot.copy(0, 0, 31, 32), 3},
              {dot.copy(0, 0, 32, 31), 3}, {tile(red), 2}, {tile(white), 2}})
         EXPECT_EQ(outlined(icon, effect, white), icon) << effect << " " << icon.width() << "x" << icon.height();
-    for (const auto &[effect, y, colour] : {std::tuple{3, 0, 0xffff7825u}, {10, 31, 0xfffd7f7fu}, {6, 5, black},
-             {0, 3, black}, {11, 3, black}, {3, 32, black}, {3, -1, black}})
+    for (const auto &[effect, y, colour] : {std::tuple{1, 0, 0xff70d6ffu}, {3, 0, 0xffff7825u}, {10, 31, 0xfffd7f7fu},
+             {6, 5, black}, {0, 3, black}, {11, 3, black}, {3, 32, black}, {3, -1, black}})
         EXPECT_EQ(textureColour(effect, y), colour) << effect << " row " << y;
     // Numbered as the textures are, not as the list is sorted; every one listed once.
     for (const auto &[entry, effect] : {std::pair{"None", 0}, {"Magic", 1}, {"Nonmagic", 6}, {"Spell Vuln", 10}})

@@ -2,6 +2,8 @@
 // The "Expanded Clipboard" frame: eight slots that keep a text or a picture from the
 // clipboard, kept across a restart when asked to.
 
+#include "wikitext/clipboardslots.h"
+
 #include <QGroupBox>
 #include <QList>
 #include <array>
@@ -15,7 +17,7 @@ class ExpandedClipboardBox : public QGroupBox {
     Q_OBJECT
 
 public:
-    static constexpr int slotCount = 8;
+    static constexpr int slotCount = clipboardSlots::slotCount;
 
     ExpandedClipboardBox(const QString &programFolder, QWidget *parent = nullptr);
 
