@@ -190,10 +190,11 @@ Verdict check(const QString &fileName)
     QString cleaned = mendCharacters(fileName, found);
     cleaned = mendSequences(cleaned, found);
     cleaned = mendBlanks(cleaned, found);
-    if (utf8Size(fileName) > maxBytes) {
+    if (utf8Size(fileName) > maxBytes)
         found.note(Rule::TooLong, QString::number(utf8Size(fileName)));
+    // Mending may lengthen a name (a lone half of a pair becomes a whole replacement character).
+    if (utf8Size(cleaned) > maxBytes)
         cleaned = shortened(cleaned);
-    }
     if (cleaned.isEmpty() || cleaned.lastIndexOf(u'.') == 0) {
         found.note(Rule::Empty, QString());
         cleaned.clear();

@@ -84,6 +84,8 @@ TEST(WikiNames, RulesAndCleanedNamesAsTheWikiGivesThem)
         {"Mixed _ blank.png", Rule::DoubledBlank, "Mixed_blank.png", {}},
         {"L" + l240, Rule::TooLong, {}, l240},
         {emoji59 + "x.png", Rule::TooLong, {}, emoji59 + ".png"},
+        // A lone half of a pair takes one byte as it stands and three once mended.
+        {"#" + QString(233, u'L') + QChar(0xD800) + ".png", Rule::Forbidden, {}, "-" + QString(233, u'L') + ".png"},
         {".png", Rule::Empty, {}, {}},
         {"   .png", Rule::Empty, {}, {}},
         {u"\u200E.png"_qs, Rule::Empty, {}, {}},
