@@ -29,7 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QByteArray once = startAndClose(folder);
     const QString problems = iniCheck::problems(before, once);
-    check(problems.isEmpty(), "the saved settings are in range and keep what is not ours", problems);
+    if (!problems.isEmpty()) {
+        QString shown = problems + u'\n' + QString::fromLatin1(before) + QStringLiteral("\n----\n")
+                        + QString::fromLatin1(once);
+        check(false, "the saved settings are in range and keep what is not ours",
+              shown.replace(QChar(0), QStringLiteral("\\0")));
+    }
     const QByteArray twice = startAndClose(folder);
     check(iniCheck::problems(once, twice).isEmpty(), "a second start and close keeps what is not ours");
     // A stored quality goes through the typed rule again at each start, as it always has, and

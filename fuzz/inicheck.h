@@ -92,7 +92,9 @@ inline QSet<qsizetype> ownedLines(const QList<QByteArray> &raw)
     QSet<qsizetype> found;
     QString section;
     for (qsizetype i = 0; i < raw.size(); ++i) {
-        const QString line = textFiles::decodeText(raw[i]), trimmed = textRules::trimBlanks(line);
+        // The store drops a UTF-8 byte order mark before it decodes the first line.
+        const QByteArray bytes = i == 0 && raw[i].startsWith("\xEF\xBB\xBF") ? raw[i].mid(3) : raw[i];
+        const QString line = textFiles::decodeText(bytes), trimmed = textRules::trimBlanks(line);
         if (trimmed.startsWith(u'[') && trimmed.indexOf(u']') > 0) {
             section = textRules::trimBlanks(trimmed.mid(1, trimmed.indexOf(u']') - 1)).toLower();
         } else if (line.contains(u'=')) {
