@@ -3,7 +3,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QRegularExpression>
 
 namespace wikiApi {
 namespace {
@@ -70,10 +69,11 @@ Login login(const Answer &answer)
     login.ok = text(result, "result") == QLatin1String("Success");
     login.user = text(result, "lgusername");
     login.reason = text(result, "reason");
-    if (!login.ok && login.reason.isEmpty())
+    if (!login.ok && login.reason.isEmpty()) {
         login.reason = answer.failure ? answer.failure->info : text(result, "result");
-    if (!login.ok && login.reason.isEmpty())
-        login.reason = QStringLiteral("It gave no reason.");
+        if (login.reason.isEmpty())
+            login.reason = QStringLiteral("It gave no reason.");
+    }
     return login;
 }
 
@@ -84,8 +84,12 @@ Account account(const Answer &answer)
     const QJsonObject user = child(query, "userinfo");
     account.user = text(user, "name");
     account.rights = strings(user.value(QLatin1String("rights")));
-    for (const QJsonValue &extension : query.value(QLatin1String("fileextensions")).toArray())
-        account.fileExtensions.append(text(extension.toObject(), "ext").toLower().remove(QRegularExpression("^\\.+")));
+    for (const QJsonValue &extension : query.value(QLatin1String("fileextensions")).toArray()) {
+        QString ext = text(extension.toObject(), "ext").toLower();
+        while (ext.startsWith(u'.'))
+            ext.remove(0, 1);
+        account.fileExtensions.append(ext);
+    }
     const QJsonValue limit = child(query, "general").value(QLatin1String("maxuploadsize"));
     // A size no wiki could mean (negative, or past what a file can be) counts as unsaid.
     if (limit.isDouble() && limit.toDouble() >= 0 && limit.toDouble() < 0x1p62)
