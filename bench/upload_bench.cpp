@@ -80,7 +80,7 @@ struct Session {
     }
     ~Session() { window->close(); }
 
-    QString status() const { return window->findChild<QLabel *>("lblUploadStatus")->text(); }
+    QString status() const { return window->findChild<QLabel *>("lblStatus")->property("message").toString(); }
     void click()
     {
         // Every picture unique, so the wiki never finds one it has.

@@ -14,6 +14,7 @@
 #include "app/uploads/uploadcenter.h"
 #include "app/uploads/uploadswindow.h"
 #include "app/widgets/picturearea.h"
+#include "app/widgets/statusline.h"
 #include "app/window/keyrouter.h"
 #include "app/window/tablabel.h"
 #include "app/window/windowsizing.h"
@@ -38,6 +39,8 @@ constexpr TabDesign tabDesign[frmVandrel::tabCount] = {
     {"4 Merge", 168, 61}, {"5 Tools", 228, 57}, {"6 Options", 284, 68},
 };
 constexpr int tabHeight = 17;
+// The feedback line below the pages: the window is that much taller than its pages.
+constexpr int statusLineHeight = 18;
 
 // Where the pages' panels go at start-up.
 constexpr QPoint anchor(48, 24);
@@ -176,7 +179,7 @@ void frmVandrel::showTab(int index)
 
     windowSizing::resizeTwips(this, settingValues::designedWindowWidthTwips,
                               settingValues::designedWindowHeightTwips
-                                  + settingValues::pixelsToTwips(uploadStatusHeight()));
+                                  + settingValues::pixelsToTwips(statusLineHeight));
     if (index == 1)
         panel_->clearWorkingPicture();
     page(index)->show();
@@ -186,15 +189,12 @@ void frmVandrel::showTab(int index)
 void frmVandrel::buildUploads()
 {
     uploads_ = new UploadCenter(programFolder_, this);
-    lblUploadStatus_ = new TabLabel(QStringLiteral("lblUploadStatus"), QString(), this);
-    lblUploadStatus_->setToolTip(QStringLiteral("Click to see the uploads."));
-    lblUploadStatus_->hide();
-    connect(lblUploadStatus_, &TabLabel::clicked, this, [this] { showUploads(); });
+    lblStatus_ = new StatusLine(this);
+    connect(lblStatus_, &StatusLine::clicked, this, [this] { showUploads(); });
     connect(uploads_, &UploadCenter::changed, this, &frmVandrel::showUploadStatus);
     // A question of the wiki's waits in the list, which comes up to ask it.
     connect(uploads_, &UploadCenter::asking, this, [this](int id) { showUploads(id); });
     connect(options_, &OptionsPage::uploadsWanted, this, [this] { showUploads(); });
-    connect(options_->chkUploadAfterSave(), &QCheckBox::toggled, this, &frmVandrel::showUploadStatus);
     connect(options_, &OptionsPage::wikiAccountWanted, this, [this] {
         AccountDialog account(*uploads_, this);
         account.exec();
@@ -212,22 +212,11 @@ void frmVandrel::showUploads(int id)
     uploadsWindow_->showEntry(id);
 }
 
-int frmVandrel::uploadStatusHeight() const
-{
-    return lblUploadStatus_->isHidden() ? 0 : 18;
-}
-
 void frmVandrel::showUploadStatus()
 {
-    const bool wanted = capture_.uploadAfterSave || !uploads_->list().entries().isEmpty();
-    lblUploadStatus_->setText(uploads_->statusText());
-    if (wanted == !lblUploadStatus_->isHidden())
-        return;
-    // The window grows by the line rather than cover the foot of a tab.
-    lblUploadStatus_->setVisible(wanted);
-    lblUploadStatus_->raise();
-    const int line = wanted ? 18 : -18;
-    resize(width(), height() + line);
+    const QString text = uploads_->statusText();
+    if (!text.isEmpty() && text != lblStatus_->message())
+        lblStatus_->say(text);
 }
 
 void frmVandrel::focusFob()
@@ -240,7 +229,7 @@ void frmVandrel::resizeEvent(QResizeEvent *event)
     // Tabs 1 and 2 place their controls over the whole window.
     panel_->setGeometry(rect());
     live_->setGeometry(rect());
-    lblUploadStatus_->setGeometry(0, height() - uploadStatusHeight(), width(), uploadStatusHeight());
+    lblStatus_->setGeometry(0, height() - statusLineHeight, width(), statusLineHeight);
     QWidget::resizeEvent(event);
 }
 

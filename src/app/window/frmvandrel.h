@@ -21,6 +21,7 @@ class PanelPage;
 class QLabel;
 class QPushButton;
 class SaveRoutine;
+class StatusLine;
 class TabLabel;
 class TextPage;
 class ToolsPage;
@@ -64,9 +65,8 @@ private:
     void shutDown();
     void buildUploads();
     void showUploads(int id = 0);
-    // The status line of the uploads, shown while uploading is on or uploads are listed.
+    // The uploads' progress and last result, on the status line.
     void showUploadStatus();
-    int uploadStatusHeight() const;
 
     void LoadSettings();
     void SaveSettings();
@@ -98,7 +98,7 @@ private:
     IconCorner *iconCorner_ = nullptr; // shared by tabs 1 and 2
     UploadCenter *uploads_ = nullptr;
     UploadsWindow *uploadsWindow_ = nullptr; // made when first shown
-    TabLabel *lblUploadStatus_ = nullptr;
+    StatusLine *lblStatus_ = nullptr; // the feedback line at the foot
 
     KeyRouter *keys_ = nullptr;
 };

@@ -40,9 +40,9 @@ protected:
                 texts.append(box->item(i)->text());
         return texts;
     }
-    QString status() const { return control<QLabel>("lblUploadStatus")->text(); }
+    QString status() const { return control("lblStatus")->property("message").toString(); }
     QByteArray local(const QString &name) const { return folder.read("Images/" + name); }
-    void showList() { QTest::mouseClick(control("lblUploadStatus"), Qt::LeftButton); }
+    void showList() { QTest::mouseClick(control("lblStatus"), Qt::LeftButton); }
 
     const localWiki::Wiki wiki = localWiki::shared();
     const QString stem = QStringLiteral("Sword %1").arg(QDateTime::currentMSecsSinceEpoch());
@@ -50,7 +50,7 @@ protected:
 
 TEST_F(UploadsOnWiki, OneClickFromAScreenshotToBothFilePagesAndTheirMarkup)
 {
-    ASSERT_TRUE(control("lblUploadStatus")->isVisible());
+    ASSERT_TRUE(control("lblStatus")->isVisible());
     EXPECT_EQ(window->height(), 607 + 18);
     clipboard()->setImage(localWiki::uniquePicture().scaled(1024, 768));
     // The name breaks a wiki rule: the cleaned one is used. The password is asked once.
