@@ -164,19 +164,22 @@ QMap<QString, QPair<qint64, QDateTime>> listOutside()
 }
 
 // Nothing written outside the program folder and the folders the settings name, but the BMP
-// the converter writes beside a dropped PNG.
+// the converter writes beside a dropped PNG, and the trash that takes the files it replaces.
 void checkFiles()
 {
+    const auto converted = [](const QString &path) {
+        const QString stem = path.chopped(std::min<qsizetype>(4, path.size()));
+        return path.endsWith(QLatin1String(".bmp"))
+               && std::any_of(w.files.cbegin(), w.files.cend(), [&](const QString &d) { return d.chopped(4) == stem; });
+    };
+    const QString trash = w.top + QStringLiteral("/home/.local/share/Trash/");
     const auto now = listOutside();
     for (auto f = now.cbegin(); f != now.cend(); ++f) {
-        const QString stem = f.key().chopped(std::min<qsizetype>(4, f.key().size()));
-        const bool converted = f.key().endsWith(QLatin1String(".bmp"))
-                               && std::any_of(w.files.cbegin(), w.files.cend(), [&](const QString &d) { return d.chopped(4) == stem; });
-        if (w.outside.value(f.key()) != f.value() && !converted)
+        if (w.outside.value(f.key()) != f.value() && !converted(f.key()) && !f.key().startsWith(trash))
             fail(QStringLiteral("written outside the program folder: ") + f.key());
     }
     for (auto f = w.outside.cbegin(); f != w.outside.cend(); ++f)
-        if (!now.contains(f.key()))
+        if (!now.contains(f.key()) && !converted(f.key()))
             fail(QStringLiteral("removed outside the program folder: ") + f.key());
     w.outside = now;
 }

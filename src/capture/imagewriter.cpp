@@ -37,7 +37,7 @@ std::optional<QString> whyNameRefused(const KindOptions &options, const QString 
 
 WriteResult failed(const QString &path, const QString &reason)
 {
-    return {WriteResult::Failed, path, reason.isEmpty() ? QStringLiteral("the file could not be written") : reason};
+    return {WriteResult::Failed, path, reason.isEmpty() ? QStringLiteral("the file could not be written") : reason, {}};
 }
 
 } // namespace
@@ -67,25 +67,28 @@ WriteResult writeImage(const KindOptions &options, const QString &programFolder,
 {
     const QString &type = options.fileType;
     if (type == QLatin1String("gif"))
-        return {WriteResult::GifNotSupported, QString(), QString()};
+        return {WriteResult::GifNotSupported, QString(), QString(), {}};
     if (extensionFor(type).isEmpty())
-        return {WriteResult::NoFileType, QString(), QString()};
+        return {WriteResult::NoFileType, QString(), QString(), {}};
 
     const QString path = plannedPath(options, programFolder, name, taken, choices);
     // The wiki's rules leave no separator in a cleaned name.
     if (const auto why = whyNameRefused(options, name); why && !choices.wikiCleaned)
         return failed(path, *why);
 
+    // A file of the same name the user saved before is kept, never silently lost.
+    oldFiles::Replaced replaced;
     PictureResult written;
     if (type == QLatin1String("bmp"))
-        written = imageFiles::saveBmp(picture, path);
+        written = imageFiles::saveBmp(picture, path, &replaced);
     else if (type == QLatin1String("jpg"))
-        written = imageFiles::saveJpg(picture, path, options.quality);
+        written = imageFiles::saveJpg(picture, path, options.quality, &replaced);
     else
-        written = choices.smallestPng ? smallPng::save(picture, path) : imageFiles::savePng(picture, path);
+        written = choices.smallestPng ? smallPng::save(picture, path, &replaced)
+                                      : imageFiles::savePng(picture, path, &replaced);
     if (!written)
         return failed(path, written.reason());
-    return {WriteResult::Written, path, QString()};
+    return {WriteResult::Written, path, QString(), replaced};
 }
 
 QString failureMessage(const WriteResult &result)

@@ -2,6 +2,7 @@
 // The write step of the save routine: one picture of one kind, under its name.
 
 #include "capture/saveoptions.h"
+#include "common/oldfiles.h"
 
 #include <QImage>
 
@@ -19,6 +20,7 @@ struct WriteResult {
     Status status = Failed;
     QString path;
     QString reason;
+    oldFiles::Replaced replaced; // what became of the file a written one replaced
 };
 
 // How a picture is written beyond its kind's options.

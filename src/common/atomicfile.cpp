@@ -80,10 +80,30 @@ bool AtomicFile::commit(Durability durability)
     stream_ = nullptr;
     if (closed != 0)
         return fail(QStringLiteral("cannot write the file"), errno);
-    if (::rename(tempPath_.constData(), QFile::encodeName(target_).constData()) != 0)
-        return fail(QStringLiteral("cannot replace the file"), errno);
+    if (!putOldAside())
+        return fail(QStringLiteral("cannot move the old file out of the way"), EACCES);
+    if (::rename(tempPath_.constData(), QFile::encodeName(target_).constData()) != 0) {
+        const int e = errno;
+        oldFiles::putBack(replaced_, target_);
+        replaced_ = {};
+        return fail(QStringLiteral("cannot replace the file"), e);
+    }
     tempPath_.clear();
     return true;
+}
+
+bool AtomicFile::putOldAside()
+{
+    replaced_ = {};
+    struct stat existing {};
+    if (!keepReplaced_ || ::stat(QFile::encodeName(target_).constData(), &existing) != 0)
+        return true;
+    if (oldFiles::sameBytes(QFile::decodeName(tempPath_), target_)) {
+        replaced_.how = oldFiles::Replaced::Identical;
+        return true;
+    }
+    replaced_ = oldFiles::putAside(target_);
+    return replaced_.how != oldFiles::Replaced::Nothing;
 }
 
 void AtomicFile::abandon()

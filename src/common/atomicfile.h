@@ -3,6 +3,8 @@
 // failed write (a full disk, an encoder error, a crash) never destroys the file that was
 // there. The C stream suits libraries that write through FILE*.
 
+#include "common/oldfiles.h"
+
 #include <QString>
 #include <cstdio>
 
@@ -23,8 +25,15 @@ public:
     bool open();
     FILE *stream() const { return stream_; }
 
-    // Flushes (and with Synced, puts on the disk) and renames over the target.
+    // The file this one replaces is put aside (see oldFiles) rather than lost, unless it
+    // holds the same bytes. For files the user made; call before commit.
+    void keepReplaced() { keepReplaced_ = true; }
+
+    // Flushes (and with Synced, puts on the disk) and renames over the target. When the
+    // rename fails, a file put aside for it is put back.
     bool commit(Durability durability = Durability::Cached);
+    // What became of the file the committed one replaced.
+    const oldFiles::Replaced &replaced() const { return replaced_; }
     // Removes the temporary file; the target stays as it was.
     void abandon();
 
@@ -34,12 +43,15 @@ public:
 
 private:
     bool fail(const QString &what, int errorNumber);
+    bool putOldAside();
 
     QString target_;
     QByteArray tempPath_;
     FILE *stream_ = nullptr;
     QString error_;
     int errorNumber_ = 0;
+    bool keepReplaced_ = false;
+    oldFiles::Replaced replaced_;
 };
 
 } // namespace textFiles

@@ -49,7 +49,7 @@ std::array<uchar, pixelOffset> headerFor(int width, int height, quint32 imageSiz
 
 } // namespace
 
-PictureResult saveBmp(const QImage &picture, const QString &fileName)
+PictureResult saveBmp(const QImage &picture, const QString &fileName, oldFiles::Replaced *kept)
 {
     if (picture.isNull())
         return PictureResult::failure(QStringLiteral("there is no picture to save"));
@@ -75,6 +75,8 @@ PictureResult saveBmp(const QImage &picture, const QString &fileName)
     textFiles::AtomicFile file(fileName);
     if (!file.open())
         return PictureResult::failure(file.errorString());
+    if (kept)
+        file.keepReplaced();
     FILE *out = file.stream();
     errno = 0;
     if (std::fwrite(header.data(), 1, header.size(), out) != header.size()
@@ -86,6 +88,8 @@ PictureResult saveBmp(const QImage &picture, const QString &fileName)
     }
     if (!file.commit(textFiles::Durability::Synced))
         return PictureResult::failure(file.errorString());
+    if (kept)
+        *kept = file.replaced();
     return {};
 }
 

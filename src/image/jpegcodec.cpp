@@ -199,7 +199,7 @@ void finishWrite(FILE *stream, const struct stat *old)
 
 } // namespace
 
-bool SaveJPG(const QImage &picture, const QString &fileName, int quality)
+bool SaveJPG(const QImage &picture, const QString &fileName, int quality, oldFiles::Replaced *kept)
 {
     if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0)
         raiseError(saveFailedText, -EINVAL);
@@ -222,6 +222,8 @@ bool SaveJPG(const QImage &picture, const QString &fileName, int quality)
     textFiles::AtomicFile file(fileName);
     if (!file.open())
         raiseError(saveFailedText, -file.errorNumber());
+    if (kept)
+        file.keepReplaced();
 
     std::vector<JOCTET> chunk(outputChunk);
     if (const int code = encodeBuffer(encoder.get(), &dib, std::clamp(quality, 1, 100), file.stream(),
@@ -232,6 +234,8 @@ bool SaveJPG(const QImage &picture, const QString &fileName, int quality)
     finishWrite(file.stream(), replacing ? &old : nullptr);
     if (!file.commit(textFiles::Durability::Synced))
         raiseError(saveFailedText, -file.errorNumber());
+    if (kept)
+        *kept = file.replaced();
     return true;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // JPEG writing through libjpeg-turbo. Failures are raised as JpegError.
 
+#include "common/oldfiles.h"
+
 #include <QString>
 #include <QImage>
 #include <stdexcept>
@@ -24,6 +26,6 @@ private:
 // Writes the picture at quality (percent, clamped to 1..100). An existing file is
 // replaced only once the new one is complete, and the new file keeps the old one's
 // access and modification times and its permissions. Returns true or throws JpegError.
-bool SaveJPG(const QImage &picture, const QString &fileName, int quality);
+bool SaveJPG(const QImage &picture, const QString &fileName, int quality, oldFiles::Replaced *kept = nullptr);
 
 } // namespace mIntelJPEGLibrary

@@ -171,7 +171,7 @@ QString failureText(const PngJob &job)
 
 } // namespace
 
-bool SavePNG(const QImage &picture, const QString &fileName, QString *reason)
+bool SavePNG(const QImage &picture, const QString &fileName, QString *reason, oldFiles::Replaced *kept)
 {
     const auto fail = [reason](const QString &why) {
         if (reason)
@@ -189,6 +189,8 @@ bool SavePNG(const QImage &picture, const QString &fileName, QString *reason)
     textFiles::AtomicFile file(fileName);
     if (!file.open())
         return fail(file.errorString());
+    if (kept)
+        file.keepReplaced();
 
     PngJob job;
     bool encoded;
@@ -206,6 +208,8 @@ bool SavePNG(const QImage &picture, const QString &fileName, QString *reason)
     // The new file must be on the disk before it takes the old one's name.
     if (!file.commit(textFiles::Durability::Synced))
         return fail(file.errorString());
+    if (kept)
+        *kept = file.replaced();
     return true;
 }
 

@@ -370,7 +370,7 @@ QByteArray encode(const QImage &picture)
     }
 }
 
-PictureResult save(const QImage &picture, const QString &fileName)
+PictureResult save(const QImage &picture, const QString &fileName, oldFiles::Replaced *kept)
 {
     const auto fail = [](const QString &why) { return PictureResult::failure(why); };
     if (picture.isNull())
@@ -384,6 +384,8 @@ PictureResult save(const QImage &picture, const QString &fileName)
     textFiles::AtomicFile file(fileName);
     if (!file.open())
         return fail(file.errorString());
+    if (kept)
+        file.keepReplaced();
     errno = 0;
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file.stream()) != size_t(bytes.size())) {
         const int error = errno ? errno : EIO;
@@ -393,6 +395,8 @@ PictureResult save(const QImage &picture, const QString &fileName)
     // The new file must be on the disk before it takes the old one's name.
     if (!file.commit(textFiles::Durability::Synced))
         return fail(file.errorString());
+    if (kept)
+        *kept = file.replaced();
     return {};
 }
 

@@ -4,6 +4,7 @@
 // better of a few filter and compression trials; no optional chunks. The same pixels
 // always give the same bytes, because the wiki spots duplicates by the file's hash.
 
+#include "common/oldfiles.h"
 #include "image/pictureresult.h"
 
 #include <QByteArray>
@@ -18,6 +19,6 @@ namespace smallPng {
 QByteArray encode(const QImage &picture);
 
 // Writes encode()'s bytes; an existing file is replaced only once the new one is complete.
-PictureResult save(const QImage &picture, const QString &fileName);
+PictureResult save(const QImage &picture, const QString &fileName, oldFiles::Replaced *kept = nullptr);
 
 } // namespace smallPng

@@ -185,8 +185,7 @@ void LivePage::setCrop(const QRect &rect)
 
 void LivePage::fitHolder()
 {
-    grabHolder_->resize(std::max(window()->width() - grabHolder_->x(), 1),
-                        std::max(window()->height() - grabHolder_->y(), 1));
+    grabHolder_->resize(std::max(width() - grabHolder_->x(), 1), std::max(height() - grabHolder_->y(), 1));
 }
 
 void LivePage::resizeEvent(QResizeEvent *event)

@@ -1,12 +1,15 @@
 #include "app/merge/bmpconverter.h"
 
 #include "app/merge/mergelayout.h"
+#include "app/saving/savemessages.h"
 #include "app/widgets/dropsupport.h"
 #include "app/widgets/picturearea.h"
+#include "app/widgets/statusline.h"
 #include "common/programinfo.h"
 #include "image/imagefiles.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 
@@ -51,19 +54,25 @@ BmpConverter::BmpConverter(QWidget *page) : QObject(page), page_(page)
 void BmpConverter::convert(const QStringList &files)
 {
     QStringList failures;
+    QList<saveMessages::Saved> saved;
     for (const QString &file : files) {
         const PictureRead read = loadFile(file);
         if (read.ok()) {
             picConvertPNGtoBMP_->setPicture(read.picture);
             const QString target = compose::bmpPathFor(file);
-            if (const PictureResult written = imageFiles::saveBmp(read.picture, target); !written)
+            oldFiles::Replaced replaced;
+            if (const PictureResult written = imageFiles::saveBmp(read.picture, target, &replaced); !written)
                 failures.append(QStringLiteral("%1: %2").arg(target, written.reason()));
+            else
+                saved.append({target, replaced});
         } else {
             failures.append(QStringLiteral("%1: %2").arg(file, read.result.reason()));
         }
         // Many large files take a while: the window keeps showing each one.
         QCoreApplication::processEvents();
     }
+    if (!saved.isEmpty())
+        StatusLine::say(page_, saveMessages::describe(saved), QFileInfo(saved.last().path).absolutePath());
     if (!failures.isEmpty())
         QMessageBox::warning(page_, programInfo::title, notConvertedText + u'\n' + failures.join(u'\n'));
 }

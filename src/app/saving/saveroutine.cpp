@@ -3,6 +3,7 @@
 #include "app/saving/capturestate.h"
 #include "app/saving/wikinamebox.h"
 #include "app/widgets/clipboardglue.h"
+#include "app/widgets/statusline.h"
 #include "capture/autocopy.h"
 #include "common/paths.h"
 #include "common/programinfo.h"
@@ -11,6 +12,7 @@
 #include "wiki/filenames.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTime>
@@ -35,6 +37,7 @@ std::optional<QString> SaveRoutine::nameStep(const QString &title, const Planned
 {
     wikiCleaned_ = false;
     written_.clear();
+    saved_.clear();
     std::optional<QString> name = autoName_.checkState() == Qt::Checked
                                     ? capture::timeStampName(QTime::currentTime())
                                     : askName(title, state_.strLastName);
@@ -98,7 +101,7 @@ bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, cons
         capture::writeImage(state_.kind(kind), programFolder_, name, picture, taken, choices());
     switch (result.status) {
     case capture::WriteResult::Written:
-        noteWritten(result.path, capture::kindNoun(kind));
+        noteWritten(result.path, capture::kindNoun(kind), result.replaced);
         return true;
     case capture::WriteResult::NoFileType:
         return true;
@@ -111,6 +114,7 @@ bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, cons
     case capture::WriteResult::Failed:
         break;
     }
+    tellFailure(result.path, result.reason);
     QMessageBox::warning(window_, programInfo::title, capture::failureMessage(result));
     return false;
 }
@@ -124,18 +128,28 @@ PictureResult SaveRoutine::writePng(const QImage &picture, const QString &path, 
             target = path.left(path.size() - file.size()) + cleaned;
     }
     *writtenPath = target;
-    const PictureResult result =
-        state_.smallestPng ? smallPng::save(picture, target) : imageFiles::savePng(picture, target);
+    oldFiles::Replaced replaced;
+    const PictureResult result = state_.smallestPng ? smallPng::save(picture, target, &replaced)
+                                                    : imageFiles::savePng(picture, target, &replaced);
     if (result)
-        noteWritten(target, QStringLiteral("spawn map"));
+        noteWritten(target, QStringLiteral("spawn map"), replaced);
+    else
+        tellFailure(target, result.reason());
     return result;
 }
 
-void SaveRoutine::noteWritten(const QString &path, const QString &kind)
+void SaveRoutine::noteWritten(const QString &path, const QString &kind, const oldFiles::Replaced &replaced)
 {
     written_.append(path);
+    saved_.append({path, replaced});
+    StatusLine::say(window_, saveMessages::describe(saved_), QFileInfo(path).absolutePath());
     if (writtenHandler_)
         writtenHandler_(path, kind);
+}
+
+void SaveRoutine::tellFailure(const QString &path, const QString &reason)
+{
+    StatusLine::say(window_, saveMessages::failed(path, reason));
 }
 
 QString SaveRoutine::pathFor(capture::ImageKind kind, const QString &name) const

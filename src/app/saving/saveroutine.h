@@ -3,6 +3,7 @@
 // stamp, then the wiki's name rules when they are checked), one write step per picture,
 // and the autocopy step. It keeps what one action wrote, for the autocopy step.
 
+#include "app/saving/savemessages.h"
 #include "capture/imagewriter.h"
 #include "capture/saveoptions.h"
 #include "image/pictureresult.h"
@@ -71,6 +72,8 @@ private:
     // The action under way.
     bool wikiCleaned_ = false;
     QStringList written_;
+    QList<saveMessages::Saved> saved_; // what the status line tells of the action
     std::function<void(const QString &, const QString &)> writtenHandler_;
-    void noteWritten(const QString &path, const QString &kind);
+    void noteWritten(const QString &path, const QString &kind, const oldFiles::Replaced &replaced);
+    void tellFailure(const QString &path, const QString &reason);
 };

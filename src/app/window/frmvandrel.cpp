@@ -178,8 +178,7 @@ void frmVandrel::showTab(int index)
     options_->hideTraining();
 
     windowSizing::resizeTwips(this, settingValues::designedWindowWidthTwips,
-                              settingValues::designedWindowHeightTwips
-                                  + settingValues::pixelsToTwips(statusLineHeight));
+                              settingValues::designedWindowHeightTwips);
     if (index == 1)
         panel_->clearWorkingPicture();
     page(index)->show();
@@ -190,6 +189,7 @@ void frmVandrel::buildUploads()
 {
     uploads_ = new UploadCenter(programFolder_, this);
     lblStatus_ = new StatusLine(this);
+    windowSizing::setFootHeight(this, statusLineHeight);
     connect(lblStatus_, &StatusLine::clicked, this, [this] { showUploads(); });
     connect(uploads_, &UploadCenter::changed, this, &frmVandrel::showUploadStatus);
     // A question of the wiki's waits in the list, which comes up to ask it.
@@ -226,9 +226,10 @@ void frmVandrel::focusFob()
 
 void frmVandrel::resizeEvent(QResizeEvent *event)
 {
-    // Tabs 1 and 2 place their controls over the whole window.
-    panel_->setGeometry(rect());
-    live_->setGeometry(rect());
+    // Tabs 1 and 2 place their controls over the whole window above the status line.
+    const QRect pages(0, 0, width(), std::max(height() - statusLineHeight, 1));
+    panel_->setGeometry(pages);
+    live_->setGeometry(pages);
     lblStatus_->setGeometry(0, height() - statusLineHeight, width(), statusLineHeight);
     QWidget::resizeEvent(event);
 }

@@ -12,7 +12,7 @@ namespace windowSizing {
 void resizeTwips(QWidget *window, int widthTwips, int heightTwips)
 {
     int width = settingValues::twipsToPixels(widthTwips);
-    int height = settingValues::twipsToPixels(heightTwips);
+    int height = settingValues::twipsToPixels(heightTwips) + footHeight(window);
     // A screenshot larger than the screen would push the window's edges out of reach;
     // the picture areas scroll instead.
     if (const QScreen *screen = window->screen()) {
@@ -22,6 +22,20 @@ void resizeTwips(QWidget *window, int widthTwips, int heightTwips)
         height = std::min(height, available.height() - frame.height());
     }
     window->resize(std::max(width, 1), std::max(height, 1));
+}
+
+namespace {
+const char footProperty[] = "footHeight";
+}
+
+void setFootHeight(QWidget *window, int pixels)
+{
+    window->setProperty(footProperty, pixels);
+}
+
+int footHeight(const QWidget *window)
+{
+    return window->property(footProperty).toInt();
 }
 
 } // namespace windowSizing

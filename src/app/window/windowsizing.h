@@ -6,6 +6,9 @@ class QWidget;
 
 namespace windowSizing {
 
+// The sizes are those of the pages; the window adds its foot (the status line) below them.
 void resizeTwips(QWidget *window, int widthTwips, int heightTwips);
+void setFootHeight(QWidget *window, int pixels);
+int footHeight(const QWidget *window);
 
 } // namespace windowSizing

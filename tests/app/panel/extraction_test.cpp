@@ -3,6 +3,8 @@
 
 #include "window.h"
 
+#include "app/widgets/statusline.h"
+
 #include <QScreen>
 #include <QTime>
 
@@ -59,12 +61,12 @@ TEST_F(ExtractionTest, ALeftReleaseCutsWhereTheGameDrawsAndSavesUnderTheTimeStam
     EXPECT_EQ(cutMismatch(savedImage(saved()[0]), shot, {968, 65, 32, 32}), QString());
     EXPECT_EQ(cutMismatch(savedImage(saved()[1]), shot, {724, 27, 300, 300}), QString());
     EXPECT_EQ(cutMismatch(picture("picIcon"), shot, {968, 65, 32, 32}), QString());
-    EXPECT_EQ(window->height(), 607); // 15 x 300 + 1020 twips is below the least height
+    EXPECT_EQ(window->height(), 607 + 18); // 15 x 300 + 1020 twips is below the least height; the status line below
     release(5, Qt::RightButton);      // tall panels: the window grows with them, within the screen
-    EXPECT_EQ(window->height(), 10920 / 15);
+    EXPECT_EQ(window->height(), 10920 / 15 + 18);
     release(6, Qt::RightButton);
     EXPECT_TRUE(
-        window->height() > 10920 / 15 && window->screen()->availableGeometry().contains(window->frameGeometry()));
+        window->height() > 10920 / 15 + 18 && window->screen()->availableGeometry().contains(window->frameGeometry()));
     restart(baseIni + "[Icon]\r\nOffsetLeft=40\r\nOffsetTop=10\r\n"); // windowed, at trained offsets: shown only
     clipboard()->setImage(shot);
     release(4, Qt::RightButton);
@@ -161,3 +163,41 @@ TEST_F(ExtractionTest, NoScreenshotAndDroppedFiles)
 }
 
 } // namespace
+
+// The same name again (the name prompt offers the last one): the files of the earlier save
+// go to the trash, not into nothing, and the status line at the foot says what happened.
+TEST_F(ExtractionTest, ASaveOverEarlierFilesPutsThemInTheTrashAndSaysSo)
+{
+    const QString trash = qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files";
+    const auto trashed = [&] { return testsupport::entriesOf(trash).size(); };
+    const auto status = [&] { return control("lblStatus")->property("message").toString(); };
+    QString opened;
+    StatusLine::setFolderOpener([&](const QString &folder) { opened = folder; });
+    restart("");
+    const QImage other = testsupport::noise(1024, 768);
+    const struct {
+        QImage shot;
+        QString status;
+        qsizetype newlyTrashed;
+    } saves[] = {
+        {shot, "Saved Sword Icon.png and Sword.png in Images", 0},
+        {other, "Replaced Sword Icon.png and Sword.png (the old files are in the trash)", 2},
+        {other, "Saved Sword Icon.png and Sword.png in Images", 0}, // the same bytes: nothing to keep
+    };
+    for (const auto &s : saves) {
+        const qsizetype before = trashed();
+        clipboard()->setImage(s.shot);
+        modal::Answerer dialogs({"Sword"});
+        release(4, Qt::LeftButton);
+        EXPECT_EQ(status(), s.status);
+        EXPECT_EQ(control("lblStatus")->toolTip(), s.status);
+        EXPECT_EQ(trashed() - before, s.newlyTrashed);
+        EXPECT_EQ(saved(), QStringList({"Sword Icon.png", "Sword.png"}));
+        if (s.newlyTrashed) {
+            EXPECT_EQ(cutMismatch(QImage(trash + "/Sword.png").convertToFormat(QImage::Format_RGB32), shot, {721, 56, 300, 100}), QString());
+        }
+    }
+    QTest::mouseClick(control("lblStatus"), Qt::LeftButton);
+    EXPECT_EQ(opened, folder.file("Images"));
+    StatusLine::setFolderOpener({});
+}
