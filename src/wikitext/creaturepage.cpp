@@ -122,7 +122,7 @@ QString templateText(const QString (&fields)[fieldCount + 1])
 
 } // namespace
 
-QString creatureTemplate(const QList<QStringView> &lines)
+textParsers::Conversion convert(const QList<QStringView> &lines)
 {
     // The split always gives at least one line; an empty list is read as one empty line.
     const QStringView none;
@@ -136,16 +136,27 @@ QString creatureTemplate(const QList<QStringView> &lines)
     const int shift = lineAt(2).isEmpty() ? 1 : 0;
 
     QString fields[fieldCount + 1];
+    qsizetype found = 0;
     for (const FieldCut &cut : cuts) {
-        const QStringView line = lineAt(cut.line >= 3 ? cut.line + shift : cut.line);
-        if (cut.field >= firstAttribute && line.contains(u'?'))
-            fields[cut.field] = cutBetween(line.toString().remove(u'?'), cut.start, cut.end);
-        else
-            fields[cut.field] = cutBetween(line, cut.start, cut.end);
+        const int number = cut.line >= 3 ? cut.line + shift : cut.line;
+        QStringView line = lineAt(number);
+        QString withoutQuestionMarks;
+        if (cut.field >= firstAttribute && line.contains(u'?')) {
+            withoutQuestionMarks = line.toString().remove(u'?');
+            line = withoutQuestionMarks;
+        }
+        fields[cut.field] = cutBetween(line, cut.start, cut.end);
+        if (number <= count && line.contains(QStringView(cut.start)))
+            ++found;
     }
     fields[2] = removeIgnoringCase(fields[2], u"</big>");
     fields[21] = removeIgnoringCase(fields[21], u"xp");
-    return templateText(fields);
+    return {templateText(fields), found};
+}
+
+QString creatureTemplate(const QList<QStringView> &lines)
+{
+    return convert(lines).text;
 }
 
 } // namespace creaturePage

@@ -19,7 +19,35 @@ const QString itemSeparator = QStringLiteral(", ");
 constexpr qsizetype longestColour = 14; // "cornflowerblue"
 constexpr qsizetype fontOverhead = 12 + longestColour + 1 + 11 + 2;
 
+bool outerSpace(QChar c) { return c == u' ' || c == u'\r' || c == u'\n'; }
+
+QString wrapCopied(QStringView open, const QString &text, QStringView close)
+{
+    const QStringView inner = trimCopied(QStringView(text));
+    QString out;
+    out.reserve(open.size() + inner.size() + close.size());
+    out.append(open).append(inner).append(close);
+    return out;
+}
+
 } // namespace
+
+QStringView trimCopied(QStringView text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && outerSpace(text[first]))
+        ++first;
+    while (last > first && outerSpace(text[last - 1]))
+        --last;
+    return text.sliced(first, last - first);
+}
+
+QString trimCopied(const QString &text)
+{
+    const QStringView trimmed = trimCopied(QStringView(text));
+    return trimmed.size() == text.size() ? text : trimmed.toString();
+}
 
 LineKind classifyLine(QStringView line)
 {
@@ -51,36 +79,35 @@ QString fontColour(ChatScheme scheme, LineKind kind)
 
 QString redirect(const QString &text)
 {
-    return QStringLiteral("#Redirect [[") + text + QStringLiteral("]]");
+    return wrapCopied(u"#Redirect [[", text, u"]]");
 }
 
 QString categoryTag(const QString &text)
 {
-    return QStringLiteral("[[Category:") + text + QStringLiteral("]]");
+    return wrapCopied(u"[[Category:", text, u"]]");
 }
 
 QString fileLink(const QString &text)
 {
-    return QStringLiteral("[[File:") + text + QStringLiteral(".jpg]]");
+    return wrapCopied(u"[[File:", text, u".jpg]]");
 }
 
 QString iconTemplate(const QString &text)
 {
-    return QStringLiteral("{{Icon|") + text + QStringLiteral("}}");
+    return wrapCopied(u"{{Icon|", text, u"}}");
 }
 
 QString inlineLinkList(const QString &text)
 {
-    return textRules::replaceAll(QStringLiteral("[[") + textRules::trimBlanks(text) + QStringLiteral("]]"),
-                      itemSeparator, u"]], [[");
+    return textRules::replaceAll(wrapCopied(u"[[", text, u"]]"), itemSeparator, u"]], [[");
 }
 
 QString bulletedLinkList(const QString &text)
 {
-    // Every line end becomes an item separator first, so a final line end turns into a
-    // trailing ", " that the trim cuts down to a bare comma inside the last link.
-    QString items = textRules::replaceAll(textRules::replaceAll(text, crlf, u"\n"), u"\n", itemSeparator);
-    QString result = QStringLiteral("* [[") + textRules::trimBlanks(items) + QStringLiteral("]]");
+    // Trimmed before the line ends become item separators: a final line end would
+    // otherwise leave a bare comma in the last link, or a whole empty link.
+    QString items = textRules::replaceAll(textRules::replaceAll(trimCopied(text), crlf, u"\n"), u"\n", itemSeparator);
+    QString result = wrapCopied(u"* [[", items, u"]]");
     items = QString(); // a large copied text need not be held twice
     result = textRules::replaceAll(result, itemSeparator, u"]], * [[");
     return textRules::replaceAll(result, itemSeparator, crlf);

@@ -32,16 +32,22 @@ enum class LineKind { Speech, General, Magic, Melee };
 LineKind classifyLine(QStringView line);
 QString fontColour(ChatScheme scheme, LineKind kind);
 
-// Wrappers: the text is used exactly as given, line ends and blanks included.
+// The copied text without the line ends and blanks at its start and end. Nearly every
+// copy ends in a line end, which inside a link or a template breaks it; line ends and
+// blanks inside the text stay.
+QStringView trimCopied(QStringView text);
+QString trimCopied(const QString &text);
+
+// Wrappers: the text is used as given (case, inner line ends) but trimmed as above.
 QString redirect(const QString &text);     // #Redirect [[text]]
 QString categoryTag(const QString &text);  // [[Category:text]]
 QString fileLink(const QString &text);     // [[File:text.jpg]]
 QString iconTemplate(const QString &text); // {{Icon|text}}
 
-// "Sword, Bow" -> "[[Sword]], [[Bow]]": the whole text trimmed of blanks, split at ", ".
+// "Sword, Bow" -> "[[Sword]], [[Bow]]": the whole text trimmed as above, split at ", ".
 QString inlineLinkList(const QString &text);
-// One "* [[item]]" per line and per ", " inside a line, joined by CR LF. Items are not
-// trimmed one by one, so a final line end leaves a bare comma in the last link.
+// One "* [[item]]" per line and per ", " inside a line, joined by CR LF. Only the whole
+// text is trimmed, not each item: an empty line inside gives an empty link.
 QString bulletedLinkList(const QString &text);
 
 // One font element per non-empty line (trimmed of blanks), an empty line stays empty;

@@ -2,6 +2,7 @@
 
 #include "common/textfile.h"
 #include "common/textutil.h"
+#include "wikitext/formattext.h"
 
 namespace mapPoints {
 namespace {
@@ -35,11 +36,12 @@ QString upperCharAt(const QString &text, qsizetype i)
 } // namespace
 
 // One pass over the text through a small state machine: it reads best whole.
-QList<Point> parse(const QString &text, int capacity)
+QList<Point> parse(const QString &copied, int capacity)
 {
     QList<Point> points;
     if (capacity <= 0)
         return points;
+    const QString text = formatText::trimCopied(copied);
     State state = State::Coordinate1;
     const qsizetype n = text.size();
     const auto digitAt = [&](qsizetype i) { return i >= 0 && i < n && textRules::isDigit(text[i]); };
@@ -77,24 +79,45 @@ QList<Point> parse(const QString &text, int capacity)
     return points;
 }
 
-QString mapPoint(const QString &text)
+namespace {
+
+QString mapPointText(const QList<Point> &points)
 {
     QString out = mapPointOpen + textFiles::crlf;
-    for (const Point &p : parse(text, mapPointCapacity)) {
+    for (const Point &p : points) {
         out += fieldSeparator + p.firstNumber + fieldSeparator + p.firstLetter + fieldSeparator + p.secondNumber
             + fieldSeparator + p.secondLetter + textFiles::crlf;
     }
     return out + templateClose;
 }
 
-QString mapPointPlus(const QString &text)
+QString mapPointPlusText(const QList<Point> &points)
 {
     QString out = mapPointPlusOpen + textFiles::crlf + pointsLine + textFiles::crlf;
-    for (const Point &p : parse(text, mapPointPlusCapacity)) {
+    for (const Point &p : points) {
         out += locOpen + p.firstNumber + fieldSeparator + p.firstLetter + fieldSeparator + p.secondNumber
             + fieldSeparator + p.secondLetter + locClose + textFiles::crlf;
     }
     return out + templateClose;
+}
+
+} // namespace
+
+textParsers::Conversion convert(const QString &text, Template kind)
+{
+    const bool plus = kind == Template::MapPointPlus;
+    const QList<Point> points = parse(text, plus ? mapPointPlusCapacity : mapPointCapacity);
+    return {plus ? mapPointPlusText(points) : mapPointText(points), points.size()};
+}
+
+QString mapPoint(const QString &text)
+{
+    return convert(text, Template::MapPoint).text;
+}
+
+QString mapPointPlus(const QString &text)
+{
+    return convert(text, Template::MapPointPlus).text;
 }
 
 } // namespace mapPoints

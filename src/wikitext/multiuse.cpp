@@ -1,5 +1,7 @@
 #include "wikitext/multiuse.h"
 
+#include "wikitext/formattext.h"
+
 #include <QHash>
 
 namespace multiUse {
@@ -113,7 +115,7 @@ std::optional<QString> spellLinks(const QString &caption)
 
 QString customFormat(const QString &prefix, const QString &text, const QString &suffix)
 {
-    return prefix + text + suffix;
+    return prefix + formatText::trimCopied(text) + suffix;
 }
 
 } // namespace multiUse

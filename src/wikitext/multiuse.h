@@ -67,7 +67,8 @@ Function functionFor(const QString &caption);
 // The spell-link list a caption puts on the clipboard, or nothing for other captions.
 std::optional<QString> spellLinks(const QString &caption);
 
-// prefix + text + suffix, the text unchanged.
+// prefix + text + suffix, the text trimmed of the line ends and blanks at its ends, as the
+// Format Text wrappers trim it.
 QString customFormat(const QString &prefix, const QString &text, const QString &suffix);
 
 } // namespace multiUse

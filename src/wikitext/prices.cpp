@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace prices {
 namespace {
@@ -52,30 +53,33 @@ QString groupedNumber(qint64 value)
     return groupDigits(QString::number(value));
 }
 
-QString convertLine(QStringView line, float rate)
+namespace {
+
+// The row (its commas already gone) with its price converted; nothing when the line is no
+// table row or holds no price that converts.
+std::optional<QString> convertedRow(const QString &row, float rate)
 {
-    const QString row = textRules::replaceAll(line.toString(), u",", {});
     if (row.size() < barSearchFrom)
-        return row;
+        return std::nullopt;
     const qsizetype bar = row.indexOf(u'|', barSearchFrom - 1);
     if (bar < firstRowBar - 1)
-        return row;
+        return std::nullopt;
 
     qsizetype lastDigit = row.size() - 1;
     while (lastDigit > bar && !textRules::isDigit(row[lastDigit]))
         --lastDigit;
     if (lastDigit == bar)
-        return row;
+        return std::nullopt;
 
     // Words between the bar and the number make no price: such a row stays as it is.
     const std::optional<float> price = numbers::toSingle(row.sliced(bar + 1, lastDigit - bar));
     if (!price)
-        return row;
+        return std::nullopt;
     // The product of two singles is exact in a double; keeping it as a single before the
     // rounding is what decides which way a price near a half goes.
     const float converted = float(double(rate) * double(*price));
     if (!std::isfinite(converted))
-        return row;
+        return std::nullopt;
     const float rounded = numbers::roundHalfEven(converted);
 
     const QStringView suffix = textRules::trimBlanks(QStringView(row).sliced(lastDigit + 1));
@@ -86,14 +90,36 @@ QString convertLine(QStringView line, float rate)
     return out;
 }
 
-QString convert(const QList<QStringView> &lines, float rate)
+QString withoutCommas(QStringView line) { return textRules::replaceAll(line.toString(), u",", {}); }
+
+} // namespace
+
+QString convertLine(QStringView line, float rate)
 {
-    QString out;
+    QString row = withoutCommas(line);
+    std::optional<QString> converted = convertedRow(row, rate);
+    return converted ? *std::move(converted) : row;
+}
+
+textParsers::Conversion convertTable(const QList<QStringView> &lines, float rate)
+{
+    textParsers::Conversion out;
     for (QStringView line : lines) {
-        out += convertLine(line, rate);
-        out += textFiles::crlf;
+        const QString row = withoutCommas(line);
+        if (const std::optional<QString> converted = convertedRow(row, rate)) {
+            out.text += *converted;
+            ++out.found;
+        } else {
+            out.text += row;
+        }
+        out.text += textFiles::crlf;
     }
     return out;
+}
+
+QString convert(const QList<QStringView> &lines, float rate)
+{
+    return convertTable(lines, rate).text;
 }
 
 } // namespace prices

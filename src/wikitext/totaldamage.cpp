@@ -4,6 +4,7 @@
 #include "common/textutil.h"
 
 #include <limits>
+#include <optional>
 
 namespace totalDamage {
 namespace {
@@ -19,9 +20,9 @@ bool mentionsNonHit(QStringView line)
     return textRules::containsAnyAsciiWord(line, {u"say", u"restore", u"resist", u"fail", u"lose", u"heal"});
 }
 
-} // namespace
-
-qint32 lineDamage(QStringView line)
+// The damage of one of the player's hit lines that holds a number; nothing for any other
+// line. A number too large to add is a hit that adds 0.
+std::optional<qint32> hitDamage(QStringView line)
 {
     if (!line.isEmpty() && textRules::isDigit(line[0]) && line.size() >= timeStampLength)
         line = line.sliced(timeStampLength);
@@ -32,7 +33,7 @@ qint32 lineDamage(QStringView line)
         line = withoutCritical;
     }
     if (!textRules::asciiWordAt(line, 0, u"you ") || mentionsNonHit(line))
-        return 0;
+        return std::nullopt;
 
     // Every digit but a final one is joined into one number, as the log's numbers are read.
     QString digits;
@@ -41,22 +42,37 @@ qint32 lineDamage(QStringView line)
             digits.append(line[i]);
     }
     if (digits.isEmpty())
-        return 0;
+        return std::nullopt;
     const std::optional<double> value = numbers::toNumber(digits);
     if (!value || *value > std::numeric_limits<qint32>::max())
         return 0;
     return qint32(*value);
 }
 
-qint32 total(const QList<QStringView> &lines)
+} // namespace
+
+qint32 lineDamage(QStringView line)
 {
-    qint32 sum = 0;
+    return hitDamage(line).value_or(0);
+}
+
+Tally tally(const QList<QStringView> &lines)
+{
+    Tally sum;
     for (QStringView line : lines) {
-        const qint32 damage = lineDamage(line);
-        if (damage <= std::numeric_limits<qint32>::max() - sum)
-            sum += damage;
+        const std::optional<qint32> damage = hitDamage(line);
+        if (!damage)
+            continue;
+        ++sum.hits;
+        if (*damage <= std::numeric_limits<qint32>::max() - sum.total)
+            sum.total += *damage;
     }
     return sum;
+}
+
+qint32 total(const QList<QStringView> &lines)
+{
+    return tally(lines).total;
 }
 
 QString message(qint32 total)

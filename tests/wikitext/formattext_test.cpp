@@ -1,6 +1,10 @@
 #include "support.h"
 #include "wikitext/clipboardslots.h"
 #include "wikitext/formattext.h"
+#include "wikitext/mappoints.h"
+#include "wikitext/multiuse.h"
+
+#include <functional>
 
 using namespace formatText;
 
@@ -16,17 +20,15 @@ QString blue(const QString &t) { return "<font color=cornflowerblue>" + t + "</f
 TEST(FormatText, EachButtonAndClickMakesItsMarkupFromTheTextAsGiven)
 {
     const QString any = QString::fromUtf8("Café 日本 \xF0\x9F\x98\x80");
-    const std::tuple<int, Click, QString, QString> cases[] = {{3, Click::Left, " a B\r\n", "#Redirect [[ a B\r\n]]"},
+    const std::tuple<int, Click, QString, QString> cases[] = {{3, Click::Left, " a\r\nB\r\n", "#Redirect [[a\r\nB]]"},
         {3, Click::Right, "", "[[Category:]]"}, {3, Click::Left, any, "#Redirect [[" + any + "]]"},
         {3, Click::Right, "Weapons", "[[Category:Weapons]]"}, {2, Click::Left, "Sword.jpg", "[[File:Sword.jpg.jpg]]"},
         {2, Click::Right, any, "{{Icon|" + any + "}}"}, {1, Click::Left, "  A, B  ", "[[A]], [[B]]"},
         {1, Click::Left, "A,B", "[[A,B]]"},
         {1, Click::Left, "A,  B", "[[A]], [[ B]]"}, // one blank belongs to the separator
-        {1, Click::Left, "\tA\r\n", "[[\tA\r\n]]"}, // only blanks are trimmed
+        {1, Click::Left, "\tA\t\r\n", "[[\tA\t]]"}, // only blanks and line ends are trimmed
         {1, Click::Left, "", "[[]]"}, {1, Click::Left, any + ", x", "[[" + any + "]], [[x]]"},
         {1, Click::Right, "Sword\r\nBow\r\nAxe", "* [[Sword]]\r\n* [[Bow]]\r\n* [[Axe]]"},
-        {1, Click::Right, "A\r\nB\r\n", "* [[A]]\r\n* [[B,]]"}, // a final line end: a bare comma
-        {1, Click::Right, "A\nB\n", "* [[A]]\r\n* [[B,]]"},
         {1, Click::Right, "Sword, Bow\r\n Axe", "* [[Sword]]\r\n* [[Bow]]\r\n* [[ Axe]]"},
         {1, Click::Right, "A\r\n\r\nB\rC", "* [[A]]\r\n* [[]]\r\n* [[B\rC]]"}, {1, Click::Right, "", "* [[]]"},
         {0, Click::Left, "Bob tells you, hi\r\nThe door opens.", gold("Bob tells you, hi") + green("The door opens.")},
@@ -42,6 +44,29 @@ TEST(FormatText, EachButtonAndClickMakesItsMarkupFromTheTextAsGiven)
     for (const auto &[index, click, text, markup] : cases)
         EXPECT_EQ(transform(index, click, text, nowhere), markup) << index << " " << text.toStdString();
     EXPECT_EQ(transform(0, Click::Left, "a\nb\n\nc", nowhere), transform(0, Click::Left, "a\r\nb\r\n\r\nc", nowhere));
+}
+
+TEST(FormatText, LineEndsAndBlanksAroundACopyStayOutOfLinksAndTemplates)
+{
+    const auto mapPoint = [](const QString &t) { return mapPoints::mapPoint(t); };
+    const auto bracketed = [](const QString &t) { return multiUse::customFormat("[[", t, "]]"); };
+    const auto button = [](int index, Click click) {
+        return [=](const QString &t) { return transform(index, click, t, nowhere); };
+    };
+    const std::tuple<std::function<QString(const QString &)>, QString, QString> cases[] = {
+        {button(1, Click::Left), "Sword, Bow", "[[Sword]], [[Bow]]"},
+        {button(1, Click::Right), "Sword\nBow, Axe", "* [[Sword]]\r\n* [[Bow]]\r\n* [[Axe]]"},
+        {button(1, Click::Right), "Sword\r\n\r\nBow", "* [[Sword]]\r\n* [[]]\r\n* [[Bow]]"}, // inside: kept
+        {button(2, Click::Left), "Sword", "[[File:Sword.jpg]]"}, {button(2, Click::Right), "Sword", "{{Icon|Sword}}"},
+        {button(3, Click::Left), "Sword", "#Redirect [[Sword]]"},
+        {button(3, Click::Right), "Weapons", "[[Category:Weapons]]"}, {bracketed, "Sword", "[[Sword]]"},
+        {mapPoint, "12.3N, 45.6E", "{{Map Point\r\n | 12.3 | N | 45.6 | E\r\n}}"},
+        {mapPoint, "12.3N, 45.6", "{{Map Point\r\n}}"}, // a final line end is no letter
+        {[](const QString &t) { return mapPoints::mapPointPlus(t); }, "1N 2W",
+            "{{Map Point Plus\r\n | Points = \r\n{{MPP Loc | 1 | N | 2 | W | Large |  }}\r\n}}"}};
+    for (const auto &[format, copied, markup] : cases)
+        for (const char *around : {"%1", "%1\n", "%1\r\n", "%1\r\n\r\n\n", "%1 \r\n ", "\r\n %1"})
+            EXPECT_EQ(format(QString(around).arg(copied)), markup) << QString(around).arg(copied).toStdString();
 }
 
 TEST(FormatText, SpeechLinesAndTheColourOfEachScheme)

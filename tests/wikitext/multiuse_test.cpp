@@ -47,7 +47,7 @@ TEST(MultiUse, EntriesCaptionsFunctionsAndSpellLinks)
              {"Missile VI", "[[Defender VI]], [[Blood Drinker VI]], [[Swift Killer VI]]"}})
         EXPECT_EQ(multiUse::spellLinks(caption), links) << caption;
     EXPECT_FALSE(multiUse::spellLinks("Cache"));
-    EXPECT_EQ(multiUse::customFormat("[[", " a ", "]]"), "[[ a ]]");
+    EXPECT_EQ(multiUse::customFormat("[[", " a\r\nb \n", "]]"), "[[a\r\nb]]"); // the ends trimmed only
 }
 
 TEST(ExpandedTemplates, RecordsLoadUpToTheStoredCountAndTheLastOfANameWins)

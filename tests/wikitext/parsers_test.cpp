@@ -6,6 +6,7 @@
 #include "wikitext/prices.h"
 #include "wikitext/totaldamage.h"
 
+#include <functional>
 #include <limits>
 
 namespace {
@@ -181,4 +182,34 @@ TEST(MapPoints, PointsAreFoundInProseAndEachTemplateTakesAsManyAsItHolds)
     EXPECT_TRUE(mapPoints::mapPoint(hundred).endsWith(" | 4.5 | N | 104 | E\r\n}}"));
     EXPECT_EQ(mapPoints::mapPointPlus(hundred).count("{{MPP Loc"), 60);
     EXPECT_TRUE(mapPoints::mapPointPlus(hundred).endsWith("{{MPP Loc | 60.5 | N | 160 | E | Large |  }}\r\n}}"));
+}
+
+TEST(Parsers, EachCountsWhatItFoundToConvert)
+{
+    using Found = std::function<qsizetype(const QString &)>;
+    const Found mapPoint = [](const QString &t) { return mapPoints::convert(t, mapPoints::Template::MapPoint).found; };
+    const Found plus = [](const QString &t) { return mapPoints::convert(t, mapPoints::Template::MapPointPlus).found; };
+    const auto lines = [](const QString &t) { return splitLineViews(t, LoneLf::EndsLine); };
+    const Found rows = [&](const QString &t) { return prices::convertTable(lines(t), 0.4f).found; };
+    const Found hits = [&](const QString &t) { return totalDamage::tally(lines(t)).hits; };
+    const Found fields = [&](const QString &t) { return creaturePage::convert(lines(t)).found; };
+    QString hundred;
+    for (int i = 1; i <= 100; ++i)
+        hundred += QStringLiteral("%1.5N, %2E; ").arg(i).arg(i + 100);
+    QStringList page(50, "|-");
+    for (const int line : {12, 13, 14, 20, 21, 22})
+        page[line - 1] = "|Strength !9?0";
+    page[0] = "in [[Patch 5]]";
+    const std::tuple<Found, QString, qsizetype> cases[] = {{mapPoint, "hello world", 0}, {plus, "", 0},
+        {mapPoint, "Portal at 12.3N, 45.6E and 0.5S, 70.1W.", 2}, {mapPoint, hundred, 4}, {plus, hundred, 60},
+        {rows, "hello world", 0}, {rows, "", 0}, {rows, "Shop\n|Apple|10p\n\n|Bow|2,000p\r|A|10p", 2},
+        {rows, "|Item|about 1,500p", 0}, {rows, "|Pebble|1p", 1}, // a price converted to nothing is a row
+        {hits, "hello world", 0}, {hits, "You hit the drudge.", 0},
+        {hits, "You say 25.\nThe drudge hits you for 7.", 0},
+        {hits, "You hit for 25.\n12:00:01 Critical Hit! You hit for 4.", 2},
+        {hits, "You hit for 99999999999999999999.", 1}, // a hit too large to add is still a hit
+        {fields, "hello world", 0}, {fields, "Hello world!", 0}, // markers only on lines past the end
+        {fields, "[[Patch]]\nx\n!7/8", 1}, {fields, page.join('\n'), 7}};
+    for (const auto &[found, copied, count] : cases)
+        EXPECT_EQ(found(copied), count) << copied.left(60).toStdString();
 }

@@ -1,14 +1,15 @@
 #include "app/text/multiusecontrol.h"
 
+#include "app/text/multiusemessages.h"
 #include "app/widgets/clipboardglue.h"
 #include "app/widgets/mouseupbutton.h"
+#include "app/widgets/statusline.h"
 #include "common/modvandrel.h"
 #include "common/numconv.h"
 #include "common/programinfo.h"
 #include "settings/privateprofile.h"
 #include "wikitext/creaturepage.h"
 #include "wikitext/formattext.h"
-#include "wikitext/mappoints.h"
 #include "wikitext/multiuse.h"
 #include "wikitext/prices.h"
 #include "wikitext/totaldamage.h"
@@ -154,10 +155,10 @@ void MultiUseControl::cmdReload_Click()
         clipboardGlue::replaceWithText(multiUse::customFormat(customPrefix_, clipboardGlue::text(), customSuffix_));
         break;
     case Function::MapPoint:
-        clipboardGlue::replaceWithText(mapPoints::mapPoint(clipboardGlue::text()));
+        convertMapPoints(mapPoints::Template::MapPoint);
         break;
     case Function::MapPointPlus:
-        clipboardGlue::replaceWithText(mapPoints::mapPointPlus(clipboardGlue::text()));
+        convertMapPoints(mapPoints::Template::MapPointPlus);
         break;
     case Function::NpcChat:
         clipboardGlue::replaceWithText(
@@ -174,11 +175,9 @@ void MultiUseControl::cmdReload_Click()
         if (reloadTemplates_)
             reloadTemplates_();
         break;
-    case Function::UpdateCreature: {
-        const QString page = clipboardGlue::text();
-        clipboardGlue::replaceWithText(creaturePage::creatureTemplate(linesOf(programFolder_, page)));
+    case Function::UpdateCreature:
+        updateCreature();
         break;
-    }
     case Function::TotalDamage:
         totalDamage();
         break;
@@ -209,24 +208,58 @@ void MultiUseControl::askCustomFormat()
     customSuffix_ = promptText(multiUse::customTitle, multiUse::suffixPrompt);
 }
 
+bool MultiUseControl::offer(const QString &copied, const textParsers::Conversion &result,
+                            const QString &nothingFound, const QString &converted)
+{
+    // An empty clipboard still gets the bare template (or the total 0) as before.
+    if (result.found == 0 && !copied.isEmpty()) {
+        StatusLine::say(this, nothingFound);
+        return false;
+    }
+    clipboardGlue::replaceWithText(result.text);
+    StatusLine::say(this, converted);
+    return true;
+}
+
+void MultiUseControl::convertMapPoints(mapPoints::Template kind)
+{
+    const QString copied = clipboardGlue::text();
+    const textParsers::Conversion points = mapPoints::convert(copied, kind);
+    offer(copied, points, multiUseMessages::noMapPoints, multiUseMessages::mapPointsConverted(points.found));
+}
+
+void MultiUseControl::updateCreature()
+{
+    const QString page = clipboardGlue::text();
+    const textParsers::Conversion fields = creaturePage::convert(linesOf(programFolder_, page));
+    offer(page, fields, multiUseMessages::noCreaturePage, multiUseMessages::creatureConverted(fields.found));
+}
+
 void MultiUseControl::convertPrices()
 {
     const QString table = clipboardGlue::text();
     const auto rate = numbers::toSingle(promptText(prices::rateTitle, prices::ratePrompt));
     if (!rate)
         return;
-    clipboardGlue::replaceWithText(prices::convert(linesOf(programFolder_, table), *rate));
+    const textParsers::Conversion rows = prices::convertTable(linesOf(programFolder_, table), *rate);
+    // Not a single row, even in an empty text: the line says what a row looks like.
+    if (rows.found == 0)
+        StatusLine::say(this, multiUseMessages::rowsConverted(0));
+    else
+        offer(table, rows, QString(), multiUseMessages::rowsConverted(rows.found));
 }
 
 void MultiUseControl::totalDamage()
 {
     const QString log = clipboardGlue::text();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const qint32 total = totalDamage::total(linesOf(programFolder_, log));
+    const totalDamage::Tally tally = totalDamage::tally(linesOf(programFolder_, log));
     QApplication::restoreOverrideCursor();
-    clipboardGlue::replaceWithText(QString::number(total));
-    QMessageBox report(QMessageBox::NoIcon, totalDamage::messageTitle, totalDamage::message(total), QMessageBox::Ok,
-                       window());
+    if (!offer(log, {QString::number(tally.total), tally.hits}, multiUseMessages::noHits,
+               multiUseMessages::damageAdded(tally.total, tally.hits)))
+        return;
+    QMessageBox report(QMessageBox::NoIcon, totalDamage::messageTitle, totalDamage::message(tally.total),
+                       QMessageBox::Ok, window());
     report.exec();
 }
 

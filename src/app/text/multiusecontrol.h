@@ -2,7 +2,9 @@
 // The multi-use button and its drop-down: the chosen entry gives the button its function,
 // run at once and again on every click.
 
+#include "wikitext/conversion.h"
 #include "wikitext/expandedtemplates.h"
+#include "wikitext/mappoints.h"
 
 #include <QList>
 #include <functional>
@@ -38,6 +40,13 @@ private:
     void cmdReload_Click();
 
     void askCustomFormat();
+    // Puts what a parser made of the copied text on the clipboard and says what it converted,
+    // unless it found nothing in a copied text: that stays as it was and the status line
+    // says why (false).
+    bool offer(const QString &copied, const textParsers::Conversion &result, const QString &nothingFound,
+               const QString &converted);
+    void convertMapPoints(mapPoints::Template kind);
+    void updateCreature();
     void convertPrices();
     void totalDamage();
     void addExpandedTemplate();

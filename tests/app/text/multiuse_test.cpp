@@ -2,6 +2,8 @@
 // its prompts answered as a user would; expanded templates are added, listed and used across
 // a restart.
 
+#include "app/text/multiusemessages.h"
+#include "app/widgets/statusline.h"
 #include "settings/privateprofile.h"
 #include "wikitext/multiuse.h"
 #include "window.h"
@@ -71,6 +73,33 @@ TEST_F(MultiUseTest, AnEntryRunsWhenChosenAndOnEveryClickAskingWhatItNeeds)
     clipboard()->setText("You hit the drudge for 25 points of damage.\nThe drudge hits you for 7 points of damage.\n");
     EXPECT_EQ(choose("Total Damage", {OK}).value(0).title, "Total Damage");
     EXPECT_EQ(clipboard()->text(), "25");
+}
+
+TEST_F(MultiUseTest, AParserThatFindsNothingLeavesTheCopyAndThePriceCountIsSaid)
+{
+    namespace says = multiUseMessages;
+    const QString priceHint = "0 rows converted: rows look like `Name | 1,000`";
+    // entry, copied text, answers, clipboard after, status line after, boxes shown
+    const std::tuple<QString, QString, QList<modal::Reply>, QString, QString, int> cases[] = {
+        {"Map Point", "hello world", {}, "hello world", says::noMapPoints, 0},
+        {"Map Point Plus", "Go north. Then west.\n", {}, "Go north. Then west.\n", says::noMapPoints, 0},
+        {"Update Creature Template", "hello world", {}, "hello world", says::noCreaturePage, 0},
+        {"Total Damage", "The drudge hits you for 7.", {}, "The drudge hits you for 7.", says::noHits, 0},
+        {"Convert Shopkeeper Prices", "hello world", {"1.2"}, "hello world", priceHint, 1},
+        {"Convert Shopkeeper Prices", "|Sword|1,500p", {"1.2"}, "|Sword| 1,800p\r\n", "1 row converted", 1},
+        {"Convert Shopkeeper Prices", "Shop\n|Axe|10\n|Bow|20\n", {"2"}, "Shop\r\n|Axe| 20\r\n|Bow| 40\r\n\r\n",
+            "2 rows converted", 1},
+        {"Map Point", "12.3N, 45.6E\r\n", {}, "{{Map Point\r\n | 12.3 | N | 45.6 | E\r\n}}",
+            "1 map point converted", 0},
+        {"Map Point", "", {}, "{{Map Point\r\n}}", "0 map points converted", 0}, // the bare template, as before
+        {"Total Damage", "You hit for 25.\n", {OK}, "25", "Total damage 25 from 1 hit line", 1}};
+    for (const auto &[entry, copied, replies, after, said, boxes] : cases) {
+        StatusLine::say(window.get(), QString());
+        clipboard()->setText(copied);
+        EXPECT_EQ(choose(entry, replies).size(), boxes) << entry.toStdString() << " on " << copied.toStdString();
+        EXPECT_EQ(clipboard()->text(), after) << entry.toStdString() << " on " << copied.toStdString();
+        EXPECT_EQ(control("lblStatus")->property("message").toString(), said) << entry.toStdString();
+    }
 }
 
 TEST_F(MultiUseTest, AnAddedTemplateIsListedUsedAndKeptAcrossARestart)
