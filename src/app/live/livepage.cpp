@@ -5,14 +5,17 @@
 #include "app/saving/capturestate.h"
 #include "app/saving/saveroutine.h"
 #include "app/widgets/buttontray.h"
+#include "app/widgets/clipboardglue.h"
 #include "app/widgets/hint.h"
 #include "app/widgets/mouseupbutton.h"
 #include "app/widgets/outlineshape.h"
 #include "app/widgets/picturearea.h"
+#include "app/widgets/statusline.h"
 #include "app/window/windowsizing.h"
 #include "capture/cropgeometry.h"
 #include "capture/extractgeometry.h"
 #include "common/programinfo.h"
+#include "settings/settingskeys.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -23,12 +26,8 @@
 
 namespace {
 
-const QList<const char *> designedCaptions = {"300 100", "300 200", "300 300", "400 400", "300 400", "032 032",
-                                              "400 600", "250 250", "200 100", "200 200", "200 300", "600 300"};
 const QString cropTip = QStringLiteral("Crop a fixed area of image on clipboard.");
 const QString freeCropTip = QStringLiteral("Crop an arbitrarily sized image.");
-
-
 const QString widthPrompt = QStringLiteral("Enter width in pixels:");
 const QString heightPrompt = QStringLiteral("Enter height in pixels:");
 const QString namePromptTitle = QStringLiteral("Image Name");
@@ -42,7 +41,9 @@ LivePage::LivePage(CaptureState &state, SaveRoutine &saveRoutine, QWidget *paren
     // Moves over the bare page still reach the window, which hides the crop outline.
     setMouseTracking(true);
     picLiveGrabTray_ = buttonTray::make(QStringLiteral("picLiveGrabTray"), QStringLiteral("cmdCrop"),
-                                        designedCaptions, cropTip, this, cmdCrop_);
+                                        settingsKeys::designedCropSizes, cropTip, this, cmdCrop_);
+    for (const MouseUpButton *button : cmdCrop_)
+        settingsCaptions_.append(button->text());
     picLiveGrabTray_->move(0, 17);
     cmdFreeCrop_ = new MouseUpButton(QStringLiteral("cmdFreeCrop"), QStringLiteral(" Free  Crop "), this);
     cmdFreeCrop_->setWordWrap(true);
@@ -336,8 +337,17 @@ QWidget *LivePage::grabHolder() const
 
 void LivePage::setCropCaption(int index, const QString &caption)
 {
-    if (index >= 1 && index <= buttonCount)
-        cmdCrop_[index - 1]->setText(caption);
+    if (index < 1 || index > buttonCount)
+        return;
+    cmdCrop_[index - 1]->setText(caption);
+    settingsCaptions_[index - 1] = caption;
+}
+
+std::optional<QString> LivePage::changedCropCaption(int index) const
+{
+    if (index < 1 || index > buttonCount || cmdCrop_[index - 1]->text() == settingsCaptions_[index - 1])
+        return std::nullopt;
+    return cmdCrop_[index - 1]->text();
 }
 
 void LivePage::endCrop()

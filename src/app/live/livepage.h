@@ -7,7 +7,9 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QStringList>
 #include <QWidget>
+#include <optional>
 
 struct CaptureState;
 class CropMagnifier;
@@ -37,6 +39,9 @@ public:
     void placeAt(QPoint anchor);
     // Caption of crop button index (1 to 12), from the settings.
     void setCropCaption(int index, const QString &caption);
+    // The caption of button index when the user changed it in the window (Shift + right
+    // click) from the one the settings gave; nothing for a button left as it was.
+    std::optional<QString> changedCropCaption(int index) const;
     // Every tab switch puts the grab area away and ends a free crop and a drag.
     void endCrop();
     // A mouse move over the bare window hides the crop rectangle.
@@ -83,6 +88,7 @@ private:
     SaveRoutine &saveRoutine_;
     PictureArea *picLiveGrabTray_ = nullptr;
     QList<MouseUpButton *> cmdCrop_; // index 0 is button 1
+    QStringList settingsCaptions_;   // what the settings gave each button
     MouseUpButton *cmdFreeCrop_ = nullptr;
     QScrollArea *grabHolder_ = nullptr;
     PictureArea *picLiveGrab_ = nullptr;

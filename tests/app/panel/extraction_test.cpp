@@ -122,7 +122,7 @@ TEST_F(ExtractionTest, TheNameTheIconBoxTheStatsPanelOptionGifAndFailedWrites)
     EXPECT_EQ(save("", {"Sword"}).first, QStringList({"Sword", "Sword.png"}));
     EXPECT_EQ(saved(), QStringList({"Sword Icon.png", "Sword.png"}));
     EXPECT_EQ(cutMismatch(savedImage("Sword Icon.png"), shot, {965, 94, 32, 32}), QString());
-    EXPECT_EQ(cutMismatch(savedImage("Sword.png"), shot, {721, 56, 300, 100}), QString());
+    EXPECT_EQ(cutMismatch(savedImage("Sword.png"), shot, {721, 56, 300, 300}), QString());
     EXPECT_EQ(save(baseIni + "[General]\r\nSaveIcon=False\r\n[Panel]\r\nSaveStatsPanel=False\r\n"),
         Saved()); // no name asked
     EXPECT_EQ(save(baseIni + autoName + "[Icon]\r\nFileType=gif\r\n"), Saved({"Panel"}, {"GIF support not yet added"}));
