@@ -108,8 +108,15 @@ void PanelPage::cutShowSave(int index, bool save)
     const int h = *height;
     const QImage screenshot = picTemp_->picture();
     const int w = screenshot.width();
-
     const bool iconWanted = icon_.chkIcon()->checkState() == Qt::Checked;
+    // A picture smaller than the cut would come out black in part.
+    const QString refusal
+        = tooSmallSentence(screenshot.size(), extractionNeeds(h, state_.fullScreen(), state_.offsets, iconWanted));
+    if (!refusal.isEmpty()) {
+        StatusLine::say(this, refusal);
+        return;
+    }
+
     if (iconWanted)
         icon_.picIcon()->setPicture(cutRect(screenshot, iconRect(w, state_.fullScreen(), state_.offsets)));
     picSource_->resize(panelWidth, h);

@@ -155,6 +155,22 @@ TEST_F(LiveTest, ADroppedFileIsTheScreenshotAndLargeOnesScroll)
     hover(grab, corner);
     EXPECT_EQ(window->windowTitle(), "Quillmark 1.06 -  X: 2900  Y:1900");
     EXPECT_EQ(crop->geometry(), widgetRect(grab, {2600, 1800, 300, 100}));
+    // A picture smaller than the rectangle is refused with the size it needs; the grab area
+    // keeps what it showed.
+    const std::tuple<QSize, int, QString> small[]
+        = {{{32, 32}, 1, "The picture is 32 x 32 pixels; this needs at least 300 x 100."},
+            {{299, 100}, 1, "The picture is 299 x 100 pixels; this needs at least 300 x 100."},
+            {{300, 99}, 1, "The picture is 300 x 99 pixels; this needs at least 300 x 100."}, {{32, 32}, 6, {}},
+            {{300, 100}, 1, {}}};
+    for (const auto &[size, i, sentence] : small) {
+        const QImage before = pictureOf(grab), picture = coordinateShot(size);
+        clipboard()->setImage(picture);
+        QTest::mouseClick(button(i), Qt::LeftButton);
+        EXPECT_EQ(pictureOf(grab), sentence.isEmpty() ? picture : before) << size.width() << " " << i;
+        if (!sentence.isEmpty()) {
+            EXPECT_EQ(control("lblStatus")->property("message").toString(), sentence);
+        }
+    }
 }
 
 } // namespace

@@ -62,6 +62,7 @@ TEST_F(ExtractionTest, ALeftReleaseCutsWhereTheGameDrawsAndSavesUnderTheTimeStam
     EXPECT_EQ(window->height(), 607); // 15 x 300 + 1020 twips is below the least height
     release(5, Qt::RightButton);      // tall panels: the window grows with them, within the screen
     EXPECT_EQ(window->height(), 10920 / 15);
+    clipboard()->setImage(coordinateShot({1024, 1027})); // as tall as the panel reaches
     release(6, Qt::RightButton);
     EXPECT_TRUE(
         window->height() > 10920 / 15 && window->screen()->availableGeometry().contains(window->frameGeometry()));
@@ -149,6 +150,19 @@ TEST_F(ExtractionTest, NoScreenshotAndDroppedFiles)
         EXPECT_EQ(dialogs.seen.value(0).text, "Copy a screen shot first, then click the button again.");
     }
     EXPECT_EQ(picture("picSource"), before);
+    // A picture smaller than what is cut is refused with the size it needs.
+    for (const auto &[size, sentence] : {std::pair{QSize(32, 32), "32 x 32"}, {QSize(299, 327), "299 x 327"},
+             {QSize(300, 326), "300 x 326"}, {QSize(300, 327), ""}}) {
+        clipboard()->setImage(coordinateShot(size));
+        release(4, Qt::LeftButton);
+        EXPECT_EQ(saved().size(), *sentence ? 0 : 2);
+        EXPECT_EQ(picture("picSource").size(), *sentence ? before.size() : QSize(300, 300));
+        if (*sentence) {
+            EXPECT_EQ(control("lblStatus")->property("message").toString(),
+                QStringLiteral("The picture is %1 pixels; this needs at least 300 x 327.").arg(sentence));
+        }
+    }
+    clearSaved();
     // A dropped file is the screenshot of a left release; one that cannot be read is named.
     const QImage dropped = coordinateShot({640, 480});
     ASSERT_TRUE(dropped.save(folder.file("shot.png")));
