@@ -93,7 +93,7 @@ void LivePage::connectButtons()
     for (int i = 0; i < buttonCount; ++i) {
         MouseUpButton *button = cmdCrop_[i];
         connect(button, &QPushButton::clicked, this, [this, i] {
-            if (const auto screenshot = captureDialogs::clipboardScreenshot(window()))
+            if (const auto screenshot = screenshotToCut())
                 fixedSetUp(i + 1, *screenshot);
         });
         connect(button, &MouseUpButton::filesDropped, this, [this, i, button](const QStringList &files) {
@@ -103,7 +103,7 @@ void LivePage::connectButtons()
         });
     }
     connect(cmdFreeCrop_, &QPushButton::clicked, this, [this] {
-        if (const auto screenshot = captureDialogs::clipboardScreenshot(window()))
+        if (const auto screenshot = screenshotToCut())
             freeSetUp(*screenshot);
     });
     connect(cmdFreeCrop_, &MouseUpButton::filesDropped, this, [this](const QStringList &files) {
@@ -128,8 +128,16 @@ void LivePage::cropButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModif
         askCropSize(index);
         return;
     }
-    if (const auto screenshot = captureDialogs::clipboardScreenshot(window()))
+    if (const auto screenshot = screenshotToCut())
         freeSetUp(*screenshot);
+}
+
+std::optional<QImage> LivePage::screenshotToCut()
+{
+    const QImage picture = clipboardGlue::picture();
+    if (picture.isNull() && !grabHolder_->isHidden())
+        return picLiveGrab_->picture();
+    return picture.isNull() ? captureDialogs::clipboardScreenshot(window()) : picture;
 }
 
 void LivePage::askCropSize(int index)

@@ -65,6 +65,9 @@ private:
     void connectButtons();
     void cropButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint);
     void askCropSize(int index);
+    // The clipboard's picture; without one, the screenshot the grab area still shows
+    // (autocopy's name replaces it on the clipboard); else the user is told to copy one.
+    std::optional<QImage> screenshotToCut();
     void fixedSetUp(int index, const QImage &screenshot);
     void freeSetUp(const QImage &screenshot);
     void showScreenshot(const QImage &screenshot);

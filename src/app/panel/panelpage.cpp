@@ -67,6 +67,7 @@ void PanelPage::clearWorkingPicture()
 {
     picTemp_->resize(100, 100);
     picTemp_->clearPicture();
+    screenshotHeld_ = false;
 }
 
 void PanelPage::heightButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint)
@@ -80,11 +81,19 @@ void PanelPage::heightButtonUp(int index, Qt::MouseButton button, Qt::KeyboardMo
             askHeight(index);
         return;
     }
-    const auto screenshot = captureDialogs::clipboardScreenshot(window());
+    const auto screenshot = screenshotToCut();
     if (!screenshot)
         return;
     takeScreenshot(*screenshot);
     cutShowSave(index, button != Qt::RightButton);
+}
+
+std::optional<QImage> PanelPage::screenshotToCut()
+{
+    const QImage picture = clipboardGlue::picture();
+    if (picture.isNull() && screenshotHeld_)
+        return picTemp_->picture();
+    return picture.isNull() ? captureDialogs::clipboardScreenshot(window()) : picture;
 }
 
 void PanelPage::askHeight(int index)
@@ -97,6 +106,7 @@ void PanelPage::takeScreenshot(const QImage &screenshot)
 {
     picTemp_->resize(screenshot.size());
     picTemp_->setPicture(screenshot);
+    screenshotHeld_ = true;
 }
 
 void PanelPage::cutShowSave(int index, bool save)

@@ -111,6 +111,15 @@ TEST_F(ExtractionTest, TheNameTheIconBoxTheStatsPanelOptionGifAndFailedWrites)
         Saved({"Icon", "Panel"}, {"File Name:"}));
     EXPECT_EQ(saved(), QStringList({"Icon Sword Small.png", "Panel Sword.png"}));
     EXPECT_EQ(clipboard()->text(), "Sword");
+    release(5, Qt::RightButton); // the name replaced the screenshot on the clipboard: the one held is cut again
+    EXPECT_EQ(cutMismatch(picture("picSource"), shot, {721, 56, 300, 660}), QString());
+    showTab(3); // opening the tab lets it go
+    showTab(1);
+    {
+        modal::Answerer dialogs;
+        release(4, Qt::RightButton);
+        EXPECT_EQ(dialogs.seen.size(), 1);
+    }
     clipboard()->setImage(shot);
     clearSaved();
     {
