@@ -17,6 +17,8 @@ constexpr int panelAboveIcon = 38;
 constexpr int fullScreenIconFromRight = 56;
 constexpr int fullScreenIconTop = 65;
 
+// What the capture tabs say when a picture is too small to cut from.
+const QString tooSmall = QStringLiteral("The picture is %1 x %2 pixels; this needs at least %3 x %4.");
 
 } // namespace
 
@@ -31,6 +33,23 @@ QRect panelRect(int screenshotWidth, int panelHeight, bool fullScreen, const Ico
 {
     const QRect icon = iconRect(screenshotWidth, fullScreen, offsets);
     return {icon.left() - panelLeftOfIcon, icon.top() - panelAboveIcon, panelWidth, panelHeight};
+}
+
+QSize extractionNeeds(int panelHeight, bool fullScreen, const IconOffsets &offsets, bool withIcon)
+{
+    // Laid on a picture of no width, every left edge stands as far left of 0 as the
+    // picture must reach.
+    QRect cut = panelRect(0, panelHeight, fullScreen, offsets);
+    if (withIcon)
+        cut |= iconRect(0, fullScreen, offsets);
+    return {std::max(0, -cut.left()), std::max(0, cut.top() + cut.height())};
+}
+
+QString tooSmallSentence(QSize picture, QSize needed)
+{
+    if (picture.width() >= needed.width() && picture.height() >= needed.height())
+        return QString();
+    return tooSmall.arg(picture.width()).arg(picture.height()).arg(needed.width()).arg(needed.height());
 }
 
 QImage cutRect(const QImage &picture, const QRect &rect)

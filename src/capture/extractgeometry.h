@@ -14,8 +14,16 @@ struct IconOffsets {
 QRect iconRect(int screenshotWidth, bool fullScreen, const IconOffsets &offsets);
 QRect panelRect(int screenshotWidth, int panelHeight, bool fullScreen, const IconOffsets &offsets);
 
+// The smallest screenshot that holds the whole panel of this height, and the icon when
+// withIcon. Both hang from the top-right corner, so the width counts from the right edge;
+// what offsets put past the right or top edge no larger picture would hold.
+QSize extractionNeeds(int panelHeight, bool fullScreen, const IconOffsets &offsets, bool withIcon);
+
 // A copy of the rectangle of picture; parts outside the picture are black.
 QImage cutRect(const QImage &picture, const QRect &rect);
+// Empty when picture is at least needed both ways; otherwise the sentence that refuses
+// the cut, naming both sizes.
+QString tooSmallSentence(QSize picture, QSize needed);
 
 // The window height, in twips, that shows a stats panel of this height.
 int windowHeightTwipsForPanel(int panelHeight);

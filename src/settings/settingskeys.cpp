@@ -12,6 +12,11 @@ SettingKey numbered(const QString &section, int index, const QString &defaultVal
     return {section, QString::number(index), defaultValue};
 }
 
+QString designedCaption(const QList<const char *> &captions, int index)
+{
+    return QString::fromLatin1(captions.value(index - 1, ""));
+}
+
 QString templateSection(int n)
 {
     return QStringLiteral("Template") + QString::number(n);
@@ -38,12 +43,12 @@ const SettingKey uploadAfterSave{QStringLiteral("Wiki"), QStringLiteral("UploadA
 
 SettingKey statsPanelDimension(int index)
 {
-    return numbered(QStringLiteral("StatsPanelDimensions"), index, QStringLiteral("100"));
+    return numbered(QStringLiteral("StatsPanelDimensions"), index, designedCaption(designedPanelHeights, index));
 }
 
 SettingKey liveShotDimension(int index)
 {
-    return numbered(QStringLiteral("LiveShotDimensions"), index, QStringLiteral("100 100"));
+    return numbered(QStringLiteral("LiveShotDimensions"), index, designedCaption(designedCropSizes, index));
 }
 
 SettingKey fileType(const QString &kind) { return {kind, QStringLiteral("FileType"), QStringLiteral("png")}; }

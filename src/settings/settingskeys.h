@@ -1,6 +1,7 @@
 #pragma once
 // Every key of Quillmark.ini with its default: the one table the load and save use.
 
+#include <QList>
 #include <QString>
 
 namespace settingsKeys {
@@ -36,7 +37,15 @@ extern const SettingKey wikiApi;
 extern const SettingKey wikiUser;
 extern const SettingKey uploadAfterSave;
 
-// Button captions the user edits by hand (index 1 to 12; never written back).
+// The captions the window is designed with, buttons 1 to 12: the panel heights of tab 1
+// and the crop sizes of tab 2.
+inline const QList<const char *> designedPanelHeights = {"120", "180", "240", "300", "360", "400",
+                                                         "440", "500", "570", "660", "830", "1000"};
+inline const QList<const char *> designedCropSizes = {"300 100", "300 200", "300 300", "400 400",
+                                                      "300 400", "032 032", "400 600", "250 250",
+                                                      "200 100", "200 200", "200 300", "600 300"};
+// Button captions (index 1 to 12): a key the file does not give keeps the designed caption.
+// The save writes only a caption the user changed in the window, so hand-made keys stay.
 SettingKey statsPanelDimension(int index);
 SettingKey liveShotDimension(int index);
 

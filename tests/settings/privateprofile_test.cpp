@@ -144,3 +144,16 @@ TEST(SettingValues, ChecksOpacityTwipsAndCustomFolders)
     EXPECT_TRUE(byDefault.endsWith(QDir::separator()));
     EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(byDefault)), QDir::cleanPath(QDir::tempPath()));
 }
+
+TEST(SettingValues, ButtonCaptionsTheFileDoesNotGiveAreTheDesignedOnes)
+{
+    using namespace settingsKeys;
+    const auto p = PrivateProfile::fromBytes(
+        "[StatsPanelDimensions]\r\n1 = 250 \r\n2=\r\n[LiveShotDimensions]\r\n6=abc\r\n13=1 1\r\n");
+    const std::tuple<int, const char *, const char *> cases[] = {{1, "250", "300 100"}, {2, "180", "300 200"},
+        {6, "400", "abc"}, {7, "440", "400 600"}, {12, "1000", "600 300"}, {0, "", ""}, {13, "", "1 1"}};
+    for (const auto &[index, height, crop] : cases) {
+        EXPECT_EQ(p.read(statsPanelDimension(index)), height) << index;
+        EXPECT_EQ(p.read(liveShotDimension(index)), crop) << index;
+    }
+}

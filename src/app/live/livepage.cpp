@@ -5,14 +5,17 @@
 #include "app/saving/capturestate.h"
 #include "app/saving/saveroutine.h"
 #include "app/widgets/buttontray.h"
+#include "app/widgets/clipboardglue.h"
 #include "app/widgets/hint.h"
 #include "app/widgets/mouseupbutton.h"
 #include "app/widgets/outlineshape.h"
 #include "app/widgets/picturearea.h"
+#include "app/widgets/statusline.h"
 #include "app/window/windowsizing.h"
 #include "capture/cropgeometry.h"
 #include "capture/extractgeometry.h"
 #include "common/programinfo.h"
+#include "settings/settingskeys.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -23,12 +26,8 @@
 
 namespace {
 
-const QList<const char *> designedCaptions = {"300 100", "300 200", "300 300", "400 400", "300 400", "032 032",
-                                              "400 600", "250 250", "200 100", "200 200", "200 300", "600 300"};
 const QString cropTip = QStringLiteral("Crop a fixed area of image on clipboard.");
 const QString freeCropTip = QStringLiteral("Crop an arbitrarily sized image.");
-
-
 const QString widthPrompt = QStringLiteral("Enter width in pixels:");
 const QString heightPrompt = QStringLiteral("Enter height in pixels:");
 const QString namePromptTitle = QStringLiteral("Image Name");
@@ -42,7 +41,9 @@ LivePage::LivePage(CaptureState &state, SaveRoutine &saveRoutine, QWidget *paren
     // Moves over the bare page still reach the window, which hides the crop outline.
     setMouseTracking(true);
     picLiveGrabTray_ = buttonTray::make(QStringLiteral("picLiveGrabTray"), QStringLiteral("cmdCrop"),
-                                        designedCaptions, cropTip, this, cmdCrop_);
+                                        settingsKeys::designedCropSizes, cropTip, this, cmdCrop_);
+    for (const MouseUpButton *button : cmdCrop_)
+        settingsCaptions_.append(button->text());
     picLiveGrabTray_->move(0, 17);
     cmdFreeCrop_ = new MouseUpButton(QStringLiteral("cmdFreeCrop"), QStringLiteral(" Free  Crop "), this);
     cmdFreeCrop_->setWordWrap(true);
@@ -92,7 +93,7 @@ void LivePage::connectButtons()
     for (int i = 0; i < buttonCount; ++i) {
         MouseUpButton *button = cmdCrop_[i];
         connect(button, &QPushButton::clicked, this, [this, i] {
-            if (const auto screenshot = captureDialogs::clipboardScreenshot(window()))
+            if (const auto screenshot = screenshotToCut())
                 fixedSetUp(i + 1, *screenshot);
         });
         connect(button, &MouseUpButton::filesDropped, this, [this, i, button](const QStringList &files) {
@@ -102,7 +103,7 @@ void LivePage::connectButtons()
         });
     }
     connect(cmdFreeCrop_, &QPushButton::clicked, this, [this] {
-        if (const auto screenshot = captureDialogs::clipboardScreenshot(window()))
+        if (const auto screenshot = screenshotToCut())
             freeSetUp(*screenshot);
     });
     connect(cmdFreeCrop_, &MouseUpButton::filesDropped, this, [this](const QStringList &files) {
@@ -127,8 +128,16 @@ void LivePage::cropButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModif
         askCropSize(index);
         return;
     }
-    if (const auto screenshot = captureDialogs::clipboardScreenshot(window()))
+    if (const auto screenshot = screenshotToCut())
         freeSetUp(*screenshot);
+}
+
+std::optional<QImage> LivePage::screenshotToCut()
+{
+    const QImage picture = clipboardGlue::picture();
+    if (picture.isNull() && !grabHolder_->isHidden())
+        return picLiveGrab_->picture();
+    return picture.isNull() ? captureDialogs::clipboardScreenshot(window()) : picture;
 }
 
 void LivePage::askCropSize(int index)
@@ -144,12 +153,18 @@ void LivePage::askCropSize(int index)
 
 void LivePage::fixedSetUp(int index, const QImage &screenshot)
 {
+    // A caption that does not read as a size keeps the rectangle's last size.
+    const QSize size = capture::cropSizeFromCaption(cmdCrop_[index - 1]->text()).value_or(crop_.size());
+    // A rectangle that cannot lie on the picture anywhere would be cut black in part.
+    const QString refusal = capture::tooSmallSentence(screenshot.size(), size);
+    if (!refusal.isEmpty()) {
+        StatusLine::say(this, refusal);
+        return;
+    }
     freeCropMode_ = false;
     dragging_ = false;
     showScreenshot(screenshot);
-    // A caption that does not read as a size keeps the rectangle's last size.
-    if (const auto size = capture::cropSizeFromCaption(cmdCrop_[index - 1]->text()))
-        setCrop(QRect(crop_.topLeft(), *size));
+    setCrop(QRect(crop_.topLeft(), size));
 }
 
 void LivePage::freeSetUp(const QImage &screenshot)
@@ -335,8 +350,17 @@ QWidget *LivePage::grabHolder() const
 
 void LivePage::setCropCaption(int index, const QString &caption)
 {
-    if (index >= 1 && index <= buttonCount)
-        cmdCrop_[index - 1]->setText(caption);
+    if (index < 1 || index > buttonCount)
+        return;
+    cmdCrop_[index - 1]->setText(caption);
+    settingsCaptions_[index - 1] = caption;
+}
+
+std::optional<QString> LivePage::changedCropCaption(int index) const
+{
+    if (index < 1 || index > buttonCount || cmdCrop_[index - 1]->text() == settingsCaptions_[index - 1])
+        return std::nullopt;
+    return cmdCrop_[index - 1]->text();
 }
 
 void LivePage::endCrop()

@@ -7,7 +7,9 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QStringList>
 #include <QWidget>
+#include <optional>
 
 struct CaptureState;
 class CropMagnifier;
@@ -37,6 +39,9 @@ public:
     void placeAt(QPoint anchor);
     // Caption of crop button index (1 to 12), from the settings.
     void setCropCaption(int index, const QString &caption);
+    // The caption of button index when the user changed it in the window (Shift + right
+    // click) from the one the settings gave; nothing for a button left as it was.
+    std::optional<QString> changedCropCaption(int index) const;
     // Every tab switch puts the grab area away and ends a free crop and a drag.
     void endCrop();
     // A mouse move over the bare window hides the crop rectangle.
@@ -60,6 +65,9 @@ private:
     void connectButtons();
     void cropButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint);
     void askCropSize(int index);
+    // The clipboard's picture; without one, the screenshot the grab area still shows
+    // (autocopy's name replaces it on the clipboard); else the user is told to copy one.
+    std::optional<QImage> screenshotToCut();
     void fixedSetUp(int index, const QImage &screenshot);
     void freeSetUp(const QImage &screenshot);
     void showScreenshot(const QImage &screenshot);
@@ -83,6 +91,7 @@ private:
     SaveRoutine &saveRoutine_;
     PictureArea *picLiveGrabTray_ = nullptr;
     QList<MouseUpButton *> cmdCrop_; // index 0 is button 1
+    QStringList settingsCaptions_;   // what the settings gave each button
     MouseUpButton *cmdFreeCrop_ = nullptr;
     QScrollArea *grabHolder_ = nullptr;
     PictureArea *picLiveGrab_ = nullptr;

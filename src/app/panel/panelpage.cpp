@@ -5,19 +5,20 @@
 #include "app/saving/capturestate.h"
 #include "app/saving/saveroutine.h"
 #include "app/widgets/buttontray.h"
+#include "app/widgets/clipboardglue.h"
 #include "app/widgets/mouseupbutton.h"
 #include "app/widgets/picturearea.h"
+#include "app/widgets/statusline.h"
 #include "app/window/windowsizing.h"
 #include "capture/extractgeometry.h"
 #include "common/numconv.h"
+#include "settings/settingskeys.h"
 #include "settings/settingvalues.h"
 
 #include <QCheckBox>
 
 namespace {
 
-const QList<const char *> designedCaptions = {"120", "180", "240", "300", "360", "400",
-                                              "440", "500", "570", "660", "830", "1000"};
 const QString buttonTip = QStringLiteral("Crop a fixed height stat panel.");
 const QString heightPrompt = QStringLiteral("Enter height in pixels:");
 const QString namePromptTitle = QStringLiteral("File Name");
@@ -34,7 +35,9 @@ PanelPage::PanelPage(CaptureState &state, SaveRoutine &saveRoutine, IconCorner &
     // Moves over the bare page still reach the window, which hides the crop outline.
     setMouseTracking(true);
     picIconPanelTray_ = buttonTray::make(QStringLiteral("picIconPanelTray"), QStringLiteral("cmdExtractPanel"),
-                                         designedCaptions, buttonTip, this, cmdExtractPanel_);
+                                         settingsKeys::designedPanelHeights, buttonTip, this, cmdExtractPanel_);
+    for (const MouseUpButton *button : cmdExtractPanel_)
+        settingsCaptions_.append(button->text());
     picIconPanelTray_->move(trayPosition);
     picSource_ = new PictureArea(QStringLiteral("picSource"), this);
     picSource_->resize(300, 100);
@@ -64,6 +67,7 @@ void PanelPage::clearWorkingPicture()
 {
     picTemp_->resize(100, 100);
     picTemp_->clearPicture();
+    screenshotHeld_ = false;
 }
 
 void PanelPage::heightButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint)
@@ -77,11 +81,19 @@ void PanelPage::heightButtonUp(int index, Qt::MouseButton button, Qt::KeyboardMo
             askHeight(index);
         return;
     }
-    const auto screenshot = captureDialogs::clipboardScreenshot(window());
+    const auto screenshot = screenshotToCut();
     if (!screenshot)
         return;
     takeScreenshot(*screenshot);
     cutShowSave(index, button != Qt::RightButton);
+}
+
+std::optional<QImage> PanelPage::screenshotToCut()
+{
+    const QImage picture = clipboardGlue::picture();
+    if (picture.isNull() && screenshotHeld_)
+        return picTemp_->picture();
+    return picture.isNull() ? captureDialogs::clipboardScreenshot(window()) : picture;
 }
 
 void PanelPage::askHeight(int index)
@@ -94,6 +106,7 @@ void PanelPage::takeScreenshot(const QImage &screenshot)
 {
     picTemp_->resize(screenshot.size());
     picTemp_->setPicture(screenshot);
+    screenshotHeld_ = true;
 }
 
 void PanelPage::cutShowSave(int index, bool save)
@@ -105,8 +118,15 @@ void PanelPage::cutShowSave(int index, bool save)
     const int h = *height;
     const QImage screenshot = picTemp_->picture();
     const int w = screenshot.width();
-
     const bool iconWanted = icon_.chkIcon()->checkState() == Qt::Checked;
+    // A picture smaller than the cut would come out black in part.
+    const QString refusal
+        = tooSmallSentence(screenshot.size(), extractionNeeds(h, state_.fullScreen(), state_.offsets, iconWanted));
+    if (!refusal.isEmpty()) {
+        StatusLine::say(this, refusal);
+        return;
+    }
+
     if (iconWanted)
         icon_.picIcon()->setPicture(cutRect(screenshot, iconRect(w, state_.fullScreen(), state_.offsets)));
     picSource_->resize(panelWidth, h);
@@ -150,8 +170,17 @@ void PanelPage::setHintShown(bool on)
 
 void PanelPage::setPanelCaption(int index, const QString &caption)
 {
-    if (index >= 1 && index <= buttonCount)
-        cmdExtractPanel_[index - 1]->setText(caption);
+    if (index < 1 || index > buttonCount)
+        return;
+    cmdExtractPanel_[index - 1]->setText(caption);
+    settingsCaptions_[index - 1] = caption;
+}
+
+std::optional<QString> PanelPage::changedPanelCaption(int index) const
+{
+    if (index < 1 || index > buttonCount || cmdExtractPanel_[index - 1]->text() == settingsCaptions_[index - 1])
+        return std::nullopt;
+    return cmdExtractPanel_[index - 1]->text();
 }
 
 QList<QWidget *> PanelPage::keyControls() const

@@ -5,7 +5,9 @@
 
 #include <QImage>
 #include <QList>
+#include <QStringList>
 #include <QWidget>
+#include <optional>
 
 struct CaptureState;
 class IconCorner;
@@ -40,12 +42,18 @@ public:
     void setHintShown(bool on);
     // Caption of height button index (1 to 12), from the settings.
     void setPanelCaption(int index, const QString &caption);
+    // The caption of button index when the user changed it in the window (Shift + right
+    // click) from the one the settings gave; nothing for a button left as it was.
+    std::optional<QString> changedPanelCaption(int index) const;
     // The controls whose keys go to the window's shortcuts.
     QList<QWidget *> keyControls() const;
 
 private:
     void heightButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint);
     void askHeight(int index);
+    // The clipboard's picture; without one, the screenshot held since the tab was opened
+    // (autocopy's name replaces it on the clipboard); else the user is told to copy one.
+    std::optional<QImage> screenshotToCut();
     // Cuts the icon and the panel of button index's height out of the screenshot, shows
     // them and, when save, names and writes them.
     void cutShowSave(int index, bool save);
@@ -57,6 +65,8 @@ private:
     const QCheckBox &saveStatsPanel_;
     PictureArea *picIconPanelTray_ = nullptr;
     QList<MouseUpButton *> cmdExtractPanel_; // index 0 is button 1
+    QStringList settingsCaptions_;            // what the settings gave each button
     PictureArea *picSource_ = nullptr;
     PictureArea *picTemp_ = nullptr;
+    bool screenshotHeld_ = false; // picTemp_ holds a screenshot, not the blank of a tab switch
 };

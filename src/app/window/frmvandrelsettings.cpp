@@ -31,7 +31,6 @@
 
 namespace {
 
-
 // Wayland never tells a window where it stands; the loaded position is kept there.
 bool platformReportsWindowPosition()
 {
@@ -43,6 +42,17 @@ bool platformReportsWindowPosition()
 QString positionText(int pixels)
 {
     return QString::number(std::clamp(settingValues::pixelsToTwips(pixels), -32768, 32767));
+}
+
+// Only the captions the user changed in the window: a hand-made key (or its absence) stays.
+void writeChangedCaptions(PrivateProfile &ini, const PanelPage &panel, const LivePage &live)
+{
+    for (int i = 1; i <= PanelPage::buttonCount; ++i) {
+        if (const auto caption = panel.changedPanelCaption(i))
+            ini.write(settingsKeys::statsPanelDimension(i), *caption);
+        if (const auto caption = live.changedCropCaption(i))
+            ini.write(settingsKeys::liveShotDimension(i), *caption);
+    }
 }
 
 } // namespace
@@ -131,6 +141,7 @@ void frmVandrel::SaveSettings()
         ini.write(keys::autoCopyFileName, CheckToText(options_->chkAutoCopyName()));
         options_->windowOptions()->saveToolTips(ini);
         ini.write(keys::opacity, QString::number(options_->windowOptions()->opacity()));
+        writeChangedCaptions(ini, *panel_, *live_);
 
         for (ImageKind kind : capture::imageKinds) {
             const QString section = capture::kindSection(kind);

@@ -68,10 +68,14 @@ TEST_F(LiveTest, TheFixedRectangleEndsAtThePointerAndAClickSavesWhatItHolds)
     ASSERT_EQ(saved().size(), 1);
     EXPECT_EQ(cut(saved()[0], {200, 300, 300, 100}), QString());
     EXPECT_EQ(clipboard()->text(), saved()[0].mid(5).chopped(4)); // live shots copy the name under Autoname too
-    clipboard()->setImage(shot);
+    // The name replaced the screenshot on the clipboard: the one shown is cut again.
     for (const int i : {6, 4}) // "032 032", then "abc", which keeps it
         QTest::mouseClick(button(i), Qt::LeftButton);
+    EXPECT_EQ(pictureOf(grab), shot);
     EXPECT_EQ(crop->size(), widgetSize(grab, {32, 32}));
+    hoverPixel(grab, {400, 300});
+    QTest::mouseClick(grab, Qt::LeftButton, {}, widgetPoint(grab, {400, 300}));
+    EXPECT_EQ(testsupport::cutMismatch(picture("picLiveTemp"), shot, {368, 268, 32, 32}), QString());
     hoverPixel(grab, {500, 400});
     ASSERT_TRUE(crop->isVisible());
     hover(window.get(), {3, 460}); // the bare window hides the rectangle
@@ -85,6 +89,12 @@ TEST_F(LiveTest, TheFixedRectangleEndsAtThePointerAndAClickSavesWhatItHolds)
     EXPECT_EQ(button(2)->text(), "50 80");
     QTest::mouseClick(button(2), Qt::LeftButton);
     EXPECT_EQ(crop->size(), widgetSize(grab, {50, 80}));
+    clipboard()->setText("no picture"); // and once the tab put the grab area away, none is shown
+    showTab(3);
+    showTab(2);
+    modal::Answerer dialogs;
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(dialogs.seen.value(0).text, "Copy a screen shot first, then click the button again.");
 }
 
 TEST_F(LiveTest, AFreeRectangleIsDraggedOpenAndCutOnReleaseAtOddPixelsToo)
@@ -155,6 +165,22 @@ TEST_F(LiveTest, ADroppedFileIsTheScreenshotAndLargeOnesScroll)
     hover(grab, corner);
     EXPECT_EQ(window->windowTitle(), "Quillmark 1.06 -  X: 2900  Y:1900");
     EXPECT_EQ(crop->geometry(), widgetRect(grab, {2600, 1800, 300, 100}));
+    // A picture smaller than the rectangle is refused with the size it needs; the grab area
+    // keeps what it showed.
+    const std::tuple<QSize, int, QString> small[]
+        = {{{32, 32}, 1, "The picture is 32 x 32 pixels; this needs at least 300 x 100."},
+            {{299, 100}, 1, "The picture is 299 x 100 pixels; this needs at least 300 x 100."},
+            {{300, 99}, 1, "The picture is 300 x 99 pixels; this needs at least 300 x 100."}, {{32, 32}, 6, {}},
+            {{300, 100}, 1, {}}};
+    for (const auto &[size, i, sentence] : small) {
+        const QImage before = pictureOf(grab), picture = coordinateShot(size);
+        clipboard()->setImage(picture);
+        QTest::mouseClick(button(i), Qt::LeftButton);
+        EXPECT_EQ(pictureOf(grab), sentence.isEmpty() ? picture : before) << size.width() << " " << i;
+        if (!sentence.isEmpty()) {
+            EXPECT_EQ(control("lblStatus")->property("message").toString(), sentence);
+        }
+    }
 }
 
 } // namespace

@@ -23,7 +23,7 @@ protected:
         WindowFixture::SetUp();
         clipboard()->setImage(shot);
     }
-    // Cuts a 100-pixel panel with its icon and saves both under the answers given.
+    // Cuts a 120-pixel panel with its icon and saves both under the answers given.
     QList<modal::Shown> extract(QList<modal::Reply> answers)
     {
         modal::Answerer dialogs(std::move(answers));
@@ -110,9 +110,9 @@ TEST_F(WikiReady, SmallestPngFilesHoldTheSamePixels)
     clipboard()->setImage(flat);
     extract({"Small"});
     const QByteArray small = header("Small.png");
-    EXPECT_EQ(small, smallPng::encode(flat.copy(721, 56, 300, 100)));
+    EXPECT_EQ(small, smallPng::encode(flat.copy(721, 56, 300, 120)));
     EXPECT_FALSE(small.contains("sBIT"));
-    EXPECT_EQ(QImage::fromData(small).convertToFormat(QImage::Format_RGB32), flat.copy(721, 56, 300, 100));
+    EXPECT_EQ(QImage::fromData(small).convertToFormat(QImage::Format_RGB32), flat.copy(721, 56, 300, 120));
 
     window->close();
     const PrivateProfile ini = PrivateProfile::fromFile(folder.file("Quillmark.ini"));

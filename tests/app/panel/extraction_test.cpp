@@ -64,6 +64,7 @@ TEST_F(ExtractionTest, ALeftReleaseCutsWhereTheGameDrawsAndSavesUnderTheTimeStam
     EXPECT_EQ(window->height(), 607 + 18); // 15 x 300 + 1020 twips is below the least height; the status line below
     release(5, Qt::RightButton);      // tall panels: the window grows with them, within the screen
     EXPECT_EQ(window->height(), 10920 / 15 + 18);
+    clipboard()->setImage(coordinateShot({1024, 1027})); // as tall as the panel reaches
     release(6, Qt::RightButton);
     EXPECT_TRUE(
         window->height() > 10920 / 15 + 18 && window->screen()->availableGeometry().contains(window->frameGeometry()));
@@ -112,6 +113,15 @@ TEST_F(ExtractionTest, TheNameTheIconBoxTheStatsPanelOptionGifAndFailedWrites)
         Saved({"Icon", "Panel"}, {"File Name:"}));
     EXPECT_EQ(saved(), QStringList({"Icon Sword Small.png", "Panel Sword.png"}));
     EXPECT_EQ(clipboard()->text(), "Sword");
+    release(5, Qt::RightButton); // the name replaced the screenshot on the clipboard: the one held is cut again
+    EXPECT_EQ(cutMismatch(picture("picSource"), shot, {721, 56, 300, 660}), QString());
+    showTab(3); // opening the tab lets it go
+    showTab(1);
+    {
+        modal::Answerer dialogs;
+        release(4, Qt::RightButton);
+        EXPECT_EQ(dialogs.seen.size(), 1);
+    }
     clipboard()->setImage(shot);
     clearSaved();
     {
@@ -124,7 +134,7 @@ TEST_F(ExtractionTest, TheNameTheIconBoxTheStatsPanelOptionGifAndFailedWrites)
     EXPECT_EQ(save("", {"Sword"}).first, QStringList({"Sword", "Sword.png"}));
     EXPECT_EQ(saved(), QStringList({"Sword Icon.png", "Sword.png"}));
     EXPECT_EQ(cutMismatch(savedImage("Sword Icon.png"), shot, {965, 94, 32, 32}), QString());
-    EXPECT_EQ(cutMismatch(savedImage("Sword.png"), shot, {721, 56, 300, 100}), QString());
+    EXPECT_EQ(cutMismatch(savedImage("Sword.png"), shot, {721, 56, 300, 300}), QString());
     EXPECT_EQ(save(baseIni + "[General]\r\nSaveIcon=False\r\n[Panel]\r\nSaveStatsPanel=False\r\n"),
         Saved()); // no name asked
     EXPECT_EQ(save(baseIni + autoName + "[Icon]\r\nFileType=gif\r\n"), Saved({"Panel"}, {"GIF support not yet added"}));
@@ -151,6 +161,19 @@ TEST_F(ExtractionTest, NoScreenshotAndDroppedFiles)
         EXPECT_EQ(dialogs.seen.value(0).text, "Copy a screen shot first, then click the button again.");
     }
     EXPECT_EQ(picture("picSource"), before);
+    // A picture smaller than what is cut is refused with the size it needs.
+    for (const auto &[size, sentence] : {std::pair{QSize(32, 32), "32 x 32"}, {QSize(299, 327), "299 x 327"},
+             {QSize(300, 326), "300 x 326"}, {QSize(300, 327), ""}}) {
+        clipboard()->setImage(coordinateShot(size));
+        release(4, Qt::LeftButton);
+        EXPECT_EQ(saved().size(), *sentence ? 0 : 2);
+        EXPECT_EQ(picture("picSource").size(), *sentence ? before.size() : QSize(300, 300));
+        if (*sentence) {
+            EXPECT_EQ(control("lblStatus")->property("message").toString(),
+                QStringLiteral("The picture is %1 pixels; this needs at least 300 x 327.").arg(sentence));
+        }
+    }
+    clearSaved();
     // A dropped file is the screenshot of a left release; one that cannot be read is named.
     const QImage dropped = coordinateShot({640, 480});
     ASSERT_TRUE(dropped.save(folder.file("shot.png")));

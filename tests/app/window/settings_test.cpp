@@ -80,6 +80,46 @@ TEST(WindowSettings, BadValuesFallBackWithoutStoppingTheLoadAndAGreyedBoxIsSaved
     EXPECT_TRUE(folder.read("Quillmark.ini").contains("SaveIcon=False\r\n"));
 }
 
+QStringList captionsOf(const frmVandrel &window, const char *buttons)
+{
+    QStringList captions;
+    for (int i = 1; i <= 12; ++i)
+        captions.append(window.findChild<QPushButton *>(names::element(buttons, i))->text());
+    return captions;
+}
+
+TEST(WindowSettings, ButtonCaptionsAreDesignedUntilTheFileGivesThemAndOnlyChangedOnesAreWritten)
+{
+    ProgramFolder folder;
+    const QStringList heights = {"120", "180", "240", "300", "360", "400", "440", "500", "570", "660", "830", "1000"};
+    QStringList crops = {"300 100", "300 200", "300 300", "400 400", "300 400", "032 032", "400 600", "250 250",
+        "200 100", "200 200", "200 300", "600 300"};
+    runWindow(folder.path(), [&](frmVandrel &w) {
+        EXPECT_EQ(captionsOf(w, "cmdExtractPanel"), heights);
+        EXPECT_EQ(captionsOf(w, "cmdCrop"), crops);
+    });
+    EXPECT_FALSE(folder.read("Quillmark.ini").contains("Dimensions"));
+    // Hand-made keys (odd blanks, an empty one, one no caption reads as a size) stay as written.
+    const QByteArray panels = "[StatsPanelDimensions]\r\n1 = 250 \r\n2=\r\n";
+    const QByteArray lives = "[LiveShotDimensions]\r\n3=abc\r\n";
+    folder.write("Quillmark.ini", panels + lives);
+    runWindow(folder.path(), [&](frmVandrel &w) {
+        EXPECT_EQ(captionsOf(w, "cmdExtractPanel").mid(0, 3), QStringList({"250", "180", "240"}));
+        modal::Answerer dialogs({"455", "50", "80"});
+        QTest::mouseClick(w.findChild<QPushButton *>("cmdExtractPanel_3"), Qt::RightButton, Qt::ShiftModifier);
+        w.showTab(2);
+        QTest::mouseClick(w.findChild<QPushButton *>("cmdCrop_5"), Qt::RightButton, Qt::ShiftModifier);
+    });
+    const QByteArray after = folder.read("Quillmark.ini");
+    EXPECT_TRUE(after.startsWith(panels + "3=455\r\n" + lives + "5=50 80\r\n")) << after.toStdString();
+    crops[2] = "abc";
+    crops[4] = "50 80";
+    runWindow(folder.path(), [&](frmVandrel &w) {
+        EXPECT_EQ(captionsOf(w, "cmdExtractPanel").mid(0, 4), QStringList({"250", "180", "455", "300"}));
+        EXPECT_EQ(captionsOf(w, "cmdCrop"), crops);
+    });
+}
+
 TEST(WindowSettings, ShutDownRunsOnceOnCloseAndNeverFailsForAnUnwritableFolder)
 {
     ProgramFolder folder;
