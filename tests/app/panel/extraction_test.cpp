@@ -217,7 +217,8 @@ TEST_F(ExtractionTest, ASaveOverEarlierFilesPutsThemInTheTrashAndSaysSo)
         EXPECT_EQ(trashed() - before, s.newlyTrashed);
         EXPECT_EQ(saved(), QStringList({"Sword Icon.png", "Sword.png"}));
         if (s.newlyTrashed) {
-            EXPECT_EQ(cutMismatch(QImage(trash + "/Sword.png").convertToFormat(QImage::Format_RGB32), shot, {721, 56, 300, 100}), QString());
+            EXPECT_EQ(cutMismatch(QImage(trash + "/Sword.png").convertToFormat(QImage::Format_RGB32), shot, {721, 56, 300, 300}),
+                QString());
         }
     }
     QTest::mouseClick(control("lblStatus"), Qt::LeftButton);
