@@ -186,13 +186,7 @@ void OptionsPage::hideTraining()
     trainer_->hide();
 }
 
-QList<QWidget *> OptionsPage::keyControls() const
+QList<PictureArea *> OptionsPage::focusAreas() const
 {
-    QList<QWidget *> controls = {const_cast<OptionsPage *>(this)};
-    for (const SaveOptionsBox *frame : kinds_)
-        controls += frame->keyControls();
-    controls += iconPosition_->keyControls();
-    controls += {chkAutoCopyName_, chkAutoName_, chkSaveStatsPanel_};
-    controls += windowOptions_->keyControls();
-    return controls;
+    return {const_cast<OptionsPage *>(this)};
 }

@@ -44,8 +44,9 @@ public:
     // The tab switch abandons a training in progress.
     void hideTraining();
 
-    // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const;
+    // The picture areas that take the focus by a click, so that the window's shortcuts work
+    // from them as from a button.
+    QList<PictureArea *> focusAreas() const;
 
 signals:
     // An icon training starts on this screenshot.

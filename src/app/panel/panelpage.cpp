@@ -154,10 +154,7 @@ void PanelPage::setPanelCaption(int index, const QString &caption)
         cmdExtractPanel_[index - 1]->setText(caption);
 }
 
-QList<QWidget *> PanelPage::keyControls() const
+QList<PictureArea *> PanelPage::focusAreas() const
 {
-    QList<QWidget *> controls = {picIconPanelTray_, picSource_, picTemp_, icon_.chkIcon()};
-    for (MouseUpButton *b : cmdExtractPanel_)
-        controls.append(b);
-    return controls;
+    return {picIconPanelTray_, picSource_, picTemp_};
 }

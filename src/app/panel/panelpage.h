@@ -40,8 +40,9 @@ public:
     void setHintShown(bool on);
     // Caption of height button index (1 to 12), from the settings.
     void setPanelCaption(int index, const QString &caption);
-    // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const;
+    // The picture areas that take the focus by a click, so that the window's shortcuts work
+    // from them as from a button.
+    QList<PictureArea *> focusAreas() const;
 
 private:
     void heightButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint);

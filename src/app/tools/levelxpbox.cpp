@@ -106,11 +106,6 @@ void LevelXpBox::buildArrows()
     }
 }
 
-QList<QWidget *> LevelXpBox::keyControls() const
-{
-    return {picChangeLevel_.begin(), picChangeLevel_.end()};
-}
-
 void LevelXpBox::txtLevelXP_Change(int box)
 {
     QLineEdit *edit = txtLevelXP_[box];

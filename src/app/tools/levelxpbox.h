@@ -14,9 +14,6 @@ class LevelXpBox : public QGroupBox {
 public:
     explicit LevelXpBox(QWidget *parent = nullptr);
 
-    // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const;
-
 private:
     void buildArrows();
     void txtLevelXP_Change(int box);
