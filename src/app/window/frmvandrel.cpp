@@ -13,6 +13,7 @@
 #include "app/uploads/accountdialog.h"
 #include "app/uploads/uploadcenter.h"
 #include "app/uploads/uploadswindow.h"
+#include "app/widgets/dropdownlist.h"
 #include "app/widgets/picturearea.h"
 #include "app/widgets/statusline.h"
 #include "app/window/keyrouter.h"
@@ -59,6 +60,7 @@ frmVandrel::frmVandrel(const QString &programFolder, QWidget *parent)
     buildTabs();
     buildUploads();
     hookKeys();
+    dropDownList::fitAllToEntries(this);
 
     placePagesAtAnchor();
     currentTab_ = 1;
