@@ -17,6 +17,8 @@ public:
 private:
     void buildArrows();
     void txtLevelXP_Change(int box);
+    // Out of range, the level box's tooltip says which levels there are.
+    void showLevelRange(bool outOfRange);
     void picChangeLevel_MouseDown(int arrow);
     void picChangeLevel_MouseUp(int arrow);
 
