@@ -58,6 +58,8 @@ signals:
 private:
     // Autoname, and Autocopy File Name with its choice of what it copies.
     void buildNameOptions(QWidget *content, QVBoxLayout *rows);
+    // Autoname and uploading both on: a warning, once a run.
+    void warnOfTimeNamesOnWiki();
 
     CaptureState &state_;
     QCheckBox *chkAutoName_ = nullptr;
@@ -71,4 +73,5 @@ private:
     IconPositionBox *iconPosition_ = nullptr;
     IconTrainer *trainer_ = nullptr;
     WindowOptions *windowOptions_ = nullptr;
+    bool timeNamesWarned_ = false;
 };
