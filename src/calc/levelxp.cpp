@@ -76,11 +76,15 @@ Outcome recompute(int changed, const QString &level, const QString &reward)
     if (changed != levelBox && changed != rewardBox)
         return outcome;
     const auto lvl = numbers::toInt16(level);
-    if (!lvl)
+    const auto xp = lvl ? experience(*lvl) : std::nullopt;
+    if (!xp) {
+        // Text, or a box emptied while typing, leaves the boxes be.
+        if (numbers::toNumber(level)) {
+            outcome.levelOutOfRange = true;
+            outcome.experience = outcome.percent = QString();
+        }
         return outcome;
-    const auto xp = experience(*lvl);
-    if (!xp)
-        return outcome;
+    }
     outcome.experience = QString::number(*xp, 'f', 0);
     const auto amount = numbers::toNumber(reward);
     if (!amount || *xp == 0.0)

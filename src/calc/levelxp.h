@@ -22,10 +22,12 @@ std::optional<double> experience(int level);
 // Pasted rewards may carry thousands separators.
 QString withoutCommas(const QString &text);
 
-// What the recompute writes: box 2 and box 3, each only when it got that far.
+// What the recompute writes: box 2 and box 3, each only when it got that far. A level that
+// is a number outside 1 to 275 empties both, so no other level's experience stays shown.
 struct Outcome {
     std::optional<QString> experience;
     std::optional<QString> percent;
+    bool levelOutOfRange = false;
 };
 // The recompute after a change in box `changed` (commas already removed). A change in the
 // level rounds the share to 4 decimal places, one in the reward to 3.

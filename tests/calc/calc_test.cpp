@@ -134,10 +134,15 @@ TEST(LevelXp, TheTableSharesRoundingAndBadInputs)
         EXPECT_EQ(out.experience, experience) << box << " " << level << " " << reward;
         EXPECT_EQ(out.percent, percent) << box << " " << level << " " << reward;
     }
-    for (const char *level : {"0", "276", "-1", "", "abc", "32768", "1,0", "50x"}) {
-        const auto out = levelXp::recompute(0, level, "1000");
-        EXPECT_FALSE(out.experience || out.percent) << level;
-    }
+    // A number that is no level empties boxes 2 and 3, whichever box changed; text leaves them.
+    for (const auto &[level, outOfRange] : {std::pair{"0", true}, {"276", true}, {"999", true}, {"-1", true},
+             {"32768", true}, {"", false}, {"abc", false}, {"1,0", false}, {"50x", false}})
+        for (const int box : {0, 1}) {
+            const auto out = levelXp::recompute(box, level, "1000");
+            const std::optional<QString> shown = outOfRange ? std::optional(QString()) : std::nullopt;
+            EXPECT_EQ(std::tuple(out.experience, out.percent, out.levelOutOfRange), std::tuple(shown, shown, outOfRange))
+                << level << " " << box;
+        }
 }
 
 TEST(LevelXp, CommasPercentTextAndArrowSteps)

@@ -377,10 +377,7 @@ void LivePage::hideCropOutline()
     picMagnifier_->hide();
 }
 
-QList<QWidget *> LivePage::keyControls() const
+QList<PictureArea *> LivePage::focusAreas() const
 {
-    QList<QWidget *> controls = {picLiveGrabTray_, picLiveGrab_};
-    for (MouseUpButton *b : cmdCrop_)
-        controls.append(b);
-    return controls;
+    return {picLiveGrabTray_, picLiveGrab_};
 }

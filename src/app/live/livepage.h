@@ -53,8 +53,9 @@ public:
     // Arrow keys move a fixed-size rectangle by one screenshot pixel (ten with Shift) and
     // Enter cuts it, while the magnifier is on. False for a key it leaves alone.
     bool cropKey(const QKeyEvent &key);
-    // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const;
+    // The picture areas that take the focus by a click, so that the window's shortcuts work
+    // from them as from a button.
+    QList<PictureArea *> focusAreas() const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

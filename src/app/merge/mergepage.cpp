@@ -141,15 +141,9 @@ void MergePage::buildStore()
     }
 }
 
-QList<QWidget *> MergePage::keyControls() const
+QList<PictureArea *> MergePage::focusAreas() const
 {
-    QList<QWidget *> controls = {const_cast<MergePage *>(this)};
-    for (PictureArea *area : picBacking_)
-        controls.append(area);
-    for (PictureArea *area : picStore_)
-        controls.append(area);
-    controls += {cmbEdgeEffect_, chkSaveFile_};
-    return controls;
+    return QList<PictureArea *>{const_cast<MergePage *>(this)} + picBacking_ + picStore_;
 }
 
 void MergePage::eraseWorkingOutline()

@@ -22,7 +22,9 @@ public:
 
     MergePage(SaveRoutine &saveRoutine, QWidget *parent = nullptr);
 
-    QList<QWidget *> keyControls() const;
+    // The picture areas that take the focus by a click, so that the window's shortcuts work
+    // from them as from a button.
+    QList<PictureArea *> focusAreas() const;
 
     int edgeEffect() const { return edgeEffect_; }
     QRgb maskColour() const { return maskColour_; }

@@ -137,8 +137,3 @@ void IconPositionBox::load(const PrivateProfile &ini)
     // The flag is written back as it was read until the user picks a position.
     state_.fullScreenFlag = flag;
 }
-
-QList<QWidget *> IconPositionBox::keyControls() const
-{
-    return {optIconPosition_.begin(), optIconPosition_.end()};
-}

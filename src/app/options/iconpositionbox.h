@@ -26,9 +26,6 @@ public:
     // The offset boxes show the offsets held.
     void showOffsets();
 
-    // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const;
-
 signals:
     void fullScreenChosen();
 

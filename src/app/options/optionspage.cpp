@@ -8,11 +8,13 @@
 #include "app/widgets/checkboxes.h"
 #include "app/widgets/greyablecheckbox.h"
 #include "app/widgets/named.h"
+#include "common/programinfo.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -39,6 +41,11 @@ const QString uploadTip = QStringLiteral(
     "you go on working.");
 const QString wikiTip = QStringLiteral("The wiki's address and the bot account that uploads.");
 const QString uploadsTip = QStringLiteral("The uploads: what went up, what waits, what the wiki asks.");
+// Both on, every picture reaches the wiki under a name made from the clock.
+const QString timeNamesOnWikiWarning = QStringLiteral(
+    "With Autoname on, pictures are named from the time they are saved, such as 39863.png, and uploading puts them "
+    "on the wiki under those names, where nobody can tell what they show.\n\n"
+    "For a shared wiki, turn Autoname off and name each picture.");
 const QString autoCopyKindTip = QStringLiteral(
     "What autocopy puts on the clipboard: the name, the file name with its extension, or the wiki markup that shows "
     "the file.");
@@ -106,6 +113,9 @@ OptionsPage::OptionsPage(CaptureState &state, std::function<void()> focusFob, QW
     connect(chkWikiNames_, &QCheckBox::toggled, this, [this](bool on) { state_.wikiNames = on; });
     connect(chkSmallPng_, &QCheckBox::toggled, this, [this](bool on) { state_.smallestPng = on; });
     connect(chkUploadAfterSave_, &QCheckBox::toggled, this, [this](bool on) { state_.uploadAfterSave = on; });
+    // Only a click warns: the settings load must never open a box.
+    for (QCheckBox *box : {chkAutoName_, chkUploadAfterSave_})
+        connect(box, &QCheckBox::clicked, this, &OptionsPage::warnOfTimeNamesOnWiki);
 
     trainer_ = new IconTrainer(state_, this);
     connect(trainer_, &IconTrainer::screenshotTaken, this, &OptionsPage::trainingScreenshot);
@@ -139,6 +149,14 @@ void OptionsPage::buildNameOptions(QWidget *content, QVBoxLayout *rows)
     // The options about names: how they are made and checked, and what is copied after.
     rows->addLayout(row({chkAutoName_, chkWikiNames_}));
     rows->addLayout(row({chkAutoCopyName_, cmbAutoCopyKind_}));
+}
+
+void OptionsPage::warnOfTimeNamesOnWiki()
+{
+    if (timeNamesWarned_ || chkAutoName_->checkState() != Qt::Checked || !chkUploadAfterSave_->isChecked())
+        return;
+    timeNamesWarned_ = true; // once a run is a reminder; every click would be a nag
+    QMessageBox::warning(this, programInfo::title, timeNamesOnWikiWarning);
 }
 
 void OptionsPage::loadWikiOptions(const PrivateProfile &ini)
@@ -186,13 +204,7 @@ void OptionsPage::hideTraining()
     trainer_->hide();
 }
 
-QList<QWidget *> OptionsPage::keyControls() const
+QList<PictureArea *> OptionsPage::focusAreas() const
 {
-    QList<QWidget *> controls = {const_cast<OptionsPage *>(this)};
-    for (const SaveOptionsBox *frame : kinds_)
-        controls += frame->keyControls();
-    controls += iconPosition_->keyControls();
-    controls += {chkAutoCopyName_, chkAutoName_, chkSaveStatsPanel_};
-    controls += windowOptions_->keyControls();
-    return controls;
+    return {const_cast<OptionsPage *>(this)};
 }

@@ -44,8 +44,9 @@ public:
     // The tab switch abandons a training in progress.
     void hideTraining();
 
-    // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const;
+    // The picture areas that take the focus by a click, so that the window's shortcuts work
+    // from them as from a button.
+    QList<PictureArea *> focusAreas() const;
 
 signals:
     // An icon training starts on this screenshot.
@@ -57,6 +58,8 @@ signals:
 private:
     // Autoname, and Autocopy File Name with its choice of what it copies.
     void buildNameOptions(QWidget *content, QVBoxLayout *rows);
+    // Autoname and uploading both on: a warning, once a run.
+    void warnOfTimeNamesOnWiki();
 
     CaptureState &state_;
     QCheckBox *chkAutoName_ = nullptr;
@@ -70,4 +73,5 @@ private:
     IconPositionBox *iconPosition_ = nullptr;
     IconTrainer *trainer_ = nullptr;
     WindowOptions *windowOptions_ = nullptr;
+    bool timeNamesWarned_ = false;
 };

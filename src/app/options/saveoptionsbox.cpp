@@ -187,10 +187,3 @@ void SaveOptionsBox::load(const PrivateProfile &ini)
     txtCustomSavePath_->setText(ini.read(keys::customSavePath(section)));
     options().customFolder = txtCustomSavePath_->text();
 }
-
-QList<QWidget *> SaveOptionsBox::keyControls() const
-{
-    QList<QWidget *> controls(optFileType_.begin(), optFileType_.end());
-    controls.append(chkDefaultPath_);
-    return controls;
-}

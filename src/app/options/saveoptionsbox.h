@@ -36,9 +36,6 @@ public:
     // The kind's steps of the settings load.
     void load(const PrivateProfile &ini);
 
-    // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const;
-
 private:
     QLayout *buildTypeRow(const QString &name);
     QLayout *buildNameRow(const QString &name);

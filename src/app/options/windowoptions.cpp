@@ -219,8 +219,3 @@ void WindowOptions::cmdSetWindowAlpha_Click()
     if (focusFob_)
         focusFob_();
 }
-
-QList<QWidget *> WindowOptions::keyControls() const
-{
-    return {cmdSetWindowAlpha_, chkAlwaysOnTop_, chkTransparentForm_};
-}

@@ -45,9 +45,6 @@ public:
     // and off the controls.
     void tooltipsReapplied();
 
-    // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const;
-
 private:
     void chkToolTips_Click(bool checked);
     void chkAlwaysOnTop_Click(bool checked);

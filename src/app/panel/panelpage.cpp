@@ -183,10 +183,7 @@ std::optional<QString> PanelPage::changedPanelCaption(int index) const
     return cmdExtractPanel_[index - 1]->text();
 }
 
-QList<QWidget *> PanelPage::keyControls() const
+QList<PictureArea *> PanelPage::focusAreas() const
 {
-    QList<QWidget *> controls = {picIconPanelTray_, picSource_, picTemp_, icon_.chkIcon()};
-    for (MouseUpButton *b : cmdExtractPanel_)
-        controls.append(b);
-    return controls;
+    return {picIconPanelTray_, picSource_, picTemp_};
 }

@@ -45,8 +45,9 @@ public:
     // The caption of button index when the user changed it in the window (Shift + right
     // click) from the one the settings gave; nothing for a button left as it was.
     std::optional<QString> changedPanelCaption(int index) const;
-    // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const;
+    // The picture areas that take the focus by a click, so that the window's shortcuts work
+    // from them as from a button.
+    QList<PictureArea *> focusAreas() const;
 
 private:
     void heightButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint);

@@ -205,11 +205,3 @@ QString ExpandedClipboardBox::saveSlot(int index) const
     // A key never names a file that does not hold this slot: an old one would come back.
     return written ? name : QString();
 }
-
-QList<QWidget *> ExpandedClipboardBox::keyControls() const
-{
-    QList<QWidget *> controls = {chkSaveClipboard_};
-    for (MouseUpButton *b : cmdClipboard_)
-        controls.append(b);
-    return controls;
-}

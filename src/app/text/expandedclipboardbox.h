@@ -27,8 +27,6 @@ public:
     // The settings save: the check box and the slots (files in Templates and their keys).
     void saveSlots(PrivateProfile &ini) const;
 
-    QList<QWidget *> keyControls() const;
-
     // Left gets the slot onto the clipboard, right sets it from the clipboard.
     void cmdClipboard_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
 

@@ -34,8 +34,3 @@ void FormatTextBox::cmdFormat_MouseUp(int index, Qt::MouseButton button, Qt::Key
     }
     cmdFormat_[index]->setFocus();
 }
-
-QList<QWidget *> FormatTextBox::keyControls() const
-{
-    return {cmdFormat_.begin(), cmdFormat_.end()};
-}

@@ -11,8 +11,6 @@ class FormatTextBox : public QGroupBox {
 
 public:
     FormatTextBox(const QString &programFolder, QWidget *parent = nullptr);
-    // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const;
 
     void cmdFormat_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
 

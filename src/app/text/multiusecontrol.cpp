@@ -114,13 +114,6 @@ void MultiUseControl::fillList()
     cmbExtraTemplates_->setEditText(shown);
 }
 
-QList<QWidget *> MultiUseControl::keyControls() const
-{
-    // A focused editable drop-down is the focus widget itself and hands its keys straight to
-    // its line edit, past that one's event filters; a key sent to the line edit is hooked too.
-    return {cmdReload_, cmbExtraTemplates_, cmbExtraTemplates_->lineEdit()};
-}
-
 void MultiUseControl::cmbExtraTemplates_Click(int index)
 {
     const QString chosen = index >= 0 && index < cmbExtraTemplates_->count() ? cmbExtraTemplates_->itemText(index)

@@ -28,7 +28,6 @@ public:
     // "Reload" runs the template load again through this.
     void setReloadTemplates(std::function<void()> reload) { reloadTemplates_ = std::move(reload); }
 
-    QList<QWidget *> keyControls() const;
     QSize sizeHint() const override;
 
 protected:

@@ -106,11 +106,3 @@ void TemplatesBox::cmdTemplate_MouseUp(int index, Qt::MouseButton button, Qt::Ke
         cmdTemplate_[index - 1]->setFocus();
     }
 }
-
-QList<QWidget *> TemplatesBox::keyControls() const
-{
-    QList<QWidget *> controls = multiUse_->keyControls();
-    for (MouseUpButton *b : cmdTemplate_)
-        controls.append(b);
-    return controls;
-}

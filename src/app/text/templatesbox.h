@@ -29,8 +29,6 @@ public:
     QStringList configuredPaths() const;
 
     MultiUseControl *multiUse() const { return multiUse_; }
-    // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const;
 
 signals:
     // A reload has set the template buttons' captions and tooltips again.

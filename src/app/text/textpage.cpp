@@ -28,11 +28,7 @@ void TextPage::layoutFrames()
     }
 }
 
-QList<QWidget *> TextPage::keyControls() const
+QList<PictureArea *> TextPage::focusAreas() const
 {
-    QList<QWidget *> controls = {const_cast<TextPage *>(this)};
-    controls += fraExpandedClipboard_->keyControls();
-    controls += fraFormat_->keyControls();
-    controls += fraTemplates_->keyControls();
-    return controls;
+    return {const_cast<TextPage *>(this)};
 }

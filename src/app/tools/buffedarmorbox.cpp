@@ -128,14 +128,6 @@ void BuffedArmorBox::placeRows()
     }
 }
 
-QList<QWidget *> BuffedArmorBox::keyControls() const
-{
-    QList<QWidget *> controls = {cmdWikiCodeBuffedArmor_};
-    for (int row = buffedArmor::firstRow; row < buffedArmor::boxCount; ++row)
-        controls << chkBane_[row];
-    return controls;
-}
-
 bool BuffedArmorBox::eventFilter(QObject *watched, QEvent *event)
 {
     // Typing into a box replaces what it held; the click that brought the focus would

@@ -16,9 +16,6 @@ class BuffedArmorBox : public QGroupBox {
 public:
     explicit BuffedArmorBox(QWidget *parent = nullptr);
 
-    // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

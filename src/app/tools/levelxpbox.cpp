@@ -26,6 +26,8 @@ const std::array<Box, 4> boxes = {{
 }};
 const QString increaseTooltip = QStringLiteral("Increase Level");
 const QString decreaseTooltip = QStringLiteral("Decrease Level");
+const QString rangeTooltip =
+    QStringLiteral("Levels run from %1 to %2").arg(levelXp::firstLevel).arg(levelXp::lastLevel);
 
 constexpr int arrowSize = 15;
 constexpr int arrowX = 54;
@@ -106,11 +108,6 @@ void LevelXpBox::buildArrows()
     }
 }
 
-QList<QWidget *> LevelXpBox::keyControls() const
-{
-    return {picChangeLevel_.begin(), picChangeLevel_.end()};
-}
-
 void LevelXpBox::txtLevelXP_Change(int box)
 {
     QLineEdit *edit = txtLevelXP_[box];
@@ -124,6 +121,16 @@ void LevelXpBox::txtLevelXP_Change(int box)
         txtLevelXP_[levelXp::experienceBox]->setText(*outcome.experience);
     if (outcome.percent)
         txtLevelXP_[levelXp::percentBox]->setText(*outcome.percent);
+    if (box == levelXp::levelBox || box == levelXp::rewardBox)
+        showLevelRange(outcome.levelOutOfRange);
+}
+
+void LevelXpBox::showLevelRange(bool outOfRange)
+{
+    QLineEdit *level = txtLevelXP_[levelXp::levelBox];
+    // An empty tooltip is one the user switched off with all the others.
+    if (!level->toolTip().isEmpty())
+        level->setToolTip(outOfRange ? rangeTooltip : QString::fromLatin1(boxes[levelXp::levelBox].tooltip));
 }
 
 void LevelXpBox::picChangeLevel_MouseDown(int arrow)

@@ -14,12 +14,11 @@ class LevelXpBox : public QGroupBox {
 public:
     explicit LevelXpBox(QWidget *parent = nullptr);
 
-    // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const;
-
 private:
     void buildArrows();
     void txtLevelXP_Change(int box);
+    // Out of range, the level box's tooltip says which levels there are.
+    void showLevelRange(bool outOfRange);
     void picChangeLevel_MouseDown(int arrow);
     void picChangeLevel_MouseUp(int arrow);
 

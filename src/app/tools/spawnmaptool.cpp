@@ -61,9 +61,9 @@ SpawnMapTool::SpawnMapTool(const QString &programFolder, CaptureState &state, Sa
     picSpawnMapCompare_->hide();
 }
 
-QList<QWidget *> SpawnMapTool::keyControls() const
+QList<PictureArea *> SpawnMapTool::focusAreas() const
 {
-    return {cmdCreateSpawnMap_, picSpawnMap_};
+    return {picSpawnMap_};
 }
 
 void SpawnMapTool::cmdCreateSpawnMap_Click()

@@ -21,8 +21,9 @@ public:
     void setSamplingOffset(QPoint offset) { offset_ = offset; }
     QPoint samplingOffset() const { return offset_; }
 
-    // The controls whose keys go to the window's shortcuts.
-    QList<QWidget *> keyControls() const;
+    // The picture areas that take the focus by a click, so that the window's shortcuts work
+    // from them as from a button.
+    QList<PictureArea *> focusAreas() const;
 
 private:
     void cmdCreateSpawnMap_Click();

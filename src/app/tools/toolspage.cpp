@@ -76,11 +76,7 @@ void ToolsPage::cmdCycleCategories_MouseUp(Qt::MouseButton button)
     clipboardGlue::replaceWithText(name);
 }
 
-QList<QWidget *> ToolsPage::keyControls() const
+QList<PictureArea *> ToolsPage::focusAreas() const
 {
-    QList<QWidget *> controls = {cmdUpdateTemplates_, cmdCycleCategories_};
-    controls += spawnMap_->keyControls();
-    controls += buffedArmor_->keyControls();
-    controls += levelXp_->keyControls();
-    return controls;
+    return spawnMap_->focusAreas();
 }

@@ -23,7 +23,9 @@ public:
 
     SpawnMapTool *spawnMap() const { return spawnMap_; }
 
-    QList<QWidget *> keyControls() const;
+    // The picture areas that take the focus by a click, so that the window's shortcuts work
+    // from them as from a button.
+    QList<PictureArea *> focusAreas() const;
 
 private:
     void cmdUpdateTemplates_Click();

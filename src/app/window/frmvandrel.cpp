@@ -13,6 +13,7 @@
 #include "app/uploads/accountdialog.h"
 #include "app/uploads/uploadcenter.h"
 #include "app/uploads/uploadswindow.h"
+#include "app/widgets/dropdownlist.h"
 #include "app/widgets/picturearea.h"
 #include "app/widgets/statusline.h"
 #include "app/window/keyrouter.h"
@@ -59,6 +60,7 @@ frmVandrel::frmVandrel(const QString &programFolder, QWidget *parent)
     buildTabs();
     buildUploads();
     hookKeys();
+    dropDownList::fitAllToEntries(this);
 
     placePagesAtAnchor();
     currentTab_ = 1;
@@ -129,20 +131,11 @@ void frmVandrel::hookKeys()
 {
     keys_ = new KeyRouter(this, [this](int tab) { showTab(tab); });
     keys_->setPageKeys([this](const QKeyEvent &key) { return currentTab_ == 2 && live_->cropKey(key); });
-    QList<QWidget *> hooked = {cmdFob_};
-    hooked += panel_->keyControls();
-    hooked += live_->keyControls();
-    hooked += text_->keyControls();
-    hooked += merge_->keyControls();
-    hooked += tools_->keyControls();
-    hooked += options_->keyControls();
-    for (QWidget *w : hooked) {
-        // Picture areas that pass keys on must be able to hold the focus.
-        if (qobject_cast<PictureArea *>(w))
-            w->setFocusPolicy(Qt::ClickFocus);
-        keys_->hook(w);
-    }
-    keys_->keepTheRest(this);
+    // Picture areas that pass keys on must be able to hold the focus.
+    const QList<PictureArea *> areas = panel_->focusAreas() + live_->focusAreas() + text_->focusAreas()
+                                       + merge_->focusAreas() + tools_->focusAreas() + options_->focusAreas();
+    for (PictureArea *area : areas)
+        area->setFocusPolicy(Qt::ClickFocus);
 }
 
 void frmVandrel::placePagesAtAnchor()

@@ -1,34 +1,46 @@
 #include "app/window/keyrouter.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QChildEvent>
+#include <QComboBox>
 #include <QKeyEvent>
-#include <QWidget>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 KeyRouter::KeyRouter(QWidget *window, TabHandler showTab)
     : QObject(window), window_(window), showTab_(std::move(showTab))
 {
-    hook(window);
+    listen(window);
 }
 
-void KeyRouter::hook(QWidget *control)
+void KeyRouter::listen(QWidget *widget)
 {
-    if (hooked_.contains(control))
-        return;
-    kept_.remove(control);
-    hooked_.insert(control);
-    control->installEventFilter(this);
-    connect(control, &QObject::destroyed, this, [this](QObject *gone) { hooked_.remove(gone); });
+    // A widget made here reports its children as they come; one built elsewhere and then put
+    // in the window brings them along. Installing twice installs once.
+    widget->installEventFilter(this);
+    for (QWidget *child : widget->findChildren<QWidget *>())
+        child->installEventFilter(this);
 }
 
-void KeyRouter::keepTheRest(QWidget *root)
+bool KeyRouter::typesText(const QWidget *widget)
 {
-    const auto widgets = root->findChildren<QWidget *>();
-    for (QWidget *w : widgets) {
-        if (w->focusPolicy() == Qt::NoFocus || w->isWindow() || hooked_.contains(w) || kept_.contains(w))
-            continue;
-        kept_.insert(w);
-        w->installEventFilter(this);
-        connect(w, &QObject::destroyed, this, [this](QObject *gone) { kept_.remove(gone); });
+    // A spin box's or a text box's inner parts type text as their owner does.
+    for (const QWidget *w = widget; w && !w->isWindow(); w = w->parentWidget()) {
+        if (qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QPlainTextEdit *>(w)
+            || qobject_cast<const QTextEdit *>(w) || qobject_cast<const QAbstractItemView *>(w))
+            return true;
+        if (qobject_cast<const QLineEdit *>(w) && !qobject_cast<const QComboBox *>(w->parentWidget()))
+            return true;
     }
+    return false;
+}
+
+bool KeyRouter::passesKeys(const QObject *control) const
+{
+    const auto *widget = qobject_cast<const QWidget *>(control);
+    return widget && widget->window() == window_ && !typesText(widget);
 }
 
 int KeyRouter::tabForKey(const QKeyEvent &event)
@@ -48,10 +60,16 @@ int KeyRouter::tabForKey(const QKeyEvent &event)
 
 bool KeyRouter::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress)
+    if (event->type() == QEvent::ChildAdded) {
+        if (QObject *child = static_cast<QChildEvent *>(event)->child(); child->isWidgetType())
+            listen(static_cast<QWidget *>(child));
+        return false;
+    }
+    // Other windows (dialogs, the uploads list) keep their keys: Escape closes them.
+    if (event->type() != QEvent::KeyPress || static_cast<QWidget *>(watched)->window() != window_)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
-    if (hooked_.contains(watched)) {
+    if (passesKeys(watched)) {
         if (pageKeys_ && pageKeys_(*key)) {
             event->accept();
             return true;

@@ -1,12 +1,12 @@
 #pragma once
 // The window's keyboard shortcuts: Escape shows tab 1 and the digits 1 to 6 show that tab.
-// Only the window itself and the controls hooked here pass their keys to the handler, and
-// they never swallow a key: the control still receives it as usual. Every other control
-// (text boxes above all) keeps its keys to itself, so a digit typed into a text box stays
-// there and never travels on to the panel or the window.
+// Every control of the window passes its keys to the handler, except the places where the
+// user types text (text boxes, spin boxes, lists): a digit typed there stays there. The
+// kind of the control decides, so controls made later (a dialog's, a reloaded button) follow
+// the same rule. No key is swallowed: the control still receives it as usual, and the key
+// then goes no further, so the panels and the window never take it as their own.
 
 #include <QObject>
-#include <QSet>
 #include <functional>
 
 class QKeyEvent;
@@ -18,15 +18,14 @@ class KeyRouter : public QObject {
 public:
     using TabHandler = std::function<void(int tab)>;
 
+    // Listens to the window and to every widget it holds, now and later.
     KeyRouter(QWidget *window, TabHandler showTab);
 
-    // A control whose key presses go to the handler.
-    void hook(QWidget *control);
-    // Every other focusable control under root keeps its keys; call once the controls exist.
-    void keepTheRest(QWidget *root);
-
-    // Whether control passes its key presses to the handler.
-    bool passesKeys(const QObject *control) const { return hooked_.contains(const_cast<QObject *>(control)); }
+    // Whether control, a widget of the window, passes its key presses to the handler.
+    bool passesKeys(const QObject *control) const;
+    // Whether a widget is a place to type text (or lies inside one), which keeps its keys. The
+    // line edit of a drop-down is not: the drop-down is a control like a button.
+    static bool typesText(const QWidget *widget);
 
     // Keys the shown page takes before the control with the focus does (the arrow keys of a
     // crop): true when it took the key, which then goes no further.
@@ -39,9 +38,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void listen(QWidget *widget);
+
     QWidget *window_;
     TabHandler showTab_;
     std::function<bool(const QKeyEvent &)> pageKeys_;
-    QSet<QObject *> hooked_;
-    QSet<QObject *> kept_;
 };

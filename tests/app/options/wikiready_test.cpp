@@ -133,4 +133,25 @@ TEST_F(WikiReady, AnOlderSettingsFileLoadsWithEveryNewOptionAtItsDefault)
         EXPECT_FALSE(control<QCheckBox>(QString::fromLatin1(name))->isChecked()) << name;
 }
 
+// Autoname sends pictures named from the clock to the wiki: the click that turns on the second
+// of the two warns, once a run; a settings file with both on opens no box.
+TEST_F(WikiReady, AutonameWithUploadingWarnsOnceOnTheUsersClick)
+{
+    const std::tuple<const char *, QStringList, int> cases[] = {
+        {"", {"chkUploadAfterSave", "chkAutoName", "chkAutoName", "chkAutoName"}, 1},
+        {"", {"chkAutoName", "chkAutoName", "chkUploadAfterSave", "chkUploadAfterSave"}, 0},
+        {"[General]\r\nAutoName=True\r\n[Wiki]\r\nUploadAfterSave=True\r\n", {"chkAutoName", "chkAutoName"}, 1}};
+    for (const auto &[settings, clicks, warnings] : cases) {
+        modal::Answerer boxes;
+        restart(QByteArray(settings));
+        showTab(6);
+        for (const QString &name : clicks)
+            clickBox(control(name));
+        ASSERT_EQ(boxes.seen.size(), warnings) << settings << clicks.join(' ').toStdString();
+        if (warnings) {
+            EXPECT_TRUE(boxes.seen[0].title == "Quillmark" && boxes.seen[0].text.contains("39863.png"));
+        }
+    }
+}
+
 } // namespace

@@ -52,6 +52,17 @@ TEST_F(Calculators, LevelXpFollowsTypingAndStepsWithTheArrows)
     QTest::mouseClick(arrow(1), Qt::RightButton);
     EXPECT_EQ(QStringList({box("txtLevelXP", 0)->text(), box("txtLevelXP", 2)->text(), box("txtLevelXP", 3)->text()}),
         QStringList({"274", "3342189670", "<1%"}));
+    // A level out of range shows no experience, and its tooltip tells the range.
+    const QString range = "Levels run from 1 to 275";
+    for (const auto &[level, xp, percent, tip] : {std::tuple{"276", "", "", range}, {"50", "4902151", "25.18%", "Level"},
+             {"0", "", "", range}, {"999", "", "", range}}) {
+        typeInto(box("txtLevelXP", 0), level);
+        EXPECT_EQ(QStringList({box("txtLevelXP", 2)->text(), box("txtLevelXP", 3)->text(), box("txtLevelXP", 0)->toolTip()}),
+            QStringList({xp, percent, tip})) << level;
+    }
+    control<QCheckBox>("chkToolTips")->setChecked(false); // switched off, it stays off
+    typeInto(box("txtLevelXP", 0), "50");
+    EXPECT_EQ(box("txtLevelXP", 0)->toolTip(), "");
 }
 
 } // namespace

@@ -1,64 +1,67 @@
-// Escape and the digits 1 to 6 switch tabs from the window and its listed controls,
-// without taking the key from the control; other controls keep their keys.
+// Escape and the digits 1 to 6 switch tabs from every control of the window but the places to
+// type text, without taking the key from the control.
 
 #include "app/window/keyrouter.h"
 #include "window.h"
 
-#include <QRegularExpression>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QPlainTextEdit>
 
 namespace {
 
 using KeysTest = WindowFixture;
 
-// The controls that pass their keys on: single controls, and arrays by their name.
-const QStringList passingSingles = {"cmdFob", "cmdReload", "cmdWikiCodeBuffedArmor", "picComboBoxCover", "picIconMerge",
-    "picLiveGrabTray", "picTemplates", "picIconPanelTray", "picLiveGrab", "picSettings", "picSource", "picSpawnMap",
-    "picTemp", "chkIcon", "chkSaveFile", "cmbEdgeEffect", "chkAutoCopyName", "chkAutoName", "chkIconDefaultPath",
-    "chkLiveDefaultPath", "chkPanelDefaultPath", "cmdCreateSpawnMap", "cmdUpdateTemplates", "cmdCycleCategories",
-    "cmdSetWindowAlpha", "chkSaveStatsPanel", "chkAlwaysOnTop", "chkTransparentForm", "chkSaveClipboard"};
-const QStringList passingArrays
-    = {"cmdFormat", "cmdTemplate", "optIconFileType", "optIconPosition", "optLiveFileType", "optPanelFileType",
-        "picBacking", "picChangeLevel", "picStore", "cmdCrop", "cmdExtractPanel", "cmdClipboard", "chkBane"};
-
-// The listed name a control answers to, or none; the drop-down's keys arrive at its line edit.
-QString listedName(const QWidget *w)
+// The places to type text keep their keys; a drop-down's own line edit is part of the
+// drop-down, which passes them on like a button.
+bool typesText(const QWidget *w)
 {
-    const auto *combo = qobject_cast<const QComboBox *>(w->parentWidget());
-    if (w->objectName() == names::extraTemplates
-        || (combo && combo->objectName() == names::extraTemplates && combo->lineEdit() == w))
-        return names::extraTemplates;
-    static const QRegularExpression element(QStringLiteral("^([A-Za-z]+)_\\d+$"));
-    const auto match = element.match(w->objectName());
-    if (passingSingles.contains(w->objectName()))
-        return w->objectName();
-    return match.hasMatch() && passingArrays.contains(match.captured(1)) ? match.captured(1) : QString();
+    if (qobject_cast<const QComboBox *>(w->parentWidget()))
+        return false;
+    return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QPlainTextEdit *>(w)
+        || qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QAbstractItemView *>(w);
 }
 
-TEST_F(KeysTest, ExactlyTheListedControlsPassDigitsAndEscapeOnAndKeepTheKeyToo)
+// Every control a user can put the focus on, on every tab, made now or later: the digit of
+// another tab and Escape switch tabs, except in a place to type, where they are typed.
+TEST_F(KeysTest, EveryControlButThePlacesToTypePassesDigitsAndEscapeAndStillGetsTheKey)
 {
-    QSet<QString> present;
-    for (QWidget *w : window->findChildren<QWidget *>()) {
-        const QString listed = listedName(w);
-        EXPECT_EQ(window->keyRouter()->passesKeys(w), !listed.isEmpty()) << w->objectName().toStdString();
-        if (listed.isEmpty())
-            continue;
-        present.insert(listed);
-        for (const int from : {2, 6}) {
-            showTab(from);
-            QTest::keyClick(w, '5');
-            EXPECT_EQ(window->currentTab(), 5) << w->objectName().toStdString() << " from " << from;
-            QTest::keyClick(w, Qt::Key_Escape);
-            EXPECT_EQ(window->currentTab(), 1) << w->objectName().toStdString();
+    auto *later = new QPushButton(QStringLiteral("Later"), control("picSettings"));
+    later->setObjectName(QStringLiteral("Later"));
+    later->show();
+    QSet<QString> walked;
+    int typing = 0;
+    for (int tab = 1; tab <= frmVandrel::tabCount; ++tab) {
+        showTab(tab);
+        QList<QWidget *> controls;
+        for (QWidget *w : window->findChildren<QWidget *>())
+            if (w->focusPolicy() != Qt::NoFocus && w->isVisible() && w->isEnabled() && w->window() == window.get())
+                controls.append(w);
+        for (QWidget *w : controls) {
+            const std::string name = w->objectName().toStdString() + " " + w->metaObject()->className();
+            const int to = tab % frmVandrel::tabCount + 1;
+            const bool types = typesText(w);
+            typing += types;
+            walked.insert(w->objectName());
+            for (const auto &[key, expected] : {std::pair{Qt::Key(Qt::Key_0 + to), to}, {Qt::Key_Escape, 1}}) {
+                showTab(tab);
+                w->setFocus();
+                ASSERT_TRUE(w->hasFocus()) << name;
+                auto *box = qobject_cast<QLineEdit *>(w);
+                if (box && types)
+                    box->clear();
+                QTest::keyClick(QApplication::focusWidget(), key);
+                EXPECT_EQ(window->currentTab(), types ? tab : expected) << name << " on tab " << tab;
+                if (box && types && key != Qt::Key_Escape) {
+                    EXPECT_EQ(box->text(), QString::number(to)) << name;
+                }
+            }
         }
     }
-    for (const QString &name : passingSingles + passingArrays + QStringList{names::extraTemplates})
-        EXPECT_TRUE(present.contains(name) || name == "picComboBoxCover") << name.toStdString(); // none in this window
-    EXPECT_TRUE(window->keyRouter()->passesKeys(window.get()));
-    for (const int tab : {3, 6, 2, 5, 4, 1}) {
-        QTest::keyClick(window.get(), char('0' + tab));
-        EXPECT_EQ(window->currentTab(), tab);
-        EXPECT_EQ(QApplication::focusWidget(), control(names::fob)); // so the next key works too
-    }
+    EXPECT_GE(typing, 30);
+    for (const char *name : {"cmdFreeCrop", "cmbMask1", "cmdTrainIconLocation", "chkToolTips", "cmbAutoCopyKind",
+             "cmdWiki", "chkHints", "Later", "picTemplates", "txtLevelXP_0", "txtBMPtoJPG"})
+        EXPECT_TRUE(walked.contains(name)) << name;
     // The control still gets the key: Space toggles a focused check box.
     auto *box = control<QCheckBox>(names::icon);
     box->setFocus();
@@ -67,28 +70,26 @@ TEST_F(KeysTest, ExactlyTheListedControlsPassDigitsAndEscapeOnAndKeepTheKeyToo)
     EXPECT_NE(box->checkState(), before);
 }
 
-TEST_F(KeysTest, TextBoxesKeepTheirKeysAndTheClickedDropDownPassesThem)
+// Focus a click leaves behind: in the multi-use drop-down's text, and on "Wiki..." once its
+// dialog has closed.
+TEST_F(KeysTest, TheClickedDropDownAndTheButtonOfAClosedDialogPassDigits)
 {
-    for (const char *name : {"txtIconLeft", "txtColorBalance_0", "txtLevelXP_0", "txtIconPrefix", "txtLiveSuffix"}) {
-        auto *box = control<QLineEdit>(name);
-        EXPECT_FALSE(window->keyRouter()->passesKeys(box)) << name;
-        showTab(2);
-        box->setFocus();
-        box->clear();
-        QTest::keyClick(box, '5');
-        QTest::keyClick(box, Qt::Key_Escape);
-        EXPECT_EQ(box->text(), "5") << name;
-        EXPECT_EQ(window->currentTab(), 2) << name;
-    }
-    for (const char *name : {"cmdFreeCrop", "chkToolTips"}) {
-        QTest::keyClick(control(name), '5');
-        EXPECT_EQ(window->currentTab(), 2) << name;
-    }
     showTab(3);
     QTest::mouseClick(control<QComboBox>(names::extraTemplates)->lineEdit(), Qt::LeftButton);
     ASSERT_NE(QApplication::focusWidget(), nullptr);
-    QTest::keyClick(QApplication::focusWidget(), '5');
-    EXPECT_EQ(window->currentTab(), 5) << QApplication::focusWidget()->metaObject()->className();
+    QTest::keyClick(QApplication::focusWidget(), '6');
+    EXPECT_EQ(window->currentTab(), 6);
+    QTimer::singleShot(0, [] { qobject_cast<QDialog *>(QApplication::activeModalWidget())->reject(); });
+    QTest::mouseClick(control("cmdWiki"), Qt::LeftButton);
+    window->activateWindow(); // as the desktop does when the dialog goes
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::focusWidget() == control("cmdWiki"); }, 1000));
+    QTest::keyClick(QApplication::focusWidget(), '3');
+    EXPECT_EQ(window->currentTab(), 3);
+    for (const int tab : {5, 1}) {
+        QTest::keyClick(window.get(), char('0' + tab));
+        EXPECT_EQ(window->currentTab(), tab);
+        EXPECT_EQ(QApplication::focusWidget(), control(names::fob)); // so the next key works too
+    }
 }
 
 // Which key asks for which tab: the key code or Escape's text, digits of the main keys and

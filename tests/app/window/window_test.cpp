@@ -2,6 +2,7 @@
 
 #include "window.h"
 
+#include <QAbstractItemView>
 #include <QPlainTextEdit>
 #include <QUrl>
 
@@ -42,6 +43,32 @@ TEST_F(WindowTest, EachTabLabelShowsItsPageAloneHighlightedWithTheFocusOnTheFob)
     control(names::element("txtLevelXP", 1))->setFocus();
     QTest::mouseClick(control("picTools"), Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), control(names::fob));
+}
+
+// No drop-down cuts an entry short, before or after its entries change.
+TEST_F(WindowTest, EveryDropDownListIsAsWideAsItsWidestEntry)
+{
+    QStringList checked;
+    for (int tab = 1; tab <= 6; ++tab) {
+        showTab(tab);
+        for (QComboBox *combo : window->findChildren<QComboBox *>()) {
+            if (!combo->isVisible())
+                continue;
+            checked += combo->objectName();
+            for (const bool added : {false, true}) {
+                if (added)
+                    combo->addItem(QStringLiteral("An entry far longer than any the window gives its lists"));
+                combo->showPopup();
+                QAbstractItemView *list = combo->view();
+                int widest = 0;
+                for (int row = 0; row < combo->count(); ++row)
+                    widest = std::max(widest, list->sizeHintForIndex(combo->model()->index(row, 0)).width());
+                EXPECT_GE(list->viewport()->width(), widest) << combo->objectName().toStdString() << added;
+                combo->hidePopup();
+            }
+        }
+    }
+    EXPECT_EQ(checked, QStringList({"cmbExtraTemplates", "cmbEdgeEffect", "cmbMask1", "cmbAutoCopyKind"}));
 }
 
 TEST_F(WindowTest, TextBoxesSurviveRepeatedDropsOfAnyKindAndTheConverterBoxesTakeNone)
