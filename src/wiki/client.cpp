@@ -23,6 +23,8 @@ constexpr int busyTries = 5;
 const QString uploadComment = QStringLiteral("Uploaded with Quillmark");
 
 using Items = QList<std::pair<QString, QString>>;
+// Every request's: JSON as the readers take it, and the wait a shared wiki asks of bots.
+const Items everyRequest = {{"format", "json"}, {"formatversion", "2"}, {"maxlag", "5"}};
 
 wikiApi::Answer failed(const QString &code, const QString &info)
 {
@@ -99,11 +101,8 @@ QNetworkReply *WikiClient::get(const Items &items)
 {
     QUrl url = api_;
     QUrlQuery query;
-    for (const auto &[key, value] : items)
+    for (const auto &[key, value] : items + everyRequest)
         query.addQueryItem(key, QString::fromLatin1(QUrl::toPercentEncoding(value)));
-    query.addQueryItem(QStringLiteral("format"), QStringLiteral("json"));
-    query.addQueryItem(QStringLiteral("formatversion"), QStringLiteral("2"));
-    query.addQueryItem(QStringLiteral("maxlag"), QStringLiteral("5"));
     url.setQuery(query);
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, programInfo::userAgent);
@@ -117,17 +116,13 @@ QNetworkReply *WikiClient::post(const Items &items)
     request.setHeader(QNetworkRequest::UserAgentHeader, programInfo::userAgent);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
     request.setTransferTimeout(timeoutMs_);
-    Items all = items;
-    all += {{"format", "json"}, {"formatversion", "2"}, {"maxlag", "5"}};
-    return watched(network_->post(request, formBody(all)));
+    return watched(network_->post(request, formBody(items + everyRequest)));
 }
 
 QNetworkReply *WikiClient::postFile(const Items &items, const QByteArray &bytes)
 {
     auto *form = new QHttpMultiPart(QHttpMultiPart::FormDataType);
-    Items all = items;
-    all += {{"format", "json"}, {"formatversion", "2"}, {"maxlag", "5"}};
-    for (const auto &[key, value] : all) {
+    for (const auto &[key, value] : items + everyRequest) {
         QHttpPart part;
         part.setHeader(QNetworkRequest::ContentDispositionHeader, QStringLiteral("form-data; name=\"%1\"").arg(key));
         part.setBody(value.toUtf8());
@@ -290,6 +285,9 @@ void WikiClient::check(const std::shared_ptr<Job> &job)
             outcome.question = uploads::Question::SameBytesElsewhere;
             outcome.existingName = others.first();
             outcome.message = QStringLiteral("The wiki already has the same picture as %1.").arg(others.first());
+        } else if (found.exists && !account_.mayReplace()) {
+            // The wiki would refuse to replace it: asked as when it has refused.
+            return fail(job, wikiApi::Failure{QStringLiteral("fileexists-forbidden"), {}, {}, -1});
         } else if (found.exists) {
             outcome.kind = UploadOutcome::Asking;
             outcome.question = uploads::Question::NameTaken;
@@ -391,5 +389,10 @@ void WikiClient::fail(const std::shared_ptr<Job> &job, const wikiApi::Failure &f
     outcome.message = failure.code == QLatin1String("local") || failure.code == QLatin1String("address")
                         ? failure.info
                         : wikiMessages::failure(failure, api_);
+    if (failure.code == QLatin1String("fileexists-forbidden")) {
+        // Refused to replace the wiki's file: another name is still an answer.
+        outcome.kind = UploadOutcome::Asking;
+        outcome.question = uploads::Question::ReplaceRefused;
+    }
     job->done(outcome);
 }

@@ -261,4 +261,21 @@ QString message(const QString &fileName, const Verdict &verdict)
     return text;
 }
 
+std::optional<QString> renamedInCopy(const QString &copied, const QString &from, const QString &to)
+{
+    const auto markup = [](const QString &name) { return QStringLiteral("[[File:%1]]").arg(name); };
+    bool found = false;
+    QStringList lines = copied.split(u'\n');
+    for (QString &line : lines) {
+        // Copies end their lines with CR LF; the CR stays where it was.
+        const bool cr = line.endsWith(u'\r');
+        const QString bare = cr ? line.chopped(1) : line;
+        if (bare != from && bare != markup(from))
+            continue;
+        line = (bare == from ? to : markup(to)) + (cr ? QStringLiteral("\r") : QString());
+        found = true;
+    }
+    return found ? std::optional(lines.join(u'\n')) : std::nullopt;
+}
+
 } // namespace wikiNames

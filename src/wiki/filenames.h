@@ -5,6 +5,7 @@
 // same name.
 
 #include <QString>
+#include <optional>
 
 namespace wikiNames {
 
@@ -46,5 +47,10 @@ Verdict check(const QString &fileName);
 
 // The message that tells the user which rule the name breaks and offers the cleaned name.
 QString message(const QString &fileName, const Verdict &verdict);
+
+// A copied text after its file went up under another name: each line that is the name from,
+// or its markup [[File:from]], names to instead (a line that only contains it, such as
+// [[File:Big from]], is another file). Nothing when no line names from.
+std::optional<QString> renamedInCopy(const QString &copied, const QString &from, const QString &to);
 
 } // namespace wikiNames

@@ -21,9 +21,7 @@ QString failure(const wikiApi::Failure &f, const QUrl &api)
     if (code == QLatin1String("permissiondenied") || code == QLatin1String("mustbeloggedin"))
         return cannotUpload();
     if (code == QLatin1String("fileexists-forbidden"))
-        return QStringLiteral("A file of this name is already on the wiki, and the bot password may not replace "
-                              "files: tick %1 on Special:BotPasswords, or upload under another name.")
-            .arg(replaceGrant);
+        return replaceRefused();
     if (code == QLatin1String("file-too-large"))
         return QStringLiteral("The file is larger than the wiki accepts.");
     if (code == QLatin1String("filetype-banned") || code == QLatin1String("verification-error")
@@ -53,6 +51,13 @@ QString cannotUpload()
 {
     return QStringLiteral("The bot password may not upload files: on the wiki's Special:BotPasswords page, tick %1.")
         .arg(uploadGrants);
+}
+
+QString replaceRefused()
+{
+    return QStringLiteral("A file of this name is already on the wiki, and the bot password may not replace files: "
+                          "tick %1 on Special:BotPasswords, or upload under another name.")
+        .arg(replaceGrant);
 }
 
 QString accountReport(const wikiApi::Account &account)

@@ -19,6 +19,8 @@ QString failure(const wikiApi::Failure &failure, const QUrl &api);
 QString refusedType(const QString &extension, const QStringList &accepted);
 QString tooLarge(qint64 size, qint64 limit);
 QString cannotUpload();
+// A file of the name is on the wiki and the account may not replace it.
+QString replaceRefused();
 
 // The account test: who, what it may do, what the wiki takes; missing rights named with
 // the grants to tick.

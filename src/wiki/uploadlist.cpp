@@ -12,7 +12,7 @@ namespace {
 
 // The words the file holds for each value, in the order of the enums.
 const std::array<const char *, 6> stateWords = {"waiting", "uploading", "uploaded", "asking", "failed", "skipped"};
-const std::array<const char *, 4> questionWords = {"", "same-bytes", "name-taken", "warnings"};
+const std::array<const char *, 5> questionWords = {"", "same-bytes", "name-taken", "warnings", "replace-refused"};
 const std::array<const char *, 5> choiceWords = {"", "use-existing", "upload-anyway", "replace", "skip"};
 
 template <typename Enum, size_t N>

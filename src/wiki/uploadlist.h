@@ -11,8 +11,9 @@
 namespace uploads {
 
 enum class State { Waiting, Uploading, Uploaded, Asking, Failed, Skipped };
-// What the wiki's answer asks of the user.
-enum class Question { None, SameBytesElsewhere, NameTaken, Warnings };
+// What the wiki's answer asks of the user. ReplaceRefused: the name is taken and the
+// account may not replace the file, so only another name or skipping is left.
+enum class Question { None, SameBytesElsewhere, NameTaken, Warnings, ReplaceRefused };
 // The user's answer, for the next try.
 enum class Choice { None, UseExisting, UploadAnyway, Replace, Skip };
 

@@ -136,13 +136,17 @@ TEST_F(ClientOnWiki, RefusalsSayWhatToDo)
         EXPECT_EQ(outcome.kind, UploadOutcome::Failed) << c.account;
         EXPECT_TRUE(outcome.message.contains(c.says)) << outcome.message.toStdString();
     }
-    // Without the replace grant: asked, and refused with the grant to tick.
+    // Without the replace grant: never offered Replace, and refused it with the grant to tick;
+    // another name is still an answer.
     Session full = as("BOT_FULL");
     const QString name = unique("Kept");
     ASSERT_EQ(full.upload({full.file("k.png"), name, {}, {}, {}}).kind, UploadOutcome::Uploaded);
     Session noReplace = as("BOT_NOREPLACE");
-    const UploadOutcome refused = noReplace.upload({noReplace.file("r.png"), name, {}, uploads::Choice::Replace, {}});
-    EXPECT_TRUE(refused.message.contains("\"Upload, replace, and move files\"")) << refused.message.toStdString();
+    for (const uploads::Choice choice : {uploads::Choice::None, uploads::Choice::Replace}) {
+        const UploadOutcome refused = noReplace.upload({noReplace.file("r.png"), name, {}, choice, {}});
+        EXPECT_EQ(refused.question, uploads::Question::ReplaceRefused) << refused.message.toStdString();
+        EXPECT_TRUE(refused.message.contains("\"Upload, replace, and move files\"")) << refused.message.toStdString();
+    }
     const AccountTest report = noReplace.test();
     EXPECT_TRUE(report.message.contains("May upload files: yes")) << report.message.toStdString();
     EXPECT_TRUE(report.message.contains("May replace files: no (tick \"Upload, replace, and move files\""));

@@ -120,4 +120,17 @@ TEST(WikiNames, TheMessageNamesTheRuleTheCharacterAndTheCleanedName)
     EXPECT_TRUE(wikiNames::check(u"ßtraße.png"_qs).lowerFirst);
 }
 
+TEST(WikiNames, ACopyFollowsTheFileItNamesToItsNewName)
+{
+    const std::pair<QString, std::optional<QString>> cases[] = {
+        {"[[File:Big Sword.png]]\r\n[[File:Sword.png]]", "[[File:Big Sword.png]]\r\n[[File:Blade.png]]"},
+        {"Sword Icon.png\r\nSword.png\r\n", "Sword Icon.png\r\nBlade.png\r\n"},
+        {"[[File:Sword.png]]\n[[File:Sword.png]]", "[[File:Blade.png]]\n[[File:Blade.png]]"},
+        {"Sword", std::nullopt},
+        {"[[File:Big Sword.png]] [[File:Sword.png|left]]", std::nullopt},
+    };
+    for (const auto &[copied, renamed] : cases)
+        EXPECT_EQ(wikiNames::renamedInCopy(copied, "Sword.png", "Blade.png"), renamed) << copied.toStdString();
+}
+
 } // namespace

@@ -21,6 +21,10 @@ const QString userTip = QStringLiteral("The bot user name as Special:BotPassword
 const QString passwordTip = QStringLiteral("The bot password Special:BotPasswords gave; kept in the desktop's password "
                                            "store, never in Quillmark.ini");
 const QString testCaption = QStringLiteral("Test");
+const QString testing = QStringLiteral("Testing...");
+const QString kept = QStringLiteral("(kept)");
+const QString typePassword = QStringLiteral("No bot password of %1 on %2 is kept yet: type it in \"Bot password\" "
+                                            "above, then click Test.");
 
 } // namespace
 
@@ -34,6 +38,7 @@ AccountDialog::AccountDialog(UploadCenter &center, QWidget *parent) : QDialog(pa
     txtWikiPassword_->setEchoMode(QLineEdit::Password);
     for (QLineEdit *box : {txtWikiApi_, txtWikiUser_, txtWikiPassword_})
         box->setPlaceholderText(box->toolTip().section(u':', -1).trimmed());
+    passwordHint_ = txtWikiPassword_->placeholderText();
     cmdWikiTest_ = new QPushButton(testCaption, this);
     cmdWikiTest_->setObjectName(QStringLiteral("cmdWikiTest"));
     lblWikiTest_ = new QLabel(this);
@@ -56,15 +61,38 @@ AccountDialog::AccountDialog(UploadCenter &center, QWidget *parent) : QDialog(pa
     connect(buttons, &QDialogButtonBox::accepted, this, &AccountDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(cmdWikiTest_, &QPushButton::clicked, this, &AccountDialog::test);
-    // A password kept from earlier shows as kept, never as its letters.
-    if (const auto known = center.passwords().remembered(center.api().toString() + u' ' + center.user()))
-        txtWikiPassword_->setPlaceholderText(QStringLiteral("(kept)"));
+    connect(txtWikiApi_, &QLineEdit::textChanged, this, &AccountDialog::showKept);
+    connect(txtWikiUser_, &QLineEdit::textChanged, this, &AccountDialog::showKept);
+    showKept();
+}
+
+QUrl AccountDialog::typedApi() const
+{
+    return QUrl(txtWikiApi_->text().trimmed());
+}
+
+void AccountDialog::showKept()
+{
+    // A password kept for the wiki and user typed shows as kept, never as its letters.
+    const QString account = PasswordStore::account(typedApi(), txtWikiUser_->text().trimmed());
+    txtWikiPassword_->setPlaceholderText(center_.passwords().remembered(account) ? kept : passwordHint_);
+}
+
+void AccountDialog::showResult(const QString &text)
+{
+    lblWikiTest_->setText(text);
+    // A window's layout keeps it only as tall as its minimum, which a wrapped text does not
+    // count: grow to what the text needs at this width, so no line ends up under the buttons.
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
 }
 
 bool AccountDialog::addressTaken()
 {
-    if (const auto why = wikiAddress::whyRefused(QUrl(txtWikiApi_->text().trimmed()))) {
-        lblWikiTest_->setText(*why);
+    if (const auto why = wikiAddress::whyRefused(typedApi())) {
+        showResult(*why);
         return false;
     }
     return true;
@@ -74,17 +102,19 @@ void AccountDialog::test()
 {
     if (!addressTaken())
         return;
-    center_.setAccount(QUrl(txtWikiApi_->text().trimmed()), txtWikiUser_->text().trimmed());
-    if (!txtWikiPassword_->text().isEmpty())
-        center_.setPassword(txtWikiPassword_->text());
-    lblWikiTest_->setText(QStringLiteral("Testing..."));
+    takeAccount();
+    showResult(testing);
     cmdWikiTest_->setEnabled(false);
-    // The answer may come after the dialog has gone.
-    center_.test([shown = QPointer<AccountDialog>(this)](const AccountTest &result) {
+    // The answer may come after the dialog has gone. Without a password, this dialog's own
+    // box asks for it (never a second box over this one).
+    center_.test([shown = QPointer<AccountDialog>(this)](const std::optional<AccountTest> &result) {
         if (!shown)
             return;
-        shown->lblWikiTest_->setText(result.message);
         shown->cmdWikiTest_->setEnabled(true);
+        if (result)
+            return shown->showResult(result->message);
+        shown->showResult(typePassword.arg(shown->center_.user(), shown->center_.api().host()));
+        shown->txtWikiPassword_->setFocus(Qt::OtherFocusReason);
     });
 }
 
@@ -92,8 +122,13 @@ void AccountDialog::accept()
 {
     if (!txtWikiApi_->text().trimmed().isEmpty() && !addressTaken())
         return;
-    center_.setAccount(QUrl(txtWikiApi_->text().trimmed()), txtWikiUser_->text().trimmed());
+    takeAccount();
+    QDialog::accept();
+}
+
+void AccountDialog::takeAccount()
+{
+    center_.setAccount(typedApi(), txtWikiUser_->text().trimmed());
     if (!txtWikiPassword_->text().isEmpty())
         center_.setPassword(txtWikiPassword_->text());
-    QDialog::accept();
 }

@@ -3,6 +3,7 @@
 // that says what the account may do.
 
 #include <QDialog>
+#include <QUrl>
 
 class QLabel;
 class QLineEdit;
@@ -22,6 +23,13 @@ private:
     void test();
     // The address as typed, or the reason it will not do (shown, and nothing is sent).
     bool addressTaken();
+    QUrl typedApi() const;
+    // The address, user and password typed go to the center.
+    void takeAccount();
+    // "(kept)" in the password box while a password is kept for the wiki and user typed.
+    void showKept();
+    // The test's result, every line of it in view.
+    void showResult(const QString &text);
 
     UploadCenter &center_;
     QLineEdit *txtWikiApi_ = nullptr;
@@ -29,4 +37,5 @@ private:
     QLineEdit *txtWikiPassword_ = nullptr;
     QPushButton *cmdWikiTest_ = nullptr;
     QLabel *lblWikiTest_ = nullptr;
+    QString passwordHint_;
 };

@@ -8,6 +8,20 @@
 
 PasswordStore::PasswordStore(QObject *parent) : QObject(parent) {}
 
+QString PasswordStore::account(const QUrl &api, const QString &user)
+{
+    return api.host() + u' ' + user;
+}
+
+void PasswordStore::learned(bool storeWorks)
+{
+    storeWorks_ = storeWorks;
+    if (storeWorks_ || toldMissing_)
+        return;
+    toldMissing_ = true;
+    emit storeMissing();
+}
+
 std::optional<QString> PasswordStore::remembered(const QString &account) const
 {
     if (account == account_ && !password_.isEmpty())
@@ -29,12 +43,12 @@ void PasswordStore::read(const QString &account, std::function<void(const std::o
             password_ = read->textData();
             return done(password_);
         }
-        storeWorks_ = read->error() == QKeychain::EntryNotFound;
+        learned(read->error() == QKeychain::EntryNotFound);
         done(std::nullopt);
     });
     job->start();
 #else
-    storeWorks_ = false;
+    learned(false);
     done(std::nullopt);
 #endif
 }
@@ -48,12 +62,12 @@ void PasswordStore::write(const QString &account, const QString &password, std::
     job->setKey(account);
     job->setTextData(password);
     connect(job, &QKeychain::Job::finished, this, [this, done](QKeychain::Job *finished) {
-        storeWorks_ = finished->error() == QKeychain::NoError;
+        learned(finished->error() == QKeychain::NoError);
         done(storeWorks_);
     });
     job->start();
 #else
-    storeWorks_ = false;
+    learned(false);
     done(false);
 #endif
 }

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QUrl>
 #include <functional>
 #include <optional>
 
@@ -13,6 +14,10 @@ class PasswordStore : public QObject {
 public:
     explicit PasswordStore(QObject *parent = nullptr);
 
+    // Whose password it is: the user on the wiki's host. Another scheme, port or path of
+    // the same wiki keeps the password.
+    static QString account(const QUrl &api, const QString &user);
+
     // The stored password of account, or nothing; storeWorks false when there is no store.
     void read(const QString &account, std::function<void(const std::optional<QString> &password)> done);
     // Keeps the password: in the store when one runs, in memory for this run in any case.
@@ -21,12 +26,18 @@ public:
     bool storeWorks() const { return storeWorks_; }
     std::optional<QString> remembered(const QString &account) const;
 
-    inline static const QString noStoreNote = QStringLiteral(
-        "This desktop has no password store running, so Quillmark keeps the bot password only until it closes "
-        "and asks for it again next time.");
+    inline static const QString noStoreNote =
+        QStringLiteral("No password store is running: the bot password is kept for this run only.");
+
+signals:
+    // The first time this run finds no store to keep the password in.
+    void storeMissing();
 
 private:
+    void learned(bool storeWorks);
+
     bool storeWorks_ = true;
+    bool toldMissing_ = false;
     QString account_;
     QString password_; // this run's copy
 };

@@ -2,8 +2,10 @@
 
 #include "app/uploads/passwordstore.h"
 #include "app/widgets/clipboardglue.h"
+#include "app/widgets/statusline.h"
 #include "common/paths.h"
 #include "common/textfile.h"
+#include "wiki/filenames.h"
 #include "wiki/messages.h"
 #include "wiki/pagetext.h"
 
@@ -15,6 +17,17 @@ namespace {
 const QString passwordTitle = QStringLiteral("Wiki Password");
 const QString noAccount = QStringLiteral("No wiki account yet: set one up with \"Wiki...\" on tab 6, then Retry.");
 const QString noPassword = QStringLiteral("No bot password was given: enter it with \"Wiki...\" on tab 6, then Retry.");
+const QString passwordPrompt = QStringLiteral("The bot password of %1 on %2:");
+const QString skipped = QStringLiteral("Skipped; the file stays on this computer.");
+const QString existingUsed = QStringLiteral("The wiki's %1 is used.");
+
+// What the status line says of an upload; %1 is the file's name on the wiki.
+const QString uploadedSays = QStringLiteral("Uploaded %1 to the wiki.");
+const QString alreadySays = QStringLiteral("%1 is already on the wiki with the same picture.");
+const QString askingSays = QStringLiteral("%1 waits for an answer in the upload list. %2");
+const QString failedSays = QStringLiteral("%1 was not uploaded. %2");
+const QString skippedSays = QStringLiteral("%1 was skipped; it stays on this computer.");
+const QString existingSays = QStringLiteral("%1 was not sent: the wiki has the same picture as %2, which is used.");
 
 } // namespace
 
@@ -24,13 +37,15 @@ UploadCenter::UploadCenter(const QString &programFolder, QWidget *window)
 {
     if (const auto json = textFiles::readTextFile(path_))
         list_ = uploads::UploadList::fromJson(json->toUtf8());
+    connect(passwords_, &PasswordStore::storeMissing, this,
+            [this] { StatusLine::say(window_, PasswordStore::noStoreNote); });
     // Uploads left waiting by the last run go on once the window is up.
     QTimer::singleShot(0, this, &UploadCenter::pump);
 }
 
 QString UploadCenter::accountKey() const
 {
-    return api_.toString() + u' ' + user_;
+    return PasswordStore::account(api_, user_);
 }
 
 void UploadCenter::setAccount(const QUrl &api, const QString &user)
@@ -47,24 +62,20 @@ void UploadCenter::setPassword(const QString &password)
 {
     client_.setAccount(api_, user_, password);
     havePassword_ = !password.isEmpty();
-    passwords_->write(accountKey(), password, [this](bool stored) {
-        if (stored)
-            return;
-        last_ = PasswordStore::noStoreNote;
-        emit changed();
-    });
+    // A store that is missing says so on the status line (storeMissing).
+    passwords_->write(accountKey(), password, [](bool) {});
 }
 
-void UploadCenter::test(std::function<void(const AccountTest &)> done)
+void UploadCenter::test(std::function<void(const std::optional<AccountTest> &)> done)
 {
-    withPassword([this, done](bool have) {
-        if (!have)
-            return done({false, noPassword, {}});
+    knownPassword([this, done](bool known) {
+        if (!known)
+            return done(std::nullopt);
         client_.test(done);
     });
 }
 
-void UploadCenter::withPassword(std::function<void(bool)> go)
+void UploadCenter::knownPassword(std::function<void(bool)> go)
 {
     if (havePassword_)
         return go(true);
@@ -72,9 +83,17 @@ void UploadCenter::withPassword(std::function<void(bool)> go)
         if (stored) {
             client_.setAccount(api_, user_, *stored);
             havePassword_ = true;
-            return go(true);
         }
-        QString prompt = QStringLiteral("The bot password of %1 on %2:").arg(user_, api_.host());
+        go(stored.has_value());
+    });
+}
+
+void UploadCenter::withPassword(std::function<void(bool)> go)
+{
+    knownPassword([this, go](bool known) {
+        if (known)
+            return go(true);
+        QString prompt = passwordPrompt.arg(user_, api_.host());
         if (!passwords_->storeWorks())
             prompt += u'\n' + PasswordStore::noStoreNote;
         const QString typed = QInputDialog::getText(window_, passwordTitle, prompt, QLineEdit::Password);
@@ -103,7 +122,7 @@ void UploadCenter::pump()
     }
     const int id = next->id;
     if (api_.isEmpty()) {
-        settle(*next, uploads::State::Failed, noAccount);
+        fail(*next, noAccount);
         return pump();
     }
     busy_ = true;
@@ -112,7 +131,7 @@ void UploadCenter::pump()
         if (!have || !entry) {
             busy_ = false;
             if (entry)
-                settle(*entry, uploads::State::Failed, noPassword);
+                fail(*entry, noPassword);
             return pump();
         }
         start(id);
@@ -141,16 +160,17 @@ void UploadCenter::finished(int id, const UploadOutcome &outcome)
         case UploadOutcome::Uploaded:
         case UploadOutcome::AlreadyThere:
             entry->wikiName = outcome.wikiName;
-            settle(*entry, uploads::State::Uploaded, outcome.message);
+            settle(*entry, uploads::State::Uploaded, outcome.message,
+                   (outcome.kind == UploadOutcome::Uploaded ? uploadedSays : alreadySays).arg(entry->wikiName));
             break;
         case UploadOutcome::Asking:
             entry->question = outcome.question;
             entry->existingName = outcome.existingName;
-            settle(*entry, uploads::State::Asking, outcome.message);
+            settle(*entry, uploads::State::Asking, outcome.message, askingSays.arg(entry->wikiName, outcome.message));
             emit asking(id);
             break;
         case UploadOutcome::Failed:
-            settle(*entry, uploads::State::Failed, outcome.message);
+            fail(*entry, outcome.message);
             break;
         }
     }
@@ -158,13 +178,26 @@ void UploadCenter::finished(int id, const UploadOutcome &outcome)
     QTimer::singleShot(0, this, &UploadCenter::pump);
 }
 
-void UploadCenter::settle(uploads::Entry &entry, uploads::State state, const QString &message)
+void UploadCenter::settle(uploads::Entry &entry, uploads::State state, const QString &message, const QString &said)
 {
     entry.state = state;
     entry.message = message;
-    last_ = entry.wikiName + QStringLiteral(": ") + message;
+    last_ = said;
     store();
     emit changed();
+}
+
+void UploadCenter::fail(uploads::Entry &entry, const QString &message)
+{
+    settle(entry, uploads::State::Failed, message, failedSays.arg(entry.wikiName, message));
+}
+
+void UploadCenter::copyFollows(const QString &from, const QString &to)
+{
+    // Only markup Quillmark put on the clipboard, when nobody has copied over it since.
+    if (const auto own = clipboardGlue::ownText())
+        if (const auto renamed = wikiNames::renamedInCopy(*own, from, to))
+            clipboardGlue::replaceWithText(*renamed);
 }
 
 void UploadCenter::answer(int id, uploads::Choice choice)
@@ -174,16 +207,16 @@ void UploadCenter::answer(int id, uploads::Choice choice)
         return;
     if (choice == uploads::Choice::Skip) {
         entry->question = uploads::Question::None;
-        return settle(*entry, uploads::State::Skipped, QStringLiteral("Skipped; the file stays on this computer."));
+        return settle(*entry, uploads::State::Skipped, skipped, skippedSays.arg(entry->wikiName));
     }
     if (choice == uploads::Choice::UseExisting) {
-        // The pasted markup names the file the wiki has, when nobody has copied over it since.
-        if (const auto own = clipboardGlue::ownText(); own && own->contains(entry->wikiName))
-            clipboardGlue::replaceWithText(QString(*own).replace(entry->wikiName, entry->existingName));
+        // The pasted markup names the file the wiki has.
+        copyFollows(entry->wikiName, entry->existingName);
+        const QString said = existingSays.arg(entry->wikiName, entry->existingName);
         entry->wikiName = entry->existingName;
         entry->link = wikiMessages::filePage(api_, entry->existingName);
         entry->question = uploads::Question::None;
-        return settle(*entry, uploads::State::Uploaded, QStringLiteral("The wiki's %1 is used.").arg(entry->wikiName));
+        return settle(*entry, uploads::State::Uploaded, existingUsed.arg(entry->wikiName), said);
     }
     entry->choice = choice;
     entry->state = uploads::State::Waiting;
@@ -196,6 +229,8 @@ void UploadCenter::rename(int id, const QString &wikiName)
     uploads::Entry *entry = list_.find(id);
     if (!entry || wikiName.isEmpty())
         return;
+    // The pasted markup names the file that goes up, not the wiki's other one.
+    copyFollows(entry->wikiName, wikiName);
     entry->wikiName = wikiName;
     retry(id);
 }

@@ -21,10 +21,11 @@ public:
 
     // The account (the password comes from the store, or is asked for when needed).
     void setAccount(const QUrl &api, const QString &user);
-    // Kept in the secret store; where there is none, for this run only, which the status says.
+    // Kept in the secret store; where there is none, for this run only, which the status line says.
     void setPassword(const QString &password);
-    // Logs in (asking for the password when none is known) and reports what the account may do.
-    void test(std::function<void(const AccountTest &)> done);
+    // Logs in with the password the store or this run knows and reports what the account
+    // may do; nothing (and no question) when no password is known.
+    void test(std::function<void(const std::optional<AccountTest> &)> done);
     QUrl api() const { return api_; }
     QString user() const { return user_; }
     WikiClient &client() { return client_; }
@@ -52,9 +53,15 @@ private:
     void pump();
     void start(int id);
     void finished(int id, const UploadOutcome &outcome);
-    // Makes sure the client has the password; false when the user gave none.
+    // Gives the client the password the store or this run knows; false when neither does.
+    void knownPassword(std::function<void(bool)> go);
+    // Makes sure the client has the password, asking for it; false when the user gave none.
     void withPassword(std::function<void(bool)> go);
-    void settle(uploads::Entry &entry, uploads::State state, const QString &message);
+    // The entry's new state and word on it; said goes to the status line.
+    void settle(uploads::Entry &entry, uploads::State state, const QString &message, const QString &said);
+    void fail(uploads::Entry &entry, const QString &message);
+    // The copied markup that names the file from names to instead.
+    void copyFollows(const QString &from, const QString &to);
     void store();
 
     QString path_;

@@ -38,8 +38,9 @@ const ButtonDesign buttonDesign[] = {
     {"cmdUploadUseExisting", "Use Existing", {Question::SameBytesElsewhere}},
     {"cmdUploadAnyway", "Upload Anyway", {Question::SameBytesElsewhere, Question::Warnings}},
     {"cmdUploadReplace", "Replace", {Question::NameTaken}},
-    {"cmdUploadNewName", "New Name...", {Question::NameTaken, Question::Warnings}},
-    {"cmdUploadSkip", "Skip", {Question::SameBytesElsewhere, Question::NameTaken, Question::Warnings}},
+    {"cmdUploadNewName", "New Name...", {Question::NameTaken, Question::Warnings, Question::ReplaceRefused}},
+    {"cmdUploadSkip", "Skip",
+     {Question::SameBytesElsewhere, Question::NameTaken, Question::Warnings, Question::ReplaceRefused}},
 };
 
 QString entryText(const uploads::Entry &e)

@@ -1,11 +1,17 @@
 // Uploading to a real MediaWiki on this machine through the window: one click from a copied
 // screenshot to both files on the wiki and their markup on the clipboard, the wiki's
 // questions answered in the upload list, files dropped on it, a restart, the account test.
+// A stub wiki stands in where the answers matter more than the wiki (the account dialog, a
+// new name).
 
 #include "window.h"
 #include "localwiki.h"
+#include "app/uploads/accountdialog.h"
+#include "app/uploads/uploadcenter.h"
+#include "app/widgets/clipboardglue.h"
 #include "settings/privateprofile.h"
 
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,15 +23,34 @@ namespace {
 using namespace testsupport;
 using localWiki::waitFor;
 
+// No test may put a password into a real desktop's secret store.
+void noSecretStore()
+{
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    qunsetenv("DISPLAY");
+}
+
+// A wiki that logs anyone in as U, who may upload but not replace, takes 40 file types and
+// has a file of every name asked about.
+QList<QByteArray> stubWiki()
+{
+    QByteArray types = R"({"ext": "png"})";
+    for (int i = 1; i < 40; ++i)
+        types += R"(, {"ext": "type)" + QByteArray::number(i) + R"("})";
+    const auto ok = [](const QByteArray &body) { return localWiki::httpAnswer("200 OK", body); };
+    return {ok(R"({"query": {"tokens": {"logintoken": "t+\\"}}})"), ok(R"({"login": {"result": "Success"}})"),
+            ok(R"({"query": {"tokens": {"csrftoken": "c+\\"}, "general": {"maxuploadsize": 1000000}, "userinfo":
+                {"name": "U", "rights": ["upload"]}, "fileextensions": [)" + types + "]}}"),
+            ok(R"({"query": {"pages": [{"imageinfo": [{"sha1": "0"}]}]}})")};
+}
+
 class UploadsOnWiki : public WindowFixture {
 protected:
     void SetUp() override
     {
         if (!wiki.up())
             GTEST_SKIP() << "no local wiki started (ctest starts one for the label wiki)";
-        // No test may put a password into a real desktop's secret store.
-        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-        qunsetenv("DISPLAY");
+        noSecretStore();
         folder.write("Templates/Upload.txt", "{{Item|%name%|%kind%}}\r\n");
         folder.write("Quillmark.ini", "[General]\r\nAutoCopyFileName=True\r\nAutoCopyKind=Markup\r\n[Wiki]\r\nApi="
                                           + wiki.env["API"].toUtf8() + "\r\nUser=" + wiki.env["BOT_FULL"].toUtf8()
@@ -122,6 +147,93 @@ TEST_F(UploadsOnWiki, TheAccountTestSaysWhatTheBotPasswordMayDo)
     EXPECT_TRUE(report.contains("May replace files: no")) << report.toStdString();
     window->close();
     EXPECT_EQ(PrivateProfile::fromFile(folder.file("Quillmark.ini")).read("Wiki", "User", ""), wiki.env["BOT_NOREPLACE"]);
+}
+
+class UploadQuestions : public WindowFixture {
+protected:
+    void SetUp() override
+    {
+        noSecretStore();
+        folder.write("Quillmark.ini", "[Wiki]\r\nApi=" + wiki.api().toString().toUtf8() + "\r\nUser=U@a\r\n");
+        WindowFixture::SetUp();
+    }
+    QString status() const { return control("lblStatus")->property("message").toString(); }
+    localWiki::Stub wiki{stubWiki()};
+};
+
+TEST_F(UploadQuestions, ATakenNameGetsANewNameWhichTheCopiedMarkupFollows)
+{
+    QTest::mouseClick(control("lblStatus"), Qt::LeftButton);
+    auto *list = control<QListWidget>("lstUploads");
+    const QString file = folder.file("Images/Sword.png");
+    ASSERT_TRUE(localWiki::uniquePicture().save(file));
+    const auto asking = [list] { return list->count() && list->item(0)->text().contains("needs an answer"); };
+    QString saidAtPrompt;
+    {
+        modal::Answerer password({"p"}, [&](QDialog *) { saidAtPrompt = status(); });
+        dropFiles(list->viewport(), {file});
+        ASSERT_TRUE(waitFor(asking));
+    }
+    const struct {
+        const char *asked, *newName, *copied;
+        bool ownCopy; // else copied over since
+    } renames[] = {
+        {"Sword.png", "Blade.png", "[[File:Big Sword.png]]\r\n[[File:Blade.png]]", true},
+        {"Blade.png", "Axe.png", "[[File:Blade.png]]", false},
+    };
+    for (const auto &r : renames) {
+        ASSERT_TRUE(waitFor(asking)) << list->item(0)->text().toStdString();
+        EXPECT_TRUE(status().startsWith(r.asked + QString(" waits for an answer in the upload list. A file of this "
+                                                          "name is already on the wiki"))) << status().toStdString();
+        // The account may not replace: no Replace, a new name instead.
+        EXPECT_FALSE(control("cmdUploadReplace")->isVisible());
+        EXPECT_TRUE(control("cmdUploadNewName")->isVisible());
+        if (r.ownCopy)
+            clipboardGlue::replaceWithText("[[File:Big Sword.png]]\r\n[[File:Sword.png]]");
+        else
+            clipboard()->setText("[[File:Blade.png]]");
+        modal::Answerer name({r.newName});
+        QTest::mouseClick(control("cmdUploadNewName"), Qt::LeftButton);
+        EXPECT_EQ(clipboard()->text(), r.copied);
+    }
+    EXPECT_EQ(saidAtPrompt, "No password store is running: the bot password is kept for this run only.");
+}
+
+TEST(WikiAccount, APasswordKeptForItsHostAskedForInPlaceAndEveryLineOfTheTestInView)
+{
+    noSecretStore();
+    ProgramFolder folder;
+    QWidget window;
+    UploadCenter center(folder.path(), &window);
+    AccountDialog dialog(center, &window);
+    dialog.show();
+    localWiki::Stub first(stubWiki()), second(stubWiki());
+    auto *password = dialog.findChild<QLineEdit *>("txtWikiPassword");
+    auto *test = dialog.findChild<QPushButton *>("cmdWikiTest");
+    auto *result = dialog.findChild<QLabel *>("lblWikiTest");
+    const struct {
+        localWiki::Stub *wiki;
+        const char *user, *password, *says;
+        bool kept;
+    } steps[] = {
+        {&first, "U@a", "p", "Largest file: 1000000 bytes", false},
+        {&second, "U@a", "", "Largest file: 1000000 bytes", true}, // only the port changed
+        {&second, "V@a", "", "type it in \"Bot password\" above", false},
+    };
+    modal::Answerer boxes; // none may open over the dialog
+    for (const auto &s : steps) {
+        dialog.findChild<QLineEdit *>("txtWikiApi")->setText(s.wiki->api().toString());
+        dialog.findChild<QLineEdit *>("txtWikiUser")->setText(s.user);
+        password->setText(s.password);
+        EXPECT_EQ(password->placeholderText() == "(kept)", s.kept) << s.user;
+        QTest::mouseClick(test, Qt::LeftButton);
+        ASSERT_TRUE(waitFor([&] { return test->isEnabled(); }));
+        EXPECT_TRUE(result->text().contains(s.says)) << result->text().toStdString();
+        EXPECT_GE(result->height(), result->heightForWidth(result->width())) << result->text().toStdString();
+        EXPECT_LE(result->geometry().bottom(), dialog.findChild<QDialogButtonBox *>()->geometry().top());
+    }
+    EXPECT_TRUE(boxes.seen.isEmpty());
+    EXPECT_EQ(second.requests, 3);
 }
 
 } // namespace
