@@ -207,9 +207,12 @@ void frmVandrel::showUploads(int id)
 
 void frmVandrel::showUploadStatus()
 {
+    // Only news of the uploads: a later message of a save stays until the uploads have some.
     const QString text = uploads_->statusText();
-    if (!text.isEmpty() && text != lblStatus_->message())
-        lblStatus_->say(text);
+    if (text.isEmpty() || text == lastUploadStatus_)
+        return;
+    lastUploadStatus_ = text;
+    lblStatus_->say(text);
 }
 
 void frmVandrel::focusFob()

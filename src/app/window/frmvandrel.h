@@ -99,6 +99,7 @@ private:
     UploadCenter *uploads_ = nullptr;
     UploadsWindow *uploadsWindow_ = nullptr; // made when first shown
     StatusLine *lblStatus_ = nullptr; // the feedback line at the foot
+    QString lastUploadStatus_;
 
     KeyRouter *keys_ = nullptr;
 };
