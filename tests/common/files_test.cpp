@@ -153,59 +153,48 @@ TEST(AtomicFile, KeepsTheFileItReplacesInTheTrashOrBesideIt)
     using oldFiles::Replaced;
     ProgramFolder folder;
     // The home trash serves files on the home's file system: the folder is home here.
-    const testsupport::ScopedEnv home("HOME", folder.path());
-    const testsupport::ScopedEnv dataHome("XDG_DATA_HOME", QString());
+    const QByteArray savedHome = qgetenv("HOME"), savedDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("HOME", QFile::encodeName(folder.path()));
     const QString savedCwd = QDir::currentPath();
     folder.write("plain", "a file, so that a folder under it cannot be made");
-    struct Case {
-        const char *dataHome; // under the folder; the trash is DATA/Trash
-        QByteArray old;       // what Sword.png held ("" for none)
-        bool fits;            // the new file can be written
-        Replaced::How how;
-        const char *keptAs;   // the numbered copy, or "" when in the trash or none
-    };
-    const Case cases[] = {
-        {"data", "", true, Replaced::Nothing, ""},
-        {"data", "new", true, Replaced::Identical, ""},
-        {"data", "old", true, Replaced::Trashed, ""},
-        {"plain/data", "old", true, Replaced::KeptBeside, "Sword~1.png"},
-        {"plain/data", "old", true, Replaced::KeptBeside, "Sword~2.png"}, // ~1 is taken now
-        {"missing/data", "old", true, Replaced::KeptBeside, "Sword~3.png"},
-        {"data", "old", false, Replaced::Nothing, ""},
-    };
     QDir().mkpath(folder.file("data")); // as the desktop makes it; Qt makes only the trash in it
     QDir::setCurrent(folder.path());
-    for (const Case &c : cases) {
-        SCOPED_TRACE(std::string(c.dataHome) + " " + c.old.toStdString());
-        qputenv("XDG_DATA_HOME", QFile::encodeName(folder.file(c.dataHome)));
+    // Where the data folder is, what Sword.png held, whether the new file fits, the outcome.
+    const std::tuple<const char *, QByteArray, bool, Replaced::How, QString> cases[] = {
+        {"data", "", true, Replaced::Nothing, ""},
+        {"data", "new", true, Replaced::Identical, ""},
+        {"data", "old", true, Replaced::Trashed, folder.file("data/Trash/files/Sword.png")},
+        {"plain/data", "old", true, Replaced::KeptBeside, folder.file("Sword~1.png")},
+        {"plain/data", "old", true, Replaced::KeptBeside, folder.file("Sword~2.png")}, // ~1 is taken now
+        {"missing/data", "old", true, Replaced::KeptBeside, folder.file("Sword~3.png")},
+        {"data", "old", false, Replaced::Nothing, ""},
+    };
+    for (const auto &[data, old, fits, how, where] : cases) {
+        SCOPED_TRACE(std::string(data) + " " + old.toStdString());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folder.file(data)));
         QFile::remove(folder.file("Sword.png"));
-        if (!c.old.isEmpty())
-            folder.write("Sword.png", c.old);
+        if (!old.isEmpty())
+            folder.write("Sword.png", old);
         QDir(folder.file("data/Trash")).removeRecursively();
         AtomicFile file(folder.file("Sword.png"));
         file.keepReplaced();
         ASSERT_TRUE(file.open());
-        std::fputs(c.fits ? "new" : "far more than four bytes", file.stream());
+        std::fputs(fits ? "new" : "far more than four bytes", file.stream());
         {
             std::optional<testsupport::FileSizeLimit> full;
-            if (!c.fits)
+            if (!fits)
                 full.emplace(4);
-            EXPECT_EQ(file.commit(), c.fits);
+            EXPECT_EQ(file.commit(), fits);
         }
-        EXPECT_EQ(folder.read("Sword.png"), c.fits ? "new" : c.old);
-        EXPECT_EQ(file.replaced().how, c.how);
-        const QStringList trashed = entriesOf(folder.file("data/Trash/files"));
-        EXPECT_EQ(trashed, c.how == Replaced::Trashed ? QStringList{"Sword.png"} : QStringList());
-        if (c.how == Replaced::Trashed) {
-            EXPECT_EQ(testsupport::readFile(file.replaced().where), c.old);
-            EXPECT_TRUE(QFile::exists(folder.file("data/Trash/info/Sword.png.trashinfo")));
+        EXPECT_EQ(folder.read("Sword.png"), fits ? "new" : old);
+        EXPECT_EQ(std::pair(file.replaced().how, file.replaced().where), std::pair(how, where));
+        if (!where.isEmpty()) {
+            EXPECT_EQ(testsupport::readFile(where), old);
         }
-        if (*c.keptAs) {
-            EXPECT_EQ(file.replaced().where, folder.file(c.keptAs));
-            EXPECT_EQ(folder.read(c.keptAs), c.old);
-        }
-        // Nothing strays into the working folder.
-        EXPECT_FALSE(folder.exists("files") || folder.exists("info"));
+        EXPECT_EQ(QFile::exists(folder.file("data/Trash/info/Sword.png.trashinfo")), how == Replaced::Trashed);
+        EXPECT_FALSE(folder.exists("files") || folder.exists("info")); // nothing strays into the working folder
     }
     QDir::setCurrent(savedCwd);
+    qputenv("HOME", savedHome);
+    qputenv("XDG_DATA_HOME", savedDataHome); // the test main always sets one
 }

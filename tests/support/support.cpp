@@ -117,18 +117,4 @@ FileSizeLimit::~FileSizeLimit()
     std::signal(SIGXFSZ, oldHandler_);
 }
 
-ScopedEnv::ScopedEnv(const char *name, const QString &value)
-    : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
-{
-    qputenv(name, QFile::encodeName(value));
-}
-
-ScopedEnv::~ScopedEnv()
-{
-    if (wasSet_)
-        qputenv(name_, old_);
-    else
-        qunsetenv(name_);
-}
-
 } // namespace testsupport

@@ -60,18 +60,4 @@ private:
     void (*oldHandler_)(int) = nullptr;
 };
 
-// An environment variable set while it lives, then as it was (unset again when it was).
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const QString &value);
-    ~ScopedEnv();
-    ScopedEnv(const ScopedEnv &) = delete;
-    ScopedEnv &operator=(const ScopedEnv &) = delete;
-
-private:
-    const char *name_;
-    bool wasSet_;
-    QByteArray old_;
-};
-
 } // namespace testsupport

@@ -192,35 +192,27 @@ TEST_F(ExtractionTest, NoScreenshotAndDroppedFiles)
 TEST_F(ExtractionTest, ASaveOverEarlierFilesPutsThemInTheTrashAndSaysSo)
 {
     const QString trash = qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files";
-    const auto trashed = [&] { return testsupport::entriesOf(trash).size(); };
-    const auto status = [&] { return control("lblStatus")->property("message").toString(); };
     QString opened;
     StatusLine::setFolderOpener([&](const QString &folder) { opened = folder; });
     restart("");
     const QImage other = testsupport::noise(1024, 768);
-    const struct {
-        QImage shot;
-        QString status;
-        qsizetype newlyTrashed;
-    } saves[] = {
+    const std::tuple<QImage, QString, qsizetype> saves[] = {
         {shot, "Saved Sword Icon.png and Sword.png in Images", 0},
         {other, "Replaced Sword Icon.png and Sword.png (the old files are in the trash)", 2},
         {other, "Saved Sword Icon.png and Sword.png in Images", 0}, // the same bytes: nothing to keep
     };
-    for (const auto &s : saves) {
-        const qsizetype before = trashed();
-        clipboard()->setImage(s.shot);
+    for (const auto &[picture, status, newlyTrashed] : saves) {
+        const qsizetype before = testsupport::entriesOf(trash).size();
+        clipboard()->setImage(picture);
         modal::Answerer dialogs({"Sword"});
         release(4, Qt::LeftButton);
-        EXPECT_EQ(status(), s.status);
-        EXPECT_EQ(control("lblStatus")->toolTip(), s.status);
-        EXPECT_EQ(trashed() - before, s.newlyTrashed);
+        EXPECT_EQ(control("lblStatus")->property("message").toString(), status);
+        EXPECT_EQ(control("lblStatus")->toolTip(), status);
+        EXPECT_EQ(testsupport::entriesOf(trash).size() - before, newlyTrashed);
         EXPECT_EQ(saved(), QStringList({"Sword Icon.png", "Sword.png"}));
-        if (s.newlyTrashed) {
-            EXPECT_EQ(cutMismatch(QImage(trash + "/Sword.png").convertToFormat(QImage::Format_RGB32), shot, {721, 56, 300, 300}),
-                QString());
-        }
     }
+    EXPECT_EQ(cutMismatch(QImage(trash + "/Sword.png").convertToFormat(QImage::Format_RGB32), shot, {721, 56, 300, 300}),
+        QString());
     QTest::mouseClick(control("lblStatus"), Qt::LeftButton);
     EXPECT_EQ(opened, folder.file("Images"));
     StatusLine::setFolderOpener({});
