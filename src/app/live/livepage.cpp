@@ -5,7 +5,6 @@
 #include "app/saving/capturestate.h"
 #include "app/saving/saveroutine.h"
 #include "app/widgets/buttontray.h"
-#include "app/widgets/clipboardglue.h"
 #include "app/widgets/hint.h"
 #include "app/widgets/mouseupbutton.h"
 #include "app/widgets/outlineshape.h"
@@ -134,10 +133,8 @@ void LivePage::cropButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModif
 
 std::optional<QImage> LivePage::screenshotToCut()
 {
-    const QImage picture = clipboardGlue::picture();
-    if (picture.isNull() && !grabHolder_->isHidden())
-        return picLiveGrab_->picture();
-    return picture.isNull() ? captureDialogs::clipboardScreenshot(window()) : picture;
+    const auto shown = grabHolder_->isHidden() ? std::nullopt : std::optional(picLiveGrab_->picture());
+    return captureDialogs::clipboardScreenshot(window(), shown);
 }
 
 void LivePage::askCropSize(int index)

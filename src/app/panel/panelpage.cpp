@@ -90,10 +90,8 @@ void PanelPage::heightButtonUp(int index, Qt::MouseButton button, Qt::KeyboardMo
 
 std::optional<QImage> PanelPage::screenshotToCut()
 {
-    const QImage picture = clipboardGlue::picture();
-    if (picture.isNull() && screenshotHeld_)
-        return picTemp_->picture();
-    return picture.isNull() ? captureDialogs::clipboardScreenshot(window()) : picture;
+    const auto held = screenshotHeld_ ? std::optional(picTemp_->picture()) : std::nullopt;
+    return captureDialogs::clipboardScreenshot(window(), held);
 }
 
 void PanelPage::askHeight(int index)

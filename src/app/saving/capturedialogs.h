@@ -31,15 +31,17 @@ inline std::optional<QString> askWholeNumber(QWidget *parent, const QString &pro
     return QString::number(numbers::roundHalfEven(*value) + 0.0, 'f', 0);
 }
 
-// The clipboard's picture; without one the user is told to copy a screenshot first.
-inline std::optional<QImage> clipboardScreenshot(QWidget *parent)
+// The clipboard's picture; without one, held (the screenshot the page still holds, which
+// an autocopied name has replaced on the clipboard); else the user is told to copy one.
+inline std::optional<QImage> clipboardScreenshot(QWidget *parent, const std::optional<QImage> &held = std::nullopt)
 {
     QImage picture = clipboardGlue::picture();
-    if (picture.isNull()) {
-        QMessageBox::information(parent, programInfo::title, noPictureMessage);
-        return std::nullopt;
-    }
-    return picture;
+    if (!picture.isNull())
+        return picture;
+    if (held)
+        return held;
+    QMessageBox::information(parent, programInfo::title, noPictureMessage);
+    return std::nullopt;
 }
 
 // The first dropped file's picture; when it cannot be loaded the user is told which file
