@@ -1,5 +1,6 @@
 #include "capture/imagewriter.h"
 #include "capture/saveoptions.h"
+#include "capture/windowsnames.h"
 #include "support.h"
 
 using namespace capture;
@@ -143,4 +144,35 @@ TEST(ImageWriter, NamesStayInTheFolderAndFailuresNameTheFileAndKeepWhatWasThere)
         EXPECT_EQ(testsupport::readFile(full.path), "old contents") << type;
     }
     EXPECT_EQ(testsupport::entriesOf(program.file("Images")).size(), 4); // the old files, nothing beside them
+}
+
+// Names Windows cannot hold are caught with the rule and a name it can.
+TEST(WindowsNames, ReservedForbiddenControlTrailingAndTooLongEachMended)
+{
+    using windowsNames::Rule;
+    const QString x300 = QString(300, u'x') + ".png";
+    const std::tuple<QString, qsizetype, Rule, QString, QString> rows[] = {
+        {"Sword of CON.png", 0, Rule::None, "", ""},
+        {"COM10.png", 0, Rule::None, "", ""},
+        {"Swords.png", 249, Rule::None, "", ""}, // 259 in all
+        {"CON.png", 0, Rule::Reserved, "CON", "CON_.png"},
+        {"lpt9.tar.gz", 0, Rule::Reserved, "lpt9", "lpt9_.tar.gz"},
+        {"nul", 0, Rule::Reserved, "nul", "nul_"},
+        {"a:b?.png", 0, Rule::Forbidden, ":", "a-b-.png"},
+        {"Sword\t.png", 0, Rule::Control, "U+0009", "Sword-.png"},
+        {"Sword.", 0, Rule::TrailingDotOrBlank, ".", "Sword"},
+        {"Sword.png. .", 0, Rule::TrailingDotOrBlank, ". .", "Sword.png"},
+        {"Swords.png", 250, Rule::TooLong, "260", "Sword.png"},
+        {x300, 0, Rule::TooLong, "304", QString(255, u'x') + ".png"},
+        {"\U0001F600\U0001F600.png", 252, Rule::TooLong, "260", "\U0001F600.png"}, // never half a character
+        {"Sword.png", 258, Rule::TooLong, "267", ""},                               // no room for any name
+    };
+    for (const auto &[name, folder, rule, offending, cleaned] : rows) {
+        const windowsNames::Verdict verdict = windowsNames::check(name, folder);
+        EXPECT_EQ(std::tuple(verdict.rule, verdict.offending, verdict.cleaned), std::tuple(rule, offending, cleaned))
+            << name.toStdString();
+        EXPECT_EQ(windowsNames::message(name, verdict).isEmpty(), verdict.ok());
+    }
+    EXPECT_EQ(windowsNames::message("CON.png", windowsNames::check("CON.png")),
+              "\"CON.png\" cannot be saved: \"CON\" is the name of a device on Windows. Use \"CON_.png\" instead?");
 }
