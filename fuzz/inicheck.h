@@ -43,6 +43,9 @@ inline const QList<Owned> &owned()
                   {k::useDefaultSavePath(kind), Rule::Check}, {k::customSavePath(kind), Rule::Text}};
         for (int i = 1; i <= 8; ++i)
             t += {k::clipboardSlot(i), Rule::Slot};
+        // Written when the user sets a size in the window (Shift + right click).
+        for (int i = 1; i <= 12; ++i)
+            t += {{k::statsPanelDimension(i), Rule::Text}, {k::liveShotDimension(i), Rule::Text}};
         // Written at once by "Add Expanded Template"; the first few are enough for a run.
         for (int i = 1; i <= 64; ++i)
             t += {{k::expandedTemplatePath(i), Rule::Text}, {k::expandedTemplateName(i), Rule::Text}};
