@@ -1,25 +1,14 @@
 #include "common/atomicfile.h"
 
+#include "common/fileplatform.h"
+
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace textFiles {
-namespace {
-
-mode_t newFileMode()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-} // namespace
 
 AtomicFile::AtomicFile(const QString &target) : target_(target) {}
 
@@ -39,30 +28,19 @@ bool AtomicFile::fail(const QString &what, int errorNumber)
 bool AtomicFile::open()
 {
     abandon();
-    const QByteArray target = QFile::encodeName(target_);
-    struct stat existing {};
-    mode_t mode = newFileMode();
-    if (::stat(target.constData(), &existing) == 0) {
-        if (!S_ISREG(existing.st_mode))
-            return fail(QStringLiteral("not a regular file"), S_ISDIR(existing.st_mode) ? EISDIR : EINVAL);
-        mode = existing.st_mode & 07777;
+    unsigned mode = filePlatform::newFileMode();
+    if (const auto existing = filePlatform::existing(target_)) {
+        if (!existing->regular)
+            return fail(QStringLiteral("not a regular file"), existing->directory ? EISDIR : EINVAL);
+        mode = existing->mode;
     }
 
     const QFileInfo info(target_);
-    tempPath_ = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
-    const int fd = ::mkstemp(tempPath_.data());
-    if (fd < 0) {
-        const int e = errno;
-        tempPath_.clear();
-        return fail(QStringLiteral("cannot create the file"), e);
-    }
-    ::fchmod(fd, mode);
-    stream_ = ::fdopen(fd, "wb");
-    if (!stream_) {
-        const int e = errno;
-        ::close(fd);
-        return fail(QStringLiteral("cannot create the file"), e);
-    }
+    QString temp = info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX");
+    stream_ = filePlatform::createTemporary(temp, mode);
+    if (!stream_)
+        return fail(QStringLiteral("cannot create the file"), errno);
+    tempPath_ = temp;
     error_.clear();
     errorNumber_ = 0;
     return true;
@@ -74,7 +52,7 @@ bool AtomicFile::commit(Durability durability)
         return fail(QStringLiteral("cannot write the file"), EBADF);
     if (std::fflush(stream_) != 0 || std::ferror(stream_))
         return fail(QStringLiteral("cannot write the file"), errno ? errno : EIO);
-    if (durability == Durability::Synced && ::fsync(::fileno(stream_)) != 0)
+    if (durability == Durability::Synced && !filePlatform::syncToDisk(stream_))
         return fail(QStringLiteral("cannot write the file"), errno);
     const int closed = std::fclose(stream_);
     stream_ = nullptr;
@@ -82,7 +60,7 @@ bool AtomicFile::commit(Durability durability)
         return fail(QStringLiteral("cannot write the file"), errno);
     if (!putOldAside())
         return fail(QStringLiteral("cannot move the old file out of the way"), EACCES);
-    if (::rename(tempPath_.constData(), QFile::encodeName(target_).constData()) != 0) {
+    if (!filePlatform::replace(tempPath_, target_)) {
         const int e = errno;
         oldFiles::putBack(replaced_, target_);
         replaced_ = {};
@@ -95,10 +73,9 @@ bool AtomicFile::commit(Durability durability)
 bool AtomicFile::putOldAside()
 {
     replaced_ = {};
-    struct stat existing {};
-    if (!keepReplaced_ || ::stat(QFile::encodeName(target_).constData(), &existing) != 0)
+    if (!keepReplaced_ || !filePlatform::existing(target_))
         return true;
-    if (oldFiles::sameBytes(QFile::decodeName(tempPath_), target_)) {
+    if (oldFiles::sameBytes(tempPath_, target_)) {
         replaced_.how = oldFiles::Replaced::Identical;
         return true;
     }
@@ -113,7 +90,7 @@ void AtomicFile::abandon()
         stream_ = nullptr;
     }
     if (!tempPath_.isEmpty()) {
-        ::unlink(tempPath_.constData());
+        filePlatform::remove(tempPath_);
         tempPath_.clear();
     }
 }

@@ -46,7 +46,7 @@ private:
     bool putOldAside();
 
     QString target_;
-    QByteArray tempPath_;
+    QString tempPath_;
     FILE *stream_ = nullptr;
     QString error_;
     int errorNumber_ = 0;

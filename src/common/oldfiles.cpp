@@ -22,12 +22,14 @@ Replaced bringBackStray(const QString &path, const QString &strayed, const Stray
     const QString copy = numberedCopy(path);
     if (!QFile::rename(strayed, copy))
         return {Replaced::KeptBeside, strayed}; // not lost: the message says where it is
-    const QString info = trashPlaces::infoFileOf(strayed);
-    QFile::remove(info);
     if (!before.filesThere)
         QDir().rmdir(QFileInfo(strayed).absolutePath());
-    if (!before.infoThere)
-        QDir().rmdir(QFileInfo(info).absolutePath());
+    // Where the platform keeps a record beside a trashed file, the stray one goes too.
+    if (const QString info = trashPlaces::infoFileOf(strayed); !info.isEmpty()) {
+        QFile::remove(info);
+        if (!before.infoThere)
+            QDir().rmdir(QFileInfo(info).absolutePath());
+    }
     return {Replaced::KeptBeside, copy};
 }
 
@@ -81,8 +83,8 @@ bool putBack(const Replaced &replaced, const QString &path)
         return true;
     if (!QFile::rename(replaced.where, path))
         return false;
-    if (replaced.how == Replaced::Trashed)
-        QFile::remove(trashPlaces::infoFileOf(replaced.where));
+    if (const QString info = trashPlaces::infoFileOf(replaced.where); replaced.how == Replaced::Trashed && !info.isEmpty())
+        QFile::remove(info);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "image/jpegcodec.h"
 
 #include "common/atomicfile.h"
+#include "common/fileplatform.h"
 #include "image/cdibsection.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <sys/stat.h>
+#include <optional>
 #include <vector>
 
 #include <jerror.h>
@@ -185,16 +186,13 @@ namespace {
 
 // Everything on the stream, and the old file's times on it when it replaces one. Flushed
 // first, or the last write would give it a new time.
-void finishWrite(FILE *stream, const struct stat *old)
+void finishWrite(FILE *stream, const std::optional<filePlatform::Times> &old)
 {
     errno = 0;
     if (std::fflush(stream) != 0)
         raiseError(saveFailedText, -(errno ? errno : EIO));
-    if (old) {
-        const timespec times[2] = {old->st_atim, old->st_mtim};
-        if (::futimens(::fileno(stream), times) != 0)
-            raiseError(saveFailedText, -errno);
-    }
+    if (old && !filePlatform::setTimes(stream, *old))
+        raiseError(saveFailedText, -errno);
 }
 
 } // namespace
@@ -215,9 +213,7 @@ bool SaveJPG(const QImage &picture, const QString &fileName, int quality, oldFil
     // The replacement is to look as old as the file it replaces: access and modification
     // times here, permissions through AtomicFile. Linux offers no way to set the creation
     // (birth) time, so that one is the new file's own.
-    const QByteArray target = QFile::encodeName(fileName);
-    struct stat old {};
-    const bool replacing = ::stat(target.constData(), &old) == 0;
+    const std::optional<filePlatform::Times> old = filePlatform::timesOf(fileName);
 
     textFiles::AtomicFile file(fileName);
     if (!file.open())
@@ -231,7 +227,7 @@ bool SaveJPG(const QImage &picture, const QString &fileName, int quality, oldFil
         code != 0)
         raiseError(saveFailedText, code);
 
-    finishWrite(file.stream(), replacing ? &old : nullptr);
+    finishWrite(file.stream(), old);
     if (!file.commit(textFiles::Durability::Synced))
         raiseError(saveFailedText, -file.errorNumber());
     if (kept)
