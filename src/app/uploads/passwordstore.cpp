@@ -1,10 +1,8 @@
 #include "app/uploads/passwordstore.h"
 
-#include "common/programinfo.h"
+#include "app/uploads/secretstore.h"
 
-#ifdef QUILLMARK_HAVE_KEYCHAIN
-#include <qt6keychain/keychain.h>
-#endif
+#include <QCoreApplication>
 
 PasswordStore::PasswordStore(QObject *parent) : QObject(parent) {}
 
@@ -33,41 +31,24 @@ void PasswordStore::read(const QString &account, std::function<void(const std::o
 {
     if (const auto known = remembered(account))
         return done(known);
-#ifdef QUILLMARK_HAVE_KEYCHAIN
-    auto *job = new QKeychain::ReadPasswordJob(programInfo::title, this);
-    job->setKey(account);
-    connect(job, &QKeychain::Job::finished, this, [this, account, done](QKeychain::Job *finished) {
-        const auto *read = static_cast<QKeychain::ReadPasswordJob *>(finished);
-        if (read->error() == QKeychain::NoError) {
+    const QString service = QCoreApplication::applicationName();
+    secretStore::read(this, service, account, [this, account, done](const secretStore::ReadResult &read) {
+        if (read.found == secretStore::Found::Secret) {
             account_ = account;
-            password_ = read->textData();
+            password_ = read.secret;
             return done(password_);
         }
-        learned(read->error() == QKeychain::EntryNotFound);
+        learned(read.found == secretStore::Found::Nothing);
         done(std::nullopt);
     });
-    job->start();
-#else
-    learned(false);
-    done(std::nullopt);
-#endif
 }
 
 void PasswordStore::write(const QString &account, const QString &password, std::function<void(bool)> done)
 {
     account_ = account;
     password_ = password;
-#ifdef QUILLMARK_HAVE_KEYCHAIN
-    auto *job = new QKeychain::WritePasswordJob(programInfo::title, this);
-    job->setKey(account);
-    job->setTextData(password);
-    connect(job, &QKeychain::Job::finished, this, [this, done](QKeychain::Job *finished) {
-        learned(finished->error() == QKeychain::NoError);
+    secretStore::write(this, QCoreApplication::applicationName(), account, password, [this, done](bool stored) {
+        learned(stored);
         done(storeWorks_);
     });
-    job->start();
-#else
-    learned(false);
-    done(false);
-#endif
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The bot password in the desktop's secret store (never in Quillmark.ini). Where no store
+// The bot password in the desktop's secret store (never in Quillmark.ini), under the
+// application's name ("Quillmark"). Where no store
 // runs, the password lives in memory for this run only, and the user is told so.
 
 #include <QObject>
