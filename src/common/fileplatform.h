@@ -9,6 +9,9 @@
 
 namespace filePlatform {
 
+// Whether file names follow Windows' rules here (see capture/windowsnames.h).
+bool restrictsNames();
+
 // What stands at a path, when anything does.
 struct Existing {
     bool regular = false;
@@ -21,6 +24,9 @@ unsigned newFileMode();
 // A new file named as the template with its ending XXXXXX made unique (path comes back with
 // the name), opened for binary writing with mode; null (errno set) when it cannot be made.
 FILE *createTemporary(QString &path, unsigned mode);
+// An existing file opened for binary reading, whatever characters its path holds; null
+// (errno set) when it cannot be.
+FILE *openForReading(const QString &path);
 // Removes a file that is not finished.
 void remove(const QString &path);
 // Everything written through the stream is on the disk.
@@ -28,7 +34,8 @@ bool syncToDisk(FILE *stream);
 // The complete file temp takes target's place in one step, replacing what is there.
 bool replace(const QString &temp, const QString &target);
 
-// A file's times, in the platform's own form, for its replacement to look as old.
+// A file's times (and where the platform has them, its attributes), in the platform's own
+// form, for its replacement to look as old.
 struct Times {
     std::int64_t values[4] = {};
 };

@@ -9,6 +9,8 @@
 
 namespace filePlatform {
 
+bool restrictsNames() { return false; }
+
 std::optional<Existing> existing(const QString &path)
 {
     struct stat st {};
@@ -40,6 +42,11 @@ FILE *createTemporary(QString &path, unsigned mode)
         errno = e;
     }
     return stream;
+}
+
+FILE *openForReading(const QString &path)
+{
+    return std::fopen(QFile::encodeName(path).constData(), "rb");
 }
 
 void remove(const QString &path)

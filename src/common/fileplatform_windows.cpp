@@ -14,6 +14,9 @@
 #include <windows.h>
 
 namespace filePlatform {
+
+bool restrictsNames() { return true; }
+
 namespace {
 
 std::wstring wide(const QString &path)
@@ -95,6 +98,11 @@ FILE *createTemporary(QString &path, unsigned mode)
     return nullptr;
 }
 
+FILE *openForReading(const QString &path)
+{
+    return ::_wfopen(wide(path).c_str(), L"rb");
+}
+
 void remove(const QString &path)
 {
     ::_wunlink(wide(path).c_str());
@@ -116,23 +124,29 @@ bool replace(const QString &temp, const QString &target)
     return false;
 }
 
+// Windows keeps the attributes beside the times (hidden, archive, not indexed): the fourth
+// value carries them. Read-only is never set on the replacement: Windows refuses to replace
+// a read-only file, so the old one had none.
 std::optional<Times> timesOf(const QString &path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data {};
     if (!::GetFileAttributesExW(wide(path).c_str(), GetFileExInfoStandard, &data))
         return std::nullopt;
     const auto value = [](const FILETIME &t) { return std::int64_t(t.dwHighDateTime) << 32 | t.dwLowDateTime; };
-    return Times{{value(data.ftCreationTime), value(data.ftLastAccessTime), value(data.ftLastWriteTime), 0}};
+    const DWORD kept = data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                                FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+    return Times{{value(data.ftCreationTime), value(data.ftLastAccessTime), value(data.ftLastWriteTime), kept}};
 }
 
 bool setTimes(FILE *stream, const Times &times)
 {
-    FILETIME t[3];
-    for (int i = 0; i < 3; ++i) {
-        t[i].dwLowDateTime = DWORD(times.values[i] & 0xffffffff);
-        t[i].dwHighDateTime = DWORD(std::uint64_t(times.values[i]) >> 32);
-    }
-    if (::SetFileTime(handleOf(stream), &t[0], &t[1], &t[2]))
+    std::fflush(stream);
+    FILE_BASIC_INFO info {};
+    info.CreationTime.QuadPart = times.values[0];
+    info.LastAccessTime.QuadPart = times.values[1];
+    info.LastWriteTime.QuadPart = times.values[2];
+    info.FileAttributes = DWORD(times.values[3]); // 0 leaves them as they are
+    if (::SetFileInformationByHandle(handleOf(stream), FileBasicInfo, &info, sizeof info))
         return true;
     setErrno(::GetLastError());
     return false;

@@ -1,6 +1,7 @@
 #include "image/pngcodec.h"
 
 #include "common/atomicfile.h"
+#include "common/fileplatform.h"
 #include "image/cdibsection.h"
 #include "image/imagelimits.h"
 
@@ -247,7 +248,7 @@ bool LoadPNG(FILE *stream, QImage &picture)
 
 bool LoadPNG(const QString &fileName, QImage &picture)
 {
-    FILE *stream = std::fopen(QFile::encodeName(fileName).constData(), "rb");
+    FILE *stream = filePlatform::openForReading(fileName);
     if (!stream)
         return false;
     const bool loaded = LoadPNG(stream, picture);

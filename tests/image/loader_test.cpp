@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QImageWriter>
 
-#include <sys/resource.h>
 
 using imageFiles::loadPicture;
 using modVandrel::LoadImageFile;
@@ -18,13 +17,6 @@ namespace {
 QString dataFile(const char *name) { return QStringLiteral(QUILLMARK_TEST_DATA "/") + QLatin1String(name); }
 
 QImage marker() { return testsupport::filled({2, 2}, qRgb(1, 2, 3)); }
-
-long peakKilobytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
 
 } // namespace
 
@@ -107,7 +99,7 @@ TEST(LoadPicture, RefusesPicturesOverTheLimitQuicklyWithoutTheMemoryAndTakesThos
     for (const auto &[width, height, acceptable] : sizes)
         EXPECT_EQ(imageLimits::acceptable(width, height), acceptable) << width << "x" << height;
     // Headers claiming 20000 x 20000, 2^31-1 x 1, and a 65535 x 65535 GIF screen.
-    const long peakBefore = peakKilobytes();
+    const long peakBefore = testsupport::peakKilobytes();
     QElapsedTimer timer;
     timer.start();
     for (const char *name : {"bmp-huge.bmp", "bmp-widest.bmp", "gif-huge-screen.gif"}) {
@@ -116,7 +108,7 @@ TEST(LoadPicture, RefusesPicturesOverTheLimitQuicklyWithoutTheMemoryAndTakesThos
         EXPECT_FALSE(read.result.reason().isEmpty()) << name;
     }
     EXPECT_LT(timer.elapsed(), 2000);
-    EXPECT_LT(peakKilobytes() - peakBefore, 64 * 1024);
+    EXPECT_LT(testsupport::peakKilobytes() - peakBefore, 64 * 1024);
     // One pixel past the side limit is refused; a picture larger than the platform reader's
     // own default limit (128 MiB) but within ours still loads.
     ProgramFolder folder;

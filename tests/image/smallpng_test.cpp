@@ -127,6 +127,8 @@ TEST(SmallPng, FailedSavesSayWhyAndKeepTheOldFile)
          folder.file("keep.png"), noLimit},
     };
     for (const auto &c : cases) {
+        if (c.fileSizeLimit != noLimit && !testsupport::FileSizeLimit::works)
+            continue;
         PictureResult saved;
         {
             testsupport::FileSizeLimit limit(c.fileSizeLimit);
