@@ -9,6 +9,8 @@
 
 namespace windowsNames {
 
+inline const QString title = QStringLiteral("Name for Windows");
+
 // The longest whole path the usual Windows calls take (MAX_PATH less the ending NUL).
 constexpr qsizetype maxPath = 259;
 

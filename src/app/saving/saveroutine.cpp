@@ -5,6 +5,8 @@
 #include "app/widgets/clipboardglue.h"
 #include "app/widgets/statusline.h"
 #include "capture/autocopy.h"
+#include "capture/windowsnames.h"
+#include "common/fileplatform.h"
 #include "common/paths.h"
 #include "common/programinfo.h"
 #include "image/imagefiles.h"
@@ -41,6 +43,8 @@ std::optional<QString> SaveRoutine::nameStep(const QString &title, const Planned
     std::optional<QString> name = autoName_.checkState() == Qt::Checked
                                     ? capture::timeStampName(QTime::currentTime())
                                     : askName(title, state_.strLastName);
+    if (name && filePlatform::restrictsNames() && !checkForSystem(*name, title, planned))
+        return std::nullopt;
     // A picture going up to the wiki must have a name the wiki takes as it is.
     if (name && (state_.wikiNames || state_.uploadAfterSave) && !checkForWiki(*name, title, planned))
         return std::nullopt;
@@ -53,7 +57,7 @@ std::optional<QString> SaveRoutine::nameStep(const QString &title, const QList<c
         QStringList files;
         for (capture::ImageKind kind : kinds) {
             if (!capture::extensionFor(state_.kind(kind).fileType).isEmpty())
-                files.append(capture::plannedFileName(state_.kind(kind), programFolder_, name));
+                files.append(capture::plannedPath(state_.kind(kind), programFolder_, name));
         }
         return files;
     });
@@ -63,7 +67,8 @@ bool SaveRoutine::checkForWiki(QString &name, const QString &title, const Planne
 {
     for (;;) {
         std::optional<std::pair<QString, wikiNames::Verdict>> broken;
-        for (const QString &file : planned(name)) {
+        for (const QString &path : planned(name)) {
+            const QString file = paths::fileNameOf(path);
             if (const wikiNames::Verdict verdict = wikiNames::check(file); !verdict.ok()) {
                 broken = {file, verdict};
                 break;
@@ -78,6 +83,43 @@ bool SaveRoutine::checkForWiki(QString &name, const QString &title, const Planne
         case wikiNameBox::Answer::Edit: {
             const QString cleaned = wikiNames::check(name).cleaned;
             const std::optional<QString> edited = askName(title, cleaned.isEmpty() ? name : cleaned);
+            if (!edited)
+                return false;
+            name = *edited;
+            break;
+        }
+        case wikiNameBox::Answer::Cancel:
+            return false;
+        }
+    }
+}
+
+// Names the system cannot hold are mended in the name typed: the files take it whole, so
+// mending it mends them (a name the mending cannot save is left for the user to edit).
+bool SaveRoutine::checkForSystem(QString &name, const QString &title, const PlannedFiles &planned)
+{
+    for (;;) {
+        std::optional<std::pair<QString, windowsNames::Verdict>> broken;
+        QString cleaned;
+        for (const QString &path : planned(name)) {
+            const QString file = paths::fileNameOf(path);
+            if (windowsNames::Verdict verdict = windowsNames::check(file, path.size() - file.size()); !verdict.ok()) {
+                cleaned = windowsNames::check(name, path.size() - name.size()).cleaned;
+                broken = {file, std::move(verdict)};
+                break;
+            }
+        }
+        if (!broken)
+            return true;
+        const bool canUse = !cleaned.isEmpty() && cleaned != name;
+        switch (wikiNameBox::ask(window_, windowsNames::title, windowsNames::message(broken->first, broken->second),
+                                 canUse)) {
+        case wikiNameBox::Answer::Use:
+            name = cleaned;
+            state_.strLastName = name;
+            break;
+        case wikiNameBox::Answer::Edit: {
+            const std::optional<QString> edited = askName(title, canUse ? cleaned : name);
             if (!edited)
                 return false;
             name = *edited;

@@ -21,7 +21,7 @@ struct CaptureState;
 class SaveRoutine {
 public:
     inline static const QString namePrompt = QStringLiteral("File Name:");
-    // The names of the files an action would write under a name, before any is written.
+    // The paths of the files an action would write under a name, before any is written.
     using PlannedFiles = std::function<QStringList(const QString &name)>;
 
     // autoName and autoCopyName are the options' "Autoname" and "Autocopy File Name".
@@ -29,9 +29,10 @@ public:
                 const QCheckBox &autoCopyName);
 
     // Starts an action: the name typed at a prompt titled title (remembered for the next
-    // prompt), or the time stamp under Autoname. While names are checked for the wiki, each
-    // file name the action would write is checked first and the user may use the cleaned
-    // names, edit the name or cancel. Nothing when the action ends here.
+    // prompt), or the time stamp under Autoname. Where the system restricts file names
+    // (Windows), each file the action would write is checked against its rules; while names
+    // are checked for the wiki, against the wiki's too. On a broken rule the user may use the
+    // cleaned names, edit the name or cancel. Nothing when the action ends here.
     std::optional<QString> nameStep(const QString &title, const PlannedFiles &planned);
     // The same for an action that writes pictures of these kinds in this order.
     std::optional<QString> nameStep(const QString &title, const QList<capture::ImageKind> &kinds);
@@ -62,6 +63,7 @@ private:
     std::optional<QString> askName(const QString &title, const QString &preset);
     // False when the user cancelled; name may come back edited.
     bool checkForWiki(QString &name, const QString &title, const PlannedFiles &planned);
+    bool checkForSystem(QString &name, const QString &title, const PlannedFiles &planned);
     capture::WriteChoices choices() const;
 
     QWidget *window_;

@@ -8,11 +8,16 @@ namespace wikiNameBox {
 
 Answer ask(QWidget *parent, const QString &fileName, const wikiNames::Verdict &verdict)
 {
-    QMessageBox box(QMessageBox::Warning, title, wikiNames::message(fileName, verdict), QMessageBox::Cancel, parent);
-    if (!verdict.cleaned.isEmpty())
+    return ask(parent, title, wikiNames::message(fileName, verdict), !verdict.cleaned.isEmpty());
+}
+
+Answer ask(QWidget *parent, const QString &boxTitle, const QString &message, bool canUse)
+{
+    QMessageBox box(QMessageBox::Warning, boxTitle, message, QMessageBox::Cancel, parent);
+    if (canUse)
         box.addButton(QMessageBox::Ok)->setText(QStringLiteral("Use"));
     box.addButton(QMessageBox::Retry)->setText(QStringLiteral("Edit"));
-    box.setDefaultButton(verdict.cleaned.isEmpty() ? QMessageBox::Retry : QMessageBox::Ok);
+    box.setDefaultButton(canUse ? QMessageBox::Ok : QMessageBox::Retry);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return Answer::Use;

@@ -98,7 +98,7 @@ void SpawnMapTool::createSpawnMap()
 
     const auto fileName = [](const QString &name) { return spawnMap::fileNameStart + name + QStringLiteral(".png"); };
     const std::optional<QString> name =
-        saveRoutine_.nameStep(spawnMap::nameTitle, [&](const QString &n) { return QStringList{fileName(n)}; });
+        saveRoutine_.nameStep(spawnMap::nameTitle, [&](const QString &n) { return QStringList{folder + fileName(n)}; });
     if (!name)
         return;
     QString path;

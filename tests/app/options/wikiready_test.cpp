@@ -60,15 +60,15 @@ TEST_F(WikiReady, AutocopyCopiesTheNameTheFileNamesOrTheirMarkup)
 TEST_F(WikiReady, NamesAreCheckedBeforeAnythingIsWritten)
 {
     // Off, as before: the name is used as typed.
-    extract({"Sword|Bow"});
-    EXPECT_EQ(saved(), QStringList({"Sword|Bow Icon.png", "Sword|Bow.png"}));
+    extract({"Sword#Bow"});
+    EXPECT_EQ(saved(), QStringList({"Sword#Bow Icon.png", "Sword#Bow.png"}));
 
     restart("[General]\r\nCheckWikiNames=True\r\n");
     clipboard()->setImage(shot);
-    const QList<modal::Shown> used = extract({"sword|bow", QMessageBox::Ok});
+    const QList<modal::Shown> used = extract({"sword#bow", QMessageBox::Ok});
     ASSERT_EQ(used.size(), 2);
     EXPECT_EQ(used[1].title, "Name for the Wiki");
-    EXPECT_EQ(used[1].text, "The file name \"sword|bow.png\" contains \"|\", a character the wiki does not allow in "
+    EXPECT_EQ(used[1].text, "The file name \"sword#bow.png\" contains \"#\", a character the wiki does not allow in "
                             "file names.\n\nUse \"sword-bow.png\" instead?\n\nThe wiki shows every file name with a "
                             "capital first letter.");
     EXPECT_EQ(saved(), QStringList({"sword-bow Icon.png", "sword-bow.png"}));
