@@ -55,19 +55,20 @@ TEST(SaveOptions, FoldersAndPaths)
     const ProgramFolder program;
     const QString root = program.path();
     KindOptions options;
-    EXPECT_EQ(savePath(options, root, "Sword"), root + "/Images/Sword.png");
+    EXPECT_EQ(savePath(options, root, "Sword"), program.file("Images/Sword.png"));
     options.prefix = prefixFromBox("Icon");
     options.suffix = suffixFromBox("Small");
     options.fileType = "jpg";
-    EXPECT_EQ(savePath(options, root, "v1.2 Sword"), root + "/Images/Icon v1.2 Sword Small.jpg");
+    EXPECT_EQ(savePath(options, root, "v1.2 Sword"), program.file("Images/Icon v1.2 Sword Small.jpg"));
     options.fileType = "tif";
-    EXPECT_EQ(savePath(options, root, "Sword"), root + "/Images/Icon Sword Small");
+    EXPECT_EQ(savePath(options, root, "Sword"), program.file("Images/Icon Sword Small"));
     // Custom folders end in a separator and are taken from the program folder, never the
     // working directory; Windows-style ones name the same folder with or without the "\".
     options.useDefaultFolder = false;
+    const QString top = QDir::fromNativeSeparators(root);
     const std::pair<const char *, QString> folders[]
-        = {{"/srv/shots", "/srv/shots/"}, {"/srv/shots/", "/srv/shots/"}, {"Shots", root + "/Shots/"},
-            {"Shots\\Day", root + "/Shots/Day/"}, {"Shots\\Day\\", root + "/Shots/Day/"}, {"", root + "/"}};
+        = {{"/srv/shots", "/srv/shots/"}, {"/srv/shots/", "/srv/shots/"}, {"Shots", top + "/Shots/"},
+            {"Shots\\Day", top + "/Shots/Day/"}, {"Shots\\Day\\", top + "/Shots/Day/"}, {"", top + "/"}};
     for (const auto &[custom, folder] : folders) {
         options.customFolder = custom;
         EXPECT_EQ(QDir::fromNativeSeparators(saveFolder(options, root)), folder) << custom;
@@ -86,7 +87,7 @@ TEST(ImageWriter, WritesEachFileTypeReplacingTheLastAndMovesAsideFromATakenPath)
     for (const char *type : {"bmp", "png"}) {
         const WriteResult result = writeImage(ofType(type), program.path(), "Sword", picture);
         EXPECT_EQ(std::pair(result.status, result.path),
-            std::pair(WriteResult::Written, program.path() + "/Images/Sword." + type));
+            std::pair(WriteResult::Written, program.file("Images/Sword." + QString(type))));
         EXPECT_EQ(QImage(result.path).convertToFormat(QImage::Format_RGB32), picture) << type;
     }
     // The quality reaches the encoder.
@@ -106,8 +107,10 @@ TEST(ImageWriter, WritesEachFileTypeReplacingTheLastAndMovesAsideFromATakenPath)
     EXPECT_EQ(writeImage(ofType("bmp"), program.path(), "Axe", picture, panel).path, program.file("Images/Axe.bmp"));
     EXPECT_EQ(writeImage(ofType("gif"), program.path(), "Sword", picture).status, WriteResult::GifNotSupported);
     EXPECT_EQ(writeImage(ofType("tiff"), program.path(), "Sword", picture).status, WriteResult::NoFileType);
-    EXPECT_EQ(testsupport::entriesOf(program.file("Images")),
-        QStringList({"100.jpg", "5.jpg", "Axe Icon.png", "Axe.bmp", "Sword.bmp", "Sword.png"}));
+    QStringList files{"100.jpg", "5.jpg", "Axe Icon.png", "Axe.bmp", "Sword.bmp", "Sword.png"};
+    if (!testsupport::trashTakesFiles())
+        files.append("Sword~1.png"); // the replaced one, kept beside where no trash takes it
+    EXPECT_EQ(testsupport::entriesOf(program.file("Images")), files);
 }
 
 TEST(ImageWriter, NamesStayInTheFolderAndFailuresNameTheFileAndKeepWhatWasThere)
@@ -137,13 +140,17 @@ TEST(ImageWriter, NamesStayInTheFolderAndFailuresNameTheFileAndKeepWhatWasThere)
     EXPECT_EQ(failureMessage(result), "Could not save " + result.path + ":\n" + result.reason);
     EXPECT_FALSE(QFileInfo::exists(program.file("Nowhere")));
     for (const char *type : {"bmp", "jpg", "png"}) { // each writer's failure comes back with its reason
+        if (!testsupport::FileSizeLimit::works)
+            break;
         program.write("Images/Kept." + QString(type), "old contents");
         const testsupport::FileSizeLimit fullDisk(1000);
         const WriteResult full = writeImage(ofType(type), program.path(), "Kept", picture);
         EXPECT_TRUE(full.status == WriteResult::Failed && !full.reason.isEmpty()) << type;
         EXPECT_EQ(testsupport::readFile(full.path), "old contents") << type;
     }
-    EXPECT_EQ(testsupport::entriesOf(program.file("Images")).size(), 4); // the old files, nothing beside them
+    if (testsupport::FileSizeLimit::works) {
+        EXPECT_EQ(testsupport::entriesOf(program.file("Images")).size(), 4); // the old files, nothing beside them
+    }
 }
 
 // Names Windows cannot hold are caught with the rule and a name it can.

@@ -70,8 +70,19 @@ Wiki smallLimit()
     return read(QStringLiteral(QUILLMARK_TEST_WIKI_SMALL));
 }
 
+bool scriptsRun()
+{
+#ifdef Q_OS_WIN
+    return false;
+#else
+    return true;
+#endif
+}
+
 bool run(const QStringList &arguments)
 {
+    if (!scriptsRun())
+        return false;
     QProcess script;
     script.start("bash", QStringList{QUILLMARK_LOCAL_WIKI} + arguments);
     return script.waitForFinished(120000) && script.exitCode() == 0;

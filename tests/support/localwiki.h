@@ -25,6 +25,9 @@ Wiki shared();
 Wiki smallLimit();
 // The wiki a start made in dir.
 Wiki read(const QString &dir);
+// Whether this program can run scripts/local-wiki: a Windows program under Wine cannot start
+// a Linux one (the wikis are started for it by CTest).
+bool scriptsRun();
 // scripts/local-wiki with these arguments (start DIR, stop DIR, resume DIR); true when it worked.
 bool run(const QStringList &arguments);
 

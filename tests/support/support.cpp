@@ -1,13 +1,13 @@
 #include "support.h"
 
+#include "common/trashplaces.h"
+
 #include <QDir>
 #include <QFile>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdlib>
 #include <random>
-#include <sys/resource.h>
 
 void PrintTo(const QString &text, std::ostream *out)
 {
@@ -87,7 +87,10 @@ ProgramFolder::ProgramFolder()
     QDir(dir_.path()).mkpath(QStringLiteral("Templates"));
 }
 
-QString ProgramFolder::file(const QString &name) const { return QDir(dir_.path()).filePath(name); }
+QString ProgramFolder::file(const QString &name) const
+{
+    return QDir::toNativeSeparators(QDir(dir_.path()).filePath(name));
+}
 
 void ProgramFolder::write(const QString &name, const QByteArray &bytes) const
 {
@@ -96,25 +99,20 @@ void ProgramFolder::write(const QString &name, const QByteArray &bytes) const
         f.write(bytes);
 }
 
+bool trashTakesFiles()
+{
+    const QTemporaryDir dir;
+    const QString probe = dir.filePath(QStringLiteral("probe"));
+    QFile file(probe);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.close();
+    QString inTrash;
+    const bool taken = QFile::moveToTrash(probe, &inTrash) && trashPlaces::isInTrash(inTrash);
+    QFile::remove(inTrash);
+    return taken;
+}
+
 bool ProgramFolder::exists(const QString &name) const { return QFile::exists(file(name)); }
-
-FileSizeLimit::FileSizeLimit(long long maxBytes)
-{
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    oldSoft_ = (long long)limit.rlim_cur;
-    limit.rlim_cur = rlim_t(maxBytes);
-    setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit()
-{
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = rlim_t(oldSoft_);
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, oldHandler_);
-}
 
 } // namespace testsupport

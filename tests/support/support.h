@@ -32,11 +32,12 @@ QString cutMismatch(const QImage &cut, const QImage &shot, const QRect &rect);
 // The largest difference of any channel between two pictures of one size.
 int largestDifference(const QImage &a, const QImage &b);
 
-// A fresh program folder with Images and Templates inside.
+// A fresh program folder with Images and Templates inside; its paths in the platform's own
+// form, as the program is given its folder.
 class ProgramFolder {
 public:
     ProgramFolder();
-    QString path() const { return dir_.path(); }
+    QString path() const { return QDir::toNativeSeparators(dir_.path()); }
     QString file(const QString &name) const;
     void write(const QString &name, const QByteArray &bytes) const;
     QByteArray read(const QString &name) const { return readFile(file(name)); }
@@ -46,10 +47,32 @@ private:
     QTemporaryDir dir_;
 };
 
+// Where a rule's expected value differs by platform (an error's code, a default folder).
+#ifdef Q_OS_WIN
+inline constexpr bool onWindows = true;
+#else
+inline constexpr bool onWindows = false;
+#endif
+
+// A path as the file system tells paths apart: "/" between names, and where the file system
+// ignores letter case (Windows), in small letters.
+QString pathKey(const QString &path);
+
+// Whether the desktop's trash takes a replaced file here (Wine has no Recycle Bin).
+bool trashTakesFiles();
+
+// Forgets the passwords a run kept in a store that outlives it, under its service name.
+void forgetSecrets(const QString &service);
+
+// The most memory the process has held so far.
+long peakKilobytes();
+
 // Writes past maxBytes fail while it lives, as on a full disk (for root too); SIGXFSZ is
-// ignored meanwhile so the write returns an error instead.
+// ignored meanwhile so the write returns an error instead. Where the system has no such
+// limit (Windows), works is false and a test skips its full-disk cases with SKIP_WITHOUT_FULL_DISK.
 class FileSizeLimit {
 public:
+    static const bool works;
     explicit FileSizeLimit(long long maxBytes);
     ~FileSizeLimit();
     FileSizeLimit(const FileSizeLimit &) = delete;

@@ -32,8 +32,8 @@ TEST(TemplateSlots, PathsFilesColoursAndAlternateNamesAsTheSettingsGiveThem)
         {"Default Shield.txt", "Templates/Shield.txt"}, {"Defaults.txt", "Templates/s.txt"}, // seven characters only
         {"mine/Quest.txt", "mine/Quest.txt"}, {"", ""}};
     for (const auto &[configured, resolved] : paths)
-        EXPECT_EQ(QDir::cleanPath(templates::resolvePath(configured, folder.path())),
-            QDir::cleanPath(*resolved ? root + resolved : QString()))
+        EXPECT_EQ(testsupport::pathKey(QDir::cleanPath(templates::resolvePath(configured, folder.path()))),
+            testsupport::pathKey(QDir::cleanPath(*resolved ? root + resolved : QString())))
             << configured;
     const QString absolute = folder.file("Templates/Armor.txt");
     EXPECT_EQ(templates::resolvePath(absolute, "/elsewhere"), absolute);
@@ -126,7 +126,7 @@ TEST(TemplatePage, TheUpdateWritesEachFoundSectionAndCountsOnlyTheWrites)
     EXPECT_EQ(templates::updateMessage(4), "4 templates were successfully updated.");
     // A folder at the target, a full disk, no Templates folder: nothing counted or made.
     QDir(folder.path()).mkpath("Templates/Notes.txt");
-    {
+    if (testsupport::FileSizeLimit::works) {
         testsupport::FileSizeLimit full(4);
         EXPECT_EQ(update({"Default Armor.txt", "Default Notes.txt"}), 0);
     }

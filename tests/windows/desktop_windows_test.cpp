@@ -1,0 +1,102 @@
+// Windows itself, through Qt's windows platform plugin (it needs a display: scripts/windows
+// test runs it on Xvfb). The clipboard as other programs fill it: files as CF_HDROP (what
+// Explorer gives a drop too), text with CR LF; the markup Quillmark copies, as another
+// program reads it. And the end of a session: Windows asks the window before it logs off.
+#include "app/frmvandrel.h"
+#include "app/widgets/clipboardglue.h"
+#include "app/window/terminationwatcher.h"
+#include "support.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+#include <cstring>
+#include <shlobj.h>
+#include <windows.h>
+
+namespace {
+
+// The window of "another program": the clipboard takes data only from an owner.
+HWND otherProgram()
+{
+    static const HWND window = CreateWindowExW(0, L"STATIC", L"another program", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                               nullptr, nullptr, nullptr);
+    return window;
+}
+
+// Puts one format on the clipboard, as another program would.
+void put(UINT format, const QByteArray &bytes)
+{
+    ASSERT_TRUE(OpenClipboard(otherProgram()));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, SIZE_T(bytes.size()));
+    std::memcpy(GlobalLock(memory), bytes.constData(), size_t(bytes.size()));
+    GlobalUnlock(memory);
+    SetClipboardData(format, memory);
+    CloseClipboard();
+    QTest::qWait(100); // the clipboard's change reaches Qt as a message
+}
+
+QString unicodeText()
+{
+    if (!OpenClipboard(nullptr))
+        return QStringLiteral("(no clipboard)");
+    QString text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = QString::fromWCharArray(static_cast<const wchar_t *>(GlobalLock(data)));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+} // namespace
+
+TEST(WindowsClipboard, FilesAndTextFromOtherProgramsAndMarkupForThem)
+{
+    const QImage shot = testsupport::coordinateShot({30, 20});
+    // A file as Explorer puts it (a DROPFILES list of wide paths): the same data a drop brings.
+    testsupport::ProgramFolder folder;
+    const QString path = folder.file(QStringLiteral("Sw\u00f6rd \u5263.png"));
+    ASSERT_TRUE(shot.save(path));
+    QByteArray drop(sizeof(DROPFILES), '\0');
+    reinterpret_cast<DROPFILES *>(drop.data())->pFiles = sizeof(DROPFILES);
+    reinterpret_cast<DROPFILES *>(drop.data())->fWide = TRUE;
+    const std::wstring wide = path.toStdWString();
+    drop.append(reinterpret_cast<const char *>(wide.c_str()), qsizetype((wide.size() + 1) * sizeof(wchar_t)));
+    drop.append(QByteArray(sizeof(wchar_t), '\0'));
+    put(CF_HDROP, drop);
+    const QList<QUrl> urls = QGuiApplication::clipboard()->mimeData()->urls();
+    ASSERT_EQ(urls.size(), 1);
+    EXPECT_EQ(testsupport::pathKey(urls[0].toLocalFile()), testsupport::pathKey(path));
+
+    // Text with CR LF from another program reads as lines; the markup Quillmark copies reaches
+    // other programs with CR LF, never CR CR LF.
+    const std::wstring copied = L"Sword\r\nShield\r\n";
+    put(CF_UNICODETEXT, QByteArray(reinterpret_cast<const char *>(copied.c_str()),
+                                   qsizetype((copied.size() + 1) * sizeof(wchar_t))));
+    EXPECT_EQ(clipboardGlue::format(), clipboardGlue::Format::Text);
+    EXPECT_EQ(clipboardGlue::text().remove(u'\r'), QStringLiteral("Sword\nShield\n"));
+    clipboardGlue::replaceWithText(QStringLiteral("[[Sword]]\r\n[[Shield]]"));
+    EXPECT_EQ(unicodeText(), QStringLiteral("[[Sword]]\r\n[[Shield]]"));
+}
+
+TEST(WindowsSession, LoggingOffClosesTheWindowAndSavesTheSettings)
+{
+    const testsupport::ProgramFolder folder;
+    TerminationWatcher watcher;
+    frmVandrel window(folder.path());
+    QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &window, &QWidget::close);
+    window.show();
+    QTest::qWait(200); // shown: Windows asks only the windows it shows
+    ASSERT_FALSE(folder.exists("Quillmark.ini"));
+    const LRESULT mayEnd =
+        SendMessageW(reinterpret_cast<HWND>(window.winId()), WM_QUERYENDSESSION, 0, LPARAM(ENDSESSION_LOGOFF));
+    EXPECT_EQ(mayEnd, TRUE);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(folder.read("Quillmark.ini").contains("[General]\r\n"));
+}
