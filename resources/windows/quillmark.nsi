@@ -6,7 +6,7 @@
 ; STAGE/../uninstall.nsh lists what the uninstaller removes: the files installed, one by one,
 ; so that an install folder the user shares with other files loses only ours.
 
-Unicode true
+Target amd64-unicode ; a 64-bit installer for a 64-bit program (and Wine without its 32-bit part)
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

@@ -92,10 +92,13 @@ TEST(WindowsSession, LoggingOffClosesTheWindowAndSavesTheSettings)
     frmVandrel window(folder.path());
     QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &window, &QWidget::close);
     window.show();
-    QTest::qWait(200); // shown: Windows asks only the windows it shows
+    const auto handle = reinterpret_cast<HWND>(window.winId());
+    // Windows asks the windows it shows: wait until this one is (Wine shows it through X).
+    for (int waited = 0; !IsWindowVisible(handle) && waited < 20000; waited += 100)
+        QTest::qWait(100);
+    QTest::qWait(500);
     ASSERT_FALSE(folder.exists("Quillmark.ini"));
-    const LRESULT mayEnd =
-        SendMessageW(reinterpret_cast<HWND>(window.winId()), WM_QUERYENDSESSION, 0, LPARAM(ENDSESSION_LOGOFF));
+    const LRESULT mayEnd = SendMessageW(handle, WM_QUERYENDSESSION, 0, LPARAM(ENDSESSION_LOGOFF));
     EXPECT_EQ(mayEnd, TRUE);
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(folder.read("Quillmark.ini").contains("[General]\r\n"));
