@@ -54,6 +54,41 @@ QString unicodeText()
     return text;
 }
 
+// A picture as a program puts it on the clipboard as a DIB: a BITMAPINFOHEADER, or a
+// BITMAPV5HEADER with its masks, and the rows bottom-up, each padded to four bytes.
+QByteArray dib(const QImage &image, bool v5, bool alpha)
+{
+    const int bytesPerPixel = alpha ? 4 : 3;
+    const int stride = (image.width() * bytesPerPixel + 3) & ~3;
+    QByteArray bytes(v5 ? sizeof(BITMAPV5HEADER) : sizeof(BITMAPINFOHEADER), '\0');
+    auto *header = reinterpret_cast<BITMAPV5HEADER *>(bytes.data());
+    header->bV5Size = DWORD(bytes.size());
+    header->bV5Width = image.width();
+    header->bV5Height = image.height();
+    header->bV5Planes = 1;
+    header->bV5BitCount = WORD(bytesPerPixel * 8);
+    header->bV5SizeImage = DWORD(stride * image.height());
+    if (v5) {
+        header->bV5Compression = alpha ? BI_BITFIELDS : BI_RGB;
+        header->bV5RedMask = 0x00ff0000;
+        header->bV5GreenMask = 0x0000ff00;
+        header->bV5BlueMask = 0x000000ff;
+        header->bV5AlphaMask = alpha ? 0xff000000 : 0;
+        header->bV5CSType = 0x73524742; // LCS_sRGB, 'sRGB' (the header's own macro warns)
+        header->bV5Intent = LCS_GM_IMAGES;
+    }
+    for (int y = image.height() - 1; y >= 0; --y) {
+        QByteArray row(stride, '\0');
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            const char bgra[] = {char(qBlue(pixel)), char(qGreen(pixel)), char(qRed(pixel)), char(qAlpha(pixel))};
+            std::memcpy(row.data() + x * bytesPerPixel, bgra, size_t(bytesPerPixel));
+        }
+        bytes.append(row);
+    }
+    return bytes;
+}
+
 } // namespace
 
 TEST(WindowsClipboard, FilesAndTextFromOtherProgramsAndMarkupForThem)
@@ -102,4 +137,17 @@ TEST(WindowsSession, LoggingOffClosesTheWindowAndSavesTheSettings)
     EXPECT_EQ(mayEnd, TRUE);
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(folder.read("Quillmark.ini").contains("[General]\r\n"));
+}
+
+// Qt reads a picture through OLE, where Wine serves no DIB another program put there; the
+// window reads the DIB itself then, so a picture comes through either way.
+TEST(WindowsClipboard, PicturesAsDibsWithAndWithoutAlpha)
+{
+    const QImage shot = testsupport::coordinateShot({30, 20}).convertToFormat(QImage::Format_RGB32);
+    for (const auto &[format, v5, alpha] :
+         {std::tuple{UINT(CF_DIB), false, false}, {UINT(CF_DIBV5), true, false}, {UINT(CF_DIBV5), true, true}}) {
+        put(format, dib(shot, v5, alpha));
+        EXPECT_EQ(clipboardGlue::format(), clipboardGlue::Format::Bitmap) << format;
+        EXPECT_EQ(clipboardGlue::picture(), shot) << format << " alpha " << alpha;
+    }
 }

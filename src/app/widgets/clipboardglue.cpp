@@ -1,4 +1,5 @@
 #include "app/widgets/clipboardglue.h"
+#include "app/widgets/clipboardplatform.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -42,7 +43,9 @@ Format format()
 
 QImage picture()
 {
-    const QImage image = QGuiApplication::clipboard()->image(QClipboard::Clipboard);
+    QImage image = QGuiApplication::clipboard()->image(QClipboard::Clipboard);
+    if (image.isNull())
+        image = clipboardPlatform::deviceIndependentBitmap();
     if (image.isNull() || image.format() == QImage::Format_RGB32)
         return image;
     return image.convertToFormat(QImage::Format_RGB32);

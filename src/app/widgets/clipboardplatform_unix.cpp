@@ -1,0 +1,10 @@
+#include "app/widgets/clipboardplatform.h"
+
+namespace clipboardPlatform {
+
+QImage deviceIndependentBitmap()
+{
+    return {};
+}
+
+} // namespace clipboardPlatform
