@@ -39,6 +39,44 @@ TEST(ProgramFiles, FileExistsSeparatorsNamesAndLetterCase)
     EXPECT_EQ(paths::findFileNoCase(dir, "Default Armor.txt"), paths::joinPath(dir, "Default Armor.txt"));
 }
 
+TEST(AtomicFile, ReplacesOnlyOnCommitAndOnFailureKeepsWhatStoodThere)
+{
+    ProgramFolder folder;
+    folder.write("out.bin", "old");
+    for (const bool commit : {false, true}) {
+        AtomicFile file(folder.file("out.bin"));
+        ASSERT_TRUE(file.open());
+        std::fputs("new", file.stream());
+        EXPECT_EQ(folder.read("out.bin"), "old");
+        if (commit) {
+            ASSERT_TRUE(file.commit(Durability::Synced));
+        }
+    } // the first one abandoned
+    EXPECT_EQ(folder.read("out.bin"), "new");
+    EXPECT_TRUE(writeTextFileAtomic(folder.file("fresh.txt"), QStringLiteral("Zoë\r\n")));
+    EXPECT_EQ(folder.read("fresh.txt"), "Zo\xC3\xAB\r\n");
+    EXPECT_EQ(readTextFile(folder.file("fresh.txt")), QStringLiteral("Zoë\r\n"));
+    folder.write("latin.txt", "caf\xE9");
+    EXPECT_EQ(readTextFile(folder.file("latin.txt")), QStringLiteral("café"));
+    EXPECT_FALSE(readTextFile(folder.file("none.txt")) || readTextFile(folder.file("Templates")));
+    if (testsupport::FileSizeLimit::works) {
+        AtomicFile file(folder.file("out.bin"));
+        ASSERT_TRUE(file.open());
+        testsupport::FileSizeLimit full(4);
+        std::fputs("far more than four bytes", file.stream());
+        EXPECT_FALSE(file.commit());
+        EXPECT_FALSE(file.errorString().isEmpty());
+        EXPECT_FALSE(writeTextFileAtomic(folder.file("out.bin"), "far more than four bytes"));
+    }
+    for (const char *target : {"missing/x.txt", "Templates", "out.bin/inner"}) { // also when root
+        AtomicFile file(folder.file(target));
+        EXPECT_FALSE(file.open() || file.commit() || file.errorString().isEmpty()) << target;
+        EXPECT_FALSE(writeFileAtomic(folder.file(target), "x")) << target;
+    }
+    EXPECT_EQ(folder.read("out.bin"), "new");
+    EXPECT_EQ(entriesOf(folder.path()), QStringList({"Images", "Templates", "fresh.txt", "latin.txt", "out.bin"}));
+}
+
 TEST(ScratchFile, SplitsThroughTheFileButNeverDependsOnIt)
 {
     ProgramFolder folder, blocked;
