@@ -10,17 +10,13 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QProcess>
 #include <QTcpSocket>
 #include <QUrlQuery>
 
 namespace localWiki {
 namespace {
 
-QByteArray get(const QUrl &url);
-
-} // namespace
-
+// The wiki a start of scripts/local-wiki made in dir.
 Wiki read(const QString &dir)
 {
     Wiki wiki;
@@ -33,8 +29,6 @@ Wiki read(const QString &dir)
             wiki.env.insert(QString::fromUtf8(line.left(eq)), QString::fromUtf8(line.mid(eq + 1)));
     return wiki;
 }
-
-namespace {
 
 QByteArray get(const QUrl &url)
 {
@@ -68,24 +62,6 @@ Wiki shared()
 Wiki smallLimit()
 {
     return read(QStringLiteral(QUILLMARK_TEST_WIKI_SMALL));
-}
-
-bool scriptsRun()
-{
-#ifdef Q_OS_WIN
-    return false;
-#else
-    return true;
-#endif
-}
-
-bool run(const QStringList &arguments)
-{
-    if (!scriptsRun())
-        return false;
-    QProcess script;
-    script.start("bash", QStringList{QUILLMARK_LOCAL_WIKI} + arguments);
-    return script.waitForFinished(120000) && script.exitCode() == 0;
 }
 
 bool waitFor(const std::function<bool()> &done, int ms)

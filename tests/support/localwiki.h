@@ -23,13 +23,6 @@ struct Wiki {
 // The shared wiki, or the one whose largest upload is small; empty when not started.
 Wiki shared();
 Wiki smallLimit();
-// The wiki a start made in dir.
-Wiki read(const QString &dir);
-// Whether this program can run scripts/local-wiki: a Windows program under Wine cannot start
-// a Linux one (the wikis are started for it by CTest).
-bool scriptsRun();
-// scripts/local-wiki with these arguments (start DIR, stop DIR, resume DIR); true when it worked.
-bool run(const QStringList &arguments);
 
 // Runs the event loop until done() holds or ms pass; whether it holds.
 bool waitFor(const std::function<bool()> &done, int ms = 60000);
