@@ -18,37 +18,27 @@ using namespace testsupport;
 class WikiReady : public WindowFixture {
 protected:
     WikiReady() : WindowFixture("[General]\r\nAutoCopyFileName=True\r\n") {}
-    void SetUp() override
+    // Copies the screenshot, cuts a 120-pixel panel with its icon and saves both under the
+    // answers given.
+    QList<modal::Shown> extract(QList<modal::Reply> answers, const QImage &screenshot = {})
     {
-        WindowFixture::SetUp();
-        clipboard()->setImage(shot);
-    }
-    // Cuts a 120-pixel panel with its icon and saves both under the answers given.
-    QList<modal::Shown> extract(QList<modal::Reply> answers)
-    {
+        clipboard()->setImage(screenshot.isNull() ? shot : screenshot);
         modal::Answerer dialogs(std::move(answers));
         QTest::mouseClick(control(QStringLiteral("cmdExtractPanel_1")), Qt::LeftButton);
         return dialogs.seen;
     }
-    QString copied() const { return QGuiApplication::clipboard()->text(); }
 
     const QImage shot = coordinateShot({1024, 768});
 };
 
-TEST_F(WikiReady, AutocopyCopiesTheNameTheFileNamesOrTheirMarkup)
+// What each kind copies is the core's (Autocopy tests); here the choice reaches the save.
+TEST_F(WikiReady, AutocopyCopiesTheKindChosenInTheDropDown)
 {
-    extract({"Sword"});
-    EXPECT_EQ(copied(), "Sword");
     auto *kind = control<QComboBox>(QStringLiteral("cmbAutoCopyKind"));
-    ASSERT_EQ(kind->count(), 3);
     QTest::keyClick(kind, Qt::Key_Down);
-    clipboard()->setImage(shot);
-    extract({"Sword"});
-    EXPECT_EQ(copied(), "Sword Icon.png\r\nSword.png");
     QTest::keyClick(kind, Qt::Key_Down);
-    clipboard()->setImage(shot);
     extract({"Sword"});
-    EXPECT_EQ(copied(), "[[File:Sword Icon.png]]\r\n[[File:Sword.png]]");
+    EXPECT_EQ(clipboard()->text(), "[[File:Sword Icon.png]]\r\n[[File:Sword.png]]");
 
     // The choice is kept in the settings file; a word it does not know keeps the name.
     window->close();
@@ -63,32 +53,27 @@ TEST_F(WikiReady, NamesAreCheckedBeforeAnythingIsWritten)
     extract({"Sword#Bow"});
     EXPECT_EQ(saved(), QStringList({"Sword#Bow Icon.png", "Sword#Bow.png"}));
 
+    // The box shows the core's message (WikiNames tests) for the panel's file name.
     restart("[General]\r\nCheckWikiNames=True\r\n");
-    clipboard()->setImage(shot);
     const QList<modal::Shown> used = extract({"sword#bow", QMessageBox::Ok});
     ASSERT_EQ(used.size(), 2);
     EXPECT_EQ(used[1].title, "Name for the Wiki");
-    EXPECT_EQ(used[1].text, "The file name \"sword#bow.png\" contains \"#\", a character the wiki does not allow in "
-                            "file names.\n\nUse \"sword-bow.png\" instead?\n\nThe wiki shows every file name with a "
-                            "capital first letter.");
+    EXPECT_TRUE(used[1].text.startsWith("The file name \"sword#bow.png\"")) << used[1].text.toStdString();
     EXPECT_EQ(saved(), QStringList({"sword-bow Icon.png", "sword-bow.png"}));
 
     // Edit offers the cleaned name; the edited one is checked again. Cancel writes nothing.
     clearSaved();
-    clipboard()->setImage(shot);
     const QList<modal::Shown> edited = extract({"Axe  #2", QMessageBox::Retry, "Axe  2", QMessageBox::Retry, "Axe 2"});
     ASSERT_EQ(edited.size(), 5);
     EXPECT_EQ(edited[2].preset, "Axe -2");
     EXPECT_TRUE(edited[3].text.contains("two blanks in a row"));
     EXPECT_EQ(saved(), QStringList({"Axe 2 Icon.png", "Axe 2.png"}));
     clearSaved();
-    clipboard()->setImage(shot);
     extract({"A:B", QMessageBox::Cancel});
     EXPECT_TRUE(saved().isEmpty());
 
     // Under Autoname a prefix breaking a rule is caught too.
     restart("[General]\r\nCheckWikiNames=True\r\nAutoName=True\r\n[Panel]\r\nPrefix=[Panel]\r\n");
-    clipboard()->setImage(shot);
     const QList<modal::Shown> prefixed = extract({QMessageBox::Ok});
     ASSERT_EQ(prefixed.size(), 1);
     ASSERT_EQ(saved().size(), 2);
@@ -105,14 +90,10 @@ TEST_F(WikiReady, SmallestPngFilesHoldTheSamePixels)
     EXPECT_TRUE(header("Plain.png").contains("sBIT")); // the layout as it always was
 
     restart("[General]\r\nSmallestPng=True\r\n");
-    QImage flat(1024, 768, QImage::Format_RGB32);
-    flat.fill(qRgb(20, 30, 40));
-    clipboard()->setImage(flat);
-    extract({"Small"});
-    const QByteArray small = header("Small.png");
-    EXPECT_EQ(small, smallPng::encode(flat.copy(721, 56, 300, 120)));
-    EXPECT_FALSE(small.contains("sBIT"));
-    EXPECT_EQ(QImage::fromData(small).convertToFormat(QImage::Format_RGB32), flat.copy(721, 56, 300, 120));
+    const QImage flat = filled({1024, 768}, qRgb(20, 30, 40));
+    extract({"Small"}, flat);
+    // The small encoder's own tests check its pixels; here it is the one the save used.
+    EXPECT_EQ(header("Small.png"), smallPng::encode(flat.copy(721, 56, 300, 120)));
 
     window->close();
     const PrivateProfile ini = PrivateProfile::fromFile(folder.file("Quillmark.ini"));
@@ -120,14 +101,10 @@ TEST_F(WikiReady, SmallestPngFilesHoldTheSamePixels)
     EXPECT_EQ(ini.read(settingsKeys::checkWikiNames), "False");
 }
 
-TEST_F(WikiReady, AnOlderSettingsFileLoadsWithEveryNewOptionAtItsDefault)
+// A file from an older version lacks the new keys: the other window tests start from one and
+// find each option at its default. Keys that are there are read.
+TEST_F(WikiReady, TheHelpsAreReadFromTheSettingsFile)
 {
-    restart("[General]\r\nAutoName=True\r\n; written by an older version\r\n");
-    EXPECT_EQ(control<QComboBox>(QStringLiteral("cmbAutoCopyKind"))->currentIndex(), 0);
-    for (const char *name : {"chkWikiNames", "chkSmallPng"})
-        EXPECT_FALSE(control<QCheckBox>(QString::fromLatin1(name))->isChecked()) << name;
-    for (const char *name : {"chkMagnifier", "chkHints"})
-        EXPECT_TRUE(control<QCheckBox>(QString::fromLatin1(name))->isChecked()) << name;
     restart("[General]\r\nMagnifier=False\r\nHints=false\r\n");
     for (const char *name : {"chkMagnifier", "chkHints"})
         EXPECT_FALSE(control<QCheckBox>(QString::fromLatin1(name))->isChecked()) << name;
