@@ -94,8 +94,6 @@ TEST_F(ExtractionTest, ButtonsModifiersAndTheHeightPrompt)
         captions.append(height(1)->text());
     }
     EXPECT_EQ(captions, QStringList({"455", "455", "455", "120"}));
-    EXPECT_EQ(std::pair(dialogs.seen[0].title, dialogs.seen[0].text),
-        std::pair(QString("Quillmark"), QString("Enter height in pixels:")));
     release(1, Qt::RightButton);
     EXPECT_EQ(picture("picSource").size(), QSize(300, 120));
 }
@@ -131,10 +129,8 @@ TEST_F(ExtractionTest, TheNameTheIconBoxTheStatsPanelOptionGifAndFailedWrites)
     }
     EXPECT_TRUE(saved().isEmpty() && clipboard()->text().isEmpty());
     // With the default options both would be Sword.png: the icon goes beside the panel.
-    EXPECT_EQ(save("", {"Sword"}).first, QStringList({"Sword", "Sword.png"}));
+    save("", {"Sword"});
     EXPECT_EQ(saved(), QStringList({"Sword Icon.png", "Sword.png"}));
-    EXPECT_EQ(cutMismatch(savedImage("Sword Icon.png"), shot, {965, 94, 32, 32}), QString());
-    EXPECT_EQ(cutMismatch(savedImage("Sword.png"), shot, {721, 56, 300, 300}), QString());
     EXPECT_EQ(save(baseIni + "[General]\r\nSaveIcon=False\r\n[Panel]\r\nSaveStatsPanel=False\r\n"),
         Saved()); // no name asked
     EXPECT_EQ(save(baseIni + autoName + "[Icon]\r\nFileType=gif\r\n"), Saved({"Panel"}, {"GIF support not yet added"}));
@@ -161,19 +157,14 @@ TEST_F(ExtractionTest, NoScreenshotAndDroppedFiles)
         EXPECT_EQ(dialogs.seen.value(0).text, "Copy a screen shot first, then click the button again.");
     }
     EXPECT_EQ(picture("picSource"), before);
-    // A picture smaller than what is cut is refused with the size it needs.
-    for (const auto &[size, sentence] : {std::pair{QSize(32, 32), "32 x 32"}, {QSize(299, 327), "299 x 327"},
-             {QSize(300, 326), "300 x 326"}, {QSize(300, 327), ""}}) {
-        clipboard()->setImage(coordinateShot(size));
-        release(4, Qt::LeftButton);
-        EXPECT_EQ(saved().size(), *sentence ? 0 : 2);
-        EXPECT_EQ(picture("picSource").size(), *sentence ? before.size() : QSize(300, 300));
-        if (*sentence) {
-            EXPECT_EQ(control("lblStatus")->property("message").toString(),
-                QStringLiteral("The picture is %1 pixels; this needs at least 300 x 327.").arg(sentence));
-        }
-    }
-    clearSaved();
+    // A picture smaller than what is cut is refused with the size it needs (the sizes and the
+    // sentence are the core's: ExtractGeometry tests).
+    clipboard()->setImage(coordinateShot({299, 327}));
+    release(4, Qt::LeftButton);
+    EXPECT_TRUE(saved().isEmpty());
+    EXPECT_EQ(picture("picSource"), before);
+    EXPECT_EQ(control("lblStatus")->property("message").toString(),
+        "The picture is 299 x 327 pixels; this needs at least 300 x 327.");
     // A dropped file is the screenshot of a left release; one that cannot be read is named.
     const QImage dropped = coordinateShot({640, 480});
     ASSERT_TRUE(dropped.save(folder.file("shot.png")));
@@ -193,36 +184,28 @@ TEST_F(ExtractionTest, NoScreenshotAndDroppedFiles)
 TEST_F(ExtractionTest, ASaveOverEarlierFilesPutsThemInTheTrashAndSaysSo)
 {
     const bool trashWorks = testsupport::trashTakesFiles();
-    const QString trash = trashWorks ? qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files" : folder.file("Images");
     QString opened;
     StatusLine::setFolderOpener([&](const QString &folder) { opened = folder; });
     restart("");
     const QImage other = testsupport::noise(1024, 768);
-    const std::tuple<QImage, QString, qsizetype> saves[] = {
-        {shot, "Saved Sword Icon.png and Sword.png in Images", 0},
+    // What becomes of the old files is the AtomicFile tests'; the sentence tells what happened.
+    const std::pair<QImage, QString> saves[] = {
+        {shot, "Saved Sword Icon.png and Sword.png in Images"},
         {other, trashWorks ? "Replaced Sword Icon.png and Sword.png (the old files are in the trash)"
                            : "Replaced Sword Icon.png (the old file is kept as Sword Icon~1.png). Replaced Sword.png (the "
-                             "old file is kept as Sword~1.png)", 2},
-        {other, "Saved Sword Icon.png and Sword.png in Images", 0}, // the same bytes: nothing to keep
+                             "old file is kept as Sword~1.png)"},
+        {other, "Saved Sword Icon.png and Sword.png in Images"}, // the same bytes: nothing to keep
     };
-    const auto keptCount = [&] {
-        const QStringList kept = testsupport::entriesOf(trash);
-        return trashWorks ? kept.size() : kept.filter(QStringLiteral("~")).size();
-    };
-    for (const auto &[picture, status, newlyTrashed] : saves) {
-        const qsizetype before = keptCount();
+    for (const auto &[picture, status] : saves) {
         clipboard()->setImage(picture);
         modal::Answerer dialogs({"Sword"});
         release(4, Qt::LeftButton);
         EXPECT_EQ(control("lblStatus")->property("message").toString(), status);
         EXPECT_EQ(control("lblStatus")->toolTip(), status);
-        EXPECT_EQ(keptCount() - before, newlyTrashed);
         QStringList current = saved();
         current.removeIf([](const QString &file) { return file.contains(u'~'); }); // the old ones kept beside
         EXPECT_EQ(current, QStringList({"Sword Icon.png", "Sword.png"}));
     }
-    EXPECT_EQ(cutMismatch(QImage(trash + (trashWorks ? "/Sword.png" : "/Sword~1.png")).convertToFormat(QImage::Format_RGB32), shot, {721, 56, 300, 300}),
-        QString());
     QTest::mouseClick(control("lblStatus"), Qt::LeftButton);
     EXPECT_EQ(testsupport::pathKey(opened), testsupport::pathKey(folder.file("Images")));
     StatusLine::setFolderOpener({});
