@@ -57,13 +57,7 @@ TEST_F(LiveTest, TheFixedRectangleEndsAtThePointerAndAClickSavesWhatItHolds)
     EXPECT_TRUE(crop->isHidden());
     hoverPixel(grab, {500, 400});
     EXPECT_EQ(window->windowTitle(), "Quillmark 1.06 -  X: 500  Y:400");
-    EXPECT_EQ(crop->geometry(), widgetRect(grab, {200, 300, 300, 100}));
-    // The outline is one device pixel on the edge pixels of what is cut.
-    const QImage framed = grab->grab().toImage();
-    for (const QPoint edge : {QPoint(200, 300), QPoint(499, 399), QPoint(350, 300)})
-        EXPECT_EQ(framed.pixel(edge), qRgb(255, 0, 0)) << edge.x() << "," << edge.y();
-    for (const QPoint near : {QPoint(199, 300), QPoint(201, 301), QPoint(500, 399)})
-        EXPECT_EQ(framed.pixel(near), shot.pixel(near)) << near.x() << "," << near.y();
+    EXPECT_EQ(crop->geometry(), widgetRect(grab, {200, 300, 300, 100})); // its outline: the free rectangle's test
     QTest::mouseClick(grab, Qt::LeftButton, {}, widgetPoint(grab, {500, 400}));
     ASSERT_EQ(saved().size(), 1);
     EXPECT_EQ(cut(saved()[0], {200, 300, 300, 100}), QString());
@@ -113,7 +107,6 @@ TEST_F(LiveTest, AFreeRectangleIsDraggedOpenAndCutOnReleaseAtOddPixelsToo)
     EXPECT_EQ(crop->geometry(), widgetRect(grab, {40, 100, 60, 60}));
     releasePixel(grab, Qt::LeftButton, {40, 160});
     ASSERT_EQ(dialogs.seen.size(), 1);
-    EXPECT_EQ(dialogs.seen[0].title, "Image Name");
     EXPECT_TRUE(crop->isHidden());
     EXPECT_EQ(cut("First.png", {40, 100, 60, 60}), QString());
     send(QEvent::MouseButtonPress, {101, 51}, Qt::RightButton); // still free, with either button
@@ -121,6 +114,7 @@ TEST_F(LiveTest, AFreeRectangleIsDraggedOpenAndCutOnReleaseAtOddPixelsToo)
     EXPECT_EQ(window->windowTitle(), "Quillmark 1.06 X:203 Y:99    102x48");
     EXPECT_EQ(crop->geometry(),
         ratioOf(grab) == 2 ? QRect(50, 25, 52, 25) : QRect(101, 51, 102, 48)); // covers the odd pixels
+    // The outline is one device pixel on the edge pixels of what is cut.
     const QImage odd = grab->grab().toImage();
     for (const QPoint edge : {QPoint(101, 51), QPoint(202, 98), QPoint(150, 51)})
         EXPECT_EQ(odd.pixel(edge), qRgb(255, 0, 0)) << edge.x() << "," << edge.y();
@@ -165,13 +159,10 @@ TEST_F(LiveTest, ADroppedFileIsTheScreenshotAndLargeOnesScroll)
     hover(grab, corner);
     EXPECT_EQ(window->windowTitle(), "Quillmark 1.06 -  X: 2900  Y:1900");
     EXPECT_EQ(crop->geometry(), widgetRect(grab, {2600, 1800, 300, 100}));
-    // A picture smaller than the rectangle is refused with the size it needs; the grab area
-    // keeps what it showed.
+    // A picture smaller than the rectangle is refused with the size it needs (the sentence is
+    // the core's: ExtractGeometry tests); the grab area keeps what it showed.
     const std::tuple<QSize, int, QString> small[]
-        = {{{32, 32}, 1, "The picture is 32 x 32 pixels; this needs at least 300 x 100."},
-            {{299, 100}, 1, "The picture is 299 x 100 pixels; this needs at least 300 x 100."},
-            {{300, 99}, 1, "The picture is 300 x 99 pixels; this needs at least 300 x 100."}, {{32, 32}, 6, {}},
-            {{300, 100}, 1, {}}};
+        = {{{299, 100}, 1, "The picture is 299 x 100 pixels; this needs at least 300 x 100."}, {{32, 32}, 6, {}}};
     for (const auto &[size, i, sentence] : small) {
         const QImage before = pictureOf(grab), picture = coordinateShot(size);
         clipboard()->setImage(picture);
