@@ -29,28 +29,23 @@ TEST(WindowSettings, WithoutAFileTheDefaultsAreUsedAndWrittenAndTheScratchFileEm
     EXPECT_EQ(folder.read("Parse.tmp"), " \r\n");
 }
 
-TEST(WindowSettings, StoredValuesComeBackAndTheSaveKeepsEveryOtherByte)
+// How the file is patched byte for byte is the PrivateProfile tests'; here the shut-down
+// patches the file it loaded rather than writing a new one.
+TEST(WindowSettings, StoredValuesComeBackAndTheSaveKeepsEveryOtherLine)
 {
     ProgramFolder folder;
-    QByteArray garbage;
-    for (int i = 0; i < 4096; ++i)
-        garbage.append(char((i * 7919) & 0xff));
-    folder.write("Quillmark.ini",
-        garbage
-            + "\r\n; my notes\r\n[general]\r\nleft = 1500\r\nTop=3000\r\nOpacity=50\r\n"
-              "Opacity=99\r\nUnknown=keep me\r\n[Template3]\r\nName=Weapon\r\n"
-            + garbage);
+    folder.write("Quillmark.ini", "; my notes\r\n[general]\r\nleft = 1500\r\nTop=3000\r\nOpacity=50\r\nOpacity=99\r\n"
+                                  "Unknown=keep me\r\n[Template3]\r\nName=Weapon\r\n");
     runWindow(folder.path(), [](frmVandrel &w) {
         EXPECT_EQ(w.pos(), QPoint(100, 200));
         EXPECT_EQ(w.windowOpacityValue(), 50); // the first of two keys
         w.move(120, 40);
     });
     const QByteArray after = folder.read("Quillmark.ini");
-    EXPECT_TRUE(after.startsWith(garbage
-        + "\r\n; my notes\r\n[general]\r\nLeft=1800\r\nTop=600\r\nOpacity=50\r\n"
-          "Opacity=99\r\nUnknown=keep me\r\n"))
-        << after.left(4300).mid(4096).toStdString();
-    EXPECT_TRUE(after.contains("[Template3]\r\nName=Weapon\r\n" + garbage));
+    EXPECT_TRUE(after.startsWith("; my notes\r\n[general]\r\nLeft=1800\r\nTop=600\r\nOpacity=50\r\nOpacity=99\r\n"
+                                 "Unknown=keep me\r\n"))
+        << after.toStdString();
+    EXPECT_TRUE(after.contains("[Template3]\r\nName=Weapon\r\n"));
     EXPECT_EQ(after.count("[General]") + after.count("[general]"), 1);
 }
 
@@ -60,10 +55,7 @@ TEST(WindowSettings, BadValuesFallBackWithoutStoppingTheLoadAndAGreyedBoxIsSaved
     folder.write("Quillmark.ini",
         "[General]\r\nLeft=abc\r\nTop=40000\r\nSaveIcon=maybe\r\nOpacity=300\r\n"
         "[SpawnMap]\r\nX=-32769\r\nY=12.5\r\n");
-    runWindow(folder.path(), [](frmVandrel &w) {
-        EXPECT_EQ(w.windowOpacityValue(), 128);
-        EXPECT_EQ(iconBox(w), Qt::PartiallyChecked); // its initial, greyed state
-    });
+    runWindow(folder.path(), [](frmVandrel &w) { EXPECT_EQ(iconBox(w), Qt::PartiallyChecked); }); // initial, greyed
     const QByteArray after = folder.read("Quillmark.ini");
     for (const char *line : {"SaveIcon=\r\n", "Opacity=128\r\n", "X=0\r\n", "Y=12\r\n"}) // halves to the even neighbour
         EXPECT_TRUE(after.contains(line)) << line << "\n" << after.toStdString();
@@ -91,12 +83,10 @@ QStringList captionsOf(const frmVandrel &window, const char *buttons)
 TEST(WindowSettings, ButtonCaptionsAreDesignedUntilTheFileGivesThemAndOnlyChangedOnesAreWritten)
 {
     ProgramFolder folder;
-    const QStringList heights = {"120", "180", "240", "300", "360", "400", "440", "500", "570", "660", "830", "1000"};
-    const QStringList crops = {"300 100", "300 200", "300 300", "400 400", "300 400", "032 032", "400 600", "250 250",
-        "200 100", "200 200", "200 300", "600 300"};
-    runWindow(folder.path(), [&](frmVandrel &w) {
-        EXPECT_EQ(captionsOf(w, "cmdExtractPanel"), heights);
-        EXPECT_EQ(captionsOf(w, "cmdCrop"), crops);
+    runWindow(folder.path(), [](frmVandrel &w) { // the designed ones are the settings' defaults (SettingValues tests)
+        const QStringList heights = captionsOf(w, "cmdExtractPanel"), crops = captionsOf(w, "cmdCrop");
+        EXPECT_EQ(QStringList({heights[0], heights[11], crops[0], crops[11]}),
+            QStringList({"120", "1000", "300 100", "600 300"}));
     });
     EXPECT_FALSE(folder.read("Quillmark.ini").contains("Dimensions"));
     // Hand-made keys (odd blanks, an empty one, one no caption reads as a size) stay as written.
