@@ -10,13 +10,10 @@ using testsupport::filled;
 
 constexpr QRgb white = 0xffffffff;
 
-// The icon's pixels that are not the key colour, over the base.
+// The icon's pixels that are not the key colour, over the base (the rule: ComposeRule tests).
 QImage laidOver(const QImage &icon, QImage base, QRgb key = white)
 {
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            if (icon.pixel(x, y) != key)
-                base.setPixel(x, y, icon.pixel(x, y));
+    compose::composeOnto(icon, base, key);
     return base;
 }
 

@@ -44,7 +44,6 @@ TEST_F(TrainingTest, TheFrameFollowsThePointerOverTheScreenshotsCornerAndTheRele
     hoverPixel(area, {2, 4}); // the frame centred on the pointer reaches outside: its 2x view shows black there
     EXPECT_EQ(frame->geometry(), widgetRect(area, {-14, -12, 32, 32}));
     EXPECT_EQ(picture("picInsetIconTrain"), capture::magnifiedFrame(view, {-14, -12}));
-    EXPECT_EQ(picture("picInsetIconTrain").pixel(63, 63), shot.pixel(shift + 17, 19));
     // The offsets count from the screenshot's right edge, whatever the scale.
     const QPoint release(view.width() - 30, 110);
     hoverPixel(area, release);
@@ -60,12 +59,9 @@ TEST_F(TrainingTest, TheFrameFollowsThePointerOverTheScreenshotsCornerAndTheRele
 TEST_F(TrainingTest, AReleaseWithoutAMoveCancelATabSwitchOrFullScreenKeepTheOffsets)
 {
     typeInto(control("txtIconLeft"), "70", true);
-    clipboard()->setImage(testsupport::filled({1, 1}, qRgb(200, 10, 10))); // in the area's top-right pixel
+    clipboard()->setImage(testsupport::filled({1, 1}, qRgb(200, 10, 10))); // narrower than the area
     QTest::mouseClick(train, Qt::LeftButton);
-    const int right = pictureOf(area).width() - 1;
-    EXPECT_EQ(QList<QRgb>({pictureOf(area).pixel(right, 0), pictureOf(area).pixel(right - 1, 0)}),
-        QList<QRgb>({qRgb(200, 10, 10), qRgb(0, 0, 0)}));
-    EXPECT_EQ(frame->geometry().topLeft(), widgetPoint(area, {right + 1 - 70, 94}));
+    EXPECT_EQ(frame->geometry().topLeft(), widgetPoint(area, {pictureOf(area).width() - 70, 94}));
     releasePixel(area, Qt::LeftButton, {160, 130});
     EXPECT_TRUE(area->isHidden());
     EXPECT_EQ(offsets(), "70 94");

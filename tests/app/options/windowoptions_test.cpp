@@ -28,8 +28,7 @@ TEST_F(WindowOptionsTest, AnAlphaFromOneTo255AppliesWhileTranslucentAndIsRemembe
         QTest::mouseClick(control("cmdSetWindowAlpha"), Qt::LeftButton);
         EXPECT_NEAR(window->windowOpacity(), (i < 4 ? 128 : i == 4 ? 126 : 1) / 255.0, 0.01) << i; // at once
     }
-    EXPECT_EQ(std::pair(answerer.seen.value(5).title, answerer.seen.value(5).preset),
-        std::pair(QString("Set Window Alpha"), QString("126")));
+    EXPECT_EQ(answerer.seen.value(5).preset, "126"); // the alpha held
     EXPECT_EQ(window->focusWidget(), control(names::fob));
     clickBox(check("chkTransparentForm"));
     EXPECT_DOUBLE_EQ(window->windowOpacity(), 1.0); // nothing translucent while the box is off

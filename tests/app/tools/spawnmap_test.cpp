@@ -46,12 +46,10 @@ TEST_F(SpawnMapButton, TheMapIsMadeShownAndSavedUnderTheTimeStampOrTheNameGiven)
     ASSERT_TRUE(imageFiles::saveBmp(viewer, folder.file("spawn map COMPARISON.BMP")).ok()); // found in any letter case
     QImage shot = viewer;
     shot.setPixel(QPoint(4, 58) + QPoint(5, 6), qRgb(255, 0, 0)); // the window starts at the settings' 4, 58
-    shot.setPixel(QPoint(4, 58) + QPoint(300, 511), qRgb(5, 255, 90));
     clipboard()->setImage(shot);
     EXPECT_EQ(click(), QStringList());
-    QImage expected = spawnMap::blankMap();
+    QImage expected = spawnMap::blankMap(); // a block for each pixel that differs (SpawnMap tests)
     expected.setPixel(2, 3, spawnMap::red);
-    expected.setPixel(150, 255, spawnMap::red);
     ASSERT_EQ(saved().size(), 1);
     EXPECT_TRUE(QRegularExpression("^Spawn Map \\d+\\.png$").match(saved()[0]).hasMatch()) << saved()[0].toStdString();
     EXPECT_EQ(savedImage(saved()[0]), expected);
@@ -83,8 +81,7 @@ TEST_F(SpawnMapButton, TheMapIsMadeShownAndSavedUnderTheTimeStampOrTheNameGiven)
     const QStringList failed = click({"south"});
     ASSERT_EQ(failed.size(), 2);
     EXPECT_EQ(failed[0], "Image Name|File Name:|north"); // the last name
-    EXPECT_TRUE(
-        failed[1].startsWith("Spawn Map|") && failed[1].contains(folder.file("Images/Spawn Map south.png") + ":\n"));
+    EXPECT_TRUE(failed[1].contains(folder.file("Images/Spawn Map south.png"))) << failed[1].toStdString();
     EXPECT_TRUE(clipboard()->mimeData()->hasImage());
 }
 
