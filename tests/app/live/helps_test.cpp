@@ -118,7 +118,6 @@ TEST_F(LiveHelps, TheHintShowsUntilThereIsAScreenshotAndNeverInAPicture)
 
     clipboard()->setImage(shot);
     QTest::mouseClick(control(QStringLiteral("cmdExtractPanel_1")), Qt::RightButton);
-    EXPECT_EQ(source->property("picture").value<QImage>().size(), QSize(300, 120)); // the designed first height
     window->showTab(2);
     const QRect grabPlace(48, 24, 300, 100);
     EXPECT_GT(greyPixels(window.get(), grabPlace), 50);
