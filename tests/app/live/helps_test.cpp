@@ -36,9 +36,7 @@ protected:
     QImage shown() const { return magnifier->property("picture").value<QImage>(); }
 
     const QImage shot = coordinateShot({640, 480});
-    QWidget *grab = nullptr;
-    QWidget *crop = nullptr;
-    QWidget *magnifier = nullptr;
+    QWidget *grab = nullptr, *crop = nullptr, *magnifier = nullptr;
 };
 
 TEST_F(LiveHelps, TheMagnifierFollowsThePointerAndTheKeysMoveAndCutTheRectangle)
@@ -118,6 +116,7 @@ TEST_F(LiveHelps, TheHintShowsUntilThereIsAScreenshotAndNeverInAPicture)
 
     clipboard()->setImage(shot);
     QTest::mouseClick(control(QStringLiteral("cmdExtractPanel_1")), Qt::RightButton);
+    EXPECT_EQ(source->property("picture").value<QImage>().size(), QSize(300, 120)); // the designed first height
     window->showTab(2);
     const QRect grabPlace(48, 24, 300, 100);
     EXPECT_GT(greyPixels(window.get(), grabPlace), 50);
