@@ -4,10 +4,6 @@
 #include "capture/magnifier.h"
 #include "window.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-
 namespace {
 
 using namespace testsupport;

@@ -7,10 +7,6 @@
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-
 namespace {
 
 using namespace testsupport;
@@ -82,18 +78,14 @@ TEST_F(WikiReady, NamesAreCheckedBeforeAnythingIsWritten)
 
 TEST_F(WikiReady, SmallestPngFilesHoldTheSamePixels)
 {
-    const auto header = [this](const QString &file) {
-        QFile png(folder.file("Images/" + file));
-        return png.open(QIODevice::ReadOnly) ? png.readAll() : QByteArray();
-    };
     extract({"Plain"});
-    EXPECT_TRUE(header("Plain.png").contains("sBIT")); // the layout as it always was
+    EXPECT_TRUE(folder.read("Images/Plain.png").contains("sBIT")); // the layout as it always was
 
     restart("[General]\r\nSmallestPng=True\r\n");
     const QImage flat = filled({1024, 768}, qRgb(20, 30, 40));
     extract({"Small"}, flat);
     // The small encoder's own tests check its pixels; here it is the one the save used.
-    EXPECT_EQ(header("Small.png"), smallPng::encode(flat.copy(721, 56, 300, 120)));
+    EXPECT_EQ(folder.read("Images/Small.png"), smallPng::encode(flat.copy(721, 56, 300, 120)));
 
     window->close();
     const PrivateProfile ini = PrivateProfile::fromFile(folder.file("Quillmark.ini"));

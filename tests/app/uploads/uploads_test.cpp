@@ -11,11 +11,7 @@
 #include "settings/privateprofile.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 
 namespace {
 
