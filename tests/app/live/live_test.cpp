@@ -51,7 +51,6 @@ protected:
 TEST_F(LiveTest, TheFixedRectangleEndsAtThePointerAndAClickSavesWhatItHolds)
 {
     QTest::mouseClick(button(1), Qt::LeftButton);
-    EXPECT_EQ(pictureOf(grab), shot);
     EXPECT_EQ(grab->size(), ratioOf(grab) == 2 ? QSize(512, 384) : QSize(1024, 768));
     EXPECT_EQ(testsupport::cutMismatch(grab->grab().toImage(), shot, shot.rect()), QString()); // unsmoothed
     EXPECT_TRUE(crop->isHidden());

@@ -62,7 +62,6 @@ protected:
         return texts;
     }
     QString status() const { return control("lblStatus")->property("message").toString(); }
-    QByteArray local(const QString &name) const { return folder.read("Images/" + name); }
     void showList() { QTest::mouseClick(control("lblStatus"), Qt::LeftButton); }
 
     const localWiki::Wiki wiki = localWiki::shared();
@@ -79,8 +78,8 @@ TEST_F(UploadsOnWiki, OneClickFromAScreenshotToBothFilePagesAndTheirMarkup)
     ASSERT_TRUE(waitFor([&] { return localWiki::fileBytes(wiki, panel).size() > 0 && status().contains("Uploaded"); }))
         << status().toStdString();
     ASSERT_EQ(dialogs.seen.size(), 3);
-    EXPECT_EQ(localWiki::fileBytes(wiki, icon), local(icon));
-    EXPECT_EQ(localWiki::fileBytes(wiki, panel), local(panel));
+    EXPECT_EQ(localWiki::fileBytes(wiki, icon), folder.read("Images/" + icon));
+    EXPECT_EQ(localWiki::fileBytes(wiki, panel), folder.read("Images/" + panel));
     EXPECT_EQ(localWiki::pageText(wiki, panel), "{{Item|" + stem + "-1|stats panel}}"); // the wiki drops the last line end
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "[[File:" + icon + "]]\r\n[[File:" + panel + "]]");
     // The password is nowhere in the settings file or the upload list.
