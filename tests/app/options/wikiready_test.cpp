@@ -92,15 +92,6 @@ TEST_F(WikiReady, SmallestPngFilesHoldTheSamePixels)
     EXPECT_EQ(ini.read(settingsKeys::checkWikiNames), "False");
 }
 
-// A file from an older version lacks the new keys: the other window tests start from one and
-// find each option at its default. Keys that are there are read.
-TEST_F(WikiReady, TheHelpsAreReadFromTheSettingsFile)
-{
-    restart("[General]\r\nMagnifier=False\r\nHints=false\r\n");
-    for (const char *name : {"chkMagnifier", "chkHints"})
-        EXPECT_FALSE(control<QCheckBox>(QString::fromLatin1(name))->isChecked()) << name;
-}
-
 // Autoname sends pictures named from the clock to the wiki: the click that turns on the second
 // of the two warns, once a run; a settings file with both on opens no box.
 TEST_F(WikiReady, AutonameWithUploadingWarnsOnceOnTheUsersClick)

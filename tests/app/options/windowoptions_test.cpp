@@ -1,5 +1,5 @@
 // The window options on tab 6: the alpha prompt and its bad answers, the translucent and
-// top-most window, and tooltips switched off and on again.
+// top-most window, tooltips switched off and on again, and the helps saved with them.
 
 #include "app/text/templatesbox.h"
 #include "window.h"
@@ -55,12 +55,15 @@ TEST_F(WindowOptionsTest, TooltipsOffAndOnRestoreEveryTooltipAndAreSavedInTheirP
     check("chkToolTips")->click();
     EXPECT_EQ(tooltips(), before);
     check("chkToolTips")->click();
+    for (const char *help : {"chkMagnifier", "chkHints"}) // saved and read as the tooltips are
+        check(help)->click();
     window->close();
     const QByteArray written = ini();
     EXPECT_EQ(written.count("DisplayToolTips=False\r\n"), 1) << written.toStdString();
     EXPECT_LT(written.indexOf("AutoCopyFileName="), written.indexOf("DisplayToolTips")); // in the save's order
     window = std::make_unique<frmVandrel>(folder.path());
     EXPECT_TRUE(tooltips().isEmpty()); // off before the window is first shown
+    EXPECT_FALSE(check("chkMagnifier")->isChecked() || check("chkHints")->isChecked());
 }
 
 } // namespace
