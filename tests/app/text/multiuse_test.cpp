@@ -62,8 +62,7 @@ TEST_F(MultiUseTest, AnEntryRunsWhenChosenAndOnEveryClickAskingWhatItNeeds)
     EXPECT_EQ(clipboard()->text(), "[[Axe]]");
     const QString table = "Shop, prices\n|Long Sword|1,500p";
     clipboard()->setText(table);
-    EXPECT_EQ(choose("Convert Shopkeeper Prices", {"1.2"}).value(0).title, "Conversion Rate");
-    EXPECT_EQ(clipboard()->text(), "Shop prices\r\n|Long Sword| 1,800p\r\n");
+    choose("Convert Shopkeeper Prices", {"1.2"}); // what it converts: the next test
     for (const modal::Reply &reply : {modal::Reply("abc"), modal::cancel})
         EXPECT_EQ(click(table, {reply}), table);
 }
