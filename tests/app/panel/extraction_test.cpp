@@ -154,8 +154,7 @@ TEST_F(ExtractionTest, NoScreenshotAndDroppedFiles)
         EXPECT_EQ(dialogs.seen.value(0).text, "Copy a screen shot first, then click the button again.");
     }
     EXPECT_EQ(picture("picSource"), before);
-    // A picture smaller than what is cut is refused with the size it needs (the sizes and the
-    // sentence are the core's: ExtractGeometry tests).
+    // A picture smaller than the cut is refused with the size it needs (the sizes: ExtractGeometry).
     clipboard()->setImage(coordinateShot({299, 327}));
     release(4, Qt::LeftButton);
     EXPECT_TRUE(saved().isEmpty());
