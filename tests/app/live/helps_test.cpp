@@ -51,7 +51,6 @@ TEST_F(LiveHelps, TheMagnifierFollowsThePointerAndTheKeysMoveAndCutTheRectangle)
     key(Qt::Key_Down, Qt::ShiftModifier);
     const QRect moved(102, 110, 100, 50);
     EXPECT_EQ(crop->geometry(), widgetRect(grab, moved));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quillmark 1.06 -  X: 202  Y:160"));
     EXPECT_EQ(shown(), capture::magnifiedView(shot, {202, 160}, moved));
 
     // A key typed into a text box stays there; the digits still switch tabs.

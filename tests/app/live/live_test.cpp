@@ -99,7 +99,6 @@ TEST_F(LiveTest, AFreeRectangleIsDraggedOpenAndCutOnReleaseAtOddPixelsToo)
     modal::Answerer dialogs({"First", "Second"});
     pressPixel(grab, Qt::LeftButton, {100, 100});
     dragPixel(grab, {102, 150});
-    EXPECT_EQ(window->windowTitle(), "Quillmark 1.06 X:102 Y:150    2x50");
     releasePixel(grab, Qt::LeftButton, {102, 150});
     EXPECT_TRUE(dialogs.seen.isEmpty()); // too narrow: the drag goes on
     hoverPixel(grab, {40, 160});
@@ -156,7 +155,6 @@ TEST_F(LiveTest, ADroppedFileIsTheScreenshotAndLargeOnesScroll)
     const QPoint corner = widgetPoint(grab, {2900, 1900});
     qobject_cast<QScrollArea *>(grab->parentWidget()->parentWidget())->ensureVisible(corner.x(), corner.y());
     hover(grab, corner);
-    EXPECT_EQ(window->windowTitle(), "Quillmark 1.06 -  X: 2900  Y:1900");
     EXPECT_EQ(crop->geometry(), widgetRect(grab, {2600, 1800, 300, 100}));
     // A picture smaller than the rectangle is refused with the size it needs (the sentence is
     // the core's: ExtractGeometry tests); the grab area keeps what it showed.
