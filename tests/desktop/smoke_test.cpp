@@ -6,14 +6,12 @@
 #include "xwindows.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <iostream>
 
 namespace {
 
@@ -28,8 +26,6 @@ protected:
         ASSERT_TRUE(QFile::copy(QUILLMARK_EXECUTABLE, folder.file("quillmark")));
         folder.write("Quillmark.ini", ownSection);
         folder.write("Parse.tmp", "copied secrets\r\n");
-        QElapsedTimer timer;
-        timer.start();
         process.setWorkingDirectory(QDir::tempPath()); // the program folder never depends on it
         process.start(folder.file("quillmark"));
         waitUntil(
@@ -41,8 +37,6 @@ protected:
             },
             15000);
         ASSERT_NE(window, 0ul) << "no window within 15 s";
-        std::cout << "window shown after " << timer.elapsed() << " ms" << std::endl;
-        RecordProperty("WindowShownMs", int(timer.elapsed()));
     }
     void TearDown() override
     {
