@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -28,25 +27,6 @@ QImage picture(int width, int height, int count, QImage::Format format, int firs
         result.setPixel(k % width, k / width, (colour & 0xffffffu) | quint32(k * 53) << 24);
     }
     return result;
-}
-
-// The chunk types in file order, "IHDR" with its depth and colour type ("IHDR 8/3");
-// "bad" where a chunk runs past the end. The decoder checks the CRCs.
-QStringList chunksOf(const QByteArray &file)
-{
-    if (!file.startsWith("\x89PNG\r\n\x1a\n"))
-        return {"bad"};
-    QStringList chunks;
-    for (qsizetype at = 8; at < file.size();) {
-        const qsizetype length = file.size() - at >= 12 ? qFromBigEndian<quint32>(file.constData() + at) : -1;
-        if (length < 0 || length > file.size() - at - 12)
-            return chunks << "bad";
-        chunks << QString::fromLatin1(file.mid(at + 4, 4));
-        if (chunks.back() == "IHDR" && length == 13)
-            chunks.back() += QStringLiteral(" %1/%2").arg(int(file[at + 16])).arg(int(file[at + 17]));
-        at += 12 + length;
-    }
-    return chunks;
 }
 
 } // namespace
@@ -82,7 +62,11 @@ TEST(SmallPng, EveryColourCountGetsTheFewestBitsAndComesBackExactly)
         QStringList expected{QStringLiteral("IHDR %1/%2").arg(c.depth).arg(c.colourType)};
         if (c.colourType == palette)
             expected << "PLTE";
-        EXPECT_EQ(chunksOf(file), expected << "IDAT" << "IEND") << c.name;
+        QStringList chunks; // "IHDR" with its depth and colour type: "IHDR 8/3"
+        for (const QByteArray &chunk : testsupport::pngChunks(file))
+            chunks << (chunk.startsWith("IHDR") ? QStringLiteral("IHDR %1/%2").arg(int(chunk[12])).arg(int(chunk[13]))
+                                                : QString::fromLatin1(chunk.left(4)));
+        EXPECT_EQ(chunks, expected << "IDAT" << "IEND") << c.name;
         const QImage decoded = QImage::fromData(file, "PNG");
         ASSERT_EQ(decoded.size(), c.picture.size()) << c.name;
         for (int y = 0; y < c.picture.height(); ++y)
@@ -97,9 +81,7 @@ TEST(SmallPng, EveryColourCountGetsTheFewestBitsAndComesBackExactly)
 TEST(SmallPng, NeverLargerThanThePictureWriter)
 {
     testsupport::ProgramFolder folder;
-    QImage flat(300, 200, QImage::Format_RGB32);
-    flat.fill(qRgb(20, 22, 30));
-    for (const QImage &picture : {testsupport::noise(200, 150, 4), flat}) {
+    for (const QImage &picture : {testsupport::noise(200, 150, 4), testsupport::filled({300, 200}, qRgb(20, 22, 30))}) {
         ASSERT_TRUE(modPNG::SavePNG(picture, folder.file("plain.png")));
         EXPECT_LE(smallPng::encode(picture).size(), QFile(folder.file("plain.png")).size());
     }

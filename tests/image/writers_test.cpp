@@ -14,22 +14,13 @@ using testsupport::ProgramFolder;
 
 namespace {
 
-quint32 number(const QByteArray &b, qsizetype at, int bytes, bool bigEndian)
+// The little-endian number of that many bytes at at, as a BMP stores them.
+quint32 number(const QByteArray &b, qsizetype at, int bytes)
 {
     quint32 v = 0;
-    for (int i = 0; i < bytes; ++i)
-        v = v << 8 | uchar(b[at + (bigEndian ? i : bytes - 1 - i)]);
+    for (int i = bytes - 1; i >= 0; --i)
+        v = v << 8 | uchar(b[at + i]);
     return v;
-}
-
-// The chunks of a PNG file as type + data (another decoder checks their CRCs).
-QByteArrayList pngChunks(const QByteArray &file)
-{
-    QByteArrayList chunks;
-    for (qsizetype at = 8; file.startsWith("\x89PNG\r\n\x1a\n") && at + 8 <= file.size();
-         at += 12 + chunks.last().size() - 4)
-        chunks.append(file.mid(at + 4, 4 + number(file, at, 4, true)));
-    return chunks;
 }
 
 // Width, height, precision and components from the JPEG frame header, read by hand so the
@@ -85,15 +76,15 @@ TEST(PictureWriters, FileLayoutsByteForByte)
     const std::pair<int, quint32> fields[] = {{2, 86}, {6, 0}, {10, 54}, {14, 40}, {18, 5}, {22, 2}, {26, 1 | 24 << 16},
         {30, 0}, {34, 32}, {38, 0}, {42, 0}, {46, 0}, {50, 0}};
     for (const auto &[at, value] : fields)
-        EXPECT_EQ(number(bmp, at, 4, false), value) << "at " << at;
+        EXPECT_EQ(number(bmp, at, 4), value) << "at " << at;
     for (int stored = 0; stored < 2; ++stored) {
         for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(number(bmp, 54 + 16 * stored + 3 * x, 3, false) | 0xff000000u, small.pixel(x, 1 - stored));
+            EXPECT_EQ(number(bmp, 54 + 16 * stored + 3 * x, 3) | 0xff000000u, small.pixel(x, 1 - stored));
         EXPECT_EQ(bmp[54 + 16 * stored + 15], '\0');
     }
     // A PNG: header (8-bit RGB, not interlaced), significant bits, data and end.
     ASSERT_TRUE(imageFiles::savePng(noise(33, 4), folder.file("layout.png")).ok());
-    const QByteArrayList chunks = pngChunks(folder.read("layout.png"));
+    const QByteArrayList chunks = testsupport::pngChunks(folder.read("layout.png"));
     ASSERT_GE(chunks.size(), 4) << "not a sound PNG";
     EXPECT_EQ(chunks[0], QByteArray("IHDR\0\0\0\x21\0\0\0\x04\x08\x02\0\0\0", 17));
     EXPECT_EQ(chunks[1], "sBIT\x08\x08\x08");
@@ -109,8 +100,7 @@ TEST(PictureWriters, FailuresSayWhyAndKeepWhatStoodThere)
     folder.write("kept", "the picture that was there");
     ASSERT_TRUE(QDir(folder.path()).mkdir("taken"));
     const QStringList before = testsupport::entriesOf(folder.path());
-    QImage tooWide(70000, 1, QImage::Format_RGB32);
-    tooWide.fill(Qt::gray);
+    const QImage tooWide = testsupport::filled({70000, 1}, qRgb(160, 160, 160));
     // For a JPEG the system's reason as a negative errno, or libjpeg's own code. Windows tells
     // a file in the way of a folder as a missing folder.
     const std::tuple<QImage, const char *, int, bool> cases[] = {{picture, "missing/x", -ENOENT, false},

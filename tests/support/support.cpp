@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstdlib>
@@ -79,6 +80,21 @@ int largestDifference(const QImage &a, const QImage &b)
                 {worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
         }
     return worst;
+}
+
+QByteArrayList pngChunks(const QByteArray &file)
+{
+    if (!file.startsWith("\x89PNG\r\n\x1a\n"))
+        return {"bad"};
+    QByteArrayList chunks;
+    for (qsizetype at = 8; at < file.size();) {
+        const qsizetype length = file.size() - at >= 12 ? qFromBigEndian<quint32>(file.constData() + at) : -1;
+        if (length < 0 || length > file.size() - at - 12)
+            return chunks << "bad";
+        chunks << file.mid(at + 4, 4 + length);
+        at += 12 + length;
+    }
+    return chunks;
 }
 
 ProgramFolder::ProgramFolder()

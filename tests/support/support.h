@@ -31,6 +31,9 @@ QImage coordinateShot(QSize size);
 QString cutMismatch(const QImage &cut, const QImage &shot, const QRect &rect);
 // The largest difference of any channel between two pictures of one size.
 int largestDifference(const QImage &a, const QImage &b);
+// The chunks of a PNG file in order, each as its type and data; "bad" for a chunk that runs
+// past the end or a file without the signature. A decoder checks the CRCs.
+QByteArrayList pngChunks(const QByteArray &file);
 
 // A fresh program folder with Images and Templates inside; its paths in the platform's own
 // form, as the program is given its folder.
@@ -69,7 +72,7 @@ long peakKilobytes();
 
 // Writes past maxBytes fail while it lives, as on a full disk (for root too); SIGXFSZ is
 // ignored meanwhile so the write returns an error instead. Where the system has no such
-// limit (Windows), works is false and a test skips its full-disk cases with SKIP_WITHOUT_FULL_DISK.
+// limit (Windows), works is false and a test leaves its full-disk cases out.
 class FileSizeLimit {
 public:
     static const bool works;
