@@ -6,35 +6,10 @@
 #include <QDir>
 
 #include <optional>
-#include <sys/stat.h>
 
 using namespace textFiles;
 using testsupport::entriesOf;
 using testsupport::ProgramFolder;
-
-namespace {
-
-mode_t modeOf(const QString &path)
-{
-    struct stat st {};
-    ::stat(QFile::encodeName(path).constData(), &st);
-    return st.st_mode & 07777;
-}
-
-} // namespace
-
-TEST(AtomicFile, AReplacedFileKeepsItsPermissionsAndAFreshOneGetsTheUsualOnes)
-{
-    ProgramFolder folder;
-    folder.write("out.bin", "old");
-    ::chmod(QFile::encodeName(folder.file("out.bin")).constData(), 0640);
-    const mode_t mask = ::umask(022);
-    EXPECT_TRUE(writeFileAtomic(folder.file("out.bin"), "new"));
-    EXPECT_TRUE(writeFileAtomic(folder.file("fresh.bin"), "new"));
-    ::umask(mask);
-    EXPECT_EQ(modeOf(folder.file("out.bin")), mode_t(0640));
-    EXPECT_EQ(modeOf(folder.file("fresh.bin")), mode_t(0644)); // not the private ones of a temporary file
-}
 
 // A replaced file the user made goes to the trash, or stays beside as NAME~N when no trash
 // takes it (also when Qt 6.4 says it trashed a file into the working folder); a file of the

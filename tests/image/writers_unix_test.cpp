@@ -1,5 +1,5 @@
 // The JPEG writer's quality, and what a replacement keeps of the old file: its times and
-// permissions as POSIX has them.
+// permissions as POSIX has them (every writer keeps the permissions, through AtomicFile).
 
 #include "image/jpegcodec.h"
 #include "support.h"
@@ -35,6 +35,10 @@ TEST(PictureWriters, JpegQualityIsClampedAndAReplacementKeepsTheOldFilesTimesAnd
                   long(st.st_mode & 07777)}),
         QList<long>({1000000000, 123456789, 1234567890, 987654321, 0604}));
     EXPECT_TRUE(folder.read("old.jpg").startsWith("\xff\xd8\xff"));
-    ASSERT_EQ(::stat(QFile::encodeName(folder.file("q1.jpg")).constData(), &st), 0); // a new file is not back-dated
+    // A new file is not back-dated, and gets the usual permissions, not a temporary file's.
+    ASSERT_EQ(::stat(QFile::encodeName(folder.file("q1.jpg")).constData(), &st), 0);
     EXPECT_LE(std::abs(long(st.st_mtim.tv_sec) - long(std::time(nullptr))), 60);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(st.st_mode & 07777, 0666 & ~mask);
 }
