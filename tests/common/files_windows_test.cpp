@@ -1,6 +1,5 @@
 // What only Windows does with files: a rename refuses an existing target, a file another
-// program holds open is locked, file times and attributes live on the handle, and the
-// user's files go under %LOCALAPPDATA%.
+// program holds open is locked, and file times and attributes live on the handle.
 #include "common/atomicfile.h"
 #include "common/oldfiles.h"
 #include "common/textfile.h"
@@ -8,9 +7,7 @@
 #include "image/pngcodec.h"
 #include "support.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
 
 #include <windows.h>
 
@@ -60,8 +57,7 @@ TEST(AtomicFileOnWindows, ReplacesAnExistingFileAndFailsWithASentenceOnAHeldOne)
 TEST(AtomicFileOnWindows, ReplacedJpegKeepsDatesAndAttributesAndTheOldPictureIsKept)
 {
     ProgramFolder folder;
-    QImage picture(16, 16, QImage::Format_RGB32);
-    picture.fill(Qt::darkGreen);
+    QImage picture = testsupport::filled({16, 16}, QColor(Qt::darkGreen).rgb());
     const QString path = folder.file("Sword.jpg");
     ASSERT_TRUE(imageFiles::saveJpg(picture, path, 90));
     const std::wstring wide = path.toStdWString();
@@ -94,8 +90,7 @@ TEST(AtomicFileOnWindows, ReplacedJpegKeepsDatesAndAttributesAndTheOldPictureIsK
 TEST(AtomicFileOnWindows, PicturesUnderNamesBeyondTheCodePage)
 {
     ProgramFolder folder;
-    QImage picture(8, 8, QImage::Format_RGB32);
-    picture.fill(Qt::blue);
+    const QImage picture = testsupport::filled({8, 8}, QColor(Qt::blue).rgb());
     const QString stem = folder.file(QStringLiteral("\u00c9p\u00e9e \u2713 \u5263"));
     EXPECT_TRUE(imageFiles::savePng(picture, stem + ".png"));
     EXPECT_TRUE(imageFiles::saveJpg(picture, stem + ".jpg", 90));
@@ -104,15 +99,4 @@ TEST(AtomicFileOnWindows, PicturesUnderNamesBeyondTheCodePage)
     ASSERT_TRUE(modPNG::LoadPNG(stem + ".png", read));
     EXPECT_EQ(read.pixelColor(3, 3), QColor(Qt::blue));
     EXPECT_EQ(entriesOf(folder.path()).size(), 5); // three pictures beside Images and Templates
-}
-
-// Without a portable copy, the user's files live in %LOCALAPPDATA%\Quillmark.
-TEST(ProgramFolderOnWindows, TheUserDataFolderIsUnderLocalAppData)
-{
-    const QString saved = QCoreApplication::applicationName();
-    QCoreApplication::setApplicationName(QStringLiteral("Quillmark"));
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QCoreApplication::setApplicationName(saved);
-    EXPECT_EQ(QDir::toNativeSeparators(data),
-              QDir::toNativeSeparators(qEnvironmentVariable("LOCALAPPDATA") + QStringLiteral("/Quillmark")));
 }

@@ -7,9 +7,11 @@
 #include "app/window/terminationwatcher.h"
 #include "support.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QImageWriter>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
@@ -54,39 +56,33 @@ QString unicodeText()
     return text;
 }
 
-// A picture as a program puts it on the clipboard as a DIB: a BITMAPINFOHEADER, or a
-// BITMAPV5HEADER with its masks, and the rows bottom-up, each padded to four bytes.
+// A picture as a program puts it on the clipboard: as a DIB, a BITMAPINFOHEADER and rows of
+// 24 bits (Qt's own writer), or as a DIBV5, its header and rows of 32 bits with or without
+// alpha; either way bottom-up.
 QByteArray dib(const QImage &image, bool v5, bool alpha)
 {
-    const int bytesPerPixel = alpha ? 4 : 3;
-    const int stride = (image.width() * bytesPerPixel + 3) & ~3;
-    QByteArray bytes(v5 ? sizeof(BITMAPV5HEADER) : sizeof(BITMAPINFOHEADER), '\0');
-    auto *header = reinterpret_cast<BITMAPV5HEADER *>(bytes.data());
-    header->bV5Size = DWORD(bytes.size());
-    header->bV5Width = image.width();
-    header->bV5Height = image.height();
-    header->bV5Planes = 1;
-    header->bV5BitCount = WORD(bytesPerPixel * 8);
-    header->bV5SizeImage = DWORD(stride * image.height());
-    if (v5) {
-        header->bV5Compression = alpha ? BI_BITFIELDS : BI_RGB;
-        header->bV5RedMask = 0x00ff0000;
-        header->bV5GreenMask = 0x0000ff00;
-        header->bV5BlueMask = 0x000000ff;
-        header->bV5AlphaMask = alpha ? 0xff000000 : 0;
-        header->bV5CSType = 0x73524742; // LCS_sRGB, 'sRGB' (the header's own macro warns)
-        header->bV5Intent = LCS_GM_IMAGES;
+    QByteArray bytes;
+    if (!v5) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter(&buffer, "dib").write(image);
+        return bytes;
     }
-    for (int y = image.height() - 1; y >= 0; --y) {
-        QByteArray row(stride, '\0');
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            const char bgra[] = {char(qBlue(pixel)), char(qGreen(pixel)), char(qRed(pixel)), char(qAlpha(pixel))};
-            std::memcpy(row.data() + x * bytesPerPixel, bgra, size_t(bytesPerPixel));
-        }
-        bytes.append(row);
-    }
-    return bytes;
+    BITMAPV5HEADER header{};
+    header.bV5Size = sizeof header;
+    header.bV5Width = image.width();
+    header.bV5Height = image.height();
+    header.bV5Planes = 1;
+    header.bV5BitCount = 32;
+    header.bV5Compression = BI_BITFIELDS;
+    header.bV5RedMask = 0x00ff0000;
+    header.bV5GreenMask = 0x0000ff00;
+    header.bV5BlueMask = 0x000000ff;
+    header.bV5AlphaMask = alpha ? 0xff000000 : 0;
+    header.bV5CSType = 0x73524742; // LCS_sRGB, 'sRGB' (the header's own macro warns)
+    const QImage rows = image.convertToFormat(QImage::Format_ARGB32).mirrored(); // blue, green, red, alpha
+    bytes = QByteArray(reinterpret_cast<const char *>(&header), sizeof header);
+    return bytes.append(reinterpret_cast<const char *>(rows.constBits()), rows.sizeInBytes());
 }
 
 } // namespace
