@@ -20,9 +20,8 @@ namespace {
 Wiki read(const QString &dir)
 {
     Wiki wiki;
-    wiki.dir = dir;
-    QFile file(wiki.dir + "/wiki.env");
-    if (wiki.dir.isEmpty() || !file.open(QIODevice::ReadOnly))
+    QFile file(dir + "/wiki.env");
+    if (dir.isEmpty() || !file.open(QIODevice::ReadOnly))
         return wiki;
     for (const QByteArray &line : file.readAll().split('\n'))
         if (const qsizetype eq = line.indexOf('='); eq > 0)

@@ -14,7 +14,6 @@
 namespace localWiki {
 
 struct Wiki {
-    QString dir;
     QMap<QString, QString> env; // wiki.env: API, BOT_FULL, BOT_FULL_PASSWORD...
     bool up() const { return !env.isEmpty(); }
     QUrl api() const { return QUrl(env.value("API")); }

@@ -26,9 +26,9 @@ void Answerer::answer()
     dialog->setProperty("answered", true); // whileShown may spin an event loop
     const Reply reply = script_.isEmpty() ? Reply() : script_.takeFirst();
     if (box)
-        seen.append({false, box->windowTitle(), box->text(), {}, box->icon(), box->standardButtons()});
+        seen.append({false, box->windowTitle(), box->text(), {}});
     else
-        seen.append({true, input->windowTitle(), input->labelText(), input->textValue(), QMessageBox::NoIcon, {}});
+        seen.append({true, input->windowTitle(), input->labelText(), input->textValue()});
     if (whileShown_)
         whileShown_(dialog);
     if (box) {

@@ -56,8 +56,6 @@ struct Shown {
     bool input = false;
     QString title, text; // text: the message, or the input box's label
     QString preset;      // input boxes
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
 };
 
 // Answers the boxes that open while it lives, each once and in order, and remembers what

@@ -2,9 +2,9 @@
 // which need it started), and against a stub for the answers no MediaWiki gives.
 
 #include "localwiki.h"
+#include "support.h"
 #include "wiki/client.h"
 
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -158,10 +158,7 @@ TEST_F(ClientOnWiki, SizeLimitHtmlPagesAndAStoppedServer)
     const localWiki::Wiki small = localWiki::smallLimit();
     ASSERT_TRUE(small.up());
     Session limited(small.api(), small.env["BOT_FULL"], small.env["BOT_FULL_PASSWORD"]);
-    QImage big(100, 100, QImage::Format_RGB32);
-    quint32 noise = 1;
-    for (int i = 0; i < big.width() * big.height(); ++i)
-        big.setPixel(i % 100, i / 100, noise = noise * 1664525u + 1013904223u);
+    const QImage big = testsupport::noise(100, 100); // no PNG squeezes it under the limit
     const UploadOutcome tooLarge = limited.upload({limited.file("big.png", big), unique("Big"), {}, {}, {}});
     EXPECT_TRUE(tooLarge.message.contains("the wiki takes files up to")) << tooLarge.message.toStdString();
 
@@ -227,7 +224,6 @@ TEST(ClientAnswers, BusyAndBrokenWikisAndAddressesItWillNotUse)
     EXPECT_TRUE(cut.message.contains("did not answer")) << cut.message.toStdString();
 
     // Plain http to another machine: refused before any request is made.
-    localWiki::Stub never({httpAnswer("200 OK", loginToken)});
     Session far(QUrl("http://example.com/api.php"), "U@a", "p");
     const UploadOutcome outcome = far.upload({far.file("f.png"), "F.png", {}, {}, {}});
     EXPECT_TRUE(outcome.message.contains("https://example.com/api.php")) << outcome.message.toStdString();

@@ -33,17 +33,13 @@ TEST(WikiNames, RulesAndCleanedNamesAsTheWikiGivesThem)
         QString wikiStores; // what the wiki stored, when it took the name
         QString cleaned;    // our own answer, when the wiki refused it
     } cases[] = {
-        {"Plain.png", Rule::None, "Plain.png", {}},
         {"Two words.png", Rule::None, "Two_words.png", {}},
-        {"Under_score.png", Rule::None, "Under_score.png", {}},
         {"lower case.png", Rule::None, "Lower_case.png", {}},
-        {u"Ünïcödé letters.png"_qs, Rule::None, u"Ünïcödé_letters.png"_qs, {}},
         {u"émile.png"_qs, Rule::None, u"Émile.png"_qs, {}},
         {u"Emoji 😀.png"_qs, Rule::None, u"Emoji_😀.png"_qs, {}},
         {"Blank before dot .png", Rule::None, "Blank_before_dot_.png", {}},
         {u"Zero\u200Bwidth.png"_qs, Rule::None, u"Zero\u200Bwidth.png"_qs, {}},
         {"Tilde~~two.png", Rule::None, "Tilde~~two.png", {}},
-        {"Percent%zz.png", Rule::None, "Percent%zz.png", {}},
         {"100%.png", Rule::None, "100%.png", {}},
         {"Amp & sand.png", Rule::None, "Amp_&_sand.png", {}},
         {"Name.with.dots.png", Rule::None, "Name.with.dots.png", {}},

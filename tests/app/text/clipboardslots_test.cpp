@@ -102,8 +102,9 @@ TEST_F(ClipboardSlotsTest, SlotFilesThatCannotBeWrittenAreNotNamedAndTheWindowSt
         window->close();
     }
     EXPECT_FALSE(window->isVisible());
-    if (testsupport::FileSizeLimit::works)
+    if (testsupport::FileSizeLimit::works) {
         EXPECT_EQ(folder.read("Templates/3.txt"), "old\r\n");
+    }
     const QByteArray third = testsupport::FileSizeLimit::works ? "3=\r\n" : "3=3.txt\r\n";
     EXPECT_TRUE(ini().contains("SaveClipboard=True\r\n1=\r\n2=2.bmp\r\n" + third)) << ini().toStdString();
 }

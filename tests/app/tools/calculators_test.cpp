@@ -55,7 +55,8 @@ TEST_F(Calculators, LevelXpFollowsTypingAndStepsWithTheArrows)
     for (const auto &[level, xp, percent, tip] :
         {std::tuple{"276", "", "", "Levels run from 1 to 275"}, {"50", "4902151", "25.18%", "Level"}}) {
         typeInto(box("txtLevelXP", 0), level);
-        EXPECT_EQ(QStringList({box("txtLevelXP", 2)->text(), box("txtLevelXP", 3)->text(), box("txtLevelXP", 0)->toolTip()}),
+        const QLineEdit *levelBox = box("txtLevelXP", 0);
+        EXPECT_EQ(QStringList({box("txtLevelXP", 2)->text(), box("txtLevelXP", 3)->text(), levelBox->toolTip()}),
             QStringList({xp, percent, tip})) << level;
     }
     control<QCheckBox>("chkToolTips")->setChecked(false); // switched off, it stays off
