@@ -75,6 +75,7 @@ QByteArray dib(const QImage &image, bool v5, bool alpha)
     header.bV5Planes = 1;
     header.bV5BitCount = 32;
     header.bV5Compression = BI_BITFIELDS;
+    header.bV5SizeImage = DWORD(4 * image.width() * image.height());
     header.bV5RedMask = 0x00ff0000;
     header.bV5GreenMask = 0x0000ff00;
     header.bV5BlueMask = 0x000000ff;

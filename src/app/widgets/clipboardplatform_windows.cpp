@@ -1,6 +1,7 @@
 #include "app/widgets/clipboardplatform.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QImageReader>
 
 #include <windows.h>
@@ -31,6 +32,10 @@ QImage decoded(QByteArray bytes)
 
 QImage deviceIndependentBitmap()
 {
+    // Only Windows' own platform shares the system clipboard; another (offscreen) keeps one
+    // of its own, and a picture left on the system's is none of its business.
+    if (QGuiApplication::platformName() != QLatin1String("windows"))
+        return {};
     // Another program may hold the clipboard open for a moment.
     bool open = false;
     for (int attempt = 0; attempt < 5 && !(open = OpenClipboard(nullptr)); ++attempt)
