@@ -30,7 +30,9 @@ bool bmpCutShort(const QString &fileName, qint64 fileSize)
     if (infoSize < 40 || !uncompressed || width <= 0 || height == 0 || bitsPerPixel <= 0 || bitsPerPixel > 32)
         return false;
     const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
-    return fileSize < qint64(offset) + stride * (height < 0 ? -height : height);
+    // Compared by division: a claimed width and height multiply past 64 bits.
+    const qint64 rows = height < 0 ? -height : height, available = fileSize - qint64(offset);
+    return available < 0 || rows > available / stride;
 }
 
 } // namespace

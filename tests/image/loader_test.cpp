@@ -99,7 +99,7 @@ TEST(LoadPicture, RefusesPicturesOverTheLimitWithoutTheMemoryAndTakesThoseWithin
         EXPECT_EQ(imageLimits::acceptable(width, height), acceptable) << width << "x" << height;
     // Headers claiming 20000 x 20000, 2^31-1 x 1, and a 65535 x 65535 GIF screen.
     const long peakBefore = testsupport::peakKilobytes();
-    for (const char *name : {"bmp-huge.bmp", "bmp-widest.bmp", "gif-huge-screen.gif"}) {
+    for (const char *name : {"bmp-huge.bmp", "bmp-widest.bmp", "bmp-overflow.bmp", "gif-huge-screen.gif"}) {
         const PictureRead read = loadPicture(dataFile(name));
         EXPECT_FALSE(read.ok()) << name;
         EXPECT_FALSE(read.result.reason().isEmpty()) << name;

@@ -97,6 +97,10 @@ def main():
     write("bmp-huge.bmp", bmp_header(20000, 20000) + b"\0" * 64)
     write("bmp-widest.bmp", bmp_header(0x7FFFFFFF, 1, image_size=0, file_size=0) + b"\0" * 64)
     write("bmp-truncated.bmp", bmp_header(8, 8) + b"\x40" * 50)
+    # An info header the reader refuses, so no size is claimed to it, over the largest width
+    # and height: the rows such a file would need do not fit in 64 bits.
+    write("bmp-overflow.bmp", b"BM" + struct.pack("<IHHI", 0, 0, 0, 54)
+          + struct.pack("<IiiHHI", 0x7A7A7A7A, 0x7FFFFFFF, 0x7FFFFFFF, 1, 32, 0) + b"\0" * 20)
 
     # GIF: 3 x 2, a two-frame animation, a tiny picture on a huge logical screen, a cut one.
     palette = [(255, 0, 0), (0, 255, 0), (0, 0, 255), (255, 255, 255)]
