@@ -4,13 +4,13 @@
 #include "common/fileplatform.h"
 #include "image/cdibsection.h"
 #include "image/imagelimits.h"
+#include "image/pngframe.h"
 
 #include <QFile>
 
 #include <png.h>
 
 #include <cerrno>
-#include <csetjmp>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -18,67 +18,13 @@
 namespace modPNG {
 namespace {
 
-// Everything libpng touches during one call. It lives in the caller's frame and holds
-// only plain C types, so an error can jump back into the frames below without skipping
-// a destructor.
-struct PngJob {
-    std::jmp_buf jump;
-    png_structp png;
-    png_infop info;
-    png_infop endInfo;
-    int errorNumber;       // errno when libpng gave up: a failed write says why
-    char message[128];     // libpng's own words otherwise
-    png_uint_32 width;     // of the decoded picture
+using namespace pngFrame;
+
+// One save or load: libpng's frame, and the size of the picture it decodes.
+struct PngJob : PngFrame {
+    png_uint_32 width; // of the decoded picture
     png_uint_32 height;
     size_t rowBytes;
-};
-
-// libpng must never end the program or print: record why, then jump back.
-[[noreturn]] void onPngError(png_structp png, png_const_charp message)
-{
-    PngJob *job = static_cast<PngJob *>(png_get_error_ptr(png));
-    job->errorNumber = errno;
-    std::snprintf(job->message, sizeof job->message, "%s", message ? message : "libpng error");
-    std::longjmp(job->jump, 1);
-}
-
-void onPngWarning(png_structp, png_const_charp) {}
-
-void startJob(PngJob &job)
-{
-    std::memset(&job, 0, sizeof job);
-}
-
-// Frees the libpng structures on every way out of a save.
-class WriteJobOwner {
-public:
-    explicit WriteJobOwner(PngJob &job) : job_(job) { startJob(job_); }
-    ~WriteJobOwner()
-    {
-        if (job_.png)
-            png_destroy_write_struct(&job_.png, &job_.info);
-    }
-    WriteJobOwner(const WriteJobOwner &) = delete;
-    WriteJobOwner &operator=(const WriteJobOwner &) = delete;
-
-private:
-    PngJob &job_;
-};
-
-// The same for a load.
-class ReadJobOwner {
-public:
-    explicit ReadJobOwner(PngJob &job) : job_(job) { startJob(job_); }
-    ~ReadJobOwner()
-    {
-        if (job_.png)
-            png_destroy_read_struct(&job_.png, &job_.info, &job_.endInfo);
-    }
-    ReadJobOwner(const ReadJobOwner &) = delete;
-    ReadJobOwner &operator=(const ReadJobOwner &) = delete;
-
-private:
-    PngJob &job_;
 };
 
 // The whole libpng side of a save: 8-bit RGB with sBIT, default filters and compression,
@@ -88,11 +34,7 @@ bool encodeImage(PngJob *job, FILE *out, png_bytepp rows)
 {
     if (setjmp(job->jump))
         return false;
-    job->png = png_create_write_struct(PNG_LIBPNG_VER_STRING, job, onPngError, onPngWarning);
-    if (!job->png)
-        return false;
-    job->info = png_create_info_struct(job->png);
-    if (!job->info)
+    if (!createWrite(*job))
         return false;
 
     png_init_io(job->png, out);
@@ -116,12 +58,7 @@ bool readHeader(PngJob *job, FILE *in)
 {
     if (setjmp(job->jump))
         return false;
-    job->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, job, onPngError, onPngWarning);
-    if (!job->png)
-        return false;
-    job->info = png_create_info_struct(job->png);
-    job->endInfo = png_create_info_struct(job->png);
-    if (!job->info || !job->endInfo)
+    if (!createRead(*job))
         return false;
 
     png_init_io(job->png, in);
@@ -193,10 +130,10 @@ bool SavePNG(const QImage &picture, const QString &fileName, QString *reason, ol
     if (kept)
         file.keepReplaced();
 
-    PngJob job;
+    PngJob job{};
     bool encoded;
     {
-        WriteJobOwner owner(job);
+        FrameOwner owner(job, Direction::Write);
         job.width = png_uint_32(dib.Width());
         job.height = png_uint_32(dib.Height());
         errno = 0;
@@ -223,8 +160,8 @@ bool LoadPNG(FILE *stream, QImage &picture)
         || png_sig_cmp(signature, 0, sizeof signature) != 0)
         return false;
 
-    PngJob job;
-    ReadJobOwner owner(job);
+    PngJob job{};
+    FrameOwner owner(job, Direction::Read);
     if (!readHeader(&job, stream))
         return false;
     // The picture ends up both in the buffer and in a 32-bit QImage; refuse sizes that

@@ -2,6 +2,7 @@
 
 #include "common/atomicfile.h"
 #include "image/imagelimits.h"
+#include "image/pngframe.h"
 
 #include <png.h>
 #include <zlib.h>
@@ -9,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -176,23 +176,12 @@ struct PngImage {
     size_t idatBytes; // one IDAT chunk for the whole stream: each more costs 12 bytes
 };
 
-// Everything libpng touches during one trial: plain C types in the caller's frame, so an
-// error can jump back without skipping a destructor.
-struct PngJob {
-    std::jmp_buf jump;
-    png_structp png;
-    png_infop info;
+// One trial: libpng's frame and the file it writes into memory.
+struct PngJob : pngFrame::PngFrame {
     png_bytep data; // the file so far, from malloc
     size_t size, capacity;
     size_t limit; // a trial that grows past the best so far cannot win: it stops there
 };
-
-[[noreturn]] void onPngError(png_structp png, png_const_charp)
-{
-    std::longjmp(static_cast<PngJob *>(png_get_error_ptr(png))->jump, 1);
-}
-
-void onPngWarning(png_structp, png_const_charp) {}
 
 void onWrite(png_structp png, png_bytep bytes, size_t length)
 {
@@ -218,11 +207,7 @@ bool writePng(PngJob *job, const PngImage *image, const Trial *trial)
 {
     if (setjmp(job->jump))
         return false;
-    job->png = png_create_write_struct(PNG_LIBPNG_VER_STRING, job, onPngError, onPngWarning);
-    if (!job->png)
-        return false;
-    job->info = png_create_info_struct(job->png);
-    if (!job->info)
+    if (!pngFrame::createWrite(*job))
         return false;
     png_set_write_fn(job->png, job, onWrite, onFlush);
     png_set_IHDR(job->png, job->info, image->width, image->height, image->depth, image->colourType,
@@ -244,15 +229,14 @@ bool writePng(PngJob *job, const PngImage *image, const Trial *trial)
 // The trial's file when it beats best; empty otherwise or on any failure.
 QByteArray runTrial(const PngImage &image, const Trial &trial, const QByteArray &best)
 {
-    PngJob job;
-    std::memset(&job, 0, sizeof job);
-    job.limit = best.isEmpty() ? ~size_t(0) : size_t(best.size()) - 1;
-    const bool written = writePng(&job, &image, &trial);
+    PngJob job{};
     QByteArray file;
-    if (written)
-        file = QByteArray(reinterpret_cast<const char *>(job.data), qsizetype(job.size));
-    if (job.png)
-        png_destroy_write_struct(&job.png, &job.info);
+    {
+        pngFrame::FrameOwner owner(job, pngFrame::Direction::Write);
+        job.limit = best.isEmpty() ? ~size_t(0) : size_t(best.size()) - 1;
+        if (writePng(&job, &image, &trial))
+            file = QByteArray(reinterpret_cast<const char *>(job.data), qsizetype(job.size));
+    }
     std::free(job.data);
     return file;
 }
