@@ -2,6 +2,7 @@
 // and saved as live shots. Runs on a screen scaled by two as well, where each screenshot
 // pixel lies on one device pixel.
 
+#include "common/programinfo.h"
 #include "window.h"
 
 #include <QScreen>
@@ -55,7 +56,7 @@ TEST_F(LiveTest, TheFixedRectangleEndsAtThePointerAndAClickSavesWhatItHolds)
     EXPECT_EQ(testsupport::cutMismatch(grab->grab().toImage(), shot, shot.rect()), QString()); // unsmoothed
     EXPECT_TRUE(crop->isHidden());
     hoverPixel(grab, {500, 400});
-    EXPECT_EQ(window->windowTitle(), "Quillmark 1.06 -  X: 500  Y:400");
+    EXPECT_EQ(window->windowTitle(), programInfo::windowCaption + " -  X: 500  Y:400");
     EXPECT_EQ(crop->geometry(), widgetRect(grab, {200, 300, 300, 100})); // its outline: the free rectangle's test
     QTest::mouseClick(grab, Qt::LeftButton, {}, widgetPoint(grab, {500, 400}));
     ASSERT_EQ(saved().size(), 1);
@@ -109,7 +110,7 @@ TEST_F(LiveTest, AFreeRectangleIsDraggedOpenAndCutOnReleaseAtOddPixelsToo)
     EXPECT_EQ(cut("First.png", {40, 100, 60, 60}), QString());
     send(QEvent::MouseButtonPress, {101, 51}, Qt::RightButton); // still free, with either button
     send(QEvent::MouseMove, {203, 99}, Qt::RightButton);
-    EXPECT_EQ(window->windowTitle(), "Quillmark 1.06 X:203 Y:99    102x48");
+    EXPECT_EQ(window->windowTitle(), programInfo::windowCaption + " X:203 Y:99    102x48");
     EXPECT_EQ(crop->geometry(),
         ratioOf(grab) == 2 ? QRect(50, 25, 52, 25) : QRect(101, 51, 102, 48)); // covers the odd pixels
     // The outline is one device pixel on the edge pixels of what is cut.

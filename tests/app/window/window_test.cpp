@@ -1,5 +1,6 @@
 // The window's frame: the tab switch, where the focus goes, and drops on every text box.
 
+#include "common/programinfo.h"
 #include "window.h"
 
 #include <QAbstractItemView>
@@ -22,7 +23,7 @@ TEST_F(WindowTest, EachTabLabelShowsItsPageAloneHighlightedWithTheFocusOnTheFob)
         EXPECT_EQ(window->size(), QSize(900, 900)); // only the left button switches
         QTest::mouseClick(label(tab), Qt::LeftButton);
         EXPECT_EQ(std::tuple(window->currentTab(), window->size(), window->windowTitle()),
-            std::tuple(tab, QSize(360, 607 + 18), QString("Quillmark 1.06")));
+            std::tuple(tab, QSize(360, 607 + 18), programInfo::windowCaption));
         EXPECT_EQ(QApplication::focusWidget(), control(names::fob));
         for (int other = 1; other <= 6; ++other) {
             EXPECT_EQ(control(pages[other - 1])->isVisible(), other == tab) << tab << " shows " << other;
