@@ -1,7 +1,10 @@
 #include "app/frmvandrel.h"
+#include "app/window/languages.h"
 #include "app/window/terminationwatcher.h"
 #include "common/paths.h"
 #include "common/programinfo.h"
+#include "settings/privateprofile.h"
+#include "settings/settingskeys.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -22,6 +25,10 @@ int main(int argc, char *argv[])
 
     const QString folder = paths::resolveProgramFolder(
         QApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+
+    // The window's words in the user's language, unless the options ask for English.
+    const PrivateProfile settings = PrivateProfile::fromFile(paths::joinPath(folder, programInfo::settingsFileName));
+    languages::install(QLocale::system(), settings.read(settingsKeys::forceEnglish) == QLatin1String("True"));
 
     frmVandrel window(folder);
     QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &window, &QWidget::close);

@@ -32,6 +32,8 @@ extern const SettingKey checkWikiNames;
 extern const SettingKey smallestPng;
 extern const SettingKey magnifier;
 extern const SettingKey hints;
+// The window in English whatever the system's language (read at start-up).
+extern const SettingKey forceEnglish;
 // "Wiki": where saved pictures are uploaded (the password is never kept here).
 extern const SettingKey wikiApi;
 extern const SettingKey wikiUser;

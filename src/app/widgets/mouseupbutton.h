@@ -12,6 +12,7 @@ public:
 
     // Narrow buttons break their caption into lines at blanks instead of cutting it off.
     void setWordWrap(bool on);
+    bool wordWrap() const { return wordWrap_; }
     // Takes files dragged onto it (reported by filesDropped).
     void setAcceptsFiles(bool on) { setAcceptDrops(on); }
 

@@ -13,6 +13,7 @@
 #include "app/uploads/accountdialog.h"
 #include "app/uploads/uploadcenter.h"
 #include "app/uploads/uploadswindow.h"
+#include "app/widgets/captionfit.h"
 #include "app/widgets/dropdownlist.h"
 #include "app/widgets/picturearea.h"
 #include "app/widgets/statusline.h"
@@ -66,6 +67,8 @@ frmVandrel::frmVandrel(const QString &programFolder, QWidget *parent)
     currentTab_ = 1;
     showTab(1);
     LoadSettings();
+    // After the load, which gives the size buttons their captions.
+    captionFit::fitAll(this);
 }
 
 frmVandrel::~frmVandrel() = default;

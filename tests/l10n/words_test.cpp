@@ -1,0 +1,145 @@
+// The window's words: under the test language every text a user sees or hears is bracketed
+// (a text without brackets escaped translation) and every caption fits its control; the
+// languages a user's system asks for pick the translation.
+
+#include "app/widgets/captionfit.h"
+#include "app/window/languages.h"
+#include "window.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QTranslator>
+
+namespace {
+
+bool isWords(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+}
+
+bool bracketed(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    return trimmed.startsWith(u'[') && trimmed.endsWith(u']');
+}
+
+// What a user reads or hears of a control: caption, title, tooltip, entries, accessible texts.
+QStringList textsOf(const QWidget *widget)
+{
+    QStringList texts{captionFit::captionOf(widget), widget->toolTip(), widget->accessibleName(),
+                      widget->accessibleDescription()};
+    if (const auto *box = qobject_cast<const QGroupBox *>(widget))
+        texts << box->title();
+    if (const auto *combo = qobject_cast<const QComboBox *>(widget))
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+    return texts;
+}
+
+// Every word of top and its children that escaped translation, and every caption cut off.
+QStringList faultsIn(QWidget *top)
+{
+    QList<QWidget *> widgets = top->findChildren<QWidget *>();
+    widgets.prepend(top);
+    QStringList faults;
+    for (const QWidget *widget : widgets) {
+        // Qt's own buttons take Qt's translation, which the test language does not have.
+        if (!widget->isVisibleTo(top) || qobject_cast<const QDialogButtonBox *>(widget->parentWidget()))
+            continue;
+        const QString name = widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName();
+        for (const QString &text : textsOf(widget))
+            if (isWords(text) && !bracketed(text))
+                faults << name + QStringLiteral(" shows \"") + text + u'"';
+        if (!captionFit::fits(widget))
+            faults << name + QStringLiteral(" cuts off \"") + captionFit::captionOf(widget) + u'"';
+    }
+    return faults;
+}
+
+class Words : public WindowFixture {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(translator_.load(QStringLiteral(QUILLMARK_PSEUDO_QM)));
+        QCoreApplication::installTranslator(&translator_);
+        WindowFixture::SetUp();
+    }
+    QTranslator translator_;
+};
+
+} // namespace
+
+TEST_F(Words, EveryTabShowsOnlyTranslatedCaptionsThatFit)
+{
+    for (int tab = 1; tab <= 6; ++tab) {
+        showTab(tab);
+        const QStringList faults = faultsIn(window.get());
+        EXPECT_TRUE(faults.isEmpty()) << "tab " << tab << ":\n" << faults.join(u'\n').toStdString();
+    }
+}
+
+TEST_F(Words, EveryBoxAndDialogShowsOnlyTranslatedWords)
+{
+    // Each action opens a box or a window of its own.
+    const struct {
+        int tab;
+        const char *button;
+    } openers[] = {
+        {5, "cmdTotalDamage"}, {5, "cmdSpawnMap"}, {3, "cmdFormat_0"}, {6, "cmdUploads"}, {6, "cmdWikiAccount"},
+    };
+    for (const auto &opener : openers) {
+        showTab(opener.tab);
+        clipboard()->clear();
+        QStringList faults;
+        int opened = 0;
+        modal::Answerer answerer({}, [&](QDialog *box) {
+            ++opened;
+            faults << faultsIn(box);
+        });
+        auto *button = control<QAbstractButton>(QString::fromLatin1(opener.button));
+        if (!button)
+            continue;
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::qWait(50);
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top != window.get() && top->isVisible() && !qobject_cast<QMenu *>(top)) {
+                ++opened;
+                faults << faultsIn(top);
+                top->close();
+            }
+        EXPECT_TRUE(faults.isEmpty()) << opener.button << ":\n" << faults.join(u'\n').toStdString();
+        EXPECT_GT(opened, 0) << opener.button;
+    }
+}
+
+TEST(Languages, TheFirstLanguageQuillmarkSpeaksIsInstalledUnlessEnglishIsForced)
+{
+    const struct {
+        const char *locale;
+        bool forceEnglish;
+        const char *installed;
+    } cases[] = {{"de_DE", false, "de"}, {"de_AT", false, "de"}, {"de_DE", true, ""},
+                 {"en_GB", false, ""},  {"fr_FR", false, ""}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(languages::install(QLocale(QString::fromLatin1(c.locale)), c.forceEnglish), c.installed)
+            << c.locale;
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>(Qt::FindDirectChildrenOnly));
+    }
+}
+
+TEST(CaptionFit, ACaptionTooWideIsDrawnSmallerAndOneThatFitsIsLeftAlone)
+{
+    QWidget page;
+    auto *fitting = new QPushButton(QStringLiteral("Save"), &page);
+    auto *tooWide = new QCheckBox(QStringLiteral("Check names for the wiki, every one of them"), &page);
+    fitting->setGeometry(0, 0, 100, 30);
+    tooWide->setGeometry(0, 40, 200, 20);
+    const QFont designed = page.font();
+    ASSERT_FALSE(captionFit::fits(tooWide));
+    captionFit::fitAll(&page);
+    EXPECT_TRUE(captionFit::fits(tooWide));
+    EXPECT_LT(tooWide->font().pointSizeF(), designed.pointSizeF());
+    EXPECT_EQ(fitting->font(), designed);
+}
