@@ -11,15 +11,17 @@ namespace {
 namespace keys = settingsKeys;
 using capture::ImageKind;
 
-QString checkText(Qt::CheckState state) { return modVandrel::CheckToText(state); }
+// The entry makers take the value held as field, for a const Options or not:
+// [](auto &o) -> auto & { return o.opacity; }.
 
+// "True", "False", or "" for a greyed box; any other text keeps the state.
 Entry check(Check c)
 {
-    return {checkKey(c).key, [c](Options &o, const QString &text) { o.set(c, modVandrel::SetCheckFromText(o.state(c), text)); },
-            [c](const Options &o) { return checkText(o.state(c)); }};
+    return {checkKey(c).key,
+            [c](Options &o, const QString &text) { o.set(c, modVandrel::SetCheckFromText(o.state(c), text)); },
+            [c](const Options &o) { return modVandrel::CheckToText(o.state(c)); }};
 }
 
-// field gives the value held, of a const Options or not: [](auto &o) -> auto & { ... }.
 // A number the file holds as 16 bits: one that cannot be read keeps the value held.
 template <typename Field> Entry int16(const keys::SettingKey &key, Field field)
 {
@@ -37,10 +39,13 @@ template <typename Field> Entry text(const keys::SettingKey &key, Field field)
             [field](const Options &o) -> std::optional<QString> { return field(o); }};
 }
 
-// Caption index (0 to 11) of a button of tabs 1 and 2.
+// Written only once the user changed the caption in the window.
 Entry caption(const keys::SettingKey &key, Captions Options::*captions, int index)
 {
-    return {key, [captions, index](Options &o, const QString &value) { (o.*captions).loaded[index] = (o.*captions).shown[index] = value; },
+    return {key,
+            [captions, index](Options &o, const QString &value) {
+                (o.*captions).loaded[index] = (o.*captions).shown[index] = value;
+            },
             [captions, index](const Options &o) -> std::optional<QString> {
                 const Captions &c = o.*captions;
                 if (c.shown[index] == c.loaded[index])
@@ -51,7 +56,7 @@ Entry caption(const keys::SettingKey &key, Captions Options::*captions, int inde
 
 void addCaptions(QList<Entry> &list)
 {
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < captionCount; ++i) {
         list.append(caption(keys::statsPanelDimension(i + 1), &Options::panelHeights, i));
         list.append(caption(keys::liveShotDimension(i + 1), &Options::cropSizes, i));
     }
@@ -61,8 +66,10 @@ void addTypes(QList<Entry> &list)
 {
     for (ImageKind kind : capture::imageKinds) {
         const QString section = capture::kindSection(kind);
-        list.append({keys::fileType(section), [kind](Options &o, const QString &value) { o.kind(kind).fileType = value.toLower(); },
+        list.append({keys::fileType(section),
+                     [kind](Options &o, const QString &value) { o.kind(kind).fileType = value.toLower(); },
                      [kind](const Options &o) { return o.kind(kind).fileType; }});
+        // 1 to 100, "NN%": see capture::qualityText.
         list.append({keys::jpgQuality(section),
                      [kind](Options &o, const QString &value) {
                          o.kind(kind).quality = capture::qualityNumber(capture::qualityText(value));
@@ -94,12 +101,13 @@ void addFolders(QList<Entry> &list)
         // A greyed box is written as the folder it saves to: the custom one.
         list.append({keys::useDefaultSavePath(section),
                      [kind](Options &o, const QString &value) {
-                         o.setDefaultPath(kind, modVandrel::SetCheckFromText(o.defaultPathBoxes[size_t(kind)], value));
+                         o.setDefaultPath(kind, modVandrel::SetCheckFromText(o.defaultPathBox(kind), value));
                      },
-                     [kind](const Options &o) { return checkText(o.kind(kind).useDefaultFolder ? Qt::Checked : Qt::Unchecked); }});
-        list.append({keys::customSavePath(section),
-                     [kind](Options &o, const QString &value) { o.kind(kind).customFolder = value; },
-                     [kind](const Options &o) { return o.kind(kind).customFolder; }});
+                     [kind](const Options &o) {
+                         return modVandrel::CheckToText(o.kind(kind).useDefaultFolder ? Qt::Checked : Qt::Unchecked);
+                     }});
+        list.append(
+            text(keys::customSavePath(section), [kind](auto &o) -> auto & { return o.kind(kind).customFolder; }));
     }
 }
 
@@ -125,14 +133,20 @@ QList<Entry> makeEntries()
     list.append(int16(keys::spawnMapX, [](auto &o) -> auto & { return o.spawnX; }));
     list.append(int16(keys::spawnMapY, [](auto &o) -> auto & { return o.spawnY; }));
     list.append(check(Check::SaveClipboard));
-    for (int slot = 0; slot < 8; ++slot)
-        list.append(text(keys::clipboardSlot(slot + 1), [slot](auto &o) -> auto & { return o.clipboardSlots[size_t(slot)]; }));
+    for (size_t slot = 0; slot < clipboardSlotCount; ++slot) {
+        const auto held = [slot](auto &o) -> auto & { return o.clipboardSlots[slot]; };
+        list.append(text(keys::clipboardSlot(int(slot) + 1), held));
+    }
     // Added since: a file without their keys loads as before.
-    list.append({keys::autoCopyKind, [](Options &o, const QString &value) { o.autocopy = capture::autocopyKindFrom(value); },
+    list.append({keys::autoCopyKind,
+                 [](Options &o, const QString &value) { o.autocopy = capture::autocopyKindFrom(value); },
                  [](const Options &o) { return capture::autocopySetting(o.autocopy); }});
-    list += {check(Check::CheckWikiNames), check(Check::SmallestPng), check(Check::UploadAfterSave),
+    list += {check(Check::CheckWikiNames),
+             check(Check::SmallestPng),
+             check(Check::UploadAfterSave),
              text(keys::wikiApi, [](auto &o) -> auto & { return o.wikiApi; }),
-             text(keys::wikiUser, [](auto &o) -> auto & { return o.wikiUser; }), check(Check::Magnifier),
+             text(keys::wikiUser, [](auto &o) -> auto & { return o.wikiUser; }),
+             check(Check::Magnifier),
              check(Check::Hints)};
     return list;
 }
@@ -141,6 +155,7 @@ QList<Entry> makeEntries()
 
 CheckKey checkKey(Check c)
 {
+    // The boxes that start greyed keep it for a text that is neither "true" nor "false".
     switch (c) {
     case Check::SaveIcon: return {keys::saveIcon, Qt::PartiallyChecked};
     case Check::AutoName: return {keys::autoName, Qt::PartiallyChecked};
@@ -161,7 +176,7 @@ Options::Options()
 {
     for (int c = 0; c < checkCount; ++c)
         checks[size_t(c)] = checkKey(Check(c)).initial;
-    for (int i = 1; i <= 12; ++i) {
+    for (int i = 1; i <= captionCount; ++i) {
         panelHeights.loaded.append(keys::statsPanelDimension(i).defaultValue);
         cropSizes.loaded.append(keys::liveShotDimension(i).defaultValue);
     }

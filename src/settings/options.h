@@ -1,13 +1,14 @@
 #pragma once
 // Every option of the window, typed: what the load makes of each text of Quillmark.ini and
 // what the save writes back, in the order the file has always listed its keys. The pages
-// show these values and put what the user changes back; the capture actions read them.
+// show these values and put back what the user changes; the capture actions read them.
 
 #include "capture/autocopy.h"
 #include "capture/extractgeometry.h"
 #include "capture/saveoptions.h"
 #include "settings/settingskeys.h"
 
+#include <QList>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -20,8 +21,7 @@ class PrivateProfile;
 
 namespace settings {
 
-// The options shown as check boxes. Written "True", "False", or "" for a greyed box; a text
-// that is neither keeps the state the box starts with (greyed for some).
+// The options shown as check boxes: written "True", "False", or "" for a greyed box.
 enum class Check {
     SaveIcon,
     AutoName,
@@ -37,13 +37,24 @@ enum class Check {
 };
 inline constexpr int checkCount = int(Check::Hints) + 1;
 
-// The button captions of tabs 1 and 2 (index 0 is button 1): those the file gives (or the
-// designed ones), and those shown now. Only a caption the user changed is written, so that a
-// hand-made key, or its absence, stays.
+// The key of a check option and the state its box starts with: the state a text that is
+// neither "true" nor "false" (any letter case) leaves.
+struct CheckKey {
+    settingsKeys::SettingKey key;
+    Qt::CheckState initial;
+};
+CheckKey checkKey(Check c);
+
+// The size buttons of tabs 1 and 2 (index 0 is button 1): the captions the file gives (or
+// the designed ones), and those shown now. Only a caption the user changed is written, so
+// that a hand-made key, or its absence, stays.
+inline constexpr int captionCount = 12;
 struct Captions {
     QStringList loaded;
     QStringList shown;
 };
+
+inline constexpr size_t clipboardSlotCount = 8;
 
 struct Options {
     Options();
@@ -65,11 +76,12 @@ struct Options {
     Captions panelHeights; // [StatsPanelDimensions]
     Captions cropSizes;    // [LiveShotDimensions]
 
-    // [Icon], [Panel], [Live]; a greyed "Default Path" box saves to the custom folder.
+    // [Icon], [Panel], [Live]. Their "Default Path" boxes start greyed, and a greyed box
+    // saves to the custom folder.
     std::array<capture::KindOptions, 3> kinds;
     capture::KindOptions &kind(capture::ImageKind k) { return kinds[size_t(k)]; }
     const capture::KindOptions &kind(capture::ImageKind k) const { return kinds[size_t(k)]; }
-    std::array<Qt::CheckState, 3> defaultPathBoxes{Qt::PartiallyChecked, Qt::PartiallyChecked, Qt::PartiallyChecked};
+    Qt::CheckState defaultPathBox(capture::ImageKind k) const { return defaultPathBoxes[size_t(k)]; }
     void setDefaultPath(capture::ImageKind k, Qt::CheckState s);
     capture::IconOffsets offsets;
 
@@ -78,16 +90,22 @@ struct Options {
     int spawnX = 0;
     int spawnY = 0;
     QPoint spawnOffset() const { return {spawnX, spawnY}; }
-    std::array<QString, 8> clipboardSlots; // [ExpandedClipboard] 1 to 8, as their box keeps them
-    QString wikiApi;  // [Wiki]
+
+    // [ExpandedClipboard] 1 to 8, as the clipboard box keeps them.
+    std::array<QString, clipboardSlotCount> clipboardSlots;
+    // [Wiki]: where pictures are uploaded (the password is never kept here).
+    QString wikiApi;
     QString wikiUser;
 
     void load(const PrivateProfile &ini);
     void save(PrivateProfile &ini) const;
+
+private:
+    std::array<Qt::CheckState, 3> defaultPathBoxes{};
 };
 
 // One key of the file: what the load makes of its text, and the text the save writes
-// (nothing: the key is left as it stands).
+// (nothing: the key stays as it stands).
 struct Entry {
     settingsKeys::SettingKey key;
     std::function<void(Options &, const QString &)> read;
@@ -95,12 +113,5 @@ struct Entry {
 };
 // Every key the options own, in the order the save writes them.
 const QList<Entry> &entries();
-
-// The key of a check option and the state its box starts with.
-struct CheckKey {
-    settingsKeys::SettingKey key;
-    Qt::CheckState initial;
-};
-CheckKey checkKey(Check c);
 
 } // namespace settings

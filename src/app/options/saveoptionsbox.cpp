@@ -167,7 +167,6 @@ void SaveOptionsBox::showOptions()
     // The boxes show the words; the values held carry the blank that joins them to the name.
     txtPrefix_->setText(capture::prefixForBox(options().prefix));
     txtSuffix_->setText(capture::suffixForBox(options().suffix));
-    const QString customFolder = options().customFolder;
-    chkDefaultPath_->setCheckState(state_.defaultPathBoxes[size_t(kind_)]);
-    txtCustomSavePath_->setText(customFolder);
+    chkDefaultPath_->setCheckState(state_.defaultPathBox(kind_));
+    txtCustomSavePath_->setText(options().customFolder);
 }

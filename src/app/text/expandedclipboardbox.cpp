@@ -151,6 +151,8 @@ QString ExpandedClipboardBox::templatesFolder() const
     return paths::joinPath(programFolder_, QStringLiteral("Templates"));
 }
 
+static_assert(ExpandedClipboardBox::slotCount == settings::clipboardSlotCount);
+
 void ExpandedClipboardBox::restoreSlots(const settings::Options &options)
 {
     checkBoxes::show(chkSaveClipboard_, options, settings::Check::SaveClipboard);
