@@ -168,6 +168,7 @@ CheckKey checkKey(Check c)
     case Check::UploadAfterSave: return {keys::uploadAfterSave, Qt::Unchecked};
     case Check::Magnifier: return {keys::magnifier, Qt::Checked};
     case Check::Hints: return {keys::hints, Qt::Checked};
+    case Check::Count: break;
     }
     return {};
 }

@@ -34,8 +34,9 @@ enum class Check {
     UploadAfterSave,
     Magnifier,
     Hints,
+    Count // not an option: how many there are
 };
-inline constexpr int checkCount = int(Check::Hints) + 1;
+inline constexpr int checkCount = int(Check::Count);
 
 // The key of a check option and the state its box starts with: the state a text that is
 // neither "true" nor "false" (any letter case) leaves.

@@ -15,7 +15,6 @@
 #include "settings/settingskeys.h"
 #include "settings/settingvalues.h"
 
-#include <QCheckBox>
 
 namespace {
 
@@ -28,8 +27,7 @@ constexpr QPoint trayPosition(0, 17);
 
 } // namespace
 
-PanelPage::PanelPage(CaptureState &state, SaveRoutine &saveRoutine, IconCorner &icon,
-                     QWidget *parent)
+PanelPage::PanelPage(CaptureState &state, SaveRoutine &saveRoutine, IconCorner &icon, QWidget *parent)
     : QWidget(parent), state_(state), saveRoutine_(saveRoutine), icon_(icon)
 {
     // Moves over the bare page still reach the window, which hides the crop outline.

@@ -13,7 +13,6 @@ struct CaptureState;
 class IconCorner;
 class MouseUpButton;
 class PictureArea;
-class QCheckBox;
 class SaveRoutine;
 
 class PanelPage : public QWidget {

@@ -44,7 +44,8 @@ std::optional<QString> SaveRoutine::nameStep(const QString &title, const Planned
     if (name && filePlatform::restrictsNames() && !checkForSystem(*name, title, planned))
         return std::nullopt;
     // A picture going up to the wiki must have a name the wiki takes as it is.
-    if (name && (state_.on(settings::Check::CheckWikiNames) || state_.on(settings::Check::UploadAfterSave)) && !checkForWiki(*name, title, planned))
+    const bool forWiki = state_.on(settings::Check::CheckWikiNames) || state_.on(settings::Check::UploadAfterSave);
+    if (name && forWiki && !checkForWiki(*name, title, planned))
         return std::nullopt;
     return name;
 }
