@@ -1,4 +1,3 @@
-#include "settings/checktext.h"
 #include "settings/privateprofile.h"
 #include "settings/settingvalues.h"
 #include "support.h"
@@ -116,46 +115,18 @@ TEST(SettingsFile, CreatedByTheFirstWritePatchedAfterAndNeverDestroyedByAFailedO
     EXPECT_EQ(testsupport::entriesOf(folder.path()), QStringList({"Images", "Quillmark.ini", "Templates", "dir.ini"}));
 }
 
-TEST(SettingValues, ChecksOpacityTwipsAndCustomFolders)
+// Check texts, the opacity and each key's default are the options' table's.
+TEST(SettingValues, TwipsAndCustomFolders)
 {
-    for (const auto &[current, text, result] : {std::tuple{Qt::Checked, "FALSE", Qt::Unchecked},
-             {Qt::PartiallyChecked, "false", Qt::Unchecked}, {Qt::Unchecked, "tRuE", Qt::Checked},
-             {Qt::PartiallyChecked, "", Qt::PartiallyChecked}, {Qt::Unchecked, "truex", Qt::Unchecked}})
-        EXPECT_EQ(modVandrel::SetCheckFromText(current, text), result) << text;
-    for (const auto state : {Qt::Checked, Qt::Unchecked, Qt::PartiallyChecked})
-        EXPECT_EQ(modVandrel::SetCheckFromText(Qt::PartiallyChecked, modVandrel::CheckToText(state)), state);
-    EXPECT_EQ(modVandrel::CheckToText(Qt::Checked), "True");
-    for (const auto &[text, opacity] : {std::pair{"0", 0}, {"255", 255}, {" 254.5 ", 254}, {"127.5", 128}, {"-1", 128},
-             {"255.4", 128}, {"256", 128}, {"x", 128}, {"", 128}})
-        EXPECT_EQ(settingValues::opacityFromText(text), opacity) << text;
     for (const auto &[twips, pixels] : {std::pair{1500, 100}, {22, 1}, {-22, -1}, {7, 0}, {-8, -1}, {9100, 607}})
         EXPECT_EQ(settingValues::twipsToPixels(twips), pixels) << twips;
     EXPECT_EQ(settingValues::pixelsToTwips(-7), -105);
     for (const auto &[content, twips] : {std::pair{300, 9100}, {1000, 16020}, {-40, 9100}, {INT_MAX, INT_MAX}})
         EXPECT_EQ(settingValues::windowTwipsFor(content, 9100), twips) << content;
-    // Each kind's custom folder has its own key, and the temporary folder by default (on
-    // Windows the one the settings have always named).
-    using namespace settingsKeys;
-    PrivateProfile p;
-    p.write(customSavePath(iconSection), "/icons/");
-    p.write(customSavePath(panelSection), "/panels/");
-    EXPECT_EQ(p.read(customSavePath(iconSection)), "/icons/");
-    EXPECT_EQ(p.read(customSavePath(panelSection)), "/panels/");
-    const QString byDefault = p.read(customSavePath(liveSection));
+    // The custom folder is the temporary folder by default (on Windows the one the settings
+    // have always named).
+    const QString byDefault = settingsKeys::defaultCustomSavePath();
     EXPECT_TRUE(byDefault.endsWith(QDir::separator()));
     EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(byDefault)),
               testsupport::onWindows ? QStringLiteral("C:/Temp") : QDir::cleanPath(QDir::tempPath()));
-}
-
-TEST(SettingValues, ButtonCaptionsTheFileDoesNotGiveAreTheDesignedOnes)
-{
-    using namespace settingsKeys;
-    const auto p = PrivateProfile::fromBytes(
-        "[StatsPanelDimensions]\r\n1 = 250 \r\n2=\r\n[LiveShotDimensions]\r\n6=abc\r\n13=1 1\r\n");
-    const std::tuple<int, const char *, const char *> cases[] = {{1, "250", "300 100"}, {2, "180", "300 200"},
-        {6, "400", "abc"}, {7, "440", "400 600"}, {12, "1000", "600 300"}, {0, "", ""}, {13, "", "1 1"}};
-    for (const auto &[index, height, crop] : cases) {
-        EXPECT_EQ(p.read(statsPanelDimension(index)), height) << index;
-        EXPECT_EQ(p.read(liveShotDimension(index)), crop) << index;
-    }
 }

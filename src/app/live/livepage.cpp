@@ -41,8 +41,6 @@ LivePage::LivePage(CaptureState &state, SaveRoutine &saveRoutine, QWidget *paren
     setMouseTracking(true);
     picLiveGrabTray_ = buttonTray::make(QStringLiteral("picLiveGrabTray"), QStringLiteral("cmdCrop"),
                                         settingsKeys::designedCropSizes, cropTip, this, cmdCrop_);
-    for (const MouseUpButton *button : cmdCrop_)
-        settingsCaptions_.append(button->text());
     picLiveGrabTray_->move(0, 17);
     cmdFreeCrop_ = new MouseUpButton(QStringLiteral("cmdFreeCrop"), QStringLiteral(" Free  Crop "), this);
     cmdFreeCrop_->setWordWrap(true);
@@ -146,6 +144,7 @@ void LivePage::askCropSize(int index)
     if (!height)
         return;
     cmdCrop_[index - 1]->setText(*width + u' ' + *height);
+    state_.cropSizes.shown[index - 1] = cmdCrop_[index - 1]->text();
 }
 
 void LivePage::fixedSetUp(int index, const QImage &screenshot)
@@ -345,19 +344,10 @@ QWidget *LivePage::grabHolder() const
     return grabHolder_;
 }
 
-void LivePage::setCropCaption(int index, const QString &caption)
+void LivePage::showCaptions()
 {
-    if (index < 1 || index > buttonCount)
-        return;
-    cmdCrop_[index - 1]->setText(caption);
-    settingsCaptions_[index - 1] = caption;
-}
-
-std::optional<QString> LivePage::changedCropCaption(int index) const
-{
-    if (index < 1 || index > buttonCount || cmdCrop_[index - 1]->text() == settingsCaptions_[index - 1])
-        return std::nullopt;
-    return cmdCrop_[index - 1]->text();
+    for (int i = 0; i < buttonCount; ++i)
+        cmdCrop_[i]->setText(state_.cropSizes.shown[i]);
 }
 
 void LivePage::endCrop()

@@ -37,11 +37,9 @@ public:
 
     // Start-up: the grab area and the working picture go to the anchor.
     void placeAt(QPoint anchor);
-    // Caption of crop button index (1 to 12), from the settings.
-    void setCropCaption(int index, const QString &caption);
-    // The caption of button index when the user changed it in the window (Shift + right
-    // click) from the one the settings gave; nothing for a button left as it was.
-    std::optional<QString> changedCropCaption(int index) const;
+    // The crop buttons show the captions held; a caption the user changes (Shift + right
+    // click) is held at once.
+    void showCaptions();
     // Every tab switch puts the grab area away and ends a free crop and a drag.
     void endCrop();
     // A mouse move over the bare window hides the crop rectangle.
@@ -92,7 +90,6 @@ private:
     SaveRoutine &saveRoutine_;
     PictureArea *picLiveGrabTray_ = nullptr;
     QList<MouseUpButton *> cmdCrop_; // index 0 is button 1
-    QStringList settingsCaptions_;   // what the settings gave each button
     MouseUpButton *cmdFreeCrop_ = nullptr;
     QScrollArea *grabHolder_ = nullptr;
     PictureArea *picLiveGrab_ = nullptr;

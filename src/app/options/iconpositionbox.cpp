@@ -3,8 +3,6 @@
 #include "app/saving/capturestate.h"
 #include "app/widgets/optionbuttons.h"
 #include "common/numconv.h"
-#include "settings/privateprofile.h"
-#include "settings/settingskeys.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -118,18 +116,11 @@ void IconPositionBox::showOffsets()
     txtIconTop_->setText(QString::number(state_.offsets.top));
 }
 
-void IconPositionBox::load(const PrivateProfile &ini)
+void IconPositionBox::showOptions()
 {
-    namespace keys = settingsKeys;
-    const QString flag = ini.read(keys::gameFullscreen);
-    // An offset that cannot be read keeps the one held before.
-    if (const auto left = numbers::toInt16(ini.read(keys::iconOffsetLeft)))
-        state_.offsets.left = *left;
-    if (const auto top = numbers::toInt16(ini.read(keys::iconOffsetTop)))
-        state_.offsets.top = *top;
     showOffsets();
-
-    const int index = flag == QLatin1String("True") ? 0 : windowedIndex;
+    const QString flag = state_.fullScreenFlag;
+    const int index = state_.fullScreen() ? 0 : windowedIndex;
     if (optIconPosition_[index]->isChecked())
         positionChosen(index);
     else

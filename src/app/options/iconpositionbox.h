@@ -6,7 +6,6 @@
 #include <QList>
 #include <array>
 
-class PrivateProfile;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -21,8 +20,8 @@ public:
 
     QPushButton *cmdTrainIconLocation() const { return cmdTrainIconLocation_; }
 
-    // The full-screen flag and the offsets from the settings, and the option they select.
-    void load(const PrivateProfile &ini);
+    // The offsets held, and the option the full-screen flag selects.
+    void showOptions();
     // The offset boxes show the offsets held.
     void showOffsets();
 

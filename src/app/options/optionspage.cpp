@@ -9,8 +9,6 @@
 #include "app/widgets/greyablecheckbox.h"
 #include "app/widgets/named.h"
 #include "common/programinfo.h"
-#include "settings/privateprofile.h"
-#include "settings/settingskeys.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -102,17 +100,18 @@ OptionsPage::OptionsPage(CaptureState &state, std::function<void()> focusFob, QW
     rows->addLayout(row({chkSmallPng_, cmdUploads}));
     rows->addLayout(row({chkUploadAfterSave_, cmdWiki}));
     rows->addStretch(1);
-    windowOptions_ = new WindowOptions(std::move(focusFob), content);
+    windowOptions_ = new WindowOptions(state_, std::move(focusFob), content);
     rows->addWidget(windowOptions_);
     scroller->setWidget(content);
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
     page->addWidget(scroller);
 
-    // On the state, so that the settings load sets them as a click would.
-    connect(chkWikiNames_, &QCheckBox::toggled, this, [this](bool on) { state_.wikiNames = on; });
-    connect(chkSmallPng_, &QCheckBox::toggled, this, [this](bool on) { state_.smallestPng = on; });
-    connect(chkUploadAfterSave_, &QCheckBox::toggled, this, [this](bool on) { state_.uploadAfterSave = on; });
+    using settings::Check;
+    for (auto [box, option] : {std::pair{chkAutoName_, Check::AutoName}, {chkAutoCopyName_, Check::AutoCopyFileName},
+                               {chkSaveStatsPanel_, Check::SaveStatsPanel}, {chkWikiNames_, Check::CheckWikiNames},
+                               {chkSmallPng_, Check::SmallestPng}, {chkUploadAfterSave_, Check::UploadAfterSave}})
+        checkBoxes::bind(box, state_, option);
     // Only a click warns: the settings load must never open a box.
     for (QCheckBox *box : {chkAutoName_, chkUploadAfterSave_})
         connect(box, &QCheckBox::clicked, this, &OptionsPage::warnOfTimeNamesOnWiki);
@@ -159,21 +158,12 @@ void OptionsPage::warnOfTimeNamesOnWiki()
     QMessageBox::warning(this, programInfo::title, timeNamesOnWikiWarning);
 }
 
-void OptionsPage::loadWikiOptions(const PrivateProfile &ini)
+void OptionsPage::showWikiOptions()
 {
-    state_.autocopy = capture::autocopyKindFrom(ini.read(settingsKeys::autoCopyKind));
     cmbAutoCopyKind_->setCurrentIndex(int(state_.autocopy));
-    modVandrel::SetCheckFromText(chkWikiNames_, ini.read(settingsKeys::checkWikiNames));
-    modVandrel::SetCheckFromText(chkSmallPng_, ini.read(settingsKeys::smallestPng));
-    modVandrel::SetCheckFromText(chkUploadAfterSave_, ini.read(settingsKeys::uploadAfterSave));
-}
-
-void OptionsPage::saveWikiOptions(PrivateProfile &ini) const
-{
-    ini.write(settingsKeys::autoCopyKind, capture::autocopySetting(state_.autocopy));
-    ini.write(settingsKeys::checkWikiNames, modVandrel::CheckToText(chkWikiNames_));
-    ini.write(settingsKeys::smallestPng, modVandrel::CheckToText(chkSmallPng_));
-    ini.write(settingsKeys::uploadAfterSave, modVandrel::CheckToText(chkUploadAfterSave_));
+    checkBoxes::show(chkWikiNames_, state_, settings::Check::CheckWikiNames);
+    checkBoxes::show(chkSmallPng_, state_, settings::Check::SmallestPng);
+    checkBoxes::show(chkUploadAfterSave_, state_, settings::Check::UploadAfterSave);
 }
 
 void OptionsPage::placeTrainingArea()
@@ -181,22 +171,22 @@ void OptionsPage::placeTrainingArea()
     trainer_->place();
 }
 
-void OptionsPage::loadAutoNames(const PrivateProfile &ini)
+void OptionsPage::showNameOptions()
 {
-    modVandrel::SetCheckFromText(chkAutoCopyName_, ini.read(settingsKeys::autoCopyFileName));
-    modVandrel::SetCheckFromText(chkAutoName_, ini.read(settingsKeys::autoName));
+    checkBoxes::show(chkAutoCopyName_, state_, settings::Check::AutoCopyFileName);
+    checkBoxes::show(chkAutoName_, state_, settings::Check::AutoName);
 }
 
-void OptionsPage::loadKind(capture::ImageKind kind, const PrivateProfile &ini)
+void OptionsPage::showKind(capture::ImageKind kind)
 {
     if (kind == capture::ImageKind::Panel)
-        modVandrel::SetCheckFromText(chkSaveStatsPanel_, ini.read(settingsKeys::saveStatsPanel));
-    kinds_[size_t(kind)]->load(ini);
+        checkBoxes::show(chkSaveStatsPanel_, state_, settings::Check::SaveStatsPanel);
+    kinds_[size_t(kind)]->showOptions();
 }
 
-void OptionsPage::loadIconPosition(const PrivateProfile &ini)
+void OptionsPage::showIconPosition()
 {
-    iconPosition_->load(ini);
+    iconPosition_->showOptions();
 }
 
 void OptionsPage::hideTraining()

@@ -11,7 +11,6 @@
 
 class IconPositionBox;
 class IconTrainer;
-class PrivateProfile;
 class QCheckBox;
 class QComboBox;
 class QVBoxLayout;
@@ -26,20 +25,15 @@ public:
     // focusFob gives the keyboard focus back to the window's focus holder.
     OptionsPage(CaptureState &state, std::function<void()> focusFob, QWidget *parent);
 
-    QCheckBox *chkAutoName() const { return chkAutoName_; }
-    QCheckBox *chkAutoCopyName() const { return chkAutoCopyName_; }
-    QCheckBox *chkSaveStatsPanel() const { return chkSaveStatsPanel_; }
     WindowOptions *windowOptions() const { return windowOptions_; }
-    QCheckBox *chkUploadAfterSave() const { return chkUploadAfterSave_; }
 
-    // The settings load, step by step in its order.
+    // The start-up shows the options held, step by step in its order.
     void placeTrainingArea();
-    void loadAutoNames(const PrivateProfile &ini);
-    void loadKind(capture::ImageKind kind, const PrivateProfile &ini);
-    void loadIconPosition(const PrivateProfile &ini);
+    void showNameOptions();
+    void showKind(capture::ImageKind kind);
+    void showIconPosition();
     // The options added for the wiki: what autocopy copies, name checks, small files.
-    void loadWikiOptions(const PrivateProfile &ini);
-    void saveWikiOptions(PrivateProfile &ini) const;
+    void showWikiOptions();
 
     // The tab switch abandons a training in progress.
     void hideTraining();

@@ -1,12 +1,9 @@
 #include "app/options/saveoptionsbox.h"
 
 #include "app/saving/capturestate.h"
-#include "app/widgets/checkboxes.h"
 #include "app/widgets/greyablecheckbox.h"
 #include "app/widgets/named.h"
 #include "app/widgets/optionbuttons.h"
-#include "settings/privateprofile.h"
-#include "settings/settingskeys.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,7 +51,6 @@ SaveOptionsBox::SaveOptionsBox(capture::ImageKind kind, CaptureState &state, QWi
 
     // The greyed box starts the kind off the default folder, as the save would read it.
     defaultPathChanged(chkDefaultPath_->checkState());
-    options().customFolder = txtCustomSavePath_->text();
 }
 
 QLayout *SaveOptionsBox::buildTypeRow(const QString &name)
@@ -154,9 +150,8 @@ void SaveOptionsBox::selectFileType(const QString &fileType)
 
 void SaveOptionsBox::defaultPathChanged(int state)
 {
-    const bool useDefault = state == Qt::Checked;
-    txtCustomSavePath_->setEnabled(!useDefault);
-    options().useDefaultFolder = useDefault;
+    txtCustomSavePath_->setEnabled(state != Qt::Checked);
+    state_.setDefaultPath(kind_, Qt::CheckState(state));
 }
 
 void SaveOptionsBox::qualityEdited()
@@ -165,25 +160,13 @@ void SaveOptionsBox::qualityEdited()
     txtJPGquality_->setText(QString::number(options().quality) + u'%');
 }
 
-void SaveOptionsBox::load(const PrivateProfile &ini)
+void SaveOptionsBox::showOptions()
 {
-    namespace keys = settingsKeys;
-    const QString section = capture::kindSection(kind_);
-
-    selectFileType(ini.read(keys::fileType(section)).toLower());
-
-    options().quality = capture::qualityNumber(capture::qualityText(ini.read(keys::jpgQuality(section))));
+    selectFileType(options().fileType);
     txtJPGquality_->setText(capture::qualityText(QString::number(options().quality)));
-
     // The boxes show the words; the values held carry the blank that joins them to the name.
-    const QString prefix = ini.read(keys::prefix(section));
-    txtPrefix_->setText(prefix);
-    options().prefix = capture::prefixFromBox(prefix);
-    const QString suffix = ini.read(keys::suffix(section));
-    txtSuffix_->setText(suffix);
-    options().suffix = capture::suffixFromBox(suffix);
-
-    modVandrel::SetCheckFromText(chkDefaultPath_, ini.read(keys::useDefaultSavePath(section)));
-    txtCustomSavePath_->setText(ini.read(keys::customSavePath(section)));
-    options().customFolder = txtCustomSavePath_->text();
+    txtPrefix_->setText(capture::prefixForBox(options().prefix));
+    txtSuffix_->setText(capture::suffixForBox(options().suffix));
+    chkDefaultPath_->setCheckState(state_.defaultPathBox(kind_));
+    txtCustomSavePath_->setText(options().customFolder);
 }

@@ -10,7 +10,6 @@
 #include <array>
 
 class GreyableCheckBox;
-class PrivateProfile;
 class QLayout;
 class QLineEdit;
 class QRadioButton;
@@ -33,8 +32,8 @@ public:
     // A control that belongs to this kind alone, shown above the file types.
     void addTopRow(QWidget *control);
 
-    // The kind's steps of the settings load.
-    void load(const PrivateProfile &ini);
+    // The controls show the kind's options as held.
+    void showOptions();
 
 private:
     QLayout *buildTypeRow(const QString &name);

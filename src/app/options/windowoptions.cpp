@@ -3,8 +3,7 @@
 #include "app/widgets/checkboxes.h"
 #include "app/widgets/named.h"
 #include "common/numconv.h"
-#include "settings/privateprofile.h"
-#include "settings/settingskeys.h"
+#include "settings/options.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -60,8 +59,8 @@ QPixmap alphaPicture()
 
 } // namespace
 
-WindowOptions::WindowOptions(std::function<void()> focusFob, QWidget *parent)
-    : QWidget(parent), focusFob_(std::move(focusFob))
+WindowOptions::WindowOptions(settings::Options &options, std::function<void()> focusFob, QWidget *parent)
+    : QWidget(parent), options_(options), focusFob_(std::move(focusFob))
 {
     setObjectName(QStringLiteral("fraWindowOptions"));
     chkToolTips_ = named(new QCheckBox(toolTipsCaption, this), QStringLiteral("chkToolTips"), toolTipsTip);
@@ -106,11 +105,18 @@ WindowOptions::WindowOptions(std::function<void()> focusFob, QWidget *parent)
     connect(chkAlwaysOnTop_, &QCheckBox::toggled, this, &WindowOptions::chkAlwaysOnTop_Click);
     connect(chkTransparentForm_, &QCheckBox::toggled, this, &WindowOptions::chkTransparentForm_Click);
     connect(cmdSetWindowAlpha_, &QPushButton::clicked, this, &WindowOptions::cmdSetWindowAlpha_Click);
+    checkBoxes::bind(chkToolTips_, options_, settings::Check::DisplayToolTips);
+    checkBoxes::bind(chkMagnifier_, options_, settings::Check::Magnifier);
+    checkBoxes::bind(chkHints_, options_, settings::Check::Hints);
 }
 
-void WindowOptions::setOpacity(int opacity)
+int WindowOptions::opacity() const
 {
-    opacity_ = opacity;
+    return options_.opacity;
+}
+
+void WindowOptions::showOpacity()
+{
     applyOpacity();
 }
 
@@ -145,26 +151,15 @@ void WindowOptions::tooltipsReapplied()
     }
 }
 
-void WindowOptions::loadToolTips(const PrivateProfile &ini)
+void WindowOptions::showToolTips()
 {
-    modVandrel::SetCheckFromText(chkToolTips_, ini.read(settingsKeys::displayToolTips));
+    checkBoxes::show(chkToolTips_, options_, settings::Check::DisplayToolTips);
 }
 
-void WindowOptions::saveToolTips(PrivateProfile &ini) const
+void WindowOptions::showHelps()
 {
-    ini.write(settingsKeys::displayToolTips, modVandrel::CheckToText(chkToolTips_));
-}
-
-void WindowOptions::loadHelps(const PrivateProfile &ini)
-{
-    modVandrel::SetCheckFromText(chkMagnifier_, ini.read(settingsKeys::magnifier));
-    modVandrel::SetCheckFromText(chkHints_, ini.read(settingsKeys::hints));
-}
-
-void WindowOptions::saveHelps(PrivateProfile &ini) const
-{
-    ini.write(settingsKeys::magnifier, modVandrel::CheckToText(chkMagnifier_));
-    ini.write(settingsKeys::hints, modVandrel::CheckToText(chkHints_));
+    checkBoxes::show(chkMagnifier_, options_, settings::Check::Magnifier);
+    checkBoxes::show(chkHints_, options_, settings::Check::Hints);
 }
 
 void WindowOptions::chkToolTips_Click(bool checked)
@@ -201,13 +196,13 @@ void WindowOptions::chkTransparentForm_Click(bool)
 
 void WindowOptions::applyOpacity()
 {
-    window()->setWindowOpacity(chkTransparentForm_->isChecked() ? opacity_ / 255.0 : 1.0);
+    window()->setWindowOpacity(chkTransparentForm_->isChecked() ? options_.opacity / 255.0 : 1.0);
 }
 
 void WindowOptions::cmdSetWindowAlpha_Click()
 {
     const QString answer = QInputDialog::getText(window(), setAlphaTitle, setAlphaPrompt, QLineEdit::Normal,
-                                                 QString::number(opacity_));
+                                                 QString::number(options_.opacity));
     // Cancel, a word, 0 or more than 255 leave the alpha as it was, without a word.
     const std::optional<double> number = numbers::toNumber(answer);
     if (!number)
@@ -215,7 +210,8 @@ void WindowOptions::cmdSetWindowAlpha_Click()
     const double alpha = numbers::roundHalfEven(*number);
     if (alpha < 1 || alpha > 255)
         return;
-    setOpacity(int(alpha));
+    options_.opacity = int(alpha);
+    applyOpacity();
     if (focusFob_)
         focusFob_();
 }

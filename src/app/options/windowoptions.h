@@ -1,7 +1,7 @@
 #pragma once
-// Window options: tooltips, always on top, translucency and its alpha. The top-most and
-// translucent states live only in their check boxes and start unchecked every run; the
-// alpha and the tooltip choice go to the settings.
+// Window options: tooltips, always on top, translucency and its alpha, and the helps. The
+// top-most and translucent states live only in their check boxes and start unchecked every
+// run; the alpha, the tooltips and the helps are options of the settings.
 
 #include <QList>
 #include <QPointer>
@@ -11,7 +11,9 @@
 #include <utility>
 #include <vector>
 
-class PrivateProfile;
+namespace settings {
+struct Options;
+}
 class QCheckBox;
 class QPushButton;
 
@@ -19,28 +21,23 @@ class WindowOptions : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int defaultOpacity = 128;
-
     // focusFob gives the keyboard focus back to the window's focus holder.
-    WindowOptions(std::function<void()> focusFob, QWidget *parent = nullptr);
+    WindowOptions(settings::Options &options, std::function<void()> focusFob, QWidget *parent = nullptr);
 
-    QCheckBox *chkToolTips() const { return chkToolTips_; }
     // The helps of tabs 1 and 2: the magnified view of a fixed crop and the hints shown
     // where no picture is yet.
     QCheckBox *chkMagnifier() const { return chkMagnifier_; }
     QCheckBox *chkHints() const { return chkHints_; }
 
     // The window's alpha while "Transparent Window" is on, 1 (clear) to 255 (opaque).
-    int opacity() const { return opacity_; }
-    void setOpacity(int opacity);
+    int opacity() const;
 
     // Records the tooltip of every widget of the window, so that clearing them loses none.
     void captureToolTips();
-    // The settings load applies "DisplayToolTips" after the capture; the save writes it.
-    void loadToolTips(const PrivateProfile &ini);
-    void saveToolTips(PrivateProfile &ini) const;
-    void loadHelps(const PrivateProfile &ini);
-    void saveHelps(PrivateProfile &ini) const;
+    // The start-up shows the tooltip option after the capture.
+    void showToolTips();
+    void showOpacity();
+    void showHelps();
     // Tooltips set again while they are switched off (a template reload) go to the table
     // and off the controls.
     void tooltipsReapplied();
@@ -53,8 +50,8 @@ private:
     void applyOpacity();
     QList<QWidget *> everyWidget() const;
 
+    settings::Options &options_;
     std::function<void()> focusFob_;
-    int opacity_ = defaultOpacity;
     std::vector<std::pair<QPointer<QWidget>, QString>> tooltips_;
     QCheckBox *chkToolTips_ = nullptr;
     QCheckBox *chkAlwaysOnTop_ = nullptr;

@@ -15,7 +15,6 @@
 #include "settings/settingskeys.h"
 #include "settings/settingvalues.h"
 
-#include <QCheckBox>
 
 namespace {
 
@@ -28,16 +27,13 @@ constexpr QPoint trayPosition(0, 17);
 
 } // namespace
 
-PanelPage::PanelPage(CaptureState &state, SaveRoutine &saveRoutine, IconCorner &icon,
-                     const QCheckBox &saveStatsPanel, QWidget *parent)
-    : QWidget(parent), state_(state), saveRoutine_(saveRoutine), icon_(icon), saveStatsPanel_(saveStatsPanel)
+PanelPage::PanelPage(CaptureState &state, SaveRoutine &saveRoutine, IconCorner &icon, QWidget *parent)
+    : QWidget(parent), state_(state), saveRoutine_(saveRoutine), icon_(icon)
 {
     // Moves over the bare page still reach the window, which hides the crop outline.
     setMouseTracking(true);
     picIconPanelTray_ = buttonTray::make(QStringLiteral("picIconPanelTray"), QStringLiteral("cmdExtractPanel"),
                                          settingsKeys::designedPanelHeights, buttonTip, this, cmdExtractPanel_);
-    for (const MouseUpButton *button : cmdExtractPanel_)
-        settingsCaptions_.append(button->text());
     picIconPanelTray_->move(trayPosition);
     picSource_ = new PictureArea(QStringLiteral("picSource"), this);
     picSource_->resize(300, 100);
@@ -96,8 +92,10 @@ std::optional<QImage> PanelPage::screenshotToCut()
 
 void PanelPage::askHeight(int index)
 {
-    if (const auto height = captureDialogs::askWholeNumber(window(), heightPrompt))
+    if (const auto height = captureDialogs::askWholeNumber(window(), heightPrompt)) {
         cmdExtractPanel_[index - 1]->setText(*height);
+        state_.panelHeights.shown[index - 1] = *height;
+    }
 }
 
 void PanelPage::takeScreenshot(const QImage &screenshot)
@@ -116,7 +114,7 @@ void PanelPage::cutShowSave(int index, bool save)
     const int h = *height;
     const QImage screenshot = picTemp_->picture();
     const int w = screenshot.width();
-    const bool iconWanted = icon_.chkIcon()->checkState() == Qt::Checked;
+    const bool iconWanted = state_.on(settings::Check::SaveIcon);
     // A picture smaller than the cut would come out black in part.
     const QString refusal
         = tooSmallSentence(screenshot.size(), extractionNeeds(h, state_.fullScreen(), state_.offsets, iconWanted));
@@ -139,7 +137,7 @@ void PanelPage::cutShowSave(int index, bool save)
 void PanelPage::save(bool iconWanted)
 {
     using capture::ImageKind;
-    const bool panelWanted = saveStatsPanel_.checkState() != Qt::Unchecked;
+    const bool panelWanted = state_.state(settings::Check::SaveStatsPanel) != Qt::Unchecked;
     if (!iconWanted && !panelWanted)
         return;
     QList<ImageKind> kinds;
@@ -166,19 +164,10 @@ void PanelPage::setHintShown(bool on)
     picSource_->setHint(on ? hint : QString());
 }
 
-void PanelPage::setPanelCaption(int index, const QString &caption)
+void PanelPage::showCaptions()
 {
-    if (index < 1 || index > buttonCount)
-        return;
-    cmdExtractPanel_[index - 1]->setText(caption);
-    settingsCaptions_[index - 1] = caption;
-}
-
-std::optional<QString> PanelPage::changedPanelCaption(int index) const
-{
-    if (index < 1 || index > buttonCount || cmdExtractPanel_[index - 1]->text() == settingsCaptions_[index - 1])
-        return std::nullopt;
-    return cmdExtractPanel_[index - 1]->text();
+    for (int i = 0; i < buttonCount; ++i)
+        cmdExtractPanel_[i]->setText(state_.panelHeights.shown[i]);
 }
 
 QList<PictureArea *> PanelPage::focusAreas() const

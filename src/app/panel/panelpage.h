@@ -13,7 +13,6 @@ struct CaptureState;
 class IconCorner;
 class MouseUpButton;
 class PictureArea;
-class QCheckBox;
 class SaveRoutine;
 
 class PanelPage : public QWidget {
@@ -22,10 +21,7 @@ class PanelPage : public QWidget {
 public:
     static constexpr int buttonCount = 12;
 
-    // saveStatsPanel is the options' "Save Stats Panel" box: the panel is written unless
-    // the user unchecked it.
-    PanelPage(CaptureState &state, SaveRoutine &saveRoutine, IconCorner &icon, const QCheckBox &saveStatsPanel,
-              QWidget *parent);
+    PanelPage(CaptureState &state, SaveRoutine &saveRoutine, IconCorner &icon, QWidget *parent);
 
     PictureArea *picIconPanelTray() const { return picIconPanelTray_; }
     PictureArea *picSource() const { return picSource_; }
@@ -40,11 +36,9 @@ public:
     void takeScreenshot(const QImage &screenshot);
     // The hint in the empty stats panel area.
     void setHintShown(bool on);
-    // Caption of height button index (1 to 12), from the settings.
-    void setPanelCaption(int index, const QString &caption);
-    // The caption of button index when the user changed it in the window (Shift + right
-    // click) from the one the settings gave; nothing for a button left as it was.
-    std::optional<QString> changedPanelCaption(int index) const;
+    // The height buttons show the captions held; a caption the user changes (Shift + right
+    // click) is held at once.
+    void showCaptions();
     // The picture areas that take the focus by a click, so that the window's shortcuts work
     // from them as from a button.
     QList<PictureArea *> focusAreas() const;
@@ -63,10 +57,8 @@ private:
     CaptureState &state_;
     SaveRoutine &saveRoutine_;
     IconCorner &icon_;
-    const QCheckBox &saveStatsPanel_;
     PictureArea *picIconPanelTray_ = nullptr;
     QList<MouseUpButton *> cmdExtractPanel_; // index 0 is button 1
-    QStringList settingsCaptions_;            // what the settings gave each button
     PictureArea *picSource_ = nullptr;
     PictureArea *picTemp_ = nullptr;
     bool screenshotHeld_ = false; // picTemp_ holds a screenshot, not the blank of a tab switch

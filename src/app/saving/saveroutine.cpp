@@ -13,16 +13,14 @@
 #include "image/smallpng.h"
 #include "wiki/filenames.h"
 
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTime>
 
 
-SaveRoutine::SaveRoutine(QWidget *window, const QString &programFolder, CaptureState &state,
-                         const QCheckBox &autoName, const QCheckBox &autoCopyName)
-    : window_(window), programFolder_(programFolder), state_(state), autoName_(autoName), autoCopyName_(autoCopyName)
+SaveRoutine::SaveRoutine(QWidget *window, const QString &programFolder, CaptureState &state)
+    : window_(window), programFolder_(programFolder), state_(state)
 {
 }
 
@@ -40,13 +38,14 @@ std::optional<QString> SaveRoutine::nameStep(const QString &title, const Planned
     wikiCleaned_ = false;
     written_.clear();
     saved_.clear();
-    std::optional<QString> name = autoName_.checkState() == Qt::Checked
+    std::optional<QString> name = state_.on(settings::Check::AutoName)
                                     ? capture::timeStampName(QTime::currentTime())
                                     : askName(title, state_.strLastName);
     if (name && filePlatform::restrictsNames() && !checkForSystem(*name, title, planned))
         return std::nullopt;
     // A picture going up to the wiki must have a name the wiki takes as it is.
-    if (name && (state_.wikiNames || state_.uploadAfterSave) && !checkForWiki(*name, title, planned))
+    const bool forWiki = state_.on(settings::Check::CheckWikiNames) || state_.on(settings::Check::UploadAfterSave);
+    if (name && forWiki && !checkForWiki(*name, title, planned))
         return std::nullopt;
     return name;
 }
@@ -133,7 +132,7 @@ bool SaveRoutine::checkForSystem(QString &name, const QString &title, const Plan
 
 capture::WriteChoices SaveRoutine::choices() const
 {
-    return {state_.smallestPng, wikiCleaned_};
+    return {state_.on(settings::Check::SmallestPng), wikiCleaned_};
 }
 
 bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, const QString &name, bool *gifShown,
@@ -171,7 +170,7 @@ PictureResult SaveRoutine::writePng(const QImage &picture, const QString &path, 
     }
     *writtenPath = target;
     oldFiles::Replaced replaced;
-    const PictureResult result = state_.smallestPng ? smallPng::save(picture, target, &replaced)
+    const PictureResult result = state_.on(settings::Check::SmallestPng) ? smallPng::save(picture, target, &replaced)
                                                     : imageFiles::savePng(picture, target, &replaced);
     if (result)
         noteWritten(target, QStringLiteral("spawn map"), replaced);
@@ -204,9 +203,10 @@ QString SaveRoutine::pathFor(capture::ImageKind kind, const QString &name) const
 
 void SaveRoutine::autocopyStep(const QString &name, bool needsEnabled)
 {
-    if (autoCopyName_.checkState() != Qt::Checked)
+    if (!state_.on(settings::Check::AutoCopyFileName))
         return;
-    if (needsEnabled && !autoCopyName_.isEnabled())
+    // Autoname checked disables the box: a name made from the time is not worth copying.
+    if (needsEnabled && state_.on(settings::Check::AutoName))
         return;
     if (const std::optional<QString> text = capture::autocopyText(state_.autocopy, name, written_))
         clipboardGlue::replaceWithText(*text);

@@ -14,7 +14,6 @@
 #include <functional>
 #include <optional>
 
-class QCheckBox;
 class QWidget;
 struct CaptureState;
 
@@ -24,9 +23,7 @@ public:
     // The paths of the files an action would write under a name, before any is written.
     using PlannedFiles = std::function<QStringList(const QString &name)>;
 
-    // autoName and autoCopyName are the options' "Autoname" and "Autocopy File Name".
-    SaveRoutine(QWidget *window, const QString &programFolder, CaptureState &state, const QCheckBox &autoName,
-                const QCheckBox &autoCopyName);
+    SaveRoutine(QWidget *window, const QString &programFolder, CaptureState &state);
 
     // Starts an action: the name typed at a prompt titled title (remembered for the next
     // prompt), or the time stamp under Autoname. Where the system restricts file names
@@ -69,8 +66,6 @@ private:
     QWidget *window_;
     QString programFolder_;
     CaptureState &state_;
-    const QCheckBox &autoName_;
-    const QCheckBox &autoCopyName_;
     // The action under way.
     bool wikiCleaned_ = false;
     QStringList written_;

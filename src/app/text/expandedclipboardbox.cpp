@@ -8,8 +8,7 @@
 #include "common/modvandrel.h"
 #include "common/paths.h"
 #include "image/imagefiles.h"
-#include "settings/privateprofile.h"
-#include "settings/settingskeys.h"
+#include "settings/options.h"
 #include "wikitext/clipboardslots.h"
 
 #include <QClipboard>
@@ -152,13 +151,15 @@ QString ExpandedClipboardBox::templatesFolder() const
     return paths::joinPath(programFolder_, QStringLiteral("Templates"));
 }
 
-void ExpandedClipboardBox::restoreSlots(const PrivateProfile &ini)
+static_assert(ExpandedClipboardBox::slotCount == settings::clipboardSlotCount);
+
+void ExpandedClipboardBox::restoreSlots(const settings::Options &options)
 {
-    modVandrel::SetCheckFromText(chkSaveClipboard_, ini.read(settingsKeys::saveClipboard));
+    checkBoxes::show(chkSaveClipboard_, options, settings::Check::SaveClipboard);
     if (chkSaveClipboard_->checkState() != Qt::Checked)
         return;
     for (int i = 0; i < slotCount; ++i)
-        restoreSlot(i, ini.read(settingsKeys::clipboardSlot(i + 1)));
+        restoreSlot(i, options.clipboardSlots[size_t(i)]);
 }
 
 void ExpandedClipboardBox::restoreSlot(int index, const QString &keyValue)
@@ -178,12 +179,12 @@ void ExpandedClipboardBox::restoreSlot(int index, const QString &keyValue)
     }
 }
 
-void ExpandedClipboardBox::saveSlots(PrivateProfile &ini) const
+void ExpandedClipboardBox::saveSlots(settings::Options &options) const
 {
-    ini.write(settingsKeys::saveClipboard, modVandrel::CheckToText(chkSaveClipboard_));
+    options.set(settings::Check::SaveClipboard, chkSaveClipboard_->checkState());
     const bool keep = chkSaveClipboard_->checkState() == Qt::Checked;
     for (int i = 0; i < slotCount; ++i)
-        ini.write(settingsKeys::clipboardSlot(i + 1), keep ? saveSlot(i) : QString());
+        options.clipboardSlots[size_t(i)] = keep ? saveSlot(i) : QString();
 }
 
 QString ExpandedClipboardBox::saveSlot(int index) const

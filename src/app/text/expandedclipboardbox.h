@@ -10,7 +10,9 @@
 
 class MouseUpButton;
 class PictureArea;
-class PrivateProfile;
+namespace settings {
+struct Options;
+}
 class QCheckBox;
 
 class ExpandedClipboardBox : public QGroupBox {
@@ -22,10 +24,10 @@ public:
     ExpandedClipboardBox(const QString &programFolder, QWidget *parent = nullptr);
 
     QCheckBox *chkSaveClipboard() const { return chkSaveClipboard_; }
-    // The settings load: the check box, then the slots from their files when it is checked.
-    void restoreSlots(const PrivateProfile &ini);
-    // The settings save: the check box and the slots (files in Templates and their keys).
-    void saveSlots(PrivateProfile &ini) const;
+    // The start-up: the check box, then the slots from their files when it is checked.
+    void restoreSlots(const settings::Options &options);
+    // The shut-down: the check box and the slots (files in Templates, their keys' texts held).
+    void saveSlots(settings::Options &options) const;
 
     // Left gets the slot onto the clipboard, right sets it from the clipboard.
     void cmdClipboard_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);

@@ -79,8 +79,8 @@ void SpawnMapTool::createSpawnMap()
 {
     QWidget *window = this->window();
     // Hand-edited settings must not make the map from wrapped coordinates.
-    if (!spawnMap::offsetValid(offset_)) {
-        QMessageBox::warning(window, spawnMap::messageTitle, spawnMap::offsetMessage(offset_));
+    if (!spawnMap::offsetValid(state_.spawnOffset())) {
+        QMessageBox::warning(window, spawnMap::messageTitle, spawnMap::offsetMessage(state_.spawnOffset()));
         return;
     }
     if (!loadReference())
@@ -135,7 +135,7 @@ void SpawnMapTool::drawMap()
     QImage map = spawnMap::blankMap();
     picSpawnMap_->setPicture(map);
     for (int first = 0; first < spawnMap::mapSize; first += strip) {
-        spawnMap::markColumns(reference, screenshot, offset_, map, first, first + strip);
+        spawnMap::markColumns(reference, screenshot, state_.spawnOffset(), map, first, first + strip);
         picSpawnMap_->setPicture(map);
         QCoreApplication::processEvents();
     }

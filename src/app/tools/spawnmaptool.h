@@ -17,10 +17,6 @@ class SpawnMapTool : public QWidget {
 public:
     SpawnMapTool(const QString &programFolder, CaptureState &state, SaveRoutine &saveRoutine, QWidget *parent = nullptr);
 
-    // The sampling offset of the settings ("SpawnMap" "X" and "Y").
-    void setSamplingOffset(QPoint offset) { offset_ = offset; }
-    QPoint samplingOffset() const { return offset_; }
-
     // The picture areas that take the focus by a click, so that the window's shortcuts work
     // from them as from a button.
     QList<PictureArea *> focusAreas() const;
@@ -36,7 +32,6 @@ private:
     QString programFolder_;
     CaptureState &state_;
     SaveRoutine &saveRoutine_;
-    QPoint offset_; // a coordinate the settings cannot give stays 0
     MouseUpButton *cmdCreateSpawnMap_ = nullptr;
     PictureArea *picSpawnMap_ = nullptr;
     PictureArea *picSpawnMapBase_ = nullptr;

@@ -1,19 +1,20 @@
 #include "app/widgets/checkboxes.h"
 
-#include "settings/checktext.h"
+#include "settings/options.h"
 
 #include <QCheckBox>
 
-namespace modVandrel {
+namespace checkBoxes {
 
-void SetCheckFromText(QCheckBox *box, const QString &text)
+void bind(QCheckBox *box, settings::Options &options, settings::Check option)
 {
-    box->setCheckState(SetCheckFromText(box->checkState(), text));
+    QObject::connect(box, &QCheckBox::stateChanged, box,
+                     [&options, option](int state) { options.set(option, Qt::CheckState(state)); });
 }
 
-QString CheckToText(const QCheckBox *box)
+void show(QCheckBox *box, const settings::Options &options, settings::Check option)
 {
-    return CheckToText(box->checkState());
+    box->setCheckState(options.state(option));
 }
 
-} // namespace modVandrel
+} // namespace checkBoxes

@@ -1,14 +1,19 @@
 #pragma once
-// Check boxes to and from their settings text. Setting a box runs its behaviour as a
-// click would, since behaviour is connected to the state change.
-
-#include <QString>
+// Check boxes that show a check option of the settings. Setting a box runs its behaviour as
+// a click would, since behaviour is connected to the state change.
 
 class QCheckBox;
 
-namespace modVandrel {
+namespace settings {
+enum class Check;
+struct Options;
+} // namespace settings
 
-void SetCheckFromText(QCheckBox *box, const QString &text);
-QString CheckToText(const QCheckBox *box);
+namespace checkBoxes {
 
-} // namespace modVandrel
+// Every change of the box's state, the load's as a click's, goes to the option.
+void bind(QCheckBox *box, settings::Options &options, settings::Check option);
+// The box shows the option as held.
+void show(QCheckBox *box, const settings::Options &options, settings::Check option);
+
+} // namespace checkBoxes

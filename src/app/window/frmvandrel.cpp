@@ -14,6 +14,7 @@
 #include "app/uploads/uploadcenter.h"
 #include "app/uploads/uploadswindow.h"
 #include "app/widgets/captionfit.h"
+#include "app/widgets/checkboxes.h"
 #include "app/widgets/dropdownlist.h"
 #include "app/widgets/picturearea.h"
 #include "app/widgets/statusline.h"
@@ -83,10 +84,10 @@ void frmVandrel::buildPages()
     const auto fob = [this] { focusFob(); };
     options_ = new OptionsPage(capture_, fob, this);
     options_->resize(widePanelSize);
-    saveRoutine_ = std::make_unique<SaveRoutine>(this, programFolder_, capture_, *options_->chkAutoName(),
-                                                 *options_->chkAutoCopyName());
+    saveRoutine_ = std::make_unique<SaveRoutine>(this, programFolder_, capture_);
     iconCorner_ = new IconCorner(this);
-    panel_ = new PanelPage(capture_, *saveRoutine_, *iconCorner_, *options_->chkSaveStatsPanel(), this);
+    checkBoxes::bind(iconCorner_->chkIcon(), capture_, settings::Check::SaveIcon);
+    panel_ = new PanelPage(capture_, *saveRoutine_, *iconCorner_, this);
     live_ = new LivePage(capture_, *saveRoutine_, this);
     text_ = new TextPage(programFolder_, fob, this);
     text_->resize(widePanelSize);
@@ -196,7 +197,7 @@ void frmVandrel::buildUploads()
         account.exec();
     });
     saveRoutine_->setWrittenHandler([this](const QString &path, const QString &kind) {
-        if (capture_.uploadAfterSave)
+        if (capture_.on(settings::Check::UploadAfterSave))
             uploads_->enqueue(path, kind);
     });
 }

@@ -18,6 +18,7 @@ class LivePage;
 class MergePage;
 class OptionsPage;
 class PanelPage;
+class PrivateProfile;
 class QLabel;
 class QPushButton;
 class SaveRoutine;
@@ -71,18 +72,18 @@ private:
     void LoadSettings();
     void SaveSettings();
     QString iniPath() const;
+    // The pages show the options held, in the order the start-up has always set them.
+    void showOptions(const PrivateProfile &ini);
+    // What only the window and its pages hold goes to the options.
+    void commitOptions();
 
     QString programFolder_;
     int currentTab_ = 1;
     bool shutDownDone_ = false;
     LeftClick bareClick_;
 
-    // Settings held by the window itself.
+    // The options, and what the capture actions share.
     CaptureState capture_;
-    // The window's edges as loaded, in twips: written back unchanged where the platform
-    // does not tell a window where it is.
-    int leftTwips_ = 0;
-    int topTwips_ = 0;
 
     QList<TabLabel *> lblTab_; // index 0 is tab 1
     QLabel *lblAnchor_ = nullptr;

@@ -1,11 +1,8 @@
 // The options for wiki-ready files, each on and off through the real window: what autocopy
-// copies, names checked against the wiki's rules, the smallest PNG files; and their keys
-// in the settings file, which older files lack.
+// copies, names checked against the wiki's rules, the smallest PNG files.
 
 #include "window.h"
 #include "image/smallpng.h"
-#include "settings/privateprofile.h"
-#include "settings/settingskeys.h"
 
 namespace {
 
@@ -35,12 +32,6 @@ TEST_F(WikiReady, AutocopyCopiesTheKindChosenInTheDropDown)
     QTest::keyClick(kind, Qt::Key_Down);
     extract({"Sword"});
     EXPECT_EQ(clipboard()->text(), "[[File:Sword Icon.png]]\r\n[[File:Sword.png]]");
-
-    // The choice is kept in the settings file; a word it does not know keeps the name.
-    window->close();
-    EXPECT_EQ(PrivateProfile::fromFile(folder.file("Quillmark.ini")).read(settingsKeys::autoCopyKind), "Markup");
-    restart("[General]\r\nAutoCopyFileName=True\r\nAutoCopyKind=Everything\r\n");
-    EXPECT_EQ(control<QComboBox>(QStringLiteral("cmbAutoCopyKind"))->currentIndex(), 0);
 }
 
 TEST_F(WikiReady, NamesAreCheckedBeforeAnythingIsWritten)
@@ -85,11 +76,6 @@ TEST_F(WikiReady, SmallestPngFilesHoldTheSamePixels)
     extract({"Small"}, flat);
     // The small encoder's own tests check its pixels; here it is the one the save used.
     EXPECT_EQ(folder.read("Images/Small.png"), smallPng::encode(flat.copy(721, 56, 300, 120)));
-
-    window->close();
-    const PrivateProfile ini = PrivateProfile::fromFile(folder.file("Quillmark.ini"));
-    EXPECT_EQ(ini.read(settingsKeys::smallestPng), "True");
-    EXPECT_EQ(ini.read(settingsKeys::checkWikiNames), "False");
 }
 
 // Autoname sends pictures named from the clock to the wiki: the click that turns on the second
