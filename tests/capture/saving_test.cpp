@@ -137,7 +137,6 @@ TEST(ImageWriter, NamesStayInTheFolderAndFailuresNameTheFileAndKeepWhatWasThere)
     const WriteResult result = writeImage(missing, program.path(), "Sword", picture);
     EXPECT_EQ(result.status, WriteResult::Failed);
     EXPECT_EQ(result.path, program.file("Nowhere/Sword.png"));
-    EXPECT_EQ(failureMessage(result), "Could not save " + result.path + ":\n" + result.reason);
     EXPECT_FALSE(QFileInfo::exists(program.file("Nowhere")));
     for (const char *type : {"bmp", "jpg", "png"}) { // each writer's failure comes back with its reason
         if (!testsupport::FileSizeLimit::works)

@@ -28,7 +28,7 @@ SaveRoutine::SaveRoutine(QWidget *window, const QString &programFolder, CaptureS
 
 std::optional<QString> SaveRoutine::askName(const QString &title, const QString &preset)
 {
-    const QString name = QInputDialog::getText(window_, title, namePrompt, QLineEdit::Normal, preset);
+    const QString name = QInputDialog::getText(window_, title, tr("File Name:"), QLineEdit::Normal, preset);
     if (name.isEmpty())
         return std::nullopt;
     state_.strLastName = name;
@@ -149,7 +149,7 @@ bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, cons
         return true;
     case capture::WriteResult::GifNotSupported:
         if (!gifShown || !*gifShown)
-            QMessageBox::information(window_, programInfo::title, capture::gifMessage);
+            QMessageBox::information(window_, programInfo::title, tr("GIF support not yet added"));
         if (gifShown)
             *gifShown = true;
         return true;
@@ -157,7 +157,7 @@ bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, cons
         break;
     }
     tellFailure(result.path, result.reason);
-    QMessageBox::warning(window_, programInfo::title, capture::failureMessage(result));
+    QMessageBox::warning(window_, programInfo::title, tr("Could not save %1:\n%2").arg(result.path, result.reason));
     return false;
 }
 
