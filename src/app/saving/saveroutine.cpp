@@ -1,6 +1,7 @@
 #include "app/saving/saveroutine.h"
 
 #include "app/saving/capturestate.h"
+#include "app/saving/namemessages.h"
 #include "app/saving/wikinamebox.h"
 #include "app/widgets/clipboardglue.h"
 #include "app/widgets/statusline.h"
@@ -112,7 +113,7 @@ bool SaveRoutine::checkForSystem(QString &name, const QString &title, const Plan
         if (!broken)
             return true;
         const bool canUse = !cleaned.isEmpty() && cleaned != name;
-        switch (wikiNameBox::ask(window_, windowsNames::title, windowsNames::message(broken->first, broken->second),
+        switch (wikiNameBox::ask(window_, NameMessages::windowsTitle(), NameMessages::windows(broken->first, broken->second),
                                  canUse)) {
         case wikiNameBox::Answer::Use:
             name = cleaned;

@@ -1,5 +1,6 @@
 #include "app/uploads/uploadswindow.h"
 
+#include "app/saving/namemessages.h"
 #include "app/saving/wikinamebox.h"
 #include "app/uploads/uploadcenter.h"
 #include "app/widgets/dropsupport.h"
@@ -162,7 +163,7 @@ void UploadsWindow::newName()
     const uploads::Entry *e = center_.entry(id);
     if (!e)
         return;
-    const QString typed = QInputDialog::getText(this, wikiNameBox::title, QStringLiteral("File name on the wiki:"),
+    const QString typed = QInputDialog::getText(this, NameMessages::wikiTitle(), NameMessages::wikiPrompt(),
                                                 QLineEdit::Normal, e->wikiName);
     if (typed.isEmpty())
         return;
