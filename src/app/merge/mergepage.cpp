@@ -29,6 +29,16 @@ const char *const nameTitle = QT_TRANSLATE_NOOP("MergePage", "Name");
 const char *const storeTip = QT_TRANSLATE_NOOP("MergePage", "Drag and drop layers, double click to save.");
 const char *const edgeEffectTip = QT_TRANSLATE_NOOP("MergePage", "Icon outlines.");
 const char *const saveFileCaption = QT_TRANSLATE_NOOP("MergePage", "Save File");
+// The outline drop-down's entries as listed; each item keeps its untranslated name, which
+// names the effect.
+const char *const edgeEffects[] = {
+    QT_TRANSLATE_NOOP("MergePage", "Acid"),      QT_TRANSLATE_NOOP("MergePage", "Bludgeon"),
+    QT_TRANSLATE_NOOP("MergePage", "Cold"),      QT_TRANSLATE_NOOP("MergePage", "Fire"),
+    QT_TRANSLATE_NOOP("MergePage", "Lightning"), QT_TRANSLATE_NOOP("MergePage", "Magic"),
+    QT_TRANSLATE_NOOP("MergePage", "Spell Vuln"), QT_TRANSLATE_NOOP("MergePage", "None"),
+    QT_TRANSLATE_NOOP("MergePage", "Nonmagic"),  QT_TRANSLATE_NOOP("MergePage", "Pierce"),
+    QT_TRANSLATE_NOOP("MergePage", "Slash"),
+};
 const char *const saveFileTip = QT_TRANSLATE_NOOP("MergePage", "When unchecked, will not save resulting icon.");
 
 QString tileResource(int index)
@@ -87,12 +97,13 @@ void MergePage::buildEffectControls()
 {
     cmbEdgeEffect_ = new QComboBox(this);
     cmbEdgeEffect_->setObjectName(QStringLiteral("cmbEdgeEffect"));
-    cmbEdgeEffect_->addItems(compose::edgeEffectEntries());
-    cmbEdgeEffect_->setCurrentText(QStringLiteral("None"));
+    for (const char *entry : edgeEffects)
+        cmbEdgeEffect_->addItem(tr(entry), QString::fromLatin1(entry));
+    cmbEdgeEffect_->setCurrentIndex(cmbEdgeEffect_->findData(QStringLiteral("None")));
     cmbEdgeEffect_->setToolTip(tr(edgeEffectTip));
     cmbEdgeEffect_->setGeometry(96, margin, 100, 22);
     connect(cmbEdgeEffect_, &QComboBox::activated, this, [this](int index) {
-        if (const auto effect = compose::edgeEffectFor(cmbEdgeEffect_->itemText(index)))
+        if (const auto effect = compose::edgeEffectFor(cmbEdgeEffect_->itemData(index).toString()))
             edgeEffect_ = *effect;
     });
 
