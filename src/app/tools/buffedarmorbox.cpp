@@ -16,7 +16,9 @@ const char *const frameTitle = QT_TRANSLATE_NOOP("BuffedArmorBox", "Buffed Armor
 const char *const alCaption = QT_TRANSLATE_NOOP("BuffedArmorBox", " AL ");
 const char *const spellCaption = QT_TRANSLATE_NOOP("BuffedArmorBox", "IMP");
 const char *const wikiCaption = QT_TRANSLATE_NOOP("BuffedArmorBox", "Wiki Code");
-const char *const wikiTooltip = QT_TRANSLATE_NOOP("BuffedArmorBox", "Format the values entered above into template format.");
+const char *const wikiTooltip = QT_TRANSLATE_NOOP(
+    "BuffedArmorBox",
+    "Format the values entered above into template format.");
 const char *const itemSpellTooltip = QT_TRANSLATE_NOOP("BuffedArmorBox", "Item Spell");
 const char *const resultTooltip = QT_TRANSLATE_NOOP("BuffedArmorBox", "Buffed Value");
 const QString resultStart = QStringLiteral("420");

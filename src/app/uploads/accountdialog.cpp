@@ -16,15 +16,23 @@
 namespace {
 
 const char *const dialogTitle = QT_TRANSLATE_NOOP("AccountDialog", "Wiki Account");
-const char *const apiTip = QT_TRANSLATE_NOOP("AccountDialog", "The wiki's api.php, for example https://example.fandom.com/api.php");
-const char *const userTip = QT_TRANSLATE_NOOP("AccountDialog", "The bot user name as Special:BotPasswords shows it: User@AppName");
-const char *const passwordTip = QT_TRANSLATE_NOOP("AccountDialog", "The bot password Special:BotPasswords gave; tr(kept) in the desktop's password "
-                                           "store, never in Quillmark.ini");
+const char *const apiTip = QT_TRANSLATE_NOOP(
+    "AccountDialog",
+    "The wiki's api.php, for example https://example.fandom.com/api.php");
+const char *const userTip = QT_TRANSLATE_NOOP(
+    "AccountDialog",
+    "The bot user name as Special:BotPasswords shows it: User@AppName");
+const char *const passwordTip = QT_TRANSLATE_NOOP(
+    "AccountDialog",
+    "The bot password Special:BotPasswords gave; tr(kept) in the desktop's password "
+    "store, never in Quillmark.ini");
 const char *const testCaption = QT_TRANSLATE_NOOP("AccountDialog", "Test");
 const char *const testing = QT_TRANSLATE_NOOP("AccountDialog", "Testing...");
 const char *const kept = QT_TRANSLATE_NOOP("AccountDialog", "(kept)");
-const char *const typePassword = QT_TRANSLATE_NOOP("AccountDialog", "No bot password of %1 on %2 is tr(kept) yet: type it in \"Bot password\" "
-                                            "above, then click Test.");
+const char *const typePassword = QT_TRANSLATE_NOOP(
+    "AccountDialog",
+    "No bot password of %1 on %2 is tr(kept) yet: type it in \"Bot password\" "
+    "above, then click Test.");
 
 } // namespace
 

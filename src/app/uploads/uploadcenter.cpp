@@ -29,7 +29,9 @@ const char *const alreadySays = QT_TRANSLATE_NOOP("UploadCenter", "%1 is already
 const char *const askingSays = QT_TRANSLATE_NOOP("UploadCenter", "%1 waits for an answer in the upload list. %2");
 const char *const failedSays = QT_TRANSLATE_NOOP("UploadCenter", "%1 was not uploaded. %2");
 const char *const skippedSays = QT_TRANSLATE_NOOP("UploadCenter", "%1 was skipped; it stays on this computer.");
-const char *const existingSays = QT_TRANSLATE_NOOP("UploadCenter", "%1 was not sent: the wiki has the same picture as %2, which is used.");
+const char *const existingSays = QT_TRANSLATE_NOOP(
+    "UploadCenter",
+    "%1 was not sent: the wiki has the same picture as %2, which is used.");
 
 } // namespace
 

@@ -24,7 +24,9 @@ using uploads::Question;
 using uploads::State;
 
 const char *const listTitle = QT_TRANSLATE_NOOP("UploadsWindow", "Uploads");
-const char *const dropHint = QT_TRANSLATE_NOOP("UploadsWindow", "Drop picture files here to upload them; double-click one to open its page.");
+const char *const dropHint = QT_TRANSLATE_NOOP(
+    "UploadsWindow",
+    "Drop picture files here to upload them; double-click one to open its page.");
 const char *const stateWords[] = {
     QT_TRANSLATE_NOOP("UploadsWindow", "waiting"), QT_TRANSLATE_NOOP("UploadsWindow", "uploading"),
     QT_TRANSLATE_NOOP("UploadsWindow", "uploaded"), QT_TRANSLATE_NOOP("UploadsWindow", "needs an answer"),
