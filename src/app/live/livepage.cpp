@@ -153,7 +153,7 @@ void LivePage::fixedSetUp(int index, const QImage &screenshot)
     // A caption that does not read as a size keeps the rectangle's last size.
     const QSize size = capture::cropSizeFromCaption(cmdCrop_[index - 1]->text()).value_or(crop_.size());
     // A rectangle that cannot lie on the picture anywhere would be cut black in part.
-    const QString refusal = capture::tooSmallSentence(screenshot.size(), size);
+    const QString refusal = captureDialogs::tooSmallSentence(screenshot.size(), size);
     if (!refusal.isEmpty()) {
         StatusLine::say(this, refusal);
         return;

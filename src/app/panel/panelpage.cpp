@@ -119,7 +119,8 @@ void PanelPage::cutShowSave(int index, bool save)
     const bool iconWanted = icon_.chkIcon()->checkState() == Qt::Checked;
     // A picture smaller than the cut would come out black in part.
     const QString refusal
-        = tooSmallSentence(screenshot.size(), extractionNeeds(h, state_.fullScreen(), state_.offsets, iconWanted));
+        = captureDialogs::tooSmallSentence(screenshot.size(),
+                                           extractionNeeds(h, state_.fullScreen(), state_.offsets, iconWanted));
     if (!refusal.isEmpty()) {
         StatusLine::say(this, refusal);
         return;

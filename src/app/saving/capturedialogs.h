@@ -23,6 +23,19 @@ class CaptureDialogs {
 
 namespace captureDialogs {
 
+// Empty when picture is at least needed both ways; otherwise the sentence that refuses
+// the cut, naming both sizes.
+inline QString tooSmallSentence(QSize picture, QSize needed)
+{
+    if (picture.width() >= needed.width() && picture.height() >= needed.height())
+        return QString();
+    return CaptureDialogs::tr("The picture is %1 x %2 pixels; this needs at least %3 x %4.")
+        .arg(picture.width())
+        .arg(picture.height())
+        .arg(needed.width())
+        .arg(needed.height());
+}
+
 // The answer read as a number and written as a whole number (halves to even); nothing
 // when it is not a number (an empty answer and Cancel included).
 inline std::optional<QString> askWholeNumber(QWidget *parent, const QString &prompt)
