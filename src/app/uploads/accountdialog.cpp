@@ -4,11 +4,13 @@
 #include "app/uploads/uploadcenter.h"
 #include "app/widgets/named.h"
 #include "wiki/address.h"
+#include "wiki/messages.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -120,10 +122,24 @@ void AccountDialog::test()
             return;
         shown->cmdWikiTest_->setEnabled(true);
         if (result)
-            return shown->showResult(result->message);
+            return shown->showResult(result->ok ? report(result->account) : result->message);
         shown->showResult(tr(typePassword).arg(shown->center_.user(), shown->center_.api().host()));
         shown->txtWikiPassword_->setFocus(Qt::OtherFocusReason);
     });
+}
+
+QString AccountDialog::report(const wikiApi::Account &account)
+{
+    const auto yes = [](bool may, const QString &grants) {
+        return may ? tr("yes") : tr("no (tick %1 on Special:BotPasswords)").arg(grants);
+    };
+    QString text = tr("Logged in as %1.").arg(account.user) + u'\n'
+                 + tr("May upload files: %1").arg(yes(account.mayUpload(), wikiMessages::uploadGrants)) + u'\n'
+                 + tr("May replace files: %1").arg(yes(account.mayReplace(), wikiMessages::replaceGrant)) + u'\n'
+                 + tr("File types: %1").arg(account.fileExtensions.join(QStringLiteral(", ")));
+    if (account.maxUploadSize > 0)
+        text += u'\n' + tr("Largest file: %1 bytes").arg(QLocale::c().toString(account.maxUploadSize));
+    return text;
 }
 
 void AccountDialog::accept()
