@@ -12,9 +12,7 @@ namespace capture {
 // In the order the options list them.
 enum class AutocopyKind { Name, FileName, Markup };
 
-// The captions the options show and the words the settings file holds, in that order.
-inline const std::array<QString, 3> autocopyCaptions = {QStringLiteral("Name"), QStringLiteral("File name"),
-                                                        QStringLiteral("Wiki markup")};
+// The words the settings file holds, in that order.
 inline const std::array<QString, 3> autocopySettings = {QStringLiteral("Name"), QStringLiteral("FileName"),
                                                         QStringLiteral("Markup")};
 // A settings word in any letter case; anything else keeps the name.

@@ -51,19 +51,6 @@ QRect stretchedRect(QPoint start, QPoint pointer)
             std::abs(pointer.y() - start.y())};
 }
 
-QString pointerCaption(const QString &title, QPoint pointer)
-{
-    return title + QStringLiteral(" -  X: ") + QString::number(pointer.x()) + QStringLiteral("  Y:")
-         + QString::number(pointer.y());
-}
-
-QString dragCaption(const QString &title, QPoint pointer, QSize size)
-{
-    return title + QStringLiteral(" X:") + QString::number(pointer.x()) + QStringLiteral(" Y:")
-         + QString::number(pointer.y()) + QStringLiteral("    ") + QString::number(size.width()) + u'x'
-         + QString::number(size.height());
-}
-
 QSize windowSizeTwipsForScreenshot(QSize screenshot)
 {
     using namespace settingValues;

@@ -21,9 +21,6 @@ QRect stretchedRect(QPoint start, QPoint pointer);
 // A free rectangle is cut once it is at least this wide and high.
 constexpr int minimumFreeCrop = 3;
 
-// Window captions while the pointer moves over the grab area.
-QString pointerCaption(const QString &title, QPoint pointer);
-QString dragCaption(const QString &title, QPoint pointer, QSize size);
 
 // The window size, in twips, that shows a whole screenshot of this size.
 QSize windowSizeTwipsForScreenshot(QSize screenshot);

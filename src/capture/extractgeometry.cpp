@@ -17,9 +17,6 @@ constexpr int panelAboveIcon = 38;
 constexpr int fullScreenIconFromRight = 56;
 constexpr int fullScreenIconTop = 65;
 
-// What the capture tabs say when a picture is too small to cut from.
-const QString tooSmall = QStringLiteral("The picture is %1 x %2 pixels; this needs at least %3 x %4.");
-
 } // namespace
 
 QRect iconRect(int screenshotWidth, bool fullScreen, const IconOffsets &offsets)
@@ -43,13 +40,6 @@ QSize extractionNeeds(int panelHeight, bool fullScreen, const IconOffsets &offse
     if (withIcon)
         cut |= iconRect(0, fullScreen, offsets);
     return {std::max(0, -cut.left()), std::max(0, cut.top() + cut.height())};
-}
-
-QString tooSmallSentence(QSize picture, QSize needed)
-{
-    if (picture.width() >= needed.width() && picture.height() >= needed.height())
-        return QString();
-    return tooSmall.arg(picture.width()).arg(picture.height()).arg(needed.width()).arg(needed.height());
 }
 
 QImage cutRect(const QImage &picture, const QRect &rect)

@@ -21,9 +21,6 @@ QSize extractionNeeds(int panelHeight, bool fullScreen, const IconOffsets &offse
 
 // A copy of the rectangle of picture; parts outside the picture are black.
 QImage cutRect(const QImage &picture, const QRect &rect);
-// Empty when picture is at least needed both ways; otherwise the sentence that refuses
-// the cut, naming both sizes.
-QString tooSmallSentence(QSize picture, QSize needed);
 
 // The window height, in twips, that shows a stats panel of this height.
 int windowHeightTwipsForPanel(int panelHeight);

@@ -91,9 +91,4 @@ WriteResult writeImage(const KindOptions &options, const QString &programFolder,
     return {WriteResult::Written, path, QString(), replaced};
 }
 
-QString failureMessage(const WriteResult &result)
-{
-    return QStringLiteral("Could not save %1:\n%2").arg(result.path, result.reason);
-}
-
 } // namespace capture

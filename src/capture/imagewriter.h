@@ -8,8 +8,6 @@
 
 namespace capture {
 
-inline const QString gifMessage = QStringLiteral("GIF support not yet added");
-
 struct WriteResult {
     enum Status {
         Written,         // the file at path holds the picture
@@ -40,8 +38,5 @@ QString plannedPath(const KindOptions &options, const QString &programFolder, co
 WriteResult writeImage(const KindOptions &options, const QString &programFolder, const QString &name,
                        const QImage &picture, const QString &taken = QString(), WriteChoices choices = {});
 inline const QString clashMark = QStringLiteral(" Icon");
-
-// The message that tells the user a picture could not be saved: the file and the reason.
-QString failureMessage(const WriteResult &result);
 
 } // namespace capture

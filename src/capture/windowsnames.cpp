@@ -85,33 +85,4 @@ Verdict check(const QString &fileName, qsizetype folderLength)
     return verdict;
 }
 
-QString message(const QString &fileName, const Verdict &verdict)
-{
-    QString why;
-    switch (verdict.rule) {
-    case Rule::None:
-        return QString();
-    case Rule::Reserved:
-        why = QStringLiteral("\"%1\" is the name of a device on Windows").arg(verdict.offending);
-        break;
-    case Rule::Forbidden:
-        why = QStringLiteral("Windows does not allow \"%1\" in a file name").arg(verdict.offending);
-        break;
-    case Rule::Control:
-        why = QStringLiteral("Windows does not allow the control character %1 in a file name").arg(verdict.offending);
-        break;
-    case Rule::TrailingDotOrBlank:
-        why = QStringLiteral("Windows drops dots and blanks at the end of a file name");
-        break;
-    case Rule::TooLong:
-        why = QStringLiteral("the whole path would be %1 characters, more than the %2 Windows takes")
-                  .arg(verdict.offending)
-                  .arg(maxPath);
-        break;
-    }
-    const QString offer = verdict.cleaned.isEmpty() ? QStringLiteral("Choose a shorter folder or name.")
-                                                    : QStringLiteral("Use \"%1\" instead?").arg(verdict.cleaned);
-    return QStringLiteral("\"%1\" cannot be saved: %2. %3").arg(fileName, why, offer);
-}
-
 } // namespace windowsNames

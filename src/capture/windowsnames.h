@@ -9,8 +9,6 @@
 
 namespace windowsNames {
 
-inline const QString title = QStringLiteral("Name for Windows");
-
 // The longest whole path the usual Windows calls take (MAX_PATH less the ending NUL).
 constexpr qsizetype maxPath = 259;
 
@@ -29,8 +27,5 @@ struct Verdict {
 // blanks at the end go, a reserved name gets "_" after it, and a name too long loses
 // characters at the end of its stem (never half a character).
 Verdict check(const QString &fileName, qsizetype folderLength = 0);
-
-// The sentence that names the rule and offers the cleaned name.
-QString message(const QString &fileName, const Verdict &verdict);
 
 } // namespace windowsNames

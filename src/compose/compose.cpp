@@ -108,15 +108,6 @@ void composeOnto(const QImage &icon, QImage &target, QRgb key)
         }
 }
 
-const QStringList &edgeEffectEntries()
-{
-    static const QStringList entries = {
-        QStringLiteral("Acid"),       QStringLiteral("Bludgeon"), QStringLiteral("Cold"),     QStringLiteral("Fire"),
-        QStringLiteral("Lightning"),  QStringLiteral("Magic"),    QStringLiteral("Spell Vuln"), QStringLiteral("None"),
-        QStringLiteral("Nonmagic"),   QStringLiteral("Pierce"),   QStringLiteral("Slash")};
-    return entries;
-}
-
 std::optional<int> edgeEffectFor(const QString &entry)
 {
     // Effect numbers follow the textures, not the alphabetical list order.

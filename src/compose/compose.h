@@ -26,9 +26,8 @@ QImage emptyArea();
 // key leave it. Both 32 x 32.
 void composeOnto(const QImage &icon, QImage &target, QRgb key);
 
-// The outline drop-down: entries in list order, and the effect number of an entry (0 for
-// "None"; nothing for a text that is no entry).
-const QStringList &edgeEffectEntries();
+// The effect number of an outline drop-down entry, by its untranslated name (0 for "None";
+// nothing for a text that is no entry).
 std::optional<int> edgeEffectFor(const QString &entry);
 // The row colour of outline texture effect (1 to 10) at row y.
 QRgb textureColour(int effect, int y);

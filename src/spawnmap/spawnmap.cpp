@@ -50,25 +50,6 @@ bool offsetValid(QPoint offset)
     return offset.x() >= 0 && offset.y() >= 0 && offset.x() <= maxOffset && offset.y() <= maxOffset;
 }
 
-QString offsetMessage(QPoint offset)
-{
-    return QStringLiteral("The spawn map sampling offset in the settings (\"SpawnMap\" \"X\" = %1, \"Y\" = %2) "
-                          "must be from 0 to %3 for both X and Y. Please correct Quillmark.ini.")
-        .arg(offset.x())
-        .arg(offset.y())
-        .arg(maxOffset);
-}
-
-QString unreadableReferenceMessage(const QString &path, const QString &reason)
-{
-    return QStringLiteral("The comparison map %1 could not be read as a bitmap:\n%2").arg(path, reason);
-}
-
-QString saveFailedMessage(const QString &path, const QString &reason)
-{
-    return QStringLiteral("Could not save the spawn map %1:\n%2").arg(path, reason);
-}
-
 QImage blankMap()
 {
     QImage map(mapSize, mapSize, QImage::Format_RGB32);

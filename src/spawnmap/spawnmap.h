@@ -18,26 +18,8 @@ constexpr QRgb red = 0xFFFF0000;
 
 inline const QString referenceFileName = QStringLiteral("Spawn Map Comparison.bmp");
 inline const QString fileNameStart = QStringLiteral("Spawn Map ");
-inline const QString nameTitle = QStringLiteral("Image Name");
-inline const QString noReferenceTitle = QStringLiteral("Unable to create spawn map");
-inline const QString noReferenceText =
-    QStringLiteral("No comparison map was found, please look up Quillmark\r\n"
-                   "on the Wiki for detailed instructions for creating this file\r\n"
-                   "and using the Spawn Map creation function. Thank you.");
-inline const QString messageTitle = QStringLiteral("Spawn Map");
-inline const QString noBitmapText =
-    QStringLiteral("No bitmap detected in clipboard. While using the Viewer prest ALT + PRT SCR.");
-inline const QString buttonCaption = QStringLiteral("Create Spawn Map");
-inline const QString buttonTooltip = QStringLiteral("Detailed instructions on Quillmark page.");
-
 // Whether the whole sampling window at offset lies in 0..32767 both ways.
 bool offsetValid(QPoint offset);
-// Why a hand-edited offset is refused; names the two settings.
-QString offsetMessage(QPoint offset);
-// The reference file exists but is no picture.
-QString unreadableReferenceMessage(const QString &path, const QString &reason);
-// The map file could not be written.
-QString saveFailedMessage(const QString &path, const QString &reason);
 
 // A white map (RGB32, mapSize x mapSize).
 QImage blankMap();

@@ -226,7 +226,8 @@ void WikiClient::test(std::function<void(const AccountTest &)> done)
     login([this, done](const std::optional<wikiApi::Failure> &failure) {
         AccountTest test;
         test.ok = !failure;
-        test.message = failure ? wikiMessages::failure(*failure, api_) : wikiMessages::accountReport(account_);
+        if (failure)
+            test.message = wikiMessages::failure(*failure, api_);
         test.account = account_;
         done(test);
     });

@@ -35,7 +35,7 @@ struct UploadOutcome {
 
 struct AccountTest {
     bool ok = false;
-    QString message;
+    QString message; // why not, when not ok
     wikiApi::Account account;
 };
 

@@ -208,59 +208,6 @@ Verdict check(const QString &fileName)
     return verdict;
 }
 
-QString message(const QString &fileName, const Verdict &verdict)
-{
-    QString why;
-    const QString &what = verdict.offending;
-    switch (verdict.rule) {
-    case Rule::None:
-        return {};
-    case Rule::Forbidden:
-        why = QStringLiteral("contains \"%1\", a character the wiki does not allow in file names").arg(what);
-        break;
-    case Rule::Control:
-        why = QStringLiteral("contains a control character (%1), which the wiki does not allow").arg(what);
-        break;
-    case Rule::Invisible:
-        why = QStringLiteral("contains an invisible direction mark (%1), which the wiki removes").arg(what);
-        break;
-    case Rule::OddSpace:
-        why = QStringLiteral("contains a space character (%1) that the wiki turns into a plain blank").arg(what);
-        break;
-    case Rule::Signature:
-        why = QStringLiteral("contains \"%1\", which the wiki does not allow (it stands for a signature)").arg(what);
-        break;
-    case Rule::PercentCode:
-        why = QStringLiteral("contains \"%1\", which the wiki does not allow (it reads as an encoded character)")
-                  .arg(what);
-        break;
-    case Rule::LeadingBlank:
-        why = QStringLiteral("starts with a blank, which the wiki removes (\"_\" counts as a blank)");
-        break;
-    case Rule::TrailingBlank:
-        why = QStringLiteral("ends with a blank, which the wiki removes (\"_\" counts as a blank)");
-        break;
-    case Rule::DoubledBlank:
-        why = QStringLiteral("has two blanks in a row, which the wiki makes one (\"_\" counts as a blank)");
-        break;
-    case Rule::Entity:
-        why = QStringLiteral("contains \"%1\", which the wiki does not allow (it reads as an HTML entity)").arg(what);
-        break;
-    case Rule::TooLong:
-        why = QStringLiteral("is %1 bytes long in UTF-8; the wiki allows %2").arg(what).arg(maxBytes);
-        break;
-    case Rule::Empty:
-        why = QStringLiteral("has no name before its extension");
-        break;
-    }
-    QString text = QStringLiteral("The file name \"%1\" %2.").arg(fileName, why);
-    if (!verdict.cleaned.isEmpty())
-        text += QStringLiteral("\n\nUse \"%1\" instead?").arg(verdict.cleaned);
-    if (verdict.lowerFirst)
-        text += QStringLiteral("\n\nThe wiki shows every file name with a capital first letter.");
-    return text;
-}
-
 std::optional<QString> renamedInCopy(const QString &copied, const QString &from, const QString &to)
 {
     const auto markup = [](const QString &name) { return QStringLiteral("[[File:%1]]").arg(name); };

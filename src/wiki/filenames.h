@@ -45,8 +45,6 @@ struct Verdict {
 // first letter is never changed.
 Verdict check(const QString &fileName);
 
-// The message that tells the user which rule the name breaks and offers the cleaned name.
-QString message(const QString &fileName, const Verdict &verdict);
 
 // A copied text after its file went up under another name: each line that is the name from,
 // or its markup [[File:from]], names to instead (a line that only contains it, such as

@@ -60,21 +60,6 @@ QString replaceRefused()
         .arg(replaceGrant);
 }
 
-QString accountReport(const wikiApi::Account &account)
-{
-    const auto yes = [](bool may, const QString &grants) {
-        return may ? QStringLiteral("yes") : QStringLiteral("no (tick %1 on Special:BotPasswords)").arg(grants);
-    };
-    QStringList lines;
-    lines << QStringLiteral("Logged in as %1.").arg(account.user)
-          << QStringLiteral("May upload files: %1").arg(yes(account.mayUpload(), uploadGrants))
-          << QStringLiteral("May replace files: %1").arg(yes(account.mayReplace(), replaceGrant))
-          << QStringLiteral("File types: %1").arg(account.fileExtensions.join(QStringLiteral(", ")));
-    if (account.maxUploadSize > 0)
-        lines << QStringLiteral("Largest file: %1 bytes").arg(QLocale::c().toString(account.maxUploadSize));
-    return lines.join(u'\n');
-}
-
 QString filePage(const QUrl &api, const QString &wikiName)
 {
     QUrl page = api;

@@ -1,6 +1,6 @@
 #pragma once
-// What the user is told about the wiki: its errors in plain words, with what to do, and
-// the report of an account test.
+// What the user is told about the wiki: its errors in plain words, with what to do. The
+// upload list keeps them in its file, so they stay as written here.
 
 #include "wiki/apianswers.h"
 
@@ -21,10 +21,6 @@ QString tooLarge(qint64 size, qint64 limit);
 QString cannotUpload();
 // A file of the name is on the wiki and the account may not replace it.
 QString replaceRefused();
-
-// The account test: who, what it may do, what the wiki takes; missing rights named with
-// the grants to tick.
-QString accountReport(const wikiApi::Account &account);
 
 // The address of a file's page on the wiki of this API address.
 QString filePage(const QUrl &api, const QString &wikiName);

@@ -1,6 +1,6 @@
 #pragma once
-// The eight expanded clipboard slots without their widgets: button captions, and the slot
-// files in the Templates folder that keep them across a restart.
+// The eight expanded clipboard slots without their widgets: text slot captions, and the
+// slot files in the Templates folder that keep them across a restart.
 
 #include <QString>
 #include <optional>
@@ -9,15 +9,9 @@ namespace clipboardSlots {
 
 inline constexpr int slotCount = 8;
 
-// A slot's kind, as held on its button; anything else is an empty slot.
+// A slot's kind, as held on its button (a tag, never shown); anything else is an empty slot.
 inline const QString textKind = QStringLiteral("Text");
 inline const QString bitmapKind = QStringLiteral("Bitmap");
-
-inline const QString frameTitle = QStringLiteral("Expanded Clipboard");
-inline const QString saveCaption = QStringLiteral("Save Clipboard Items on Exit");
-inline const QString buttonTooltip = QStringLiteral("Left click to get text, right click to set text.");
-inline const QString askText = QStringLiteral("Set new text?");
-inline const QString askPicture = QStringLiteral("Set new picture?");
 
 // The caption of a text slot: the whole text when shorter than 7 characters, else its
 // first 6 and "...".

@@ -58,18 +58,6 @@ QSet<int> numberedKeys(const PrivateProfile &ini)
 
 } // namespace
 
-QString fileNotWrittenMessage(const QString &path)
-{
-    return QStringLiteral("The template file could not be written:\r\n") + path +
-           QStringLiteral("\r\nThe expanded template was not added.");
-}
-
-QString settingsNotWrittenMessage(const QString &iniPath)
-{
-    return QStringLiteral("The settings file could not be written:\r\n") + iniPath +
-           QStringLiteral("\r\nThe expanded template was not added.");
-}
-
 int storedCount(const PrivateProfile &ini)
 {
     const auto count = numbers::toInt16(ini.read(settingsKeys::expandedTemplateCount));
@@ -130,11 +118,11 @@ bool isAcceptableFileName(const QString &name)
 
 namespace {
 
-AddResult refused(AddResult::Status status, const QString &message)
+AddResult refused(AddResult::Status status, const QString &file = QString())
 {
     AddResult result;
     result.status = status;
-    result.message = message;
+    result.file = file;
     return result;
 }
 
@@ -146,16 +134,16 @@ AddResult add(const QString &programFolder, const QString &fileName, const QStri
     namespace keys = settingsKeys;
     const QString name = cleanFileName(fileName);
     if (!isAcceptableFileName(name))
-        return refused(AddResult::Status::BadName, badNameMessage);
+        return refused(AddResult::Status::BadName);
     const QString iniPath = paths::joinPath(programFolder, programInfo::settingsFileName);
     const int count = storedCount(PrivateProfile::fromFile(iniPath));
     if (count >= std::numeric_limits<qint16>::max())
-        return refused(AddResult::Status::Full, fullMessage);
+        return refused(AddResult::Status::Full);
 
     const QString folder = paths::joinPath(programFolder, templates::templatesFolderName);
     const QString file = paths::joinPath(folder, name + extension);
     if (!textFiles::writeTextFileAtomic(file, text + textFiles::crlf))
-        return refused(AddResult::Status::FileNotWritten, fileNotWrittenMessage(file));
+        return refused(AddResult::Status::FileNotWritten, file);
 
     const QString shortText = cleanShortName(shortName);
     const int n = count + 1;
@@ -164,10 +152,10 @@ AddResult add(const QString &programFolder, const QString &fileName, const QStri
         return modVandrel::WriteSetting(iniPath, key.section, key.key, value);
     };
     if (!write(keys::expandedTemplateCount, QString::number(n)))
-        return refused(AddResult::Status::SettingsNotWritten, settingsNotWrittenMessage(iniPath));
+        return refused(AddResult::Status::SettingsNotWritten, iniPath);
     if (!write(keys::expandedTemplatePath(n), path) || !write(keys::expandedTemplateName(n), shortText)) {
         write(keys::expandedTemplateCount, QString::number(count)); // no half-recorded template
-        return refused(AddResult::Status::SettingsNotWritten, settingsNotWrittenMessage(iniPath));
+        return refused(AddResult::Status::SettingsNotWritten, iniPath);
     }
     AddResult result;
     result.status = AddResult::Status::Added;

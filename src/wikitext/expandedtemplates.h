@@ -16,27 +16,6 @@ struct Record {
     QString name; // shown in the drop-down and on the multi-use button
 };
 
-// The texts of "Add New".
-inline const QString noTextMessage = QStringLiteral(
-    "No text detected in the clipboard. Copy the text of the template you wish to create and try again.");
-inline const QString confirmTitle = QStringLiteral("Expanded Templates");
-inline const QString confirmMessage = QStringLiteral(
-    "You are about to save the text currently in the clipboard as an expanded template. Click OK to proceed.");
-inline const QString fileNameTitle = QStringLiteral("Expanded Templates");
-inline const QString fileNamePrompt =
-    QStringLiteral("Please enter a descriptive name for this template or block of text, this will be the name "
-                   "of the template file as stored in the Template Folder.");
-inline const QString shortNameTitle = QStringLiteral("Expanded Template");
-inline const QString shortNamePrompt =
-    QStringLiteral("Please enter a short name that will be displayed on the button (20 characters or less).");
-inline const QString badNameMessage =
-    QStringLiteral("The template file must be stored in the Template Folder: its name cannot contain \"/\", "
-                   "\"\\\" or \"..\" and can be at most 242 characters long. Please choose another name.");
-inline const QString fullMessage =
-    QStringLiteral("No more expanded templates can be added: the settings already list 32767 of them.");
-QString fileNotWrittenMessage(const QString &path);
-QString settingsNotWrittenMessage(const QString &iniPath);
-
 constexpr int shortNameLength = 20;
 
 // The count in the settings, read as a 16-bit number; a negative count or one that is
@@ -62,8 +41,8 @@ bool isAcceptableFileName(const QString &name);
 struct AddResult {
     enum class Status { Added, BadName, Full, FileNotWritten, SettingsNotWritten };
     Status status = Status::BadName;
-    Record record;   // when added
-    QString message; // why not, for the user
+    Record record; // when added
+    QString file;  // the file that could not be written: the template's or the settings
 };
 
 // Writes text + CR LF to fileName + ".txt" in the Templates folder (replacing it), then

@@ -8,16 +8,6 @@
 
 namespace formatText {
 
-// Captions of cmdFormat 0..3 and the tooltip all four share.
-inline const QString captions[4] = {
-    QStringLiteral("Dialog"),
-    QStringLiteral("Wiki Link"),
-    QStringLiteral("Image"),
-    QStringLiteral("Redirect"),
-};
-inline const QString tooltip = QStringLiteral(
-    "Formats text currently in clipboard (copied text). Right click for alternate format operation.");
-
 enum class Click { Left, Right };
 
 // ByLineKind: "Dialog" left click. Spell: "Dialog" right click and Spell Chat, all

@@ -9,26 +9,12 @@
 
 namespace multiUse {
 
-inline const QString buttonName = QStringLiteral("cmdReload");
-inline const QString comboName = QStringLiteral("cmbExtraTemplates");
+// The captions are the button's function keys: the click runs the function its caption
+// names, so they stay as they are here.
 inline const QString initialCaption = QStringLiteral("Reload");
-inline const QString buttonTooltip = QStringLiteral("This button's function can be changed with the drop down menu.");
-inline const QString comboTooltip = QStringLiteral("Multi use");
 
 // Choosing this entry asks for the custom format before the button runs it.
 inline const QString customFormatEntry = QStringLiteral("Custom Format");
-// The custom format prompts.
-inline const QString customTitle = QStringLiteral("Custom Format");
-inline const QString customIntro = QStringLiteral(
-    "Custom Format allows you to specify a prefix or a suffix\r\n"
-    "or both to add to whatever is in the clipboard. They will\r\n"
-    "be added each time the Custom button is pressed. To change\r\n"
-    "the suffix or prefix values later, select Custom Format\r\n"
-    "from the drop down menu again.");
-inline const QString prefixPrompt =
-    QStringLiteral("Please enter the exact text of the prefix. Leave blank if no prefix is desired.");
-inline const QString suffixPrompt =
-    QStringLiteral("Please enter the exact text of the suffix. Leave blank if no suffix is desired.");
 
 // What a caption makes the button do.
 enum class Function {

@@ -9,11 +9,6 @@
 
 namespace prices {
 
-inline const QString rateTitle = QStringLiteral("Conversion Rate");
-inline const QString ratePrompt = QStringLiteral(
-    "Please enter the conversion rate as a decimal number, for example if an item with a face value of 100p "
-    "costs 120p, the conversion value would be 1.2.");
-
 // "###,###,###": groups of three digits joined by commas, a minus sign for negatives,
 // nothing at all for 0.
 QString groupedNumber(qint64 value);

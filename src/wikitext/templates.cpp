@@ -141,13 +141,6 @@ QString alternateName(const QString &alternatePath)
     return dropChars(paths::fileNameOf(alternatePath), 0, 4);
 }
 
-QString tooltip(const QString &alternatePath)
-{
-    if (alternatePath.isEmpty())
-        return noAlternateTooltip;
-    return alternateTooltipLead + u' ' + alternateName(alternatePath);
-}
-
 Slot loadSlot(const PrivateProfile &ini, int n, const QString &programFolder)
 {
     Slot slot;
@@ -290,13 +283,6 @@ int updateTemplates(const TemplatePage &page, const QStringList &configuredPaths
             ++updated;
     }
     return updated;
-}
-
-QString updateMessage(int count)
-{
-    if (count > 0)
-        return QString::number(count) + updatedSuffix;
-    return nothingFoundText + crlf + helpLead + crlf + helpPageAddress;
 }
 
 } // namespace templates

@@ -18,33 +18,15 @@ namespace templates {
 constexpr int slotCount = 20;
 
 inline const QString templatesFolderName = QStringLiteral("Templates");
+// What a button holds (and puts on the clipboard) when its file cannot be read.
 inline const QString notFoundText = QStringLiteral("No Template Found");
-inline const QString defaultName = QStringLiteral("Open");
-inline const QString noAlternateTooltip = QStringLiteral("Alt template open");
-inline const QString alternateTooltipLead = QStringLiteral(" Right click for:  ");
 
-// What the window shows before the settings load replaces it (index 0 is button 1).
-inline const QString designedCaptions[slotCount] = {
-    QStringLiteral("Armor"),      QStringLiteral("Shield"),    QStringLiteral("Clothing"),
-    QStringLiteral("Melee"),      QStringLiteral("Missle"),    QStringLiteral("Caster"),
-    QStringLiteral("Creature"),   QStringLiteral("NPC"),       QStringLiteral("Open"),
-    QStringLiteral("Magic Item"), QStringLiteral("Non Magic"), QStringLiteral("Trophy"),
-    QStringLiteral("Food"),       QStringLiteral("Cooking"),   QStringLiteral("Jewelry"),
-    QStringLiteral("Quest"),      QStringLiteral("Text"),      QStringLiteral("Translation"),
-    QStringLiteral("Dungeon"),    QStringLiteral("Open"),
-};
 inline const char *const designedColours[slotCount] = {
     "C0C0FF", "C0C0FF", "C0C0FF", "FFC0C0", "FFC0C0", "FFC0C0", "C0FFFF", "C0FFFF", "FFFFFF", "FFE0C0",
     "FFE0C0", "FFE0C0", "FFE0C0", "FFE0C0", "FFE0C0", "C0FFC0", "C0FFC0", "C0FFC0", "C0FFC0", "FFFFFF",
 };
 
-// The "Update Templates" button and its report.
-inline const QString updateCaption = QStringLiteral("Update Templates");
-inline const QString updateTooltip = QStringLiteral("Updates templates using text found on Quillmark/Page Templates.");
-inline const QString updateTitle = QStringLiteral("Update Page Templates");
-inline const QString updatedSuffix = QStringLiteral(" templates were successfully updated.");
-inline const QString nothingFoundText = QStringLiteral("No template text was detected in the clipboard.");
-inline const QString helpLead = QStringLiteral("For details on how to use this feature, see:");
+// The page whose tagged text "Update Templates" reads.
 inline const QString helpPageAddress = QStringLiteral("https://wiki.quillmark.org/wiki/Quillmark/Page_Templates");
 
 // A configured template path (settings "Path" or "AlternatePath") as a file: a value
@@ -63,7 +45,6 @@ QColor buttonColour(const QString &backgroundColor);
 // The name shown for an alternate template: "Default Creature Alt.txt" gives
 // "Creature Alt", "C:\mine\Quest Alt.txt" gives "Quest Alt".
 QString alternateName(const QString &alternatePath);
-QString tooltip(const QString &alternatePath);
 
 // One template button as the settings and its files make it.
 struct Slot {
@@ -105,7 +86,5 @@ private:
 // Writes every configured template found on the page to its file (the section and one
 // CR LF); returns how many were written. A file that cannot be written is not counted.
 int updateTemplates(const TemplatePage &page, const QStringList &configuredPaths, const QString &programFolder);
-// The report of an update that wrote count files.
-QString updateMessage(int count);
 
 } // namespace templates

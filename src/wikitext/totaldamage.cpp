@@ -11,8 +11,6 @@ namespace {
 
 constexpr qsizetype timeStampLength = 9; // "hh:mm:ss "
 const QString criticalHit = QStringLiteral("Critical Hit! ");
-const QString messageStart = QStringLiteral("Total damage done is ");
-const QString messageEnd = QStringLiteral(".This value has been copied to the clipboard ready to be pasted.");
 
 // Lines by or about the player that are not hits: speech, heals, resists, failures, losses.
 bool mentionsNonHit(QStringView line)
@@ -73,11 +71,6 @@ Tally tally(const QList<QStringView> &lines)
 qint32 total(const QList<QStringView> &lines)
 {
     return tally(lines).total;
-}
-
-QString message(qint32 total)
-{
-    return messageStart + QString::number(total) + messageEnd;
 }
 
 } // namespace totalDamage

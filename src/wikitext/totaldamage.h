@@ -17,8 +17,5 @@ struct Tally {
 // The sum over the lines; an addition that would overflow adds nothing.
 Tally tally(const QList<QStringView> &lines);
 qint32 total(const QList<QStringView> &lines);
-// "Total damage done is N.This value has been copied to the clipboard ready to be pasted."
-QString message(qint32 total);
-inline const QString messageTitle = QStringLiteral("Total Damage");
 
 } // namespace totalDamage

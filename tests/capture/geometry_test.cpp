@@ -27,14 +27,6 @@ TEST(ExtractGeometry, IconAndPanelRectanglesAndWhatACutHolds)
         {300, false, {20, 94}, true, {264, 356}}, {20, false, {59, 5}, false, {303, 0}}};
     for (const auto &[height, fullScreen, offsets, withIcon, size] : needs)
         EXPECT_EQ(extractionNeeds(height, fullScreen, offsets, withIcon), size) << height << " " << offsets.left;
-    const std::tuple<QSize, QSize, const char *> sizes[]
-        = {{{32, 32}, {300, 212}, "The picture is 32 x 32 pixels; this needs at least 300 x 212."},
-            {{300, 212}, {300, 212}, ""},
-            {{299, 900}, {300, 212}, "The picture is 299 x 900 pixels; this needs at least 300 x 212."},
-            {{900, 211}, {300, 212}, "The picture is 900 x 211 pixels; this needs at least 300 x 212."},
-            {{0, 0}, {0, 0}, ""}};
-    for (const auto &[picture, needed, sentence] : sizes)
-        EXPECT_EQ(tooSmallSentence(picture, needed), sentence);
     for (const auto &[height, twips] :
         {std::pair{300, 9100}, {1000, 16020}, {-40, 9100}, {30000, 451020}, {INT_MAX, INT_MAX}})
         EXPECT_EQ(windowHeightTwipsForPanel(height), twips) << height;
@@ -89,8 +81,6 @@ TEST(CropGeometry, CaptionsRectanglesAndWindowSizes)
     EXPECT_EQ(stretchedRect({100, 100}, {40, 160}), QRect(40, 100, 60, 60));
     EXPECT_EQ(stretchedRect({40, 160}, {100, 100}), QRect(40, 100, 60, 60));
     EXPECT_EQ(stretchedRect({7, 7}, {7, 7}).size(), QSize(0, 0));
-    EXPECT_EQ(pointerCaption("Quillmark 1.06", {120, 45}), "Quillmark 1.06 -  X: 120  Y:45");
-    EXPECT_EQ(dragCaption("Quillmark 1.06", {120, 45}, {60, 30}), "Quillmark 1.06 X:120 Y:45    60x30");
     for (const auto &[shot, twips] : {std::pair{QSize(800, 600), QSize(13020, 10020)},
              {QSize(200, 150), QSize(5400, 9100)}, {QSize(7680, 4320), QSize(116220, 65820)}})
         EXPECT_EQ(windowSizeTwipsForScreenshot(shot), twips);

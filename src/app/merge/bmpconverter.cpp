@@ -17,8 +17,8 @@ using namespace mergeLayout;
 
 namespace {
 
-const QString converterTip = QStringLiteral("Drag and drop PNGs to be converted to BMPs");
-const QString notConvertedText = QStringLiteral("These files could not be converted:");
+const char *const converterTip = QT_TRANSLATE_NOOP("BmpConverter", "Drag and drop PNGs to be converted to BMPs");
+const char *const notConvertedText = QT_TRANSLATE_NOOP("BmpConverter", "These files could not be converted:");
 const QString bmpToJpgText = QStringLiteral("JPG\n");
 const QString bmpToPngText = QStringLiteral("PNG\n");
 const QColor converterColour(255, 0, 0);
@@ -30,11 +30,11 @@ BmpConverter::BmpConverter(QWidget *page) : QObject(page), page_(page)
 {
     const int top = pageHeight - 56;
     picConvertPNGtoBMP_ = new PictureArea(QStringLiteral("picConvertPNGtoBMP"), page);
-    addLabel(QStringLiteral("To BMP"), QRect(margin, top - 6, 48, 16), page);
+    addLabel(tr("To BMP"), QRect(margin, top - 6, 48, 16), page);
     picConvertPNGtoBMP_->setGeometry(QRect(QPoint(margin, top + 12), converterSize));
     picConvertPNGtoBMP_->setBackColor(converterColour);
     picConvertPNGtoBMP_->clearPicture();
-    picConvertPNGtoBMP_->setToolTip(converterTip);
+    picConvertPNGtoBMP_->setToolTip(tr(converterTip));
     picConvertPNGtoBMP_->setAcceptsFiles(true);
     connect(picConvertPNGtoBMP_, &PictureArea::filesDropped, this, &BmpConverter::convert);
 
@@ -74,5 +74,5 @@ void BmpConverter::convert(const QStringList &files)
     if (!saved.isEmpty())
         StatusLine::say(page_, saveMessages::describe(saved), QFileInfo(saved.last().path).absolutePath());
     if (!failures.isEmpty())
-        QMessageBox::warning(page_, programInfo::title, notConvertedText + u'\n' + failures.join(u'\n'));
+        QMessageBox::warning(page_, programInfo::title, tr(notConvertedText) + u'\n' + failures.join(u'\n'));
 }

@@ -46,7 +46,7 @@ ColourBalance::ColourBalance(QWidget *page, std::function<QImage()> workingIcon,
     : QObject(page), page_(page), workingIcon_(std::move(workingIcon))
 {
     const int top = colourTop;
-    addLabel(QStringLiteral("Mask, source, result, conformity"), QRect(margin, top - 16, 280, 14), page);
+    addLabel(tr("Mask, source, result, conformity"), QRect(margin, top - 16, 280, 14), page);
     picMask_ = makeIconArea(QStringLiteral("picMask"), QPoint(margin, top), page);
     picColorBalance_ = makeIconArea(QStringLiteral("picColorBalance"), QPoint(margin + pitch, top), page);
     picColorBalanceResult_ = makeIconArea(QStringLiteral("picColorBalanceResult"), QPoint(margin + 2 * pitch, top), page);
@@ -77,7 +77,7 @@ ColourBalance::ColourBalance(QWidget *page, std::function<QImage()> workingIcon,
 
 void ColourBalance::buildBoxes(int top)
 {
-    addLabel(QStringLiteral("Red, green, blue %, gray %"), QRect(margin, top, 280, 14), page_);
+    addLabel(tr("Red, green, blue %, gray %"), QRect(margin, top, 280, 14), page_);
     for (int i = 0; i <= 3; ++i) {
         const QRect box(margin + i * 68, top + 16, 60, 22);
         QLineEdit *partner = i < 3

@@ -25,11 +25,21 @@ using namespace mergeLayout;
 
 namespace {
 
-const QString nameTitle = QStringLiteral("Name");
-const QString storeTip = QStringLiteral("Drag and drop layers, double click to save.");
-const QString edgeEffectTip = QStringLiteral("Icon outlines.");
-const QString saveFileCaption = QStringLiteral("Save File");
-const QString saveFileTip = QStringLiteral("When unchecked, will not save resulting icon.");
+const char *const nameTitle = QT_TRANSLATE_NOOP("MergePage", "Name");
+const char *const storeTip = QT_TRANSLATE_NOOP("MergePage", "Drag and drop layers, double click to save.");
+const char *const edgeEffectTip = QT_TRANSLATE_NOOP("MergePage", "Icon outlines.");
+const char *const saveFileCaption = QT_TRANSLATE_NOOP("MergePage", "Save File");
+// The outline drop-down's entries as listed; each item keeps its untranslated name, which
+// names the effect.
+const char *const edgeEffects[] = {
+    QT_TRANSLATE_NOOP("MergePage", "Acid"),      QT_TRANSLATE_NOOP("MergePage", "Bludgeon"),
+    QT_TRANSLATE_NOOP("MergePage", "Cold"),      QT_TRANSLATE_NOOP("MergePage", "Fire"),
+    QT_TRANSLATE_NOOP("MergePage", "Lightning"), QT_TRANSLATE_NOOP("MergePage", "Magic"),
+    QT_TRANSLATE_NOOP("MergePage", "Spell Vuln"), QT_TRANSLATE_NOOP("MergePage", "None"),
+    QT_TRANSLATE_NOOP("MergePage", "Nonmagic"),  QT_TRANSLATE_NOOP("MergePage", "Pierce"),
+    QT_TRANSLATE_NOOP("MergePage", "Slash"),
+};
+const char *const saveFileTip = QT_TRANSLATE_NOOP("MergePage", "When unchecked, will not save resulting icon.");
 
 QString tileResource(int index)
 {
@@ -79,20 +89,21 @@ void MergePage::buildTiles()
         connect(area, &PictureArea::pictureDropped, this, [this, i] { dropOnTile(i, {}); });
     }
     workingBase_ = picBacking_[workingIndex]->picture();
-    addLabel(QStringLiteral("Icon"), QRect(margin, margin + 32, 32, 14), this);
-    addLabel(QStringLiteral("Result"), QRect(margin + 40, margin + 32, 40, 14), this);
+    addLabel(tr("Icon"), QRect(margin, margin + 32, 32, 14), this);
+    addLabel(tr("Result"), QRect(margin + 40, margin + 32, 40, 14), this);
 }
 
 void MergePage::buildEffectControls()
 {
     cmbEdgeEffect_ = new QComboBox(this);
     cmbEdgeEffect_->setObjectName(QStringLiteral("cmbEdgeEffect"));
-    cmbEdgeEffect_->addItems(compose::edgeEffectEntries());
-    cmbEdgeEffect_->setCurrentText(QStringLiteral("None"));
-    cmbEdgeEffect_->setToolTip(edgeEffectTip);
+    for (const char *entry : edgeEffects)
+        cmbEdgeEffect_->addItem(tr(entry), QString::fromLatin1(entry));
+    cmbEdgeEffect_->setCurrentIndex(cmbEdgeEffect_->findData(QStringLiteral("None")));
+    cmbEdgeEffect_->setToolTip(tr(edgeEffectTip));
     cmbEdgeEffect_->setGeometry(96, margin, 100, 22);
     connect(cmbEdgeEffect_, &QComboBox::activated, this, [this](int index) {
-        if (const auto effect = compose::edgeEffectFor(cmbEdgeEffect_->itemText(index)))
+        if (const auto effect = compose::edgeEffectFor(cmbEdgeEffect_->itemData(index).toString()))
             edgeEffect_ = *effect;
     });
 
@@ -102,7 +113,7 @@ void MergePage::buildEffectControls()
     cmbMask1_->setInsertPolicy(QComboBox::NoInsert);
     cmbMask1_->addItems(compose::maskEntries);
     cmbMask1_->setGeometry(204, margin, 60, 22);
-    addLabel(QStringLiteral("Mask"), QRect(268, margin + 3, 34, 16), this);
+    addLabel(tr("Mask"), QRect(268, margin + 3, 34, 16), this);
     connect(cmbMask1_, &QComboBox::currentTextChanged, this, [this](const QString &text) {
         if (const auto mask = compose::maskColour(text))
             maskColour_ = *mask;
@@ -110,16 +121,16 @@ void MergePage::buildEffectControls()
     cmbMask1_->setCurrentText(QStringLiteral("255"));
     maskColour_ = compose::maskColour(cmbMask1_->currentText()).value_or(compose::white);
 
-    chkSaveFile_ = new QCheckBox(saveFileCaption, this);
+    chkSaveFile_ = new QCheckBox(tr(saveFileCaption), this);
     chkSaveFile_->setObjectName(QStringLiteral("chkSaveFile"));
-    chkSaveFile_->setToolTip(saveFileTip);
+    chkSaveFile_->setToolTip(tr(saveFileTip));
     chkSaveFile_->setChecked(true);
     chkSaveFile_->setGeometry(96, margin + 26, 100, 20);
 }
 
 void MergePage::buildStore()
 {
-    addLabel(QStringLiteral("Store"), QRect(margin, storeTop - 16, 100, 14), this);
+    addLabel(tr("Store"), QRect(margin, storeTop - 16, 100, 14), this);
     for (int s = 0; s < storeCount; ++s) {
         PictureArea *slot = makeIconArea(QStringLiteral("picStore_%1").arg(s), QPoint(margin + s * pitch, storeTop), this);
         picStore_.append(slot);
@@ -127,7 +138,7 @@ void MergePage::buildStore()
         connect(slot, &PictureArea::doubleClicked, this, [this, slot] { save(slot->picture()); });
         if (s == 0)
             continue;
-        slot->setToolTip(storeTip);
+        slot->setToolTip(tr(storeTip));
         slot->setAcceptsFiles(true);
         slot->setAcceptsPictures(true);
         connect(slot, &PictureArea::pictureDropped, this,
@@ -220,7 +231,7 @@ void MergePage::dropFilesOnSlot(int slot, const QStringList &files)
 
 void MergePage::save(const QImage &picture)
 {
-    const auto name = saveRoutine_.nameStep(nameTitle, {capture::ImageKind::Icon});
+    const auto name = saveRoutine_.nameStep(tr(nameTitle), {capture::ImageKind::Icon});
     if (!name)
         return;
     bool gifShown = false;

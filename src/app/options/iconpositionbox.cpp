@@ -14,21 +14,24 @@
 
 namespace {
 
-const QString frameTitle = QStringLiteral("Icon Position");
+const char *const frameTitle = QT_TRANSLATE_NOOP("IconPositionBox", "Icon Position");
 struct PositionDesign {
     const char *caption;
     const char *tip;
     const char *flag; // what choosing it sets the full-screen flag to
 };
 constexpr PositionDesign positions[] = {
-    {"Full Screen", "Screen shots taken when playing in full screen mode.", "True"},
-    {"Windowed", "Screen shots taken when playing in windowed mode.", "False"},
+    {QT_TRANSLATE_NOOP("IconPositionBox", "Full Screen"),
+     QT_TRANSLATE_NOOP("IconPositionBox", "Screen shots taken when playing in full screen mode."), "True"},
+    {QT_TRANSLATE_NOOP("IconPositionBox", "Windowed"),
+     QT_TRANSLATE_NOOP("IconPositionBox", "Screen shots taken when playing in windowed mode."), "False"},
 };
 constexpr int windowedIndex = 1;
-const QString offsetsCaption = QStringLiteral("Icon Offsets Top Left");
-const QString trainCaption = QStringLiteral("Train Icon Location");
-const QString trainTip =
-    QStringLiteral("If icons are not being extracted from the right place, this will let you customize where to extract.");
+const char *const offsetsCaption = QT_TRANSLATE_NOOP("IconPositionBox", "Icon Offsets Top Left");
+const char *const trainCaption = QT_TRANSLATE_NOOP("IconPositionBox", "Train Icon Location");
+const char *const trainTip = QT_TRANSLATE_NOOP(
+    "IconPositionBox",
+    "If icons are not being extracted from the right place, this will let you customize where to extract.");
 constexpr int offsetBoxWidth = 44;
 
 // A typed offset counts only as a whole number that fits 16 bits.
@@ -43,7 +46,7 @@ std::optional<qint16> wholeOffset(const QString &text)
 } // namespace
 
 IconPositionBox::IconPositionBox(CaptureState &state, QWidget *parent)
-    : QGroupBox(frameTitle, parent), state_(state)
+    : QGroupBox(tr(frameTitle), parent), state_(state)
 {
     auto *rows = new QVBoxLayout(this);
     rows->setContentsMargins(8, 2, 8, 4);
@@ -58,15 +61,15 @@ QLayout *IconPositionBox::buildPositionRow()
     auto *options = new QHBoxLayout;
     QStringList captions;
     for (const PositionDesign &position : positions)
-        captions.append(QString::fromLatin1(position.caption));
+        captions.append(tr(position.caption));
     optIconPosition_ = optionButtons::make(this, QStringLiteral("optIconPosition"), captions, options,
                                            [this](int index) { positionChosen(index); });
     for (int i = 0; i < optIconPosition_.size(); ++i)
-        optIconPosition_[i]->setToolTip(QString::fromLatin1(positions[i].tip));
+        optIconPosition_[i]->setToolTip(tr(positions[i].tip));
     options->addStretch(1);
-    cmdTrainIconLocation_ = new QPushButton(trainCaption, this);
+    cmdTrainIconLocation_ = new QPushButton(tr(trainCaption), this);
     cmdTrainIconLocation_->setObjectName(QStringLiteral("cmdTrainIconLocation"));
-    cmdTrainIconLocation_->setToolTip(trainTip);
+    cmdTrainIconLocation_->setToolTip(tr(trainTip));
     options->addWidget(cmdTrainIconLocation_);
     return options;
 }
@@ -74,7 +77,7 @@ QLayout *IconPositionBox::buildPositionRow()
 QLayout *IconPositionBox::buildOffsetRow()
 {
     auto *offsets = new QHBoxLayout;
-    auto *label = new QLabel(offsetsCaption, this);
+    auto *label = new QLabel(tr(offsetsCaption), this);
     txtIconTop_ = new QLineEdit(this);
     txtIconTop_->setObjectName(QStringLiteral("txtIconTop"));
     txtIconLeft_ = new QLineEdit(this);

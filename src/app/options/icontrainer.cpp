@@ -11,9 +11,11 @@
 
 namespace {
 
-const QString noShotTitle = QStringLiteral("Train Icon");
-const QString noShotText = QStringLiteral("Copy a screen shot first, then click the Train Icon Location button again.");
-const QString cancelCaption = QStringLiteral("Cancel");
+const char *const noShotTitle = QT_TRANSLATE_NOOP("IconTrainer", "Train Icon");
+const char *const noShotText = QT_TRANSLATE_NOOP(
+    "IconTrainer",
+    "Copy a screen shot first, then click the Train Icon Location button again.");
+const char *const cancelCaption = QT_TRANSLATE_NOOP("IconTrainer", "Cancel");
 
 constexpr int leftTwips = 120;
 constexpr int top = 8;
@@ -38,7 +40,7 @@ IconTrainer::IconTrainer(CaptureState &state, QWidget *panel)
     // The frame may pass under the view; the pointer still moves it.
     picInsetIconTrain_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    cmdCancelTrainIcon_ = new QPushButton(cancelCaption, this);
+    cmdCancelTrainIcon_ = new QPushButton(tr(cancelCaption), this);
     cmdCancelTrainIcon_->setObjectName(QStringLiteral("cmdCancelTrainIcon"));
     cmdCancelTrainIcon_->setGeometry(cancelGeometry);
     connect(cmdCancelTrainIcon_, &QPushButton::clicked, this, &QWidget::hide);
@@ -63,7 +65,7 @@ void IconTrainer::start()
 {
     const QImage shot = clipboardGlue::format() == clipboardGlue::Format::Bitmap ? clipboardGlue::picture() : QImage();
     if (shot.isNull()) {
-        QMessageBox box(QMessageBox::NoIcon, noShotTitle, noShotText, QMessageBox::Ok, window());
+        QMessageBox box(QMessageBox::NoIcon, tr(noShotTitle), tr(noShotText), QMessageBox::Ok, window());
         box.exec();
         return;
     }

@@ -19,34 +19,47 @@
 
 namespace {
 
-const QString autoNameTip = QStringLiteral(
+const char *const autoNameTip = QT_TRANSLATE_NOOP(
+    "OptionsPage",
     "When checked, images will be saved automatically with a time stamp and you will not be asked to name the file.");
-const QString autoCopyNameTip = QStringLiteral(
+const char *const autoCopyNameTip = QT_TRANSLATE_NOOP(
+    "OptionsPage",
     "When checked, anytime a file is saved the file name will automatically be copied to the clipboard ready to be "
     "pasted.");
-const QString saveStatsPanelTip = QStringLiteral("When unchecked, no stats panel will be saved.");
-const QString wikiNamesCaption = QStringLiteral("Check names for the wiki");
-const QString wikiNamesTip = QStringLiteral(
+const char *const saveStatsPanelTip = QT_TRANSLATE_NOOP("OptionsPage", "When unchecked, no stats panel will be saved.");
+const char *const wikiNamesCaption = QT_TRANSLATE_NOOP("OptionsPage", "Check names for the wiki");
+const char *const wikiNamesTip = QT_TRANSLATE_NOOP(
+    "OptionsPage",
     "When checked, every file name is checked against the wiki's rules before it is saved, and a cleaned name is "
     "offered when it breaks one.");
-const QString smallPngCaption = QStringLiteral("Smallest PNG files");
-const QString smallPngTip = QStringLiteral(
+const char *const smallPngCaption = QT_TRANSLATE_NOOP("OptionsPage", "Smallest PNG files");
+const char *const smallPngTip = QT_TRANSLATE_NOOP(
+    "OptionsPage",
     "When checked, PNG files are saved as small as they can be without losing a pixel (a palette or grey where the "
     "picture allows).");
-const QString uploadCaption = QStringLiteral("Upload saved pictures to the wiki");
-const QString uploadTip = QStringLiteral(
+const char *const uploadCaption = QT_TRANSLATE_NOOP("OptionsPage", "Upload saved pictures to the wiki");
+const char *const uploadTip = QT_TRANSLATE_NOOP(
+    "OptionsPage",
     "When checked, every picture saved is uploaded to the wiki set up with Wiki..., one after the other, while "
     "you go on working.");
-const QString wikiTip = QStringLiteral("The wiki's address and the bot account that uploads.");
-const QString uploadsTip = QStringLiteral("The uploads: what went up, what waits, what the wiki asks.");
+const char *const wikiTip = QT_TRANSLATE_NOOP("OptionsPage", "The wiki's address and the bot account that uploads.");
+const char *const uploadsTip = QT_TRANSLATE_NOOP(
+    "OptionsPage",
+    "The uploads: what went up, what waits, what the wiki asks.");
 // Both on, every picture reaches the wiki under a name made from the clock.
-const QString timeNamesOnWikiWarning = QStringLiteral(
+const char *const timeNamesOnWikiWarning = QT_TRANSLATE_NOOP(
+    "OptionsPage",
     "With Autoname on, pictures are named from the time they are saved, such as 39863.png, and uploading puts them "
     "on the wiki under those names, where nobody can tell what they show.\n\n"
     "For a shared wiki, turn Autoname off and name each picture.");
-const QString autoCopyKindTip = QStringLiteral(
+const char *const autoCopyKindTip = QT_TRANSLATE_NOOP(
+    "OptionsPage",
     "What autocopy puts on the clipboard: the name, the file name with its extension, or the wiki markup that shows "
     "the file.");
+// What autocopy puts on the clipboard, in the order of capture::AutocopyKind.
+const char *const autocopyCaptions[] = {QT_TRANSLATE_NOOP("OptionsPage", "Name"),
+                                        QT_TRANSLATE_NOOP("OptionsPage", "File name"),
+                                        QT_TRANSLATE_NOOP("OptionsPage", "Wiki markup")};
 
 // A row of controls from the left.
 QHBoxLayout *row(std::initializer_list<QWidget *> controls)
@@ -82,19 +95,19 @@ OptionsPage::OptionsPage(CaptureState &state, std::function<void()> focusFob, QW
         rows->addWidget(frame);
     }
     chkSaveStatsPanel_ =
-        new GreyableCheckBox(QStringLiteral("chkSaveStatsPanel"), QStringLiteral("Save Stats Panel"), content);
-    chkSaveStatsPanel_->setToolTip(saveStatsPanelTip);
+        new GreyableCheckBox(QStringLiteral("chkSaveStatsPanel"), tr("Save Stats Panel"), content);
+    chkSaveStatsPanel_->setToolTip(tr(saveStatsPanelTip));
     kinds_[size_t(capture::ImageKind::Panel)]->addTopRow(chkSaveStatsPanel_);
 
     buildNameOptions(content, rows);
     iconPosition_ = new IconPositionBox(state_, content);
     rows->addWidget(iconPosition_);
-    chkSmallPng_ = named(new QCheckBox(smallPngCaption, content), QStringLiteral("chkSmallPng"), smallPngTip);
+    chkSmallPng_ = named(new QCheckBox(tr(smallPngCaption), content), QStringLiteral("chkSmallPng"), tr(smallPngTip));
     chkUploadAfterSave_ =
-        named(new QCheckBox(uploadCaption, content), QStringLiteral("chkUploadAfterSave"), uploadTip);
-    auto *cmdWiki = named(new QPushButton(QStringLiteral("Wiki..."), content), QStringLiteral("cmdWiki"), wikiTip);
+        named(new QCheckBox(tr(uploadCaption), content), QStringLiteral("chkUploadAfterSave"), tr(uploadTip));
+    auto *cmdWiki = named(new QPushButton(tr("Wiki..."), content), QStringLiteral("cmdWiki"), tr(wikiTip));
     auto *cmdUploads =
-        named(new QPushButton(QStringLiteral("Uploads..."), content), QStringLiteral("cmdUploads"), uploadsTip);
+        named(new QPushButton(tr("Uploads..."), content), QStringLiteral("cmdUploads"), tr(uploadsTip));
     connect(cmdWiki, &QPushButton::clicked, this, &OptionsPage::wikiAccountWanted);
     connect(cmdUploads, &QPushButton::clicked, this, &OptionsPage::uploadsWanted);
     rows->addLayout(row({chkSmallPng_, cmdUploads}));
@@ -125,23 +138,24 @@ OptionsPage::OptionsPage(CaptureState &state, std::function<void()> focusFob, QW
 
 void OptionsPage::buildNameOptions(QWidget *content, QVBoxLayout *rows)
 {
-    chkAutoName_ = new GreyableCheckBox(QStringLiteral("chkAutoName"), QStringLiteral("Autoname"), content);
-    chkAutoName_->setToolTip(autoNameTip);
+    chkAutoName_ = new GreyableCheckBox(QStringLiteral("chkAutoName"), tr("Autoname"), content);
+    chkAutoName_->setToolTip(tr(autoNameTip));
     chkAutoCopyName_ =
-        new GreyableCheckBox(QStringLiteral("chkAutoCopyName"), QStringLiteral("Autocopy File Name"), content);
-    chkAutoCopyName_->setToolTip(autoCopyNameTip);
+        new GreyableCheckBox(QStringLiteral("chkAutoCopyName"), tr("Autocopy File Name"), content);
+    chkAutoCopyName_->setToolTip(tr(autoCopyNameTip));
     // A name made from the time is not worth copying; the greyed state leaves it alone.
     connect(chkAutoName_, &QCheckBox::stateChanged, this, [this](int checkState) {
         if (checkState != Qt::PartiallyChecked)
             chkAutoCopyName_->setEnabled(checkState == Qt::Unchecked);
     });
-    chkWikiNames_ = named(new QCheckBox(wikiNamesCaption, content), QStringLiteral("chkWikiNames"), wikiNamesTip);
+    chkWikiNames_ =
+        named(new QCheckBox(tr(wikiNamesCaption), content), QStringLiteral("chkWikiNames"), tr(wikiNamesTip));
 
     cmbAutoCopyKind_ = new QComboBox(content);
     cmbAutoCopyKind_->setObjectName(QStringLiteral("cmbAutoCopyKind"));
-    cmbAutoCopyKind_->setToolTip(autoCopyKindTip);
-    for (const QString &caption : capture::autocopyCaptions)
-        cmbAutoCopyKind_->addItem(caption);
+    cmbAutoCopyKind_->setToolTip(tr(autoCopyKindTip));
+    for (const char *caption : autocopyCaptions)
+        cmbAutoCopyKind_->addItem(tr(caption));
     connect(cmbAutoCopyKind_, &QComboBox::activated, this,
             [this](int index) { state_.autocopy = capture::AutocopyKind(index); });
 
@@ -155,7 +169,7 @@ void OptionsPage::warnOfTimeNamesOnWiki()
     if (timeNamesWarned_ || chkAutoName_->checkState() != Qt::Checked || !chkUploadAfterSave_->isChecked())
         return;
     timeNamesWarned_ = true; // once a run is a reminder; every click would be a nag
-    QMessageBox::warning(this, programInfo::title, timeNamesOnWikiWarning);
+    QMessageBox::warning(this, programInfo::title, tr(timeNamesOnWikiWarning));
 }
 
 void OptionsPage::showWikiOptions()

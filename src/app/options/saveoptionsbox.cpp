@@ -15,22 +15,33 @@ namespace {
 
 // Indexed by capture::ImageKind.
 constexpr SaveOptionsBox::KindTexts kindTexts[] = {
-    {"Icon", "Check to save Icons in the default location (Images folder where this program is located).",
-     "Uncheck Default path and specify the folder location where Icons will be saved."},
-    {"Stats Panel",
-     "Check to save Stats Panel in the default location (Images folder where this program is located).",
-     "Uncheck Default path and specify the folder location where Stats Panels will be saved."},
-    {"Live Shot", "Check to save Live Shots in the default location (Images folder where this program is located).",
-     "Uncheck Default path and specify the folder location where Live Shots will be saved."},
+    {QT_TRANSLATE_NOOP("SaveOptionsBox", "Icon"),
+     QT_TRANSLATE_NOOP("SaveOptionsBox",
+                       "Check to save Icons in the default location (Images folder where this program is located)."),
+     QT_TRANSLATE_NOOP("SaveOptionsBox",
+                       "Uncheck Default path and specify the folder location where Icons will be saved.")},
+    {QT_TRANSLATE_NOOP("SaveOptionsBox", "Stats Panel"),
+     QT_TRANSLATE_NOOP("SaveOptionsBox",
+                       "Check to save Stats Panel in the default location (Images folder where this program "
+                       "is located)."),
+     QT_TRANSLATE_NOOP("SaveOptionsBox",
+                       "Uncheck Default path and specify the folder location where Stats Panels will be saved.")},
+    {QT_TRANSLATE_NOOP("SaveOptionsBox", "Live Shot"),
+     QT_TRANSLATE_NOOP("SaveOptionsBox",
+                       "Check to save Live Shots in the default location (Images folder where this program "
+                       "is located)."),
+     QT_TRANSLATE_NOOP("SaveOptionsBox",
+                       "Uncheck Default path and specify the folder location where Live Shots will be saved.")},
 };
 const QStringList fileTypeCaptions = {QStringLiteral("BMP"), QStringLiteral("GIF"), QStringLiteral("JPG"),
                                      QStringLiteral("PNG")};
-const QString qualityTip = QStringLiteral(
+const char *const qualityTip = QT_TRANSLATE_NOOP(
+    "SaveOptionsBox",
     "Quality of JPG compression, ranges from 1% (low) to 100% (high). Commonly set to 75% to 90%.");
-const QString prefixCaption = QStringLiteral("Prefix:");
-const QString suffixCaption = QStringLiteral("Suffix:");
-const QString customPathCaption = QStringLiteral("Custom Path:");
-const QString defaultPathCaption = QStringLiteral("Default Path");
+const char *const prefixCaption = QT_TRANSLATE_NOOP("SaveOptionsBox", "Prefix:");
+const char *const suffixCaption = QT_TRANSLATE_NOOP("SaveOptionsBox", "Suffix:");
+const char *const customPathCaption = QT_TRANSLATE_NOOP("SaveOptionsBox", "Custom Path:");
+const char *const defaultPathCaption = QT_TRANSLATE_NOOP("SaveOptionsBox", "Default Path");
 
 constexpr int jpgIndex = 2;
 constexpr int qualityBoxWidth = 48;
@@ -39,7 +50,7 @@ constexpr int nameBoxWidth = 96;
 } // namespace
 
 SaveOptionsBox::SaveOptionsBox(capture::ImageKind kind, CaptureState &state, QWidget *parent)
-    : QGroupBox(QString::fromLatin1(kindTexts[size_t(kind)].title), parent), kind_(kind), state_(state)
+    : QGroupBox(tr(kindTexts[size_t(kind)].title), parent), kind_(kind), state_(state)
 {
     const QString name = capture::kindSection(kind);
     rows_ = new QVBoxLayout(this);
@@ -61,7 +72,7 @@ QLayout *SaveOptionsBox::buildTypeRow(const QString &name)
                                        [this](int index) { fileTypeChosen(index); });
     types->addStretch(1);
     txtJPGquality_ = named(new QLineEdit(this), QStringLiteral("txt%1JPGquality").arg(name));
-    txtJPGquality_->setToolTip(qualityTip);
+    txtJPGquality_->setToolTip(tr(qualityTip));
     txtJPGquality_->setFixedWidth(qualityBoxWidth);
     // Only the jpg option enables it; no option is chosen before the settings load.
     txtJPGquality_->setEnabled(false);
@@ -79,7 +90,7 @@ QLayout *SaveOptionsBox::buildNameRow(const QString &name)
             [this] { options().prefix = capture::prefixFromBox(txtPrefix_->text()); });
     connect(txtSuffix_, &QLineEdit::editingFinished, this,
             [this] { options().suffix = capture::suffixFromBox(txtSuffix_->text()); });
-    for (auto [caption, box] : {std::pair{prefixCaption, txtPrefix_}, std::pair{suffixCaption, txtSuffix_}}) {
+    for (auto [caption, box] : {std::pair{tr(prefixCaption), txtPrefix_}, std::pair{tr(suffixCaption), txtSuffix_}}) {
         auto *label = new QLabel(caption, this);
         label->setBuddy(box);
         box->setMinimumWidth(nameBoxWidth);
@@ -92,14 +103,14 @@ QLayout *SaveOptionsBox::buildNameRow(const QString &name)
 QLayout *SaveOptionsBox::buildFolderRow(const QString &name, const KindTexts &texts)
 {
     auto *folder = new QHBoxLayout;
-    chkDefaultPath_ = new GreyableCheckBox(QStringLiteral("chk%1DefaultPath").arg(name), defaultPathCaption, this);
-    chkDefaultPath_->setToolTip(QString::fromLatin1(texts.defaultPathTip));
+    chkDefaultPath_ = new GreyableCheckBox(QStringLiteral("chk%1DefaultPath").arg(name), tr(defaultPathCaption), this);
+    chkDefaultPath_->setToolTip(tr(texts.defaultPathTip));
     connect(chkDefaultPath_, &QCheckBox::stateChanged, this, &SaveOptionsBox::defaultPathChanged);
     txtCustomSavePath_ = named(new QLineEdit(this), QStringLiteral("txt%1CustomSavePath").arg(name));
-    txtCustomSavePath_->setToolTip(QString::fromLatin1(texts.customPathTip));
+    txtCustomSavePath_->setToolTip(tr(texts.customPathTip));
     connect(txtCustomSavePath_, &QLineEdit::textChanged, this,
             [this](const QString &text) { options().customFolder = text; });
-    auto *customLabel = new QLabel(customPathCaption, this);
+    auto *customLabel = new QLabel(tr(customPathCaption), this);
     customLabel->setBuddy(txtCustomSavePath_);
     folder->addWidget(chkDefaultPath_);
     folder->addSpacing(6);

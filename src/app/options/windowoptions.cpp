@@ -17,24 +17,32 @@
 
 namespace {
 
-const QString toolTipsCaption = QStringLiteral("Display Tooltips");
-const QString alwaysOnTopCaption = QStringLiteral("Always On Top");
-const QString transparentCaption = QStringLiteral("Transparent Window");
-const QString toolTipsTip =
-    QStringLiteral("When checked, buttons etc will display a tool tip when mouse hovers over it.");
-const QString alwaysOnTopTip = QStringLiteral(
+const char *const toolTipsCaption = QT_TRANSLATE_NOOP("WindowOptions", "Display Tooltips");
+const char *const alwaysOnTopCaption = QT_TRANSLATE_NOOP("WindowOptions", "Always On Top");
+const char *const transparentCaption = QT_TRANSLATE_NOOP("WindowOptions", "Transparent Window");
+const char *const toolTipsTip = QT_TRANSLATE_NOOP(
+    "WindowOptions",
+    "When checked, buttons etc will display a tool tip when mouse hovers over it.");
+const char *const alwaysOnTopTip = QT_TRANSLATE_NOOP(
+    "WindowOptions",
     "When checked, the program window will always be on top of other windows open on the desktop.");
-const QString transparentTip = QStringLiteral("When checked, the program window will become transparent.");
-const QString setAlphaTip = QStringLiteral("Click to set alpha, the degree of window transparency.");
-const QString magnifierCaption = QStringLiteral("Magnifier");
-const QString magnifierTip = QStringLiteral(
+const char *const transparentTip = QT_TRANSLATE_NOOP(
+    "WindowOptions",
+    "When checked, the program window will become transparent.");
+const char *const setAlphaTip = QT_TRANSLATE_NOOP(
+    "WindowOptions",
+    "Click to set alpha, the degree of window transparency.");
+const char *const magnifierCaption = QT_TRANSLATE_NOOP("WindowOptions", "Magnifier");
+const char *const magnifierTip = QT_TRANSLATE_NOOP(
+    "WindowOptions",
     "When checked, a fixed-size crop shows the pixels around the pointer magnified; the arrow keys move the "
     "rectangle and Enter cuts it.");
-const QString hintsCaption = QStringLiteral("Hints");
-const QString hintsTip = QStringLiteral("When checked, empty picture areas say what to do.");
-const QString setAlphaTitle = QStringLiteral("Set Window Alpha");
-const QString setAlphaPrompt =
-    QStringLiteral("Please enter a value between 1 and 255, 1 being transparent, 255 being opaque.");
+const char *const hintsCaption = QT_TRANSLATE_NOOP("WindowOptions", "Hints");
+const char *const hintsTip = QT_TRANSLATE_NOOP("WindowOptions", "When checked, empty picture areas say what to do.");
+const char *const setAlphaTitle = QT_TRANSLATE_NOOP("WindowOptions", "Set Window Alpha");
+const char *const setAlphaPrompt = QT_TRANSLATE_NOOP(
+    "WindowOptions",
+    "Please enter a value between 1 and 255, 1 being transparent, 255 being opaque.");
 
 constexpr int alphaButtonSide = 15;
 constexpr int alphaPictureSide = 11;
@@ -63,18 +71,19 @@ WindowOptions::WindowOptions(settings::Options &options, std::function<void()> f
     : QWidget(parent), options_(options), focusFob_(std::move(focusFob))
 {
     setObjectName(QStringLiteral("fraWindowOptions"));
-    chkToolTips_ = named(new QCheckBox(toolTipsCaption, this), QStringLiteral("chkToolTips"), toolTipsTip);
+    chkToolTips_ = named(new QCheckBox(tr(toolTipsCaption), this), QStringLiteral("chkToolTips"), tr(toolTipsTip));
     chkToolTips_->setChecked(true);
-    chkAlwaysOnTop_ = named(new QCheckBox(alwaysOnTopCaption, this), QStringLiteral("chkAlwaysOnTop"), alwaysOnTopTip);
+    chkAlwaysOnTop_ =
+        named(new QCheckBox(tr(alwaysOnTopCaption), this), QStringLiteral("chkAlwaysOnTop"), tr(alwaysOnTopTip));
     chkTransparentForm_ =
-        named(new QCheckBox(transparentCaption, this), QStringLiteral("chkTransparentForm"), transparentTip);
-    chkMagnifier_ = named(new QCheckBox(magnifierCaption, this), QStringLiteral("chkMagnifier"), magnifierTip);
+        named(new QCheckBox(tr(transparentCaption), this), QStringLiteral("chkTransparentForm"), tr(transparentTip));
+    chkMagnifier_ = named(new QCheckBox(tr(magnifierCaption), this), QStringLiteral("chkMagnifier"), tr(magnifierTip));
     chkMagnifier_->setChecked(true);
-    chkHints_ = named(new QCheckBox(hintsCaption, this), QStringLiteral("chkHints"), hintsTip);
+    chkHints_ = named(new QCheckBox(tr(hintsCaption), this), QStringLiteral("chkHints"), tr(hintsTip));
     chkHints_->setChecked(true);
     cmdSetWindowAlpha_ = new QPushButton(this);
     cmdSetWindowAlpha_->setObjectName(QStringLiteral("cmdSetWindowAlpha"));
-    cmdSetWindowAlpha_->setToolTip(setAlphaTip);
+    cmdSetWindowAlpha_->setToolTip(tr(setAlphaTip));
     cmdSetWindowAlpha_->setFixedSize(alphaButtonSide, alphaButtonSide);
     cmdSetWindowAlpha_->setIcon(QIcon(alphaPicture()));
     cmdSetWindowAlpha_->setIconSize(QSize(alphaPictureSide, alphaPictureSide));
@@ -201,7 +210,7 @@ void WindowOptions::applyOpacity()
 
 void WindowOptions::cmdSetWindowAlpha_Click()
 {
-    const QString answer = QInputDialog::getText(window(), setAlphaTitle, setAlphaPrompt, QLineEdit::Normal,
+    const QString answer = QInputDialog::getText(window(), tr(setAlphaTitle), tr(setAlphaPrompt), QLineEdit::Normal,
                                                  QString::number(options_.opacity));
     // Cancel, a word, 0 or more than 255 leave the alpha as it was, without a word.
     const std::optional<double> number = numbers::toNumber(answer);

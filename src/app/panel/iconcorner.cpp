@@ -8,7 +8,8 @@
 namespace {
 
 constexpr QPoint iconPosition(8, 466);
-const QString iconTip = QStringLiteral(
+const char *const iconTip = QT_TRANSLATE_NOOP(
+    "IconCorner",
     "When checked saves the extracted icon along with the stats panel, uncheck when there's no icon, like with "
     "creature panels.");
 const QColor coverColor(128, 128, 128);
@@ -19,9 +20,9 @@ IconCorner::IconCorner(QWidget *window) : QObject(window)
 {
     picIcon_ = new PictureArea(QStringLiteral("picIcon"), window);
     picIcon_->setGeometry(QRect(iconPosition, QSize(32, 32)));
-    chkIcon_ = new GreyableCheckBox(QStringLiteral("chkIcon"), QStringLiteral("Icon"), window);
+    chkIcon_ = new GreyableCheckBox(QStringLiteral("chkIcon"), tr("Icon"), window);
     chkIcon_->setGeometry(iconPosition.x() - 4, iconPosition.y() + 36, 46, 20);
-    chkIcon_->setToolTip(iconTip);
+    chkIcon_->setToolTip(tr(iconTip));
 
     picIconCover_ = new PictureArea(QStringLiteral("picIconCover"), window);
     picIconCover_->resize(picIcon_->size());

@@ -18,10 +18,10 @@
 
 namespace {
 
-const QString buttonTip = QStringLiteral("Crop a fixed height stat panel.");
-const QString heightPrompt = QStringLiteral("Enter height in pixels:");
-const QString namePromptTitle = QStringLiteral("File Name");
-const QString hint = QStringLiteral("Copy a screenshot, then click a height button.");
+const char *const buttonTip = QT_TRANSLATE_NOOP("PanelPage", "Crop a fixed height stat panel.");
+const char *const heightPrompt = QT_TRANSLATE_NOOP("PanelPage", "Enter height in pixels:");
+const char *const namePromptTitle = QT_TRANSLATE_NOOP("PanelPage", "File Name");
+const char *const hint = QT_TRANSLATE_NOOP("PanelPage", "Copy a screenshot, then click a height button.");
 constexpr int panelWidth = 300;
 constexpr QPoint trayPosition(0, 17);
 
@@ -33,11 +33,11 @@ PanelPage::PanelPage(CaptureState &state, SaveRoutine &saveRoutine, IconCorner &
     // Moves over the bare page still reach the window, which hides the crop outline.
     setMouseTracking(true);
     picIconPanelTray_ = buttonTray::make(QStringLiteral("picIconPanelTray"), QStringLiteral("cmdExtractPanel"),
-                                         settingsKeys::designedPanelHeights, buttonTip, this, cmdExtractPanel_);
+                                         settingsKeys::designedPanelHeights, tr(buttonTip), this, cmdExtractPanel_);
     picIconPanelTray_->move(trayPosition);
     picSource_ = new PictureArea(QStringLiteral("picSource"), this);
     picSource_->resize(300, 100);
-    picSource_->setHint(hint);
+    picSource_->setHint(tr(hint));
     picTemp_ = new PictureArea(QStringLiteral("picTemp"), this);
     picTemp_->resize(100, 100);
     picTemp_->hide();
@@ -92,7 +92,7 @@ std::optional<QImage> PanelPage::screenshotToCut()
 
 void PanelPage::askHeight(int index)
 {
-    if (const auto height = captureDialogs::askWholeNumber(window(), heightPrompt)) {
+    if (const auto height = captureDialogs::askWholeNumber(window(), tr(heightPrompt))) {
         cmdExtractPanel_[index - 1]->setText(*height);
         state_.panelHeights.shown[index - 1] = *height;
     }
@@ -117,7 +117,8 @@ void PanelPage::cutShowSave(int index, bool save)
     const bool iconWanted = state_.on(settings::Check::SaveIcon);
     // A picture smaller than the cut would come out black in part.
     const QString refusal
-        = tooSmallSentence(screenshot.size(), extractionNeeds(h, state_.fullScreen(), state_.offsets, iconWanted));
+        = captureDialogs::tooSmallSentence(screenshot.size(),
+                                           extractionNeeds(h, state_.fullScreen(), state_.offsets, iconWanted));
     if (!refusal.isEmpty()) {
         StatusLine::say(this, refusal);
         return;
@@ -145,7 +146,7 @@ void PanelPage::save(bool iconWanted)
         kinds.append(ImageKind::Icon);
     if (panelWanted)
         kinds.append(ImageKind::Panel);
-    const auto name = saveRoutine_.nameStep(namePromptTitle, kinds);
+    const auto name = saveRoutine_.nameStep(tr(namePromptTitle), kinds);
     if (!name)
         return;
     bool gifShown = false;
@@ -161,7 +162,7 @@ void PanelPage::save(bool iconWanted)
 
 void PanelPage::setHintShown(bool on)
 {
-    picSource_->setHint(on ? hint : QString());
+    picSource_->setHint(on ? tr(hint) : QString());
 }
 
 void PanelPage::showCaptions()

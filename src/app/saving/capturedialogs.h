@@ -8,6 +8,7 @@
 #include "common/programinfo.h"
 #include "image/imagefiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QInputDialog>
@@ -15,9 +16,25 @@
 #include <QStringList>
 #include <optional>
 
+// The context of the capture tabs' shared words.
+class CaptureDialogs {
+    Q_DECLARE_TR_FUNCTIONS(CaptureDialogs)
+};
+
 namespace captureDialogs {
 
-inline const QString noPictureMessage = QStringLiteral("Copy a screen shot first, then click the button again.");
+// Empty when picture is at least needed both ways; otherwise the sentence that refuses
+// the cut, naming both sizes.
+inline QString tooSmallSentence(QSize picture, QSize needed)
+{
+    if (picture.width() >= needed.width() && picture.height() >= needed.height())
+        return QString();
+    return CaptureDialogs::tr("The picture is %1 x %2 pixels; this needs at least %3 x %4.")
+        .arg(picture.width())
+        .arg(picture.height())
+        .arg(needed.width())
+        .arg(needed.height());
+}
 
 // The answer read as a number and written as a whole number (halves to even); nothing
 // when it is not a number (an empty answer and Cancel included).
@@ -40,7 +57,8 @@ inline std::optional<QImage> clipboardScreenshot(QWidget *parent, const std::opt
         return picture;
     if (held)
         return held;
-    QMessageBox::information(parent, programInfo::title, noPictureMessage);
+    QMessageBox::information(parent, programInfo::title,
+                             CaptureDialogs::tr("Copy a screen shot first, then click the button again."));
     return std::nullopt;
 }
 
@@ -53,7 +71,7 @@ inline std::optional<QImage> droppedScreenshot(QWidget *parent, const QStringLis
     PictureRead read = imageFiles::loadPicture(files.first());
     if (!read.ok()) {
         QMessageBox::warning(parent, programInfo::title,
-                             QStringLiteral("Could not open %1:\n%2")
+                             CaptureDialogs::tr("Could not open %1:\n%2")
                                  .arg(QDir::toNativeSeparators(files.first()), read.result.reason()));
         return std::nullopt;
     }

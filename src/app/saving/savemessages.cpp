@@ -1,8 +1,14 @@
 #include "app/saving/savemessages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+
+// The context of the status line's words about saving.
+class SaveMessages {
+    Q_DECLARE_TR_FUNCTIONS(SaveMessages)
+};
 
 namespace saveMessages {
 namespace {
@@ -35,7 +41,10 @@ QString listed(const QStringList &items)
 {
     if (items.size() < 2)
         return items.join(QString());
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
+    QString list = items.first();
+    for (qsizetype i = 1; i < items.size() - 1; ++i)
+        list = SaveMessages::tr("%1, %2", "a list going on").arg(list, items[i]);
+    return SaveMessages::tr("%1 and %2", "the last two of a list").arg(list, items.last());
 }
 
 QString savedSentence(const QList<Saved> &files)
@@ -57,8 +66,8 @@ QString savedSentence(const QList<Saved> &files)
     }
     QStringList groups;
     for (qsizetype i = 0; i < folders.size(); ++i)
-        groups.append(QStringLiteral("%1 in %2").arg(listed(names[i]), folders[i]));
-    return groups.isEmpty() ? QString() : QStringLiteral("Saved ") + listed(groups);
+        groups.append(SaveMessages::tr("%1 in %2", "files in a folder").arg(listed(names[i]), folders[i]));
+    return groups.isEmpty() ? QString() : SaveMessages::tr("Saved %1").arg(listed(groups));
 }
 
 } // namespace
@@ -73,19 +82,19 @@ QString describe(const QList<Saved> &files)
         if (file.replaced.how == Replaced::Trashed)
             trashed.append(fileName(file.path));
         else if (file.replaced.how == Replaced::KeptBeside)
-            sentences.append(QStringLiteral("Replaced %1 (the old file is kept as %2)")
+            sentences.append(SaveMessages::tr("Replaced %1 (the old file is kept as %2)")
                                  .arg(fileName(file.path), keptName(file)));
     }
     if (!trashed.isEmpty())
-        sentences.append(QStringLiteral("Replaced %1 (%2)")
-                             .arg(listed(trashed), trashed.size() == 1 ? QStringLiteral("the old file is in the trash")
-                                                                       : QStringLiteral("the old files are in the trash")));
+        sentences.append(trashed.size() == 1
+                             ? SaveMessages::tr("Replaced %1 (the old file is in the trash)").arg(trashed.first())
+                             : SaveMessages::tr("Replaced %1 (the old files are in the trash)").arg(listed(trashed)));
     return sentences.join(QStringLiteral(". "));
 }
 
 QString failed(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Could not save %1: %2").arg(fileName(path), reason);
+    return SaveMessages::tr("Could not save %1: %2").arg(fileName(path), reason);
 }
 
 } // namespace saveMessages

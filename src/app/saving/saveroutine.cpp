@@ -1,6 +1,7 @@
 #include "app/saving/saveroutine.h"
 
 #include "app/saving/capturestate.h"
+#include "app/saving/namemessages.h"
 #include "app/saving/wikinamebox.h"
 #include "app/widgets/clipboardglue.h"
 #include "app/widgets/statusline.h"
@@ -26,7 +27,7 @@ SaveRoutine::SaveRoutine(QWidget *window, const QString &programFolder, CaptureS
 
 std::optional<QString> SaveRoutine::askName(const QString &title, const QString &preset)
 {
-    const QString name = QInputDialog::getText(window_, title, namePrompt, QLineEdit::Normal, preset);
+    const QString name = QInputDialog::getText(window_, title, tr("File Name:"), QLineEdit::Normal, preset);
     if (name.isEmpty())
         return std::nullopt;
     state_.strLastName = name;
@@ -111,7 +112,7 @@ bool SaveRoutine::checkForSystem(QString &name, const QString &title, const Plan
         if (!broken)
             return true;
         const bool canUse = !cleaned.isEmpty() && cleaned != name;
-        switch (wikiNameBox::ask(window_, windowsNames::title, windowsNames::message(broken->first, broken->second),
+        switch (wikiNameBox::ask(window_, NameMessages::windowsTitle(), NameMessages::windows(broken->first, broken->second),
                                  canUse)) {
         case wikiNameBox::Answer::Use:
             name = cleaned;
@@ -148,7 +149,7 @@ bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, cons
         return true;
     case capture::WriteResult::GifNotSupported:
         if (!gifShown || !*gifShown)
-            QMessageBox::information(window_, programInfo::title, capture::gifMessage);
+            QMessageBox::information(window_, programInfo::title, tr("GIF support not yet added"));
         if (gifShown)
             *gifShown = true;
         return true;
@@ -156,7 +157,7 @@ bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, cons
         break;
     }
     tellFailure(result.path, result.reason);
-    QMessageBox::warning(window_, programInfo::title, capture::failureMessage(result));
+    QMessageBox::warning(window_, programInfo::title, tr("Could not save %1:\n%2").arg(result.path, result.reason));
     return false;
 }
 

@@ -8,6 +8,7 @@
 #include "capture/saveoptions.h"
 #include "image/pictureresult.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -18,8 +19,9 @@ class QWidget;
 struct CaptureState;
 
 class SaveRoutine {
+    Q_DECLARE_TR_FUNCTIONS(SaveRoutine)
+
 public:
-    inline static const QString namePrompt = QStringLiteral("File Name:");
     // The paths of the files an action would write under a name, before any is written.
     using PlannedFiles = std::function<QStringList(const QString &name)>;
 

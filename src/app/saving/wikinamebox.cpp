@@ -1,5 +1,7 @@
 #include "app/saving/wikinamebox.h"
 
+#include "app/saving/namemessages.h"
+
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -8,15 +10,15 @@ namespace wikiNameBox {
 
 Answer ask(QWidget *parent, const QString &fileName, const wikiNames::Verdict &verdict)
 {
-    return ask(parent, title, wikiNames::message(fileName, verdict), !verdict.cleaned.isEmpty());
+    return ask(parent, NameMessages::wikiTitle(), NameMessages::wiki(fileName, verdict), !verdict.cleaned.isEmpty());
 }
 
 Answer ask(QWidget *parent, const QString &boxTitle, const QString &message, bool canUse)
 {
     QMessageBox box(QMessageBox::Warning, boxTitle, message, QMessageBox::Cancel, parent);
     if (canUse)
-        box.addButton(QMessageBox::Ok)->setText(QStringLiteral("Use"));
-    box.addButton(QMessageBox::Retry)->setText(QStringLiteral("Edit"));
+        box.addButton(QMessageBox::Ok)->setText(NameMessages::tr("Use"));
+    box.addButton(QMessageBox::Retry)->setText(NameMessages::tr("Edit"));
     box.setDefaultButton(canUse ? QMessageBox::Ok : QMessageBox::Retry);
     switch (box.exec()) {
     case QMessageBox::Ok:
@@ -39,7 +41,7 @@ std::optional<QString> settle(QWidget *parent, const QString &fileName)
         case Answer::Use:
             return verdict.cleaned;
         case Answer::Edit:
-            name = QInputDialog::getText(parent, title, QStringLiteral("File name on the wiki:"), QLineEdit::Normal,
+            name = QInputDialog::getText(parent, NameMessages::wikiTitle(), NameMessages::wikiPrompt(), QLineEdit::Normal,
                                          verdict.cleaned.isEmpty() ? name : verdict.cleaned);
             if (name.isEmpty())
                 return std::nullopt;

@@ -11,7 +11,6 @@ class QWidget;
 
 namespace wikiNameBox {
 
-inline const QString title = QStringLiteral("Name for the Wiki");
 enum class Answer { Use, Edit, Cancel };
 
 // Asks about fileName, which breaks the rule verdict names. Use is offered only when a

@@ -36,10 +36,10 @@ const char *const tagProperty = "tag";
 } // namespace
 
 ExpandedClipboardBox::ExpandedClipboardBox(const QString &programFolder, QWidget *parent)
-    : QGroupBox(clipboardSlots::frameTitle, parent), programFolder_(programFolder)
+    : QGroupBox(title(), parent), programFolder_(programFolder)
 {
     setObjectName(QStringLiteral("fraExpandedClipboard"));
-    chkSaveClipboard_ = new GreyableCheckBox(QStringLiteral("chkSaveClipboard"), clipboardSlots::saveCaption, this);
+    chkSaveClipboard_ = new GreyableCheckBox(QStringLiteral("chkSaveClipboard"), tr("Save Clipboard Items on Exit"), this);
     chkSaveClipboard_->setGeometry(margin, checkTop, perRow * (buttonWidth + buttonGap), 20);
 
     for (int i = 0; i < slotCount; ++i) {
@@ -52,7 +52,7 @@ ExpandedClipboardBox::ExpandedClipboardBox(const QString &programFolder, QWidget
         picExpandedClipboard_.append(store);
 
         auto *button = new MouseUpButton(QStringLiteral("cmdClipboard_%1").arg(i), QString::number(i + 1), this);
-        button->setToolTip(clipboardSlots::buttonTooltip);
+        button->setToolTip(tr("Left click to get text, right click to set text."));
         button->setGeometry(x, y, buttonWidth, buttonHeight);
         button->setIconSize(QSize(buttonWidth - iconMargin, buttonHeight - iconMargin));
         button->setProperty(tagProperty, QString());
@@ -61,6 +61,11 @@ ExpandedClipboardBox::ExpandedClipboardBox(const QString &programFolder, QWidget
     connectMouseUp(cmdClipboard_, this, &ExpandedClipboardBox::cmdClipboard_MouseUp);
     resize(2 * margin + perRow * buttonWidth + (perRow - 1) * buttonGap,
            buttonTop + 2 * buttonHeight + buttonGap + margin);
+}
+
+QString ExpandedClipboardBox::title()
+{
+    return tr("Expanded Clipboard");
 }
 
 QString ExpandedClipboardBox::kind(int index) const
@@ -101,13 +106,13 @@ void ExpandedClipboardBox::setSlot(int index)
     switch (clipboardGlue::format()) {
     case clipboardGlue::Format::Bitmap: {
         const QImage picture = clipboardGlue::picture();
-        if (!picture.isNull() && confirm(clipboardSlots::askPicture))
+        if (!picture.isNull() && confirm(tr("Set new picture?")))
             showPicture(index, picture);
         break;
     }
     case clipboardGlue::Format::Text: {
         const QString text = clipboardGlue::text();
-        if (confirm(clipboardSlots::askText))
+        if (confirm(tr("Set new text?")))
             showText(index, text);
         break;
     }
@@ -118,7 +123,7 @@ void ExpandedClipboardBox::setSlot(int index)
 
 bool ExpandedClipboardBox::confirm(const QString &question)
 {
-    QMessageBox box(QMessageBox::Question, clipboardSlots::frameTitle, question,
+    QMessageBox box(QMessageBox::Question, title(), question,
                     QMessageBox::Ok | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok;

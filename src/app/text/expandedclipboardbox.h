@@ -33,6 +33,8 @@ public:
     void cmdClipboard_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
 
 private:
+    // The frame's title, also the title of its questions.
+    static QString title();
     // The slot's kind ("Text", "Bitmap" or anything else for empty) is the button's tag.
     QString kind(int index) const;
     void setKind(int index, const QString &kind);

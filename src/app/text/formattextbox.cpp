@@ -9,15 +9,22 @@ constexpr int buttonWidth = 78;
 constexpr int buttonHeight = 27;
 constexpr int buttonGap = 4;
 constexpr int margin = 8;
+const char *const captions[4] = {
+    QT_TRANSLATE_NOOP("FormatTextBox", "Dialog"),
+    QT_TRANSLATE_NOOP("FormatTextBox", "Wiki Link"),
+    QT_TRANSLATE_NOOP("FormatTextBox", "Image"),
+    QT_TRANSLATE_NOOP("FormatTextBox", "Redirect"),
+};
 } // namespace
 
 FormatTextBox::FormatTextBox(const QString &programFolder, QWidget *parent)
-    : QGroupBox(QStringLiteral("Format Text"), parent), programFolder_(programFolder)
+    : QGroupBox(tr("Format Text"), parent), programFolder_(programFolder)
 {
     setObjectName(QStringLiteral("fraFormat"));
     for (int i = 0; i < 4; ++i) {
-        auto *button = new MouseUpButton(QStringLiteral("cmdFormat_%1").arg(i), formatText::captions[i], this);
-        button->setToolTip(formatText::tooltip);
+        auto *button = new MouseUpButton(QStringLiteral("cmdFormat_%1").arg(i), tr(captions[i]), this);
+        button->setToolTip(
+            tr("Formats text currently in clipboard (copied text). Right click for alternate format operation."));
         button->setGeometry(margin + i * (buttonWidth + buttonGap), 20, buttonWidth, buttonHeight);
         cmdFormat_.append(button);
     }

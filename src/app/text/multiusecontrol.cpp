@@ -38,17 +38,17 @@ QList<QStringView> linesOf(const QString &programFolder, const QString &text)
 MultiUseControl::MultiUseControl(const QString &programFolder, QWidget *parent)
     : QWidget(parent), programFolder_(programFolder)
 {
-    cmdReload_ = new MouseUpButton(multiUse::buttonName, multiUse::initialCaption, this);
-    cmdReload_->setToolTip(multiUse::buttonTooltip);
+    cmdReload_ = new MouseUpButton(QStringLiteral("cmdReload"), multiUse::initialCaption, this);
+    cmdReload_->setToolTip(MultiUseMessages::buttonTooltip());
 
     cmbExtraTemplates_ = new QComboBox(this);
-    cmbExtraTemplates_->setObjectName(multiUse::comboName);
+    cmbExtraTemplates_->setObjectName(QStringLiteral("cmbExtraTemplates"));
     cmbExtraTemplates_->setEditable(true);
     cmbExtraTemplates_->setInsertPolicy(QComboBox::NoInsert);
     // The width is fixed; measuring thousands of names for a size hint would only cost time.
     cmbExtraTemplates_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbExtraTemplates_->setEditText(multiUse::initialCaption);
-    cmbExtraTemplates_->setToolTip(multiUse::comboTooltip);
+    cmbExtraTemplates_->setToolTip(MultiUseMessages::comboTooltip());
     resize(sizeHint());
     layoutChildren();
 
@@ -193,12 +193,13 @@ void MultiUseControl::inform(const QString &title, const QString &text)
 
 void MultiUseControl::askCustomFormat()
 {
-    QMessageBox intro(QMessageBox::NoIcon, multiUse::customTitle, multiUse::customIntro,
+    using says = MultiUseMessages;
+    QMessageBox intro(QMessageBox::NoIcon, says::customTitle(), says::customIntro(),
                       QMessageBox::Ok | QMessageBox::Cancel, window());
     if (intro.exec() != QMessageBox::Ok)
         return;
-    customPrefix_ = promptText(multiUse::customTitle, multiUse::prefixPrompt);
-    customSuffix_ = promptText(multiUse::customTitle, multiUse::suffixPrompt);
+    customPrefix_ = promptText(says::customTitle(), says::prefixPrompt());
+    customSuffix_ = promptText(says::customTitle(), says::suffixPrompt());
 }
 
 bool MultiUseControl::offer(const QString &copied, const textParsers::Conversion &result,
@@ -218,28 +219,28 @@ void MultiUseControl::convertMapPoints(mapPoints::Template kind)
 {
     const QString copied = clipboardGlue::text();
     const textParsers::Conversion points = mapPoints::convert(copied, kind);
-    offer(copied, points, multiUseMessages::noMapPoints, multiUseMessages::mapPointsConverted(points.found));
+    offer(copied, points, MultiUseMessages::noMapPoints(), MultiUseMessages::mapPointsConverted(points.found));
 }
 
 void MultiUseControl::updateCreature()
 {
     const QString page = clipboardGlue::text();
     const textParsers::Conversion fields = creaturePage::convert(linesOf(programFolder_, page));
-    offer(page, fields, multiUseMessages::noCreaturePage, multiUseMessages::creatureConverted(fields.found));
+    offer(page, fields, MultiUseMessages::noCreaturePage(), MultiUseMessages::creatureConverted(fields.found));
 }
 
 void MultiUseControl::convertPrices()
 {
     const QString table = clipboardGlue::text();
-    const auto rate = numbers::toSingle(promptText(prices::rateTitle, prices::ratePrompt));
+    const auto rate = numbers::toSingle(promptText(MultiUseMessages::rateTitle(), MultiUseMessages::ratePrompt()));
     if (!rate)
         return;
     const textParsers::Conversion rows = prices::convertTable(linesOf(programFolder_, table), *rate);
     // Not a single row, even in an empty text: the line says what a row looks like.
     if (rows.found == 0)
-        StatusLine::say(this, multiUseMessages::rowsConverted(0));
+        StatusLine::say(this, MultiUseMessages::rowsConverted(0));
     else
-        offer(table, rows, QString(), multiUseMessages::rowsConverted(rows.found));
+        offer(table, rows, QString(), MultiUseMessages::rowsConverted(rows.found));
 }
 
 void MultiUseControl::totalDamage()
@@ -248,40 +249,59 @@ void MultiUseControl::totalDamage()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const totalDamage::Tally tally = totalDamage::tally(linesOf(programFolder_, log));
     QApplication::restoreOverrideCursor();
-    if (!offer(log, {QString::number(tally.total), tally.hits}, multiUseMessages::noHits,
-               multiUseMessages::damageAdded(tally.total, tally.hits)))
+    if (!offer(log, {QString::number(tally.total), tally.hits}, MultiUseMessages::noHits(),
+               MultiUseMessages::damageAdded(tally.total, tally.hits)))
         return;
-    QMessageBox report(QMessageBox::NoIcon, totalDamage::messageTitle, totalDamage::message(tally.total),
+    QMessageBox report(QMessageBox::NoIcon, MultiUseMessages::damageTitle(), MultiUseMessages::damageReport(tally.total),
                        QMessageBox::Ok, window());
     report.exec();
+}
+
+QString MultiUseControl::refusal(const expandedTemplates::AddResult &result)
+{
+    using Status = expandedTemplates::AddResult::Status;
+    switch (result.status) {
+    case Status::BadName:
+        return MultiUseMessages::badTemplateName();
+    case Status::Full:
+        return MultiUseMessages::templatesFull();
+    case Status::FileNotWritten:
+        return MultiUseMessages::templateFileNotWritten(result.file);
+    case Status::SettingsNotWritten:
+        return MultiUseMessages::settingsNotWritten(result.file);
+    case Status::Added:
+        break;
+    }
+    return QString();
 }
 
 void MultiUseControl::addExpandedTemplate()
 {
     namespace et = expandedTemplates;
+    using says = MultiUseMessages;
     if (clipboardGlue::format() != clipboardGlue::Format::Text || clipboardGlue::text().isEmpty()) {
-        inform(programInfo::title, et::noTextMessage);
+        inform(programInfo::title, says::noTemplateText());
         return;
     }
-    QMessageBox confirm(QMessageBox::Information, et::confirmTitle, et::confirmMessage,
+    QMessageBox confirm(QMessageBox::Information, says::confirmTitle(), says::confirmAdd(),
                         QMessageBox::Ok | QMessageBox::Cancel, window());
     if (confirm.exec() != QMessageBox::Ok)
         return;
-    const QString fileName = et::cleanFileName(promptText(et::fileNameTitle, et::fileNamePrompt));
+    const QString fileName = et::cleanFileName(promptText(says::fileNameTitle(), says::fileNamePrompt()));
     if (fileName.isEmpty())
         return;
     if (!et::isAcceptableFileName(fileName)) {
-        inform(et::fileNameTitle, et::badNameMessage);
+        inform(says::fileNameTitle(), says::badTemplateName());
         return;
     }
-    const QString shortName = et::cleanShortName(promptText(et::shortNameTitle, et::shortNamePrompt));
+    const QString shortName = et::cleanShortName(promptText(says::shortNameTitle(), says::shortNamePrompt()));
     if (shortName.isEmpty())
         return;
 
     // The text as it is now: the clipboard may have changed while the prompts were open.
     const et::AddResult result = et::add(programFolder_, fileName, shortName, clipboardGlue::text());
     if (result.status != et::AddResult::Status::Added) {
-        QMessageBox::warning(window(), et::fileNameTitle, result.message);
+        QMessageBox::warning(window(), says::fileNameTitle(), refusal(result));
         return;
     }
     records_.append(result.record);

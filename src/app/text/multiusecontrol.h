@@ -49,6 +49,8 @@ private:
     void convertPrices();
     void totalDamage();
     void addExpandedTemplate();
+    // Why an expanded template was not added, for the user.
+    static QString refusal(const expandedTemplates::AddResult &result);
     // Replaces the items: the expanded template names, then the fixed entries once added;
     // the drop-down's text stays as it was.
     void fillList();

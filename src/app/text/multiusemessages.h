@@ -1,40 +1,51 @@
 #pragma once
-// What the multi-use button says on the status line about the parsers' work: what each
-// converted, or why the copied text was left as it was.
+// What the multi-use button and its drop-down say: their tooltips, the prompts of the
+// functions that ask, and the status line about the parsers' work (what each converted, or
+// why the copied text was left as it was).
 
+#include <QCoreApplication>
 #include <QString>
 
-namespace multiUseMessages {
+class MultiUseMessages {
+    Q_DECLARE_TR_FUNCTIONS(MultiUseMessages)
 
-inline const QString noMapPoints
-    = QStringLiteral("Nothing to convert: no map points (like 12.3N, 45.6E) found in the copied text");
-inline const QString noHits = QStringLiteral(
-    "Nothing to add up: no lines like \"You hit the drudge for 25 points of damage.\" in the copied text");
-inline const QString noCreaturePage
-    = QStringLiteral("Nothing to convert: the copied text is not a creature page in the old table layout");
-inline const QString noPriceRows = QStringLiteral("0 rows converted: rows look like `Name | 1,000`");
+public:
+    static QString buttonTooltip();
+    static QString comboTooltip();
 
-// "1 row", "12 rows".
-inline QString counted(qsizetype n, const QString &thing)
-{
-    return n == 1 ? QStringLiteral("1 ") + thing : QStringLiteral("%1 %2s").arg(n).arg(thing);
-}
+    // Custom Format
+    static QString customTitle();
+    static QString customIntro();
+    static QString prefixPrompt();
+    static QString suffixPrompt();
 
-inline QString rowsConverted(qsizetype rows)
-{
-    return rows == 0 ? noPriceRows : counted(rows, QStringLiteral("row")) + QStringLiteral(" converted");
-}
-inline QString mapPointsConverted(qsizetype points)
-{
-    return counted(points, QStringLiteral("map point")) + QStringLiteral(" converted");
-}
-inline QString creatureConverted(qsizetype fields)
-{
-    return QStringLiteral("Creature page converted: %1 found").arg(counted(fields, QStringLiteral("field")));
-}
-inline QString damageAdded(qint32 total, qsizetype hits)
-{
-    return QStringLiteral("Total damage %1 from %2").arg(total).arg(counted(hits, QStringLiteral("hit line")));
-}
+    // Convert Shopkeeper Prices
+    static QString rateTitle();
+    static QString ratePrompt();
 
-} // namespace multiUseMessages
+    // Total Damage
+    static QString damageTitle();
+    static QString damageReport(qint32 total);
+
+    // Add Expanded Template
+    static QString noTemplateText();
+    static QString confirmTitle();
+    static QString confirmAdd();
+    static QString fileNameTitle();
+    static QString fileNamePrompt();
+    static QString shortNameTitle();
+    static QString shortNamePrompt();
+    static QString badTemplateName();
+    static QString templatesFull();
+    static QString templateFileNotWritten(const QString &path);
+    static QString settingsNotWritten(const QString &iniPath);
+
+    // The status line
+    static QString noMapPoints();
+    static QString noHits();
+    static QString noCreaturePage();
+    static QString rowsConverted(qsizetype rows);
+    static QString mapPointsConverted(qsizetype points);
+    static QString creatureConverted(qsizetype fields);
+    static QString damageAdded(qint32 total, qsizetype hits);
+};

@@ -21,6 +21,20 @@ constexpr int buttonHeight = 30;
 // one above the other, so that cell is two rows high.
 constexpr int multiUseHeight = 2 * buttonHeight + gap;
 
+// What the window shows before the settings load replaces it (index 0 is button 1).
+const char *const designedCaptions[TemplatesBox::buttonCount] = {
+    QT_TRANSLATE_NOOP("TemplatesBox", "Armor"),      QT_TRANSLATE_NOOP("TemplatesBox", "Shield"),
+    QT_TRANSLATE_NOOP("TemplatesBox", "Clothing"),   QT_TRANSLATE_NOOP("TemplatesBox", "Melee"),
+    QT_TRANSLATE_NOOP("TemplatesBox", "Missle"),     QT_TRANSLATE_NOOP("TemplatesBox", "Caster"),
+    QT_TRANSLATE_NOOP("TemplatesBox", "Creature"),   QT_TRANSLATE_NOOP("TemplatesBox", "NPC"),
+    QT_TRANSLATE_NOOP("TemplatesBox", "Open"),       QT_TRANSLATE_NOOP("TemplatesBox", "Magic Item"),
+    QT_TRANSLATE_NOOP("TemplatesBox", "Non Magic"),  QT_TRANSLATE_NOOP("TemplatesBox", "Trophy"),
+    QT_TRANSLATE_NOOP("TemplatesBox", "Food"),       QT_TRANSLATE_NOOP("TemplatesBox", "Cooking"),
+    QT_TRANSLATE_NOOP("TemplatesBox", "Jewelry"),    QT_TRANSLATE_NOOP("TemplatesBox", "Quest"),
+    QT_TRANSLATE_NOOP("TemplatesBox", "Text"),       QT_TRANSLATE_NOOP("TemplatesBox", "Translation"),
+    QT_TRANSLATE_NOOP("TemplatesBox", "Dungeon"),    QT_TRANSLATE_NOOP("TemplatesBox", "Open"),
+};
+
 QRect cell(int position)
 {
     return {margin + (position % columns) * (buttonWidth + gap), top + (position / columns) * (buttonHeight + gap),
@@ -42,7 +56,7 @@ QString buttonStyle(const QColor &colour)
 } // namespace
 
 TemplatesBox::TemplatesBox(const QString &programFolder, std::function<void()> focusFob, QWidget *parent)
-    : QGroupBox(QStringLiteral("Templates"), parent), programFolder_(programFolder), focusFob_(std::move(focusFob)),
+    : QGroupBox(tr("Templates"), parent), programFolder_(programFolder), focusFob_(std::move(focusFob)),
       slots_(buttonCount)
 {
     setObjectName(QStringLiteral("fraTemplates"));
@@ -50,7 +64,7 @@ TemplatesBox::TemplatesBox(const QString &programFolder, std::function<void()> f
         auto *button = new MouseUpButton(QStringLiteral("cmdTemplate_%1").arg(i + 1), QString(), this);
         button->setGeometry(cell(i));
         cmdTemplate_.append(button);
-        showButton(i, templates::designedCaptions[i],
+        showButton(i, tr(designedCaptions[i]),
                    templates::buttonColour(QString::fromLatin1(templates::designedColours[i])));
     }
     connectMouseUp(cmdTemplate_, this, &TemplatesBox::cmdTemplate_MouseUp, 1);
@@ -73,11 +87,18 @@ void TemplatesBox::loadTemplates(const PrivateProfile &ini)
 {
     for (int i = 0; i < buttonCount; ++i) {
         templates::Slot slot = templates::loadSlot(ini, i + 1, programFolder_);
-        cmdTemplate_[i]->setToolTip(templates::tooltip(slot.alternatePath));
+        cmdTemplate_[i]->setToolTip(tooltip(slot.alternatePath));
         showButton(i, slot.name, templates::buttonColour(slot.backgroundColor));
         slots_[i] = std::move(slot);
     }
     multiUse_->loadExpandedTemplates(ini);
+}
+
+QString TemplatesBox::tooltip(const QString &alternatePath)
+{
+    if (alternatePath.isEmpty())
+        return tr("Alt template open");
+    return tr(" Right click for:   %1").arg(templates::alternateName(alternatePath));
 }
 
 void TemplatesBox::reloadTemplates()

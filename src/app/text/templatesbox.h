@@ -37,6 +37,8 @@ signals:
 private:
     void cmdTemplate_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void showButton(int index, const QString &caption, const QColor &colour);
+    // Names the alternate template a right click gives.
+    static QString tooltip(const QString &alternatePath);
 
     QString programFolder_;
     std::function<void()> focusFob_;

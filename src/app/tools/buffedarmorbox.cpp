@@ -12,13 +12,15 @@
 
 namespace {
 
-const QString frameTitle = QStringLiteral("Buffed Armor");
-const QString alCaption = QStringLiteral(" AL ");
-const QString spellCaption = QStringLiteral("IMP");
-const QString wikiCaption = QStringLiteral("Wiki Code");
-const QString wikiTooltip = QStringLiteral("Format the values entered above into template format.");
-const QString itemSpellTooltip = QStringLiteral("Item Spell");
-const QString resultTooltip = QStringLiteral("Buffed Value");
+const char *const frameTitle = QT_TRANSLATE_NOOP("BuffedArmorBox", "Buffed Armor");
+const char *const alCaption = QT_TRANSLATE_NOOP("BuffedArmorBox", " AL ");
+const char *const spellCaption = QT_TRANSLATE_NOOP("BuffedArmorBox", "IMP");
+const char *const wikiCaption = QT_TRANSLATE_NOOP("BuffedArmorBox", "Wiki Code");
+const char *const wikiTooltip = QT_TRANSLATE_NOOP(
+    "BuffedArmorBox",
+    "Format the values entered above into template format.");
+const char *const itemSpellTooltip = QT_TRANSLATE_NOOP("BuffedArmorBox", "Item Spell");
+const char *const resultTooltip = QT_TRANSLATE_NOOP("BuffedArmorBox", "Buffed Value");
 const QString resultStart = QStringLiteral("420");
 
 struct Box {
@@ -26,15 +28,15 @@ struct Box {
     QColor color; // invalid: the usual colours
 };
 const std::array<Box, 9> boxes = {{
-    {"220", "AL Spell Value", {}},
-    {"200", "Base Armor Level", {}},
-    {"200", "Slashing", {}},
-    {"200", "Piercing", {}},
-    {"200", "Bludgeoning", {}},
-    {"200", "Fire", QColor(255, 0, 0)},
-    {"200", "Cold", QColor(0, 0, 255)},
-    {"200", "Acid", QColor(0, 192, 0)},
-    {"200", "Lightning", QColor(192, 0, 192)},
+    {"220", QT_TRANSLATE_NOOP("BuffedArmorBox", "AL Spell Value"), {}},
+    {"200", QT_TRANSLATE_NOOP("BuffedArmorBox", "Base Armor Level"), {}},
+    {"200", QT_TRANSLATE_NOOP("BuffedArmorBox", "Slashing"), {}},
+    {"200", QT_TRANSLATE_NOOP("BuffedArmorBox", "Piercing"), {}},
+    {"200", QT_TRANSLATE_NOOP("BuffedArmorBox", "Bludgeoning"), {}},
+    {"200", QT_TRANSLATE_NOOP("BuffedArmorBox", "Fire"), QColor(255, 0, 0)},
+    {"200", QT_TRANSLATE_NOOP("BuffedArmorBox", "Cold"), QColor(0, 0, 255)},
+    {"200", QT_TRANSLATE_NOOP("BuffedArmorBox", "Acid"), QColor(0, 192, 0)},
+    {"200", QT_TRANSLATE_NOOP("BuffedArmorBox", "Lightning"), QColor(192, 0, 192)},
 }};
 
 // Two columns: the physical damage types under the armor level on the left, the
@@ -61,15 +63,15 @@ void paint(QWidget *w, QPalette::ColorRole role, const QColor &color)
 
 } // namespace
 
-BuffedArmorBox::BuffedArmorBox(QWidget *parent) : QGroupBox(frameTitle, parent)
+BuffedArmorBox::BuffedArmorBox(QWidget *parent) : QGroupBox(tr(frameTitle), parent)
 {
     setObjectName(QStringLiteral("fraBuffedArmor"));
     buildRows();
     placeRows();
 
-    cmdWikiCodeBuffedArmor_ = new QPushButton(wikiCaption, this);
+    cmdWikiCodeBuffedArmor_ = new QPushButton(tr(wikiCaption), this);
     cmdWikiCodeBuffedArmor_->setObjectName(QStringLiteral("cmdWikiCodeBuffedArmor"));
-    cmdWikiCodeBuffedArmor_->setToolTip(wikiTooltip);
+    cmdWikiCodeBuffedArmor_->setToolTip(tr(wikiTooltip));
     cmdWikiCodeBuffedArmor_->setGeometry(cell(0, 4, 0, leadWidth + boxWidth + 6 + resultWidth));
     connect(cmdWikiCodeBuffedArmor_, &QPushButton::clicked, this, &BuffedArmorBox::cmdWikiCodeBuffedArmor_Click);
 
@@ -87,14 +89,14 @@ void BuffedArmorBox::buildRows()
     for (int i = 0; i < buffedArmor::boxCount; ++i) {
         auto *box = new QLineEdit(QString::fromLatin1(boxes[i].text), this);
         box->setObjectName(QStringLiteral("txtArmorValues_%1").arg(i));
-        box->setToolTip(QString::fromLatin1(boxes[i].tooltip));
+        box->setToolTip(tr(boxes[i].tooltip));
         box->installEventFilter(this);
         txtArmorValues_[i] = box;
         if (i == buffedArmor::baseBox)
             continue;
         auto *label = new QLabel(resultStart, this);
         label->setObjectName(QStringLiteral("lblArmorValues_%1").arg(i));
-        label->setToolTip(resultTooltip);
+        label->setToolTip(tr(resultTooltip));
         lblArmorValues_[i] = label;
         if (boxes[i].color.isValid()) {
             paint(box, QPalette::Text, boxes[i].color);
@@ -104,7 +106,7 @@ void BuffedArmorBox::buildRows()
             continue;
         auto *bane = new QCheckBox(this);
         bane->setObjectName(QStringLiteral("chkBane_%1").arg(i));
-        bane->setToolTip(itemSpellTooltip);
+        bane->setToolTip(tr(itemSpellTooltip));
         chkBane_[i] = bane;
     }
 }
@@ -112,10 +114,10 @@ void BuffedArmorBox::buildRows()
 void BuffedArmorBox::placeRows()
 {
     // The armor level and the spell head the two columns; the buffed armor level follows.
-    auto *alLabel = new QLabel(alCaption, this);
+    auto *alLabel = new QLabel(tr(alCaption), this);
     alLabel->setGeometry(cell(0, 0, 0, leadWidth));
     txtArmorValues_[1]->setGeometry(cell(0, 0, leadWidth, boxWidth));
-    auto *spellLabel = new QLabel(spellCaption, this);
+    auto *spellLabel = new QLabel(tr(spellCaption), this);
     spellLabel->setGeometry(cell(1, 0, 0, leadWidth));
     txtArmorValues_[0]->setGeometry(cell(1, 0, leadWidth, boxWidth));
     lblArmorValues_[0]->setGeometry(cell(1, 0, leadWidth + boxWidth + 6, resultWidth));

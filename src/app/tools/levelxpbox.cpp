@@ -11,23 +11,21 @@
 
 namespace {
 
-const QString frameTitle = QStringLiteral("Level XP");
-const QString levelCaption = QStringLiteral("LVL");
+const char *const frameTitle = QT_TRANSLATE_NOOP("LevelXpBox", "Level XP");
+const char *const levelCaption = QT_TRANSLATE_NOOP("LevelXpBox", "LVL");
 
 struct Box {
     const char *text, *tooltip;
     QRect geometry;
 };
 const std::array<Box, 4> boxes = {{
-    {"200", "Level", {10, 36, 40, 22}},
-    {"291492370", "XP Reward", {74, 36, 88, 22}},
-    {"971641234", "Level XP", {168, 36, 88, 22}},
-    {"30%", "Percent of Level", {262, 36, 56, 22}},
+    {"200", QT_TRANSLATE_NOOP("LevelXpBox", "Level"), {10, 36, 40, 22}},
+    {"291492370", QT_TRANSLATE_NOOP("LevelXpBox", "XP Reward"), {74, 36, 88, 22}},
+    {"971641234", QT_TRANSLATE_NOOP("LevelXpBox", "Level XP"), {168, 36, 88, 22}},
+    {"30%", QT_TRANSLATE_NOOP("LevelXpBox", "Percent of Level"), {262, 36, 56, 22}},
 }};
-const QString increaseTooltip = QStringLiteral("Increase Level");
-const QString decreaseTooltip = QStringLiteral("Decrease Level");
-const QString rangeTooltip =
-    QStringLiteral("Levels run from %1 to %2").arg(levelXp::firstLevel).arg(levelXp::lastLevel);
+const char *const increaseTooltip = QT_TRANSLATE_NOOP("LevelXpBox", "Increase Level");
+const char *const decreaseTooltip = QT_TRANSLATE_NOOP("LevelXpBox", "Decrease Level");
 
 constexpr int arrowSize = 15;
 constexpr int arrowX = 54;
@@ -61,18 +59,18 @@ QImage arrowPicture(bool up, bool pressed)
 
 } // namespace
 
-LevelXpBox::LevelXpBox(QWidget *parent) : QGroupBox(frameTitle, parent)
+LevelXpBox::LevelXpBox(QWidget *parent) : QGroupBox(tr(frameTitle), parent)
 {
     setObjectName(QStringLiteral("Frame1"));
 
-    auto *label = new QLabel(levelCaption, this);
+    auto *label = new QLabel(tr(levelCaption), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setGeometry(12, 18, 40, 16);
 
     for (int i = 0; i < 4; ++i) {
         auto *box = new QLineEdit(QString::fromLatin1(boxes[i].text), this);
         box->setObjectName(QStringLiteral("txtLevelXP_%1").arg(i));
-        box->setToolTip(QString::fromLatin1(boxes[i].tooltip));
+        box->setToolTip(tr(boxes[i].tooltip));
         box->setGeometry(boxes[i].geometry);
         txtLevelXP_[i] = box;
     }
@@ -97,8 +95,8 @@ void LevelXpBox::buildArrows()
         picChangeLevel_[i]->setPicture(arrowPicture(i % 2 == 0, i >= 4));
         picChangeLevel_[i]->hide();
     }
-    picChangeLevel_[0]->setToolTip(increaseTooltip);
-    picChangeLevel_[1]->setToolTip(decreaseTooltip);
+    picChangeLevel_[0]->setToolTip(tr(increaseTooltip));
+    picChangeLevel_[1]->setToolTip(tr(decreaseTooltip));
     for (int arrow = 0; arrow < 2; ++arrow) {
         PictureArea *pic = picChangeLevel_[arrow];
         pic->setPicture(picChangeLevel_[arrow + 2]->picture());
@@ -130,7 +128,8 @@ void LevelXpBox::showLevelRange(bool outOfRange)
     QLineEdit *level = txtLevelXP_[levelXp::levelBox];
     // An empty tooltip is one the user switched off with all the others.
     if (!level->toolTip().isEmpty())
-        level->setToolTip(outOfRange ? rangeTooltip : QString::fromLatin1(boxes[levelXp::levelBox].tooltip));
+        level->setToolTip(outOfRange ? tr("Levels run from %1 to %2").arg(levelXp::firstLevel).arg(levelXp::lastLevel)
+                                     : tr(boxes[levelXp::levelBox].tooltip));
 }
 
 void LevelXpBox::picChangeLevel_MouseDown(int arrow)

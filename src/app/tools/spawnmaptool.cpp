@@ -43,8 +43,8 @@ SpawnMapTool::SpawnMapTool(const QString &programFolder, CaptureState &state, Sa
     // The map at the left, the button beside it: the tools panel has no height to spare.
     constexpr int buttonWidth = 328 - spawnMap::mapSize - gap;
     resize(328, spawnMap::mapSize);
-    cmdCreateSpawnMap_ = new MouseUpButton(QStringLiteral("cmdCreateSpawnMap"), spawnMap::buttonCaption, this);
-    cmdCreateSpawnMap_->setToolTip(spawnMap::buttonTooltip);
+    cmdCreateSpawnMap_ = new MouseUpButton(QStringLiteral("cmdCreateSpawnMap"), tr("Create Spawn Map"), this);
+    cmdCreateSpawnMap_->setToolTip(tr("Detailed instructions on Quillmark page."));
     cmdCreateSpawnMap_->setWordWrap(true);
     cmdCreateSpawnMap_->setGeometry(spawnMap::mapSize + gap, 0, buttonWidth, 2 * buttonHeight);
     connect(cmdCreateSpawnMap_, &QPushButton::clicked, this, &SpawnMapTool::cmdCreateSpawnMap_Click);
@@ -78,9 +78,16 @@ void SpawnMapTool::cmdCreateSpawnMap_Click()
 void SpawnMapTool::createSpawnMap()
 {
     QWidget *window = this->window();
+    const QString title = tr("Spawn Map");
     // Hand-edited settings must not make the map from wrapped coordinates.
-    if (!spawnMap::offsetValid(state_.spawnOffset())) {
-        QMessageBox::warning(window, spawnMap::messageTitle, spawnMap::offsetMessage(state_.spawnOffset()));
+    const QPoint offset = state_.spawnOffset();
+    if (!spawnMap::offsetValid(offset)) {
+        QMessageBox::warning(window, title,
+                             tr("The spawn map sampling offset in the settings (\"SpawnMap\" \"X\" = %1, \"Y\" = %2) "
+                                "must be from 0 to %3 for both X and Y. Please correct Quillmark.ini.")
+                                 .arg(offset.x())
+                                 .arg(offset.y())
+                                 .arg(spawnMap::maxOffset));
         return;
     }
     if (!loadReference())
@@ -88,7 +95,8 @@ void SpawnMapTool::createSpawnMap()
     picSpawnMap_->setPicture(spawnMap::blankMap());
 
     if (clipboardGlue::format() != clipboardGlue::Format::Bitmap) {
-        QMessageBox::information(window, spawnMap::messageTitle, spawnMap::noBitmapText);
+        QMessageBox::information(window, title,
+                                 tr("No bitmap detected in clipboard. While using the Viewer prest ALT + PRT SCR."));
         return;
     }
     picSpawnMapCompare_->setPicture(clipboardGlue::picture());
@@ -98,13 +106,13 @@ void SpawnMapTool::createSpawnMap()
 
     const auto fileName = [](const QString &name) { return spawnMap::fileNameStart + name + QStringLiteral(".png"); };
     const std::optional<QString> name =
-        saveRoutine_.nameStep(spawnMap::nameTitle, [&](const QString &n) { return QStringList{folder + fileName(n)}; });
+        saveRoutine_.nameStep(tr("Image Name"), [&](const QString &n) { return QStringList{folder + fileName(n)}; });
     if (!name)
         return;
     QString path;
     if (const PictureResult saved = saveRoutine_.writePng(picSpawnMap_->picture(), folder + fileName(*name), &path);
         !saved) {
-        QMessageBox::warning(window, spawnMap::messageTitle, spawnMap::saveFailedMessage(path, saved.reason()));
+        QMessageBox::warning(window, title, tr("Could not save the spawn map %1:\n%2").arg(path, saved.reason()));
         return;
     }
     saveRoutine_.autocopyStep(*name, true);
@@ -112,15 +120,20 @@ void SpawnMapTool::createSpawnMap()
 
 bool SpawnMapTool::loadReference()
 {
+    const QString title = tr("Unable to create spawn map");
     const QString referencePath = paths::findFileNoCase(programFolder_, spawnMap::referenceFileName);
     if (!modVandrel::fileExists(referencePath)) {
-        QMessageBox::warning(window(), spawnMap::noReferenceTitle, spawnMap::noReferenceText);
+        QMessageBox::warning(window(), title,
+                             tr("No comparison map was found, please look up Quillmark\r\n"
+                                "on the Wiki for detailed instructions for creating this file\r\n"
+                                "and using the Spawn Map creation function. Thank you."));
         return false;
     }
     const PictureRead reference = imageFiles::loadPicture(referencePath);
     if (!reference.ok()) {
-        QMessageBox::warning(window(), spawnMap::noReferenceTitle,
-                             spawnMap::unreadableReferenceMessage(referencePath, reference.result.reason()));
+        QMessageBox::warning(window(), title,
+                             tr("The comparison map %1 could not be read as a bitmap:\n%2")
+                                 .arg(referencePath, reference.result.reason()));
         return false;
     }
     picSpawnMapBase_->setPicture(reference.picture);

@@ -14,10 +14,6 @@
 
 namespace {
 
-const QString cycleCaption = QStringLiteral("Cycle Categories");
-const QString cycleTooltip =
-    QStringLiteral("Left click to place next category in clipboard, right click to start at beginning again.");
-
 constexpr int margin = 8;
 constexpr int buttonHeight = 27;
 constexpr int updateWidth = 150;
@@ -31,13 +27,14 @@ ToolsPage::ToolsPage(const QString &programFolder, TemplatesBox &templatesBox, s
     : PictureArea(QStringLiteral("picTools"), parent), programFolder_(programFolder), templates_(templatesBox),
       focusFob_(std::move(focusFob))
 {
-    cmdUpdateTemplates_ = new MouseUpButton(QStringLiteral("cmdUpdateTemplates"), templates::updateCaption, this);
-    cmdUpdateTemplates_->setToolTip(templates::updateTooltip);
+    cmdUpdateTemplates_ = new MouseUpButton(QStringLiteral("cmdUpdateTemplates"), tr("Update Templates"), this);
+    cmdUpdateTemplates_->setToolTip(tr("Updates templates using text found on Quillmark/Page Templates."));
     cmdUpdateTemplates_->setGeometry(margin, margin, updateWidth, buttonHeight);
     connect(cmdUpdateTemplates_, &QPushButton::clicked, this, &ToolsPage::cmdUpdateTemplates_Click);
 
-    cmdCycleCategories_ = new MouseUpButton(QStringLiteral("cmdCycleCategories"), cycleCaption, this);
-    cmdCycleCategories_->setToolTip(cycleTooltip);
+    cmdCycleCategories_ = new MouseUpButton(QStringLiteral("cmdCycleCategories"), tr("Cycle Categories"), this);
+    cmdCycleCategories_->setToolTip(
+        tr("Left click to place next category in clipboard, right click to start at beginning again."));
     cmdCycleCategories_->setGeometry(margin, margin + buttonHeight + 5, cycleWidth, buttonHeight);
     connect(cmdCycleCategories_, &MouseUpButton::mouseUp, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) { cmdCycleCategories_MouseUp(button); });
@@ -63,7 +60,11 @@ void ToolsPage::cmdUpdateTemplates_Click()
         modVandrel::scratchSplitViews(programFolder_, text, textFiles::LoneLf::EndsLine);
     const int updated =
         templates::updateTemplates(templates::TemplatePage(lines), templates_.configuredPaths(), programFolder_);
-    QMessageBox::information(window(), templates::updateTitle, templates::updateMessage(updated));
+    const QString report = updated > 0 ? tr("%1 templates were successfully updated.").arg(updated)
+                                       : tr("No template text was detected in the clipboard.\r\n"
+                                            "For details on how to use this feature, see:\r\n%1")
+                                             .arg(templates::helpPageAddress);
+    QMessageBox::information(window(), tr("Update Page Templates"), report);
     templates_.reloadTemplates();
     focusFob_();
 }

@@ -2,6 +2,8 @@
 // "Wiki...": the wiki's API address, the bot user name and password, and a test of them
 // that says what the account may do.
 
+#include "wiki/apianswers.h"
+
 #include <QDialog>
 #include <QUrl>
 
@@ -21,6 +23,9 @@ public:
 
 private:
     void test();
+    // A test passed: who, what the account may do, what the wiki takes; missing rights named
+    // with the grants to tick.
+    static QString report(const wikiApi::Account &account);
     // The address as typed, or the reason it will not do (shown, and nothing is sent).
     bool addressTaken();
     QUrl typedApi() const;

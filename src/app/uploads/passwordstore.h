@@ -27,8 +27,10 @@ public:
     bool storeWorks() const { return storeWorks_; }
     std::optional<QString> remembered(const QString &account) const;
 
-    inline static const QString noStoreNote =
-        QStringLiteral("No password store is running: the bot password is kept for this run only.");
+    static QString noStoreNote()
+    {
+        return tr("No password store is running: the bot password is kept for this run only.");
+    }
 
 signals:
     // The first time this run finds no store to keep the password in.

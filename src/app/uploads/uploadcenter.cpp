@@ -14,20 +14,24 @@
 
 namespace {
 
-const QString passwordTitle = QStringLiteral("Wiki Password");
+const char *const passwordTitle = QT_TRANSLATE_NOOP("UploadCenter", "Wiki Password");
+// What an entry of the upload list keeps as its last word: the list's file holds it, so it
+// stays as written here.
 const QString noAccount = QStringLiteral("No wiki account yet: set one up with \"Wiki...\" on tab 6, then Retry.");
 const QString noPassword = QStringLiteral("No bot password was given: enter it with \"Wiki...\" on tab 6, then Retry.");
-const QString passwordPrompt = QStringLiteral("The bot password of %1 on %2:");
+const char *const passwordPrompt = QT_TRANSLATE_NOOP("UploadCenter", "The bot password of %1 on %2:");
 const QString skipped = QStringLiteral("Skipped; the file stays on this computer.");
 const QString existingUsed = QStringLiteral("The wiki's %1 is used.");
 
 // What the status line says of an upload; %1 is the file's name on the wiki.
-const QString uploadedSays = QStringLiteral("Uploaded %1 to the wiki.");
-const QString alreadySays = QStringLiteral("%1 is already on the wiki with the same picture.");
-const QString askingSays = QStringLiteral("%1 waits for an answer in the upload list. %2");
-const QString failedSays = QStringLiteral("%1 was not uploaded. %2");
-const QString skippedSays = QStringLiteral("%1 was skipped; it stays on this computer.");
-const QString existingSays = QStringLiteral("%1 was not sent: the wiki has the same picture as %2, which is used.");
+const char *const uploadedSays = QT_TRANSLATE_NOOP("UploadCenter", "Uploaded %1 to the wiki.");
+const char *const alreadySays = QT_TRANSLATE_NOOP("UploadCenter", "%1 is already on the wiki with the same picture.");
+const char *const askingSays = QT_TRANSLATE_NOOP("UploadCenter", "%1 waits for an answer in the upload list. %2");
+const char *const failedSays = QT_TRANSLATE_NOOP("UploadCenter", "%1 was not uploaded. %2");
+const char *const skippedSays = QT_TRANSLATE_NOOP("UploadCenter", "%1 was skipped; it stays on this computer.");
+const char *const existingSays = QT_TRANSLATE_NOOP(
+    "UploadCenter",
+    "%1 was not sent: the wiki has the same picture as %2, which is used.");
 
 } // namespace
 
@@ -38,7 +42,7 @@ UploadCenter::UploadCenter(const QString &programFolder, QWidget *window)
     if (const auto json = textFiles::readTextFile(path_))
         list_ = uploads::UploadList::fromJson(json->toUtf8());
     connect(passwords_, &PasswordStore::storeMissing, this,
-            [this] { StatusLine::say(window_, PasswordStore::noStoreNote); });
+            [this] { StatusLine::say(window_, PasswordStore::noStoreNote()); });
     // Uploads left waiting by the last run go on once the window is up.
     QTimer::singleShot(0, this, &UploadCenter::pump);
 }
@@ -93,10 +97,10 @@ void UploadCenter::withPassword(std::function<void(bool)> go)
     knownPassword([this, go](bool known) {
         if (known)
             return go(true);
-        QString prompt = passwordPrompt.arg(user_, api_.host());
+        QString prompt = tr(passwordPrompt).arg(user_, api_.host());
         if (!passwords_->storeWorks())
-            prompt += u'\n' + PasswordStore::noStoreNote;
-        const QString typed = QInputDialog::getText(window_, passwordTitle, prompt, QLineEdit::Password);
+            prompt += u'\n' + PasswordStore::noStoreNote();
+        const QString typed = QInputDialog::getText(window_, tr(passwordTitle), prompt, QLineEdit::Password);
         if (typed.isEmpty())
             return go(false);
         setPassword(typed);
@@ -161,12 +165,12 @@ void UploadCenter::finished(int id, const UploadOutcome &outcome)
         case UploadOutcome::AlreadyThere:
             entry->wikiName = outcome.wikiName;
             settle(*entry, uploads::State::Uploaded, outcome.message,
-                   (outcome.kind == UploadOutcome::Uploaded ? uploadedSays : alreadySays).arg(entry->wikiName));
+                   (outcome.kind == UploadOutcome::Uploaded ? tr(uploadedSays) : tr(alreadySays)).arg(entry->wikiName));
             break;
         case UploadOutcome::Asking:
             entry->question = outcome.question;
             entry->existingName = outcome.existingName;
-            settle(*entry, uploads::State::Asking, outcome.message, askingSays.arg(entry->wikiName, outcome.message));
+            settle(*entry, uploads::State::Asking, outcome.message, tr(askingSays).arg(entry->wikiName, outcome.message));
             emit asking(id);
             break;
         case UploadOutcome::Failed:
@@ -189,7 +193,7 @@ void UploadCenter::settle(uploads::Entry &entry, uploads::State state, const QSt
 
 void UploadCenter::fail(uploads::Entry &entry, const QString &message)
 {
-    settle(entry, uploads::State::Failed, message, failedSays.arg(entry.wikiName, message));
+    settle(entry, uploads::State::Failed, message, tr(failedSays).arg(entry.wikiName, message));
 }
 
 void UploadCenter::copyFollows(const QString &from, const QString &to)
@@ -207,12 +211,12 @@ void UploadCenter::answer(int id, uploads::Choice choice)
         return;
     if (choice == uploads::Choice::Skip) {
         entry->question = uploads::Question::None;
-        return settle(*entry, uploads::State::Skipped, skipped, skippedSays.arg(entry->wikiName));
+        return settle(*entry, uploads::State::Skipped, skipped, tr(skippedSays).arg(entry->wikiName));
     }
     if (choice == uploads::Choice::UseExisting) {
         // The pasted markup names the file the wiki has.
         copyFollows(entry->wikiName, entry->existingName);
-        const QString said = existingSays.arg(entry->wikiName, entry->existingName);
+        const QString said = tr(existingSays).arg(entry->wikiName, entry->existingName);
         entry->wikiName = entry->existingName;
         entry->link = wikiMessages::filePage(api_, entry->existingName);
         entry->question = uploads::Question::None;
@@ -260,7 +264,7 @@ void UploadCenter::remove(int id)
 QString UploadCenter::statusText() const
 {
     if (busy_)
-        return QStringLiteral("Uploading %1 of %2...").arg(list_.position()).arg(list_.total());
+        return tr("Uploading %1 of %2...").arg(list_.position()).arg(list_.total());
     return last_;
 }
 

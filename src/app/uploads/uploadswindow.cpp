@@ -1,9 +1,11 @@
 #include "app/uploads/uploadswindow.h"
 
+#include "app/saving/namemessages.h"
 #include "app/saving/wikinamebox.h"
 #include "app/uploads/uploadcenter.h"
 #include "app/widgets/dropsupport.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -21,9 +23,15 @@ using uploads::Choice;
 using uploads::Question;
 using uploads::State;
 
-const QString listTitle = QStringLiteral("Uploads");
-const QString dropHint = QStringLiteral("Drop picture files here to upload them; double-click one to open its page.");
-const char *const stateWords[] = {"waiting", "uploading", "uploaded", "needs an answer", "failed", "skipped"};
+const char *const listTitle = QT_TRANSLATE_NOOP("UploadsWindow", "Uploads");
+const char *const dropHint = QT_TRANSLATE_NOOP(
+    "UploadsWindow",
+    "Drop picture files here to upload them; double-click one to open its page.");
+const char *const stateWords[] = {
+    QT_TRANSLATE_NOOP("UploadsWindow", "waiting"), QT_TRANSLATE_NOOP("UploadsWindow", "uploading"),
+    QT_TRANSLATE_NOOP("UploadsWindow", "uploaded"), QT_TRANSLATE_NOOP("UploadsWindow", "needs an answer"),
+    QT_TRANSLATE_NOOP("UploadsWindow", "failed"),   QT_TRANSLATE_NOOP("UploadsWindow", "skipped"),
+};
 
 // The buttons under the list: what each does, and for which questions an answer button shows.
 enum Action { Retry, Remove, UseExisting, UploadAnyway, Replace, NewName, Skip };
@@ -33,21 +41,24 @@ struct ButtonDesign {
     QList<Question> questions; // answers only
 };
 const ButtonDesign buttonDesign[] = {
-    {"cmdUploadRetry", "Retry", {}},
-    {"cmdUploadRemove", "Remove", {}},
-    {"cmdUploadUseExisting", "Use Existing", {Question::SameBytesElsewhere}},
-    {"cmdUploadAnyway", "Upload Anyway", {Question::SameBytesElsewhere, Question::Warnings}},
-    {"cmdUploadReplace", "Replace", {Question::NameTaken}},
-    {"cmdUploadNewName", "New Name...", {Question::NameTaken, Question::Warnings, Question::ReplaceRefused}},
-    {"cmdUploadSkip", "Skip",
+    {"cmdUploadRetry", QT_TRANSLATE_NOOP("UploadsWindow", "Retry"), {}},
+    {"cmdUploadRemove", QT_TRANSLATE_NOOP("UploadsWindow", "Remove"), {}},
+    {"cmdUploadUseExisting", QT_TRANSLATE_NOOP("UploadsWindow", "Use Existing"), {Question::SameBytesElsewhere}},
+    {"cmdUploadAnyway", QT_TRANSLATE_NOOP("UploadsWindow", "Upload Anyway"),
+     {Question::SameBytesElsewhere, Question::Warnings}},
+    {"cmdUploadReplace", QT_TRANSLATE_NOOP("UploadsWindow", "Replace"), {Question::NameTaken}},
+    {"cmdUploadNewName", QT_TRANSLATE_NOOP("UploadsWindow", "New Name..."),
+     {Question::NameTaken, Question::Warnings, Question::ReplaceRefused}},
+    {"cmdUploadSkip", QT_TRANSLATE_NOOP("UploadsWindow", "Skip"),
      {Question::SameBytesElsewhere, Question::NameTaken, Question::Warnings, Question::ReplaceRefused}},
 };
 
 QString entryText(const uploads::Entry &e)
 {
-    QString text = QStringLiteral("%1 - %2").arg(e.wikiName, QLatin1String(stateWords[int(e.state)]));
-    if (!e.message.isEmpty())
-        text += QStringLiteral(": ") + e.message;
+    const QString state = QCoreApplication::translate("UploadsWindow", stateWords[int(e.state)]);
+    QString text = e.message.isEmpty()
+                       ? QCoreApplication::translate("UploadsWindow", "%1 - %2").arg(e.wikiName, state)
+                       : QCoreApplication::translate("UploadsWindow", "%1 - %2: %3").arg(e.wikiName, state, e.message);
     if (e.state == State::Uploaded && !e.link.isEmpty())
         text += u'\n' + e.link;
     return text;
@@ -59,7 +70,7 @@ UploadsWindow::UploadsWindow(UploadCenter &center, QWidget *parent)
     : QWidget(parent, Qt::Window), center_(center)
 {
     setObjectName(QStringLiteral("frmUploads"));
-    setWindowTitle(listTitle);
+    setWindowTitle(tr(listTitle));
     resize(460, 300);
     lstUploads_ = new QListWidget(this);
     lstUploads_->setObjectName(QStringLiteral("lstUploads"));
@@ -72,7 +83,7 @@ UploadsWindow::UploadsWindow(UploadCenter &center, QWidget *parent)
 
     auto *row = new QHBoxLayout;
     for (int i = 0; i < int(std::size(buttonDesign)); ++i) {
-        auto *button = new QPushButton(QString::fromLatin1(buttonDesign[i].caption), this);
+        auto *button = new QPushButton(tr(buttonDesign[i].caption), this);
         button->setObjectName(QString::fromLatin1(buttonDesign[i].name));
         connect(button, &QPushButton::clicked, this, [this, i] { chosen(i); });
         buttons_.append(button);
@@ -82,7 +93,7 @@ UploadsWindow::UploadsWindow(UploadCenter &center, QWidget *parent)
     auto *rows = new QVBoxLayout(this);
     rows->addWidget(lstUploads_, 1);
     rows->addLayout(row);
-    rows->addWidget(new QLabel(dropHint, this));
+    rows->addWidget(new QLabel(tr(dropHint), this));
 
     connect(&center_, &UploadCenter::changed, this, &UploadsWindow::refill);
     connect(lstUploads_, &QListWidget::itemSelectionChanged, this, &UploadsWindow::selectionChanged);
@@ -162,7 +173,7 @@ void UploadsWindow::newName()
     const uploads::Entry *e = center_.entry(id);
     if (!e)
         return;
-    const QString typed = QInputDialog::getText(this, wikiNameBox::title, QStringLiteral("File name on the wiki:"),
+    const QString typed = QInputDialog::getText(this, NameMessages::wikiTitle(), NameMessages::wikiPrompt(),
                                                 QLineEdit::Normal, e->wikiName);
     if (typed.isEmpty())
         return;

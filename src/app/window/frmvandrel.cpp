@@ -38,8 +38,9 @@ struct TabDesign {
     int width;
 };
 constexpr TabDesign tabDesign[frmVandrel::tabCount] = {
-    {"1 Panel", 0, 57},  {"2 Live", 56, 53},  {"3 Text", 108, 61},
-    {"4 Merge", 168, 61}, {"5 Tools", 228, 57}, {"6 Options", 284, 68},
+    {QT_TRANSLATE_NOOP("frmVandrel", "1 Panel"), 0, 57},   {QT_TRANSLATE_NOOP("frmVandrel", "2 Live"), 56, 53},
+    {QT_TRANSLATE_NOOP("frmVandrel", "3 Text"), 108, 61},  {QT_TRANSLATE_NOOP("frmVandrel", "4 Merge"), 168, 61},
+    {QT_TRANSLATE_NOOP("frmVandrel", "5 Tools"), 228, 57}, {QT_TRANSLATE_NOOP("frmVandrel", "6 Options"), 284, 68},
 };
 constexpr int tabHeight = 17;
 // The feedback line below the pages: the window is that much taller than its pages.
@@ -113,7 +114,7 @@ void frmVandrel::buildTabs()
 {
     for (int i = 0; i < tabCount; ++i) {
         const TabDesign &d = tabDesign[i];
-        auto *label = new TabLabel(QStringLiteral("lblTab_%1").arg(i + 1), QString::fromLatin1(d.caption), this);
+        auto *label = new TabLabel(QStringLiteral("lblTab_%1").arg(i + 1), tr(d.caption), this);
         label->setGeometry(d.left, 0, d.width, tabHeight);
         connect(label, &TabLabel::clicked, this, [this, i] { showTab(i + 1); });
         lblTab_.append(label);

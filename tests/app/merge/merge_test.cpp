@@ -4,6 +4,8 @@
 #include "compose/compose.h"
 #include "window.h"
 
+#include <QSet>
+
 namespace {
 
 using testsupport::filled;
@@ -77,6 +79,10 @@ TEST_F(MergeTest, DropsOnTilesAndSlotsLayTheIconOverAndSaveIt)
 TEST_F(MergeTest, TheOutlineMaskAndColourBoxesWorkOnWhatWasDropped)
 {
     auto *edge = control<QComboBox>("cmbEdgeEffect");
+    QSet<int> listed; // every effect listed once
+    for (int i = 0; i < edge->count(); ++i)
+        listed.insert(compose::edgeEffectFor(edge->itemData(i).toString()).value_or(-1));
+    EXPECT_EQ(listed, QSet<int>({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     edge->setCurrentIndex(edge->findText("Fire"));
     emit edge->activated(edge->currentIndex());
     control<QCheckBox>("chkSaveFile")->setChecked(false);

@@ -69,14 +69,14 @@ TEST_F(MultiUseTest, AnEntryRunsWhenChosenAndOnEveryClickAskingWhatItNeeds)
 
 TEST_F(MultiUseTest, AParserThatFindsNothingLeavesTheCopyAndThePriceCountIsSaid)
 {
-    namespace says = multiUseMessages;
+    using says = MultiUseMessages;
     const QString priceHint = "0 rows converted: rows look like `Name | 1,000`";
     // entry, copied text, answers, clipboard after, status line after, boxes shown
     const std::tuple<QString, QString, QList<modal::Reply>, QString, QString, int> cases[] = {
-        {"Map Point", "hello world", {}, "hello world", says::noMapPoints, 0},
-        {"Map Point Plus", "Go north. Then west.\n", {}, "Go north. Then west.\n", says::noMapPoints, 0},
-        {"Update Creature Template", "hello world", {}, "hello world", says::noCreaturePage, 0},
-        {"Total Damage", "The drudge hits you for 7.", {}, "The drudge hits you for 7.", says::noHits, 0},
+        {"Map Point", "hello world", {}, "hello world", says::noMapPoints(), 0},
+        {"Map Point Plus", "Go north. Then west.\n", {}, "Go north. Then west.\n", says::noMapPoints(), 0},
+        {"Update Creature Template", "hello world", {}, "hello world", says::noCreaturePage(), 0},
+        {"Total Damage", "The drudge hits you for 7.", {}, "The drudge hits you for 7.", says::noHits(), 0},
         {"Convert Shopkeeper Prices", "hello world", {"1.2"}, "hello world", priceHint, 1},
         {"Convert Shopkeeper Prices", "Shop\n|Axe|10\n|Bow|20\n", {"2"}, "Shop\r\n|Axe| 20\r\n|Bow| 40\r\n\r\n",
             "2 rows converted", 1},
@@ -91,6 +91,9 @@ TEST_F(MultiUseTest, AParserThatFindsNothingLeavesTheCopyAndThePriceCountIsSaid)
         EXPECT_EQ(clipboard()->text(), after) << entry.toStdString() << " on " << copied.toStdString();
         EXPECT_EQ(control("lblStatus")->property("message").toString(), said) << entry.toStdString();
     }
+    clipboard()->setText("You hit for 25.\n");
+    EXPECT_EQ(choose("Total Damage", {OK}).value(0).text,
+        "Total damage done is 25.This value has been copied to the clipboard ready to be pasted.");
 }
 
 TEST_F(MultiUseTest, AnAddedTemplateIsListedUsedAndKeptAcrossARestart)

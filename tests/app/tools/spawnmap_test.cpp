@@ -29,12 +29,15 @@ protected:
 TEST_F(SpawnMapButton, RefusedWithoutAReadableReferenceAScreenshotOrAUsableOffset)
 {
     clipboard()->setImage(viewer);
-    EXPECT_EQ(click(), QStringList{spawnMap::noReferenceTitle + u'|' + spawnMap::noReferenceText});
+    EXPECT_EQ(click(), QStringList{"Unable to create spawn map|No comparison map was found, please look up Quillmark\r\n"
+                                   "on the Wiki for detailed instructions for creating this file\r\n"
+                                   "and using the Spawn Map creation function. Thank you."});
     folder.write("Spawn Map Comparison.bmp", "BM this is not a bitmap");
     EXPECT_TRUE(click().value(0).contains(folder.file("Spawn Map Comparison.bmp")));
     ASSERT_TRUE(imageFiles::saveBmp(viewer, folder.file("Spawn Map Comparison.bmp")).ok());
     clipboard()->setText("some text");
-    EXPECT_EQ(click(), QStringList{"Spawn Map|" + spawnMap::noBitmapText});
+    EXPECT_EQ(click(),
+        QStringList{"Spawn Map|No bitmap detected in clipboard. While using the Viewer prest ALT + PRT SCR."});
     restart("[General]\r\nAutoName=True\r\n[SpawnMap]\r\nX=32257\r\n"); // edited by hand past the map's reach
     EXPECT_TRUE(click().value(0).contains("\"SpawnMap\" \"X\""));
     EXPECT_TRUE(saved().isEmpty());

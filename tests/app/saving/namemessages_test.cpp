@@ -1,0 +1,30 @@
+// What the user reads about a file name the system or the wiki refuses.
+
+#include "app/saving/namemessages.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(NameMessages, NameTheRuleWhatBreaksItAndTheNameOffered)
+{
+    const auto windows = [](const QString &name, qsizetype folder = 0) {
+        return NameMessages::windows(name, windowsNames::check(name, folder));
+    };
+    EXPECT_EQ(windows("CON.png"),
+        "\"CON.png\" cannot be saved: \"CON\" is the name of a device on Windows. Use \"CON_.png\" instead?");
+    EXPECT_EQ(windows("Sword.png", 258), "\"Sword.png\" cannot be saved: the whole path would be 267 characters, "
+                                         "more than the 259 Windows takes. Choose a shorter folder or name.");
+    EXPECT_TRUE(windows("Plain.png").isEmpty());
+
+    const auto wiki = [](const QString &name) { return NameMessages::wiki(name, wikiNames::check(name)); };
+    EXPECT_EQ(wiki("Hash#tag.png"), "The file name \"Hash#tag.png\" contains \"#\", a character the wiki does not "
+                                    "allow in file names.\n\nUse \"Hash-tag.png\" instead?");
+    EXPECT_TRUE(wiki("sword|bow.png").endsWith("\n\nThe wiki shows every file name with a capital first letter."));
+    EXPECT_TRUE(wiki("Tab\tx.png").contains("(U+0009)"));
+    EXPECT_EQ(wiki(".png"), "The file name \".png\" has no name before its extension.");
+    EXPECT_TRUE(wiki(QString(241, u'x') + ".png").contains(" is 245 bytes long in UTF-8; the wiki allows 240."));
+    EXPECT_TRUE(wiki("Plain.png").isEmpty());
+}
+
+} // namespace
