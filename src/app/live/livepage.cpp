@@ -53,6 +53,9 @@ LivePage::LivePage(CaptureState &state, SaveRoutine &saveRoutine, QWidget *paren
     picLiveTemp_ = new PictureArea(QStringLiteral("picLiveTemp"), this);
     picLiveTemp_->resize(100, 100);
     picLiveTemp_->hide();
+    picLiveGrabTray_->setSubject(tr("Crop sizes"));
+    picLiveGrab_->setSubject(tr("Screenshot to crop"));
+    picLiveTemp_->setSubject(tr("Cropped live shot"));
     connectButtons();
 }
 
@@ -95,21 +98,28 @@ void LivePage::connectButtons()
             if (const auto screenshot = screenshotToCut())
                 fixedSetUp(i + 1, *screenshot);
         });
-        connect(button, &MouseUpButton::filesDropped, this, [this, i, button](const QStringList &files) {
-            if (const auto screenshot = captureDialogs::droppedScreenshot(window(), files))
-                fixedSetUp(i + 1, *screenshot);
-            button->setFocus(Qt::OtherFocusReason);
-        });
+        takeDrops(button, [this, i](const QImage &screenshot) { fixedSetUp(i + 1, screenshot); });
     }
     connect(cmdFreeCrop_, &QPushButton::clicked, this, [this] {
         if (const auto screenshot = screenshotToCut())
             freeSetUp(*screenshot);
     });
-    connect(cmdFreeCrop_, &MouseUpButton::filesDropped, this, [this](const QStringList &files) {
-        if (const auto screenshot = captureDialogs::droppedScreenshot(window(), files))
-            freeSetUp(*screenshot);
-        cmdFreeCrop_->setFocus(Qt::OtherFocusReason);
-    });
+    takeDrops(cmdFreeCrop_, [this](const QImage &screenshot) { freeSetUp(screenshot); });
+}
+
+void LivePage::takeDrops(MouseUpButton *button, const std::function<void(const QImage &)> &setUp)
+{
+    // A file dropped or a picture pasted on the button: the crop's screenshot; the button
+    // then has the focus.
+    const auto dropped = [button, setUp](const std::optional<QImage> &screenshot) {
+        if (screenshot)
+            setUp(*screenshot);
+        button->setFocus(Qt::OtherFocusReason);
+    };
+    connect(button, &MouseUpButton::filesDropped, this,
+            [this, dropped](const QStringList &files) { dropped(captureDialogs::droppedScreenshot(window(), files)); });
+    connect(button, &MouseUpButton::picturePasted, this,
+            [this, dropped] { dropped(captureDialogs::clipboardScreenshot(window())); });
 }
 
 void LivePage::placeAt(QPoint anchor)

@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 struct CaptureState;
@@ -64,6 +65,7 @@ protected:
 private:
     void buildGrabArea();
     void connectButtons();
+    void takeDrops(MouseUpButton *button, const std::function<void(const QImage &)> &setUp);
     void cropButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint);
     void askCropSize(int index);
     // The clipboard's picture; without one, the screenshot the grab area still shows

@@ -52,6 +52,10 @@ ColourBalance::ColourBalance(QWidget *page, std::function<QImage()> workingIcon,
     picColorBalanceResult_ = makeIconArea(QStringLiteral("picColorBalanceResult"), QPoint(margin + 2 * pitch, top), page);
     txtConformity_ = makeBox(QStringLiteral("txtConformity"), conformityStart,
                              QRect(margin + 3 * pitch + 4, top + 5, 120, 22), page);
+    picMask_->setSubject(tr("Mask"));
+    picColorBalance_->setSubject(tr("Colour balance source"));
+    picColorBalanceResult_->setSubject(tr("Colour balance result"));
+    txtConformity_->setAccessibleName(tr("Conformity"));
 
     for (PictureArea *area : {picMask_, picColorBalance_}) {
         area->setDragSource(true);
@@ -85,6 +89,9 @@ void ColourBalance::buildBoxes(int top)
                                : makeBox(QStringLiteral("txtGray"), grayStart, box, page_);
         const QString nudgeName = i < 3 ? QStringLiteral("txtTemp_%1").arg(i) : QStringLiteral("txtTemp3");
         auto *nudge = new NudgeBox(nudgeName, partner, page_);
+        const QString parts[] = {tr("Red %"), tr("Green %"), tr("Blue %"), tr("Gray %")};
+        partner->setAccessibleName(parts[i]);
+        nudge->setAccessibleName(tr("Nudge %1").arg(parts[i]));
         nudge->setGeometry(box.left(), box.bottom() + 4, 24, 22);
         if (i < 3) {
             txtColorBalance_.append(partner);

@@ -76,6 +76,7 @@ WindowOptions::WindowOptions(std::function<void()> focusFob, QWidget *parent)
     cmdSetWindowAlpha_ = new QPushButton(this);
     cmdSetWindowAlpha_->setObjectName(QStringLiteral("cmdSetWindowAlpha"));
     cmdSetWindowAlpha_->setToolTip(setAlphaTip);
+    cmdSetWindowAlpha_->setAccessibleName(tr("Set window alpha"));
     cmdSetWindowAlpha_->setFixedSize(alphaButtonSide, alphaButtonSide);
     cmdSetWindowAlpha_->setIcon(QIcon(alphaPicture()));
     cmdSetWindowAlpha_->setIconSize(QSize(alphaPictureSide, alphaPictureSide));

@@ -103,6 +103,7 @@ void LevelXpBox::buildArrows()
         PictureArea *pic = picChangeLevel_[arrow];
         pic->setPicture(picChangeLevel_[arrow + 2]->picture());
         pic->setFocusPolicy(Qt::ClickFocus);
+        pic->setAccessibleName(arrow == 0 ? tr("Raise level") : tr("Lower level"));
         connect(pic, &PictureArea::mousePressed, this, [this, arrow] { picChangeLevel_MouseDown(arrow); });
         connect(pic, &PictureArea::mouseReleased, this, [this, arrow] { picChangeLevel_MouseUp(arrow); });
     }

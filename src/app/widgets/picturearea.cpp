@@ -21,6 +21,8 @@ PictureArea::PictureArea(const QString &name, QWidget *parent)
 void PictureArea::setPicture(const QImage &picture)
 {
     picture_ = picture;
+    holdsPicture_ = !picture.isNull();
+    nameBySubject();
     update();
 }
 
@@ -29,6 +31,22 @@ void PictureArea::clearPicture()
     QImage blank(pixelSize(size()), QImage::Format_RGB32);
     blank.fill(backColor_);
     setPicture(blank);
+    holdsPicture_ = false;
+    nameBySubject();
+}
+
+void PictureArea::setSubject(const QString &subject)
+{
+    subject_ = subject;
+    nameBySubject();
+}
+
+void PictureArea::nameBySubject()
+{
+    if (subject_.isEmpty())
+        return;
+    setAccessibleName(holdsPicture_ ? tr("%1, %2 x %3 pixels").arg(subject_).arg(picture_.width()).arg(picture_.height())
+                                    : subject_);
 }
 
 void PictureArea::setAcceptsFiles(bool on)

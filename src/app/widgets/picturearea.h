@@ -28,6 +28,9 @@ public:
     void setBackColor(const QColor &color);
     // A line saying what to do, shown while the area has no picture; never part of it.
     void setHint(const QString &hint);
+    // What the area shows, for assistive technology: its accessible name, followed by the
+    // picture's size while it holds one ("Extracted icon, 32 x 32 pixels").
+    void setSubject(const QString &subject);
 
     // Takes files dragged onto it (reported by filesDropped).
     void setAcceptsFiles(bool on);
@@ -76,10 +79,13 @@ protected:
 
 private:
     bool takes(const QMimeData *data) const;
+    void nameBySubject();
 
     QImage picture_;
     QColor backColor_;
     QString hint_;
+    QString subject_;
+    bool holdsPicture_ = false;
     LeftClick click_;
     bool acceptsFiles_ = false;
     bool acceptsPictures_ = false;
