@@ -45,6 +45,8 @@ BmpConverter::BmpConverter(QWidget *page) : QObject(page), page_(page)
         auto *box = new QPlainTextEdit(texts[i], page);
         box->setObjectName(names[i]);
         box->setAccessibleName(texts[i].trimmed());
+        // The Tab key walks on from it, as from every other control of the page.
+        box->setTabChangesFocus(true);
         box->setGeometry(margin + 56 + i * 68, top, 60, 44);
         // Wrapping a long pasted text at this width takes Qt many seconds.
         box->setLineWrapMode(QPlainTextEdit::NoWrap);

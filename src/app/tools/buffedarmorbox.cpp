@@ -88,6 +88,8 @@ void BuffedArmorBox::buildRows()
         auto *box = new QLineEdit(QString::fromLatin1(boxes[i].text), this);
         box->setObjectName(QStringLiteral("txtArmorValues_%1").arg(i));
         box->setToolTip(QString::fromLatin1(boxes[i].tooltip));
+        // The frame's title is all a name Qt would find for it: the box says what it holds.
+        box->setAccessibleName(QString::fromLatin1(boxes[i].tooltip));
         box->installEventFilter(this);
         txtArmorValues_[i] = box;
         if (i == buffedArmor::baseBox)
@@ -105,6 +107,7 @@ void BuffedArmorBox::buildRows()
         auto *bane = new QCheckBox(this);
         bane->setObjectName(QStringLiteral("chkBane_%1").arg(i));
         bane->setToolTip(itemSpellTooltip);
+        bane->setAccessibleName(tr("%1, item spell").arg(QString::fromLatin1(boxes[i].tooltip)));
         chkBane_[i] = bane;
     }
 }
