@@ -55,6 +55,7 @@ ColourBalance::ColourBalance(QWidget *page, std::function<QImage()> workingIcon,
     picMask_->setSubject(tr("Mask"));
     picColorBalance_->setSubject(tr("Colour balance source"));
     picColorBalanceResult_->setSubject(tr("Colour balance result"));
+    picColorBalanceResult_->setFocusPolicy(Qt::StrongFocus); // Enter saves it, as a double click does
     txtConformity_->setAccessibleName(tr("Conformity"));
 
     for (PictureArea *area : {picMask_, picColorBalance_}) {

@@ -140,8 +140,10 @@ void frmVandrel::hookKeys()
     // Picture areas that pass keys on must be able to hold the focus.
     const QList<PictureArea *> areas = panel_->focusAreas() + live_->focusAreas() + text_->focusAreas()
                                        + merge_->focusAreas() + tools_->focusAreas() + options_->focusAreas();
-    for (PictureArea *area : areas)
-        area->setFocusPolicy(Qt::ClickFocus);
+    for (PictureArea *area : areas) {
+        if (area->focusPolicy() == Qt::NoFocus) // those that act on keys are Tab stops already
+            area->setFocusPolicy(Qt::ClickFocus);
+    }
 }
 
 void frmVandrel::placePagesAtAnchor()

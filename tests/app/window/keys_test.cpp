@@ -126,6 +126,20 @@ TEST_F(KeysTest, HeightButtonsTakeSpaceTheMenuKeyAndAPastedScreenshot)
     }
 }
 
+// On tab 4 the keys do what dragging does: Ctrl+C takes a tile's icon, Ctrl+V drops it in a
+// store slot; both are Tab stops.
+TEST_F(KeysTest, MergeTilesCopyAndStoreSlotsPasteByKeys)
+{
+    showTab(4);
+    QWidget *tile = control(names::element("picBacking", 5));
+    QWidget *slot = control(names::element("picStore", 1));
+    EXPECT_TRUE((tile->focusPolicy() & Qt::TabFocus) && (slot->focusPolicy() & Qt::TabFocus));
+    QTest::keyClick(tile, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_EQ(clipboard()->image().convertToFormat(QImage::Format_RGB32), picture(tile->objectName()));
+    QTest::keyClick(slot, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(picture(slot->objectName()), picture(tile->objectName()));
+}
+
 // A column beside a taller neighbour reads after it; a box a little lower than its label
 // shares its row.
 TEST(ReadingOrder, RowsReadDownwardsEachFromLeftToRight)
