@@ -83,6 +83,7 @@ ColourBalance::ColourBalance(QWidget *page, std::function<QImage()> workingIcon,
 void ColourBalance::buildBoxes(int top)
 {
     addLabel(QStringLiteral("Red, green, blue %, gray %"), QRect(margin, top, 280, 14), page_);
+    const QString parts[] = {tr("Red %"), tr("Green %"), tr("Blue %"), tr("Gray %")};
     for (int i = 0; i <= 3; ++i) {
         const QRect box(margin + i * 68, top + 16, 60, 22);
         QLineEdit *partner = i < 3
@@ -90,7 +91,6 @@ void ColourBalance::buildBoxes(int top)
                                : makeBox(QStringLiteral("txtGray"), grayStart, box, page_);
         const QString nudgeName = i < 3 ? QStringLiteral("txtTemp_%1").arg(i) : QStringLiteral("txtTemp3");
         auto *nudge = new NudgeBox(nudgeName, partner, page_);
-        const QString parts[] = {tr("Red %"), tr("Green %"), tr("Blue %"), tr("Gray %")};
         partner->setAccessibleName(parts[i]);
         nudge->setAccessibleName(tr("Nudge %1").arg(parts[i]));
         nudge->setGeometry(box.left(), box.bottom() + 4, 24, 22);

@@ -88,7 +88,7 @@ void BuffedArmorBox::buildRows()
         auto *box = new QLineEdit(QString::fromLatin1(boxes[i].text), this);
         box->setObjectName(QStringLiteral("txtArmorValues_%1").arg(i));
         box->setToolTip(QString::fromLatin1(boxes[i].tooltip));
-        // The frame's title is all a name Qt would find for it: the box says what it holds.
+        // Qt would name it by its frame's title alone; it is named by what it holds.
         box->setAccessibleName(QString::fromLatin1(boxes[i].tooltip));
         box->installEventFilter(this);
         txtArmorValues_[i] = box;

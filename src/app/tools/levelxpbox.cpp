@@ -73,7 +73,7 @@ LevelXpBox::LevelXpBox(QWidget *parent) : QGroupBox(frameTitle, parent)
         auto *box = new QLineEdit(QString::fromLatin1(boxes[i].text), this);
         box->setObjectName(QStringLiteral("txtLevelXP_%1").arg(i));
         box->setToolTip(QString::fromLatin1(boxes[i].tooltip));
-        // The frame's title is all a name Qt would find for it: the box says what it holds.
+        // Qt would name it by its frame's title alone; it is named by what it holds.
         box->setAccessibleName(QString::fromLatin1(boxes[i].tooltip));
         box->setGeometry(boxes[i].geometry);
         txtLevelXP_[i] = box;
