@@ -128,6 +128,7 @@ def keyboard(program):
         sizes = sorted(png_size(os.path.join(images, name)) for name in os.listdir(images))
         assert all("Sword" in name for name in os.listdir(images)), os.listdir(images)
         assert sizes == [(32, 32), (300, 300)], sizes
+        assert any(o.name.startswith("Saved ") for o in program.shown()), "the status line reads no save"
     finally:
         holder.kill()
 

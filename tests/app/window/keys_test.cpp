@@ -2,6 +2,7 @@
 // type text, without taking the key from the control.
 
 #include "app/widgets/readingorder.h"
+#include "app/widgets/statusline.h"
 #include "app/window/keyrouter.h"
 #include "window.h"
 
@@ -109,7 +110,8 @@ TEST(KeyRouter, DigitsOneToSixAndEscapeAskForATabAndNothingElseDoes)
 
 // Keys in place of the mouse: the menu key on a height button cuts and shows as a right click
 // does, Space also saves as a left click does, Ctrl+V takes the clipboard's screenshot as a
-// dropped file; the results name their size for assistive technology.
+// dropped file; the results name their size for assistive technology. Space on the status
+// line then opens the folder, as a click does.
 TEST_F(KeysTest, HeightButtonsTakeSpaceTheMenuKeyAndAPastedScreenshot)
 {
     restart("[General]\r\nAutoName=True\r\nGameFullscreen=True\r\n[Icon]\r\nPrefix=Icon\r\n");
@@ -124,6 +126,11 @@ TEST_F(KeysTest, HeightButtonsTakeSpaceTheMenuKeyAndAPastedScreenshot)
         QTest::keyClick(button, key, modifiers);
         EXPECT_EQ(saved().size(), 2) << key;
     }
+    QString opened;
+    StatusLine::setFolderOpener([&](const QString &folder) { opened = folder; });
+    QTest::keyClick(control("lblStatus"), Qt::Key_Space);
+    EXPECT_TRUE(!opened.isEmpty() && (control("lblStatus")->focusPolicy() & Qt::TabFocus));
+    StatusLine::setFolderOpener({});
 }
 
 // On tab 4 the keys do what dragging does: Ctrl+C takes a tile's icon, Ctrl+V drops it in a
