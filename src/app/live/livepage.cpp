@@ -258,8 +258,11 @@ void LivePage::showMagnifier(QPoint pointer)
 
 bool LivePage::cropKey(const QKeyEvent &key)
 {
-    if (!magnifierOn_ || freeCropMode_ || grabHolder_->isHidden() || shpCrop_->isHidden())
+    if (!magnifierOn_ || freeCropMode_ || grabHolder_->isHidden())
         return false;
+    // Before the pointer has been over the screenshot (or once it has left), the first key
+    // brings the rectangle back where it stands: the keyboard alone crops too.
+    const bool outlined = !shpCrop_->isHidden();
     const int step = key.modifiers() & Qt::ShiftModifier ? 10 : 1;
     QPoint by;
     switch (key.key()) {
@@ -277,6 +280,8 @@ bool LivePage::cropKey(const QKeyEvent &key)
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (!outlined)
+            break;
         cutAndSave();
         return true;
     default:
