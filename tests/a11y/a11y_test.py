@@ -91,10 +91,11 @@ class Quillmark:
 
 
 def sizes(program):
-    """The pictures saved so far, by the first word of their names."""
+    """The pictures saved so far, by the first word of their names (a file being written has
+    another name until it is whole)."""
     images = os.path.join(program.folder, "Images")
     found = {}
-    for name in sorted(os.listdir(images)):
+    for name in sorted(n for n in os.listdir(images) if n.endswith(".png")):
         found.setdefault(name.split()[0].split(".")[0], []).append(png_size(os.path.join(images, name)))
     return {word: sorted(s) for word, s in found.items()}
 
@@ -140,7 +141,8 @@ def keyboard(program):
         program.save_as("Sword")
         want = {"Sword": [(32, 32), (300, 300)]}
         assert wait_until(lambda: sizes(program) == want), sizes(program)
-        assert any(o.name.startswith("Saved ") for o in program.shown()), "the status line reads no save"
+        said = lambda: any(o.name.startswith("Saved ") for o in program.shown())
+        assert wait_until(said), "the status line reads no save"
         # A crop: the first crop button, one step right, Enter cuts.
         program.show_tab(2)
         program.keys("Tab")
