@@ -51,6 +51,9 @@ LivePage::LivePage(CaptureState &state, SaveRoutine &saveRoutine, QWidget *paren
     picLiveTemp_ = new PictureArea(QStringLiteral("picLiveTemp"), this);
     picLiveTemp_->resize(100, 100);
     picLiveTemp_->hide();
+    picLiveGrabTray_->setSubject(tr("Crop sizes"));
+    picLiveGrab_->setSubject(tr("Screenshot to crop"));
+    picLiveTemp_->setSubject(tr("Cropped live shot"));
     connectButtons();
 }
 
@@ -93,21 +96,28 @@ void LivePage::connectButtons()
             if (const auto screenshot = screenshotToCut())
                 fixedSetUp(i + 1, *screenshot);
         });
-        connect(button, &MouseUpButton::filesDropped, this, [this, i, button](const QStringList &files) {
-            if (const auto screenshot = captureDialogs::droppedScreenshot(window(), files))
-                fixedSetUp(i + 1, *screenshot);
-            button->setFocus(Qt::OtherFocusReason);
-        });
+        takeDrops(button, [this, i](const QImage &screenshot) { fixedSetUp(i + 1, screenshot); });
     }
     connect(cmdFreeCrop_, &QPushButton::clicked, this, [this] {
         if (const auto screenshot = screenshotToCut())
             freeSetUp(*screenshot);
     });
-    connect(cmdFreeCrop_, &MouseUpButton::filesDropped, this, [this](const QStringList &files) {
-        if (const auto screenshot = captureDialogs::droppedScreenshot(window(), files))
-            freeSetUp(*screenshot);
-        cmdFreeCrop_->setFocus(Qt::OtherFocusReason);
-    });
+    takeDrops(cmdFreeCrop_, [this](const QImage &screenshot) { freeSetUp(screenshot); });
+}
+
+void LivePage::takeDrops(MouseUpButton *button, const std::function<void(const QImage &)> &setUp)
+{
+    // A file dropped or a picture pasted on the button: the crop's screenshot; the button
+    // then has the focus.
+    const auto dropped = [button, setUp](const std::optional<QImage> &screenshot) {
+        if (screenshot)
+            setUp(*screenshot);
+        button->setFocus(Qt::OtherFocusReason);
+    };
+    connect(button, &MouseUpButton::filesDropped, this,
+            [this, dropped](const QStringList &files) { dropped(captureDialogs::droppedScreenshot(window(), files)); });
+    connect(button, &MouseUpButton::picturePasted, this,
+            [this, dropped] { dropped(captureDialogs::clipboardScreenshot(window())); });
 }
 
 void LivePage::placeAt(QPoint anchor)
@@ -260,8 +270,11 @@ void LivePage::showMagnifier(QPoint pointer)
 
 bool LivePage::cropKey(const QKeyEvent &key)
 {
-    if (!magnifierOn_ || freeCropMode_ || grabHolder_->isHidden() || shpCrop_->isHidden())
+    if (!magnifierOn_ || freeCropMode_ || grabHolder_->isHidden())
         return false;
+    // Before the pointer has been over the screenshot (or once it has left), the first key
+    // brings the rectangle back where it stands: the keyboard alone crops too.
+    const bool outlined = !shpCrop_->isHidden();
     const int step = key.modifiers() & Qt::ShiftModifier ? 10 : 1;
     QPoint by;
     switch (key.key()) {
@@ -279,6 +292,8 @@ bool LivePage::cropKey(const QKeyEvent &key)
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (!outlined)
+            break;
         cutAndSave();
         return true;
     default:

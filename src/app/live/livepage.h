@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 struct CaptureState;
@@ -49,7 +50,8 @@ public:
     void setMagnifierOn(bool on);
     void setHintShown(bool on);
     // Arrow keys move a fixed-size rectangle by one screenshot pixel (ten with Shift) and
-    // Enter cuts it, while the magnifier is on. False for a key it leaves alone.
+    // Enter cuts it, while the magnifier is on; with the rectangle hidden, the first of them
+    // shows it where it stands. False for a key it leaves alone.
     bool cropKey(const QKeyEvent &key);
     // The picture areas that take the focus by a click, so that the window's shortcuts work
     // from them as from a button.
@@ -62,6 +64,7 @@ protected:
 private:
     void buildGrabArea();
     void connectButtons();
+    void takeDrops(MouseUpButton *button, const std::function<void(const QImage &)> &setUp);
     void cropButtonUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint);
     void askCropSize(int index);
     // The clipboard's picture; without one, the screenshot the grab area still shows

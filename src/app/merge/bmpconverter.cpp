@@ -35,6 +35,7 @@ BmpConverter::BmpConverter(QWidget *page) : QObject(page), page_(page)
     picConvertPNGtoBMP_->setBackColor(converterColour);
     picConvertPNGtoBMP_->clearPicture();
     picConvertPNGtoBMP_->setToolTip(tr(converterTip));
+    picConvertPNGtoBMP_->setSubject(tr("To BMP"));
     picConvertPNGtoBMP_->setAcceptsFiles(true);
     connect(picConvertPNGtoBMP_, &PictureArea::filesDropped, this, &BmpConverter::convert);
 
@@ -43,6 +44,9 @@ BmpConverter::BmpConverter(QWidget *page) : QObject(page), page_(page)
     for (int i = 0; i < 2; ++i) {
         auto *box = new QPlainTextEdit(texts[i], page);
         box->setObjectName(names[i]);
+        box->setAccessibleName(texts[i].trimmed());
+        // The Tab key walks on from it, as from every other control of the page.
+        box->setTabChangesFocus(true);
         box->setGeometry(margin + 56 + i * 68, top, 60, 44);
         // Wrapping a long pasted text at this width takes Qt many seconds.
         box->setLineWrapMode(QPlainTextEdit::NoWrap);

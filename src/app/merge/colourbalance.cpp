@@ -52,6 +52,11 @@ ColourBalance::ColourBalance(QWidget *page, std::function<QImage()> workingIcon,
     picColorBalanceResult_ = makeIconArea(QStringLiteral("picColorBalanceResult"), QPoint(margin + 2 * pitch, top), page);
     txtConformity_ = makeBox(QStringLiteral("txtConformity"), conformityStart,
                              QRect(margin + 3 * pitch + 4, top + 5, 120, 22), page);
+    picMask_->setSubject(tr("Mask"));
+    picColorBalance_->setSubject(tr("Colour balance source"));
+    picColorBalanceResult_->setSubject(tr("Colour balance result"));
+    picColorBalanceResult_->setFocusPolicy(Qt::StrongFocus); // Enter saves it, as a double click does
+    txtConformity_->setAccessibleName(tr("Conformity"));
 
     for (PictureArea *area : {picMask_, picColorBalance_}) {
         area->setDragSource(true);
@@ -78,6 +83,7 @@ ColourBalance::ColourBalance(QWidget *page, std::function<QImage()> workingIcon,
 void ColourBalance::buildBoxes(int top)
 {
     addLabel(tr("Red, green, blue %, gray %"), QRect(margin, top, 280, 14), page_);
+    const QString parts[] = {tr("Red %"), tr("Green %"), tr("Blue %"), tr("Gray %")};
     for (int i = 0; i <= 3; ++i) {
         const QRect box(margin + i * 68, top + 16, 60, 22);
         QLineEdit *partner = i < 3
@@ -85,6 +91,8 @@ void ColourBalance::buildBoxes(int top)
                                : makeBox(QStringLiteral("txtGray"), grayStart, box, page_);
         const QString nudgeName = i < 3 ? QStringLiteral("txtTemp_%1").arg(i) : QStringLiteral("txtTemp3");
         auto *nudge = new NudgeBox(nudgeName, partner, page_);
+        partner->setAccessibleName(parts[i]);
+        nudge->setAccessibleName(tr("Nudge %1").arg(parts[i]));
         nudge->setGeometry(box.left(), box.bottom() + 4, 24, 22);
         if (i < 3) {
             txtColorBalance_.append(partner);

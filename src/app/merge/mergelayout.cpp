@@ -25,10 +25,11 @@ QLineEdit *makeBox(const QString &name, const QString &text, QRect geometry, QWi
     return box;
 }
 
-void addLabel(const QString &caption, QRect geometry, QWidget *parent)
+void addLabel(const QString &caption, QRect geometry, QWidget *parent, QWidget *buddy)
 {
     auto *label = new QLabel(caption, parent);
     label->setGeometry(geometry);
+    label->setBuddy(buddy);
 }
 
 PictureRead loadFile(const QString &file)

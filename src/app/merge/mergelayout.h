@@ -29,7 +29,8 @@ constexpr QSize iconSize(compose::side, compose::side);
 // An icon-sized picture area, empty.
 PictureArea *makeIconArea(const QString &name, QPoint at, QWidget *parent);
 QLineEdit *makeBox(const QString &name, const QString &text, QRect geometry, QWidget *parent);
-void addLabel(const QString &caption, QRect geometry, QWidget *parent);
+// A label; with a buddy, assistive technology names the buddy by it.
+void addLabel(const QString &caption, QRect geometry, QWidget *parent, QWidget *buddy = nullptr);
 // The file's picture, read by its name's ending, or the reason it could not be.
 PictureRead loadFile(const QString &file);
 

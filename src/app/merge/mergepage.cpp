@@ -4,6 +4,7 @@
 #include "app/merge/colourbalance.h"
 #include "app/merge/mergelayout.h"
 #include "app/saving/saveroutine.h"
+#include "app/widgets/dropdownlist.h"
 #include "compose/compose.h"
 
 #include <QCheckBox>
@@ -76,6 +77,9 @@ void MergePage::buildTiles()
     for (int i = 0; i < backingCount; ++i) {
         PictureArea *area = makeIconArea(QStringLiteral("picBacking_%1").arg(i), backingPosition(i), this);
         picBacking_.append(area);
+        area->setSubject(i == workingIndex ? tr("Working icon")
+                         : i == resultIndex ? tr("Merged icon")
+                                            : tr("Backing tile %1").arg(i < resultIndex ? i : i - 1));
         if (i == workingIndex || i == resultIndex)
             continue;
         const QImage tile(tileResource(i));
@@ -113,7 +117,8 @@ void MergePage::buildEffectControls()
     cmbMask1_->setInsertPolicy(QComboBox::NoInsert);
     cmbMask1_->addItems(compose::maskEntries);
     cmbMask1_->setGeometry(204, margin, 60, 22);
-    addLabel(tr("Mask"), QRect(268, margin + 3, 34, 16), this);
+    addLabel(tr("Mask"), QRect(268, margin + 3, 34, 16), this, cmbMask1_);
+    dropDownList::nameTyped(cmbMask1_, tr("Mask"));
     connect(cmbMask1_, &QComboBox::currentTextChanged, this, [this](const QString &text) {
         if (const auto mask = compose::maskColour(text))
             maskColour_ = *mask;
@@ -134,6 +139,7 @@ void MergePage::buildStore()
     for (int s = 0; s < storeCount; ++s) {
         PictureArea *slot = makeIconArea(QStringLiteral("picStore_%1").arg(s), QPoint(margin + s * pitch, storeTop), this);
         picStore_.append(slot);
+        slot->setSubject(tr("Store slot %1").arg(s + 1));
         slot->setDragSource(true);
         connect(slot, &PictureArea::doubleClicked, this, [this, slot] { save(slot->picture()); });
         if (s == 0)

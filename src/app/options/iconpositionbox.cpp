@@ -83,6 +83,8 @@ QLayout *IconPositionBox::buildOffsetRow()
     txtIconLeft_ = new QLineEdit(this);
     txtIconLeft_->setObjectName(QStringLiteral("txtIconLeft"));
     label->setBuddy(txtIconTop_);
+    txtIconTop_->setAccessibleName(tr("Icon offset top"));
+    txtIconLeft_->setAccessibleName(tr("Icon offset left"));
     offsets->addWidget(label);
     // In the order the label names them.
     for (QLineEdit *box : {txtIconTop_, txtIconLeft_}) {

@@ -73,6 +73,7 @@ QLayout *SaveOptionsBox::buildTypeRow(const QString &name)
     types->addStretch(1);
     txtJPGquality_ = named(new QLineEdit(this), QStringLiteral("txt%1JPGquality").arg(name));
     txtJPGquality_->setToolTip(tr(qualityTip));
+    txtJPGquality_->setAccessibleName(tr("JPG quality"));
     txtJPGquality_->setFixedWidth(qualityBoxWidth);
     // Only the jpg option enables it; no option is chosen before the settings load.
     txtJPGquality_->setEnabled(false);

@@ -84,6 +84,7 @@ WindowOptions::WindowOptions(settings::Options &options, std::function<void()> f
     cmdSetWindowAlpha_ = new QPushButton(this);
     cmdSetWindowAlpha_->setObjectName(QStringLiteral("cmdSetWindowAlpha"));
     cmdSetWindowAlpha_->setToolTip(tr(setAlphaTip));
+    cmdSetWindowAlpha_->setAccessibleName(tr("Set window alpha"));
     cmdSetWindowAlpha_->setFixedSize(alphaButtonSide, alphaButtonSide);
     cmdSetWindowAlpha_->setIcon(QIcon(alphaPicture()));
     cmdSetWindowAlpha_->setIconSize(QSize(alphaPictureSide, alphaPictureSide));

@@ -28,6 +28,8 @@ IconCorner::IconCorner(QWidget *window) : QObject(window)
     picIconCover_->resize(picIcon_->size());
     picIconCover_->setBackColor(coverColor);
     coverIcon();
+    picIcon_->setSubject(tr("Extracted icon"));
+    picIconCover_->setSubject(tr("Icon cover"));
 
     // The settings load sets the box too, so this hangs on the state, not on clicks.
     connect(chkIcon_, &QCheckBox::stateChanged, this, [this](int state) {

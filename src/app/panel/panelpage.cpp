@@ -41,15 +41,22 @@ PanelPage::PanelPage(CaptureState &state, SaveRoutine &saveRoutine, IconCorner &
     picTemp_ = new PictureArea(QStringLiteral("picTemp"), this);
     picTemp_->resize(100, 100);
     picTemp_->hide();
+    picIconPanelTray_->setSubject(tr("Stats panel heights"));
+    picSource_->setSubject(tr("Extracted stats panel"));
+    picTemp_->setSubject(tr("Screenshot"));
 
     connectMouseUp(cmdExtractPanel_, this, &PanelPage::heightButtonUp, 1);
     for (int i = 0; i < buttonCount; ++i) {
-        connect(cmdExtractPanel_[i], &MouseUpButton::filesDropped, this, [this, i](const QStringList &files) {
-            if (const auto screenshot = captureDialogs::droppedScreenshot(window(), files)) {
+        const auto dropped = [this, i](const std::optional<QImage> &screenshot) {
+            if (screenshot) {
                 takeScreenshot(*screenshot);
                 cutShowSave(i + 1, true);
             }
-        });
+        };
+        connect(cmdExtractPanel_[i], &MouseUpButton::filesDropped, this,
+                [this, dropped](const QStringList &files) { dropped(captureDialogs::droppedScreenshot(window(), files)); });
+        connect(cmdExtractPanel_[i], &MouseUpButton::picturePasted, this,
+                [this, dropped] { dropped(captureDialogs::clipboardScreenshot(window())); });
     }
 }
 

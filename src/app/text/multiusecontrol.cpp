@@ -2,6 +2,7 @@
 
 #include "app/text/multiusemessages.h"
 #include "app/widgets/clipboardglue.h"
+#include "app/widgets/dropdownlist.h"
 #include "app/widgets/mouseupbutton.h"
 #include "app/widgets/statusline.h"
 #include "common/modvandrel.h"
@@ -49,6 +50,7 @@ MultiUseControl::MultiUseControl(const QString &programFolder, QWidget *parent)
     cmbExtraTemplates_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbExtraTemplates_->setEditText(multiUse::initialCaption);
     cmbExtraTemplates_->setToolTip(MultiUseMessages::comboTooltip());
+    dropDownList::nameTyped(cmbExtraTemplates_, tr("Extra templates"));
     resize(sizeHint());
     layoutChildren();
 

@@ -90,6 +90,8 @@ void BuffedArmorBox::buildRows()
         auto *box = new QLineEdit(QString::fromLatin1(boxes[i].text), this);
         box->setObjectName(QStringLiteral("txtArmorValues_%1").arg(i));
         box->setToolTip(tr(boxes[i].tooltip));
+        // Qt would name it by its frame's title alone; it is named by what it holds.
+        box->setAccessibleName(tr(boxes[i].tooltip));
         box->installEventFilter(this);
         txtArmorValues_[i] = box;
         if (i == buffedArmor::baseBox)
@@ -107,6 +109,7 @@ void BuffedArmorBox::buildRows()
         auto *bane = new QCheckBox(this);
         bane->setObjectName(QStringLiteral("chkBane_%1").arg(i));
         bane->setToolTip(tr(itemSpellTooltip));
+        bane->setAccessibleName(tr("%1, item spell").arg(tr(boxes[i].tooltip)));
         chkBane_[i] = bane;
     }
 }

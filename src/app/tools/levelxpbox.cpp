@@ -71,6 +71,8 @@ LevelXpBox::LevelXpBox(QWidget *parent) : QGroupBox(tr(frameTitle), parent)
         auto *box = new QLineEdit(QString::fromLatin1(boxes[i].text), this);
         box->setObjectName(QStringLiteral("txtLevelXP_%1").arg(i));
         box->setToolTip(tr(boxes[i].tooltip));
+        // Qt would name it by its frame's title alone; it is named by what it holds.
+        box->setAccessibleName(tr(boxes[i].tooltip));
         box->setGeometry(boxes[i].geometry);
         txtLevelXP_[i] = box;
     }
@@ -101,6 +103,7 @@ void LevelXpBox::buildArrows()
         PictureArea *pic = picChangeLevel_[arrow];
         pic->setPicture(picChangeLevel_[arrow + 2]->picture());
         pic->setFocusPolicy(Qt::ClickFocus);
+        pic->setAccessibleName(arrow == 0 ? tr("Raise level") : tr("Lower level"));
         connect(pic, &PictureArea::mousePressed, this, [this, arrow] { picChangeLevel_MouseDown(arrow); });
         connect(pic, &PictureArea::mouseReleased, this, [this, arrow] { picChangeLevel_MouseUp(arrow); });
     }

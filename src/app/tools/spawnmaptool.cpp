@@ -53,6 +53,7 @@ SpawnMapTool::SpawnMapTool(const QString &programFolder, CaptureState &state, Sa
     picSpawnMap_->setBackColor(Qt::white);
     picSpawnMap_->setGeometry(0, 0, spawnMap::mapSize, spawnMap::mapSize);
     picSpawnMap_->clearPicture();
+    picSpawnMap_->setSubject(tr("Spawn map"));
 
     // Holders of the two screenshots; the user never sees them.
     picSpawnMapBase_ = new PictureArea(QStringLiteral("picSpawnMapBase"), this);

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
 #include <QVariant>
@@ -83,6 +84,13 @@ void fitAllToEntries(QWidget *root)
 {
     for (QComboBox *combo : root->findChildren<QComboBox *>())
         fitToEntries(combo);
+}
+
+void nameTyped(QComboBox *combo, const QString &name)
+{
+    combo->setAccessibleName(name);
+    if (combo->lineEdit())
+        combo->lineEdit()->setAccessibleName(name);
 }
 
 } // namespace dropDownList

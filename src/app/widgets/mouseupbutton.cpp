@@ -2,7 +2,10 @@
 
 #include "app/widgets/dropsupport.h"
 
+#include <QClipboard>
 #include <QDragEnterEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QDropEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
@@ -34,6 +37,31 @@ void MouseUpButton::mouseReleaseEvent(QMouseEvent *event)
         event->accept();
     if (wasPressed && rect().contains(event->position().toPoint()))
         emit mouseUp(button, event->modifiers(), event->position().toPoint());
+}
+
+void MouseUpButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Menu) {
+        emit mouseUp(Qt::RightButton, event->modifiers(), rect().center());
+        return;
+    }
+    if (acceptDrops() && event->matches(QKeySequence::Paste)) {
+        const QStringList files = dropSupport::localFiles(QGuiApplication::clipboard()->mimeData());
+        if (files.isEmpty())
+            emit picturePasted();
+        else
+            emit filesDropped(files, Qt::NoModifier);
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void MouseUpButton::keyReleaseEvent(QKeyEvent *event)
+{
+    const bool space = event->key() == Qt::Key_Space && !event->isAutoRepeat() && isDown();
+    QPushButton::keyReleaseEvent(event); // clicked(), as always
+    if (space)
+        emit mouseUp(Qt::LeftButton, event->modifiers(), rect().center());
 }
 
 void MouseUpButton::setWordWrap(bool on)

@@ -1,6 +1,8 @@
 #pragma once
 // A button that acts when a mouse button is released over it, with any mouse button and
 // the keyboard modifiers of the moment. Serves every control array of the window.
+// From the keyboard: Space acts as a left click and the menu key as a right click, with the
+// modifiers held; a button that takes dropped files takes the clipboard's by Ctrl+V.
 
 #include <QPushButton>
 
@@ -19,10 +21,15 @@ public:
 signals:
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void filesDropped(const QStringList &files, Qt::KeyboardModifiers modifiers);
+    // Ctrl+V ("Paste picture") on a button that takes files, while the clipboard holds no
+    // files: the receiver takes the clipboard's picture as if it had been dropped.
+    void picturePasted();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;

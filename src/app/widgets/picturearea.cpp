@@ -5,6 +5,8 @@
 #include "capture/devicepixels.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -21,6 +23,8 @@ PictureArea::PictureArea(const QString &name, QWidget *parent)
 void PictureArea::setPicture(const QImage &picture)
 {
     picture_ = picture;
+    holdsPicture_ = !picture.isNull();
+    nameBySubject();
     update();
 }
 
@@ -29,18 +33,70 @@ void PictureArea::clearPicture()
     QImage blank(pixelSize(size()), QImage::Format_RGB32);
     blank.fill(backColor_);
     setPicture(blank);
+    holdsPicture_ = false;
+    nameBySubject();
+}
+
+void PictureArea::setSubject(const QString &subject)
+{
+    subject_ = subject;
+    nameBySubject();
+}
+
+void PictureArea::nameBySubject()
+{
+    if (subject_.isEmpty())
+        return;
+    setAccessibleName(holdsPicture_ ? tr("%1, %2 x %3 pixels").arg(subject_).arg(picture_.width()).arg(picture_.height())
+                                    : subject_);
 }
 
 void PictureArea::setAcceptsFiles(bool on)
 {
     acceptsFiles_ = on;
     setAcceptDrops(acceptsFiles_ || acceptsPictures_);
+    takeTabWhenItActs();
 }
 
 void PictureArea::setAcceptsPictures(bool on)
 {
     acceptsPictures_ = on;
     setAcceptDrops(acceptsFiles_ || acceptsPictures_);
+    takeTabWhenItActs();
+}
+
+void PictureArea::setDragSource(bool on)
+{
+    dragSource_ = on;
+    takeTabWhenItActs();
+}
+
+void PictureArea::takeTabWhenItActs()
+{
+    if (acceptsFiles_ || acceptsPictures_ || dragSource_)
+        setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureArea::keyPressEvent(QKeyEvent *event)
+{
+    if (dragSource_ && event->matches(QKeySequence::Copy) && !picture_.isNull()) {
+        auto *data = new QMimeData;
+        data->setImageData(picture_);
+        QGuiApplication::clipboard()->setMimeData(data);
+        return;
+    }
+    const bool paste = event->matches(QKeySequence::Paste)
+                       || event->keyCombination() == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_V);
+    if (acceptDrops() && paste) {
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        QDropEvent drop(rect().center(), Qt::CopyAction, data, Qt::NoButton, event->modifiers() & Qt::ShiftModifier);
+        if (data && takes(data))
+            dropEvent(&drop);
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit doubleClicked();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void PictureArea::setShowsDevicePixels(bool on)

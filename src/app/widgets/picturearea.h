@@ -28,14 +28,20 @@ public:
     void setBackColor(const QColor &color);
     // A line saying what to do, shown while the area has no picture; never part of it.
     void setHint(const QString &hint);
+    // What the area shows, for assistive technology: its accessible name, followed by the
+    // picture's size while it holds one ("Extracted icon, 32 x 32 pixels").
+    void setSubject(const QString &subject);
 
+    // An area that takes drops or gives its picture away is a Tab stop, and the keyboard does
+    // what the mouse does: Ctrl+C drags the picture onto the clipboard, Ctrl+V drops the
+    // clipboard's (with Shift: as a drop with Shift held), Enter double-clicks.
     // Takes files dragged onto it (reported by filesDropped).
     void setAcceptsFiles(bool on);
     // Takes pictures dragged onto it (reported by pictureDropped, ahead of any files the
     // same drag brings).
     void setAcceptsPictures(bool on);
     // A press and a move with the left button drags the picture away as a bitmap.
-    void setDragSource(bool on) { dragSource_ = on; }
+    void setDragSource(bool on);
 
     // Where the user frames screenshot pixels: on a scaled screen the picture is shown one
     // pixel to one device pixel, as sharp and as large as the game showed it, and every
@@ -70,16 +76,21 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
     bool takes(const QMimeData *data) const;
+    void nameBySubject();
+    void takeTabWhenItActs();
 
     QImage picture_;
     QColor backColor_;
     QString hint_;
+    QString subject_;
+    bool holdsPicture_ = false;
     LeftClick click_;
     bool acceptsFiles_ = false;
     bool acceptsPictures_ = false;

@@ -1,7 +1,10 @@
 #include "app/widgets/statusline.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QUrl>
 
 namespace {
@@ -33,6 +36,7 @@ void StatusLine::say(const QString &text, const QString &folder)
     folder_ = folder;
     setToolTip(text);
     setCursor(text.isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
+    setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
     elide();
 }
 
@@ -82,10 +86,35 @@ void StatusLine::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (!click)
-        return;
+    if (click)
+        open();
+}
+
+void StatusLine::open()
+{
     if (!folder_.isEmpty())
         folderOpener()(folder_);
     else
         emit clicked();
+}
+
+void StatusLine::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        open();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void StatusLine::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A label draws no focus of its own.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = contentsRect();
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }

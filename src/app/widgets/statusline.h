@@ -2,7 +2,8 @@
 // The one feedback line at the foot of the window: every save, replace, upload and refusal
 // says what happened here. A long text is elided in the middle (the folder and the file
 // name both stay readable) and shown whole in the tooltip. A click opens the folder the
-// last save went to, or, for a line about uploads, the upload list.
+// last save went to, or, for a line about uploads, the upload list. While it says something
+// it is a Tab stop too, where Space or Enter does what a click does.
 
 #include <QLabel>
 #include <functional>
@@ -36,9 +37,13 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void elide();
+    // Opens the folder, or asks for the uploads.
+    void open();
 
     QString message_;
     QString folder_;

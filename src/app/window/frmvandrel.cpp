@@ -17,6 +17,7 @@
 #include "app/widgets/checkboxes.h"
 #include "app/widgets/dropdownlist.h"
 #include "app/widgets/picturearea.h"
+#include "app/widgets/readingorder.h"
 #include "app/widgets/statusline.h"
 #include "app/window/keyrouter.h"
 #include "app/window/tablabel.h"
@@ -118,6 +119,7 @@ void frmVandrel::buildTabs()
         label->setGeometry(d.left, 0, d.width, tabHeight);
         connect(label, &TabLabel::clicked, this, [this, i] { showTab(i + 1); });
         lblTab_.append(label);
+        page(i + 1)->setAccessibleName(label->text());
     }
 
     lblAnchor_ = new QLabel(this);
@@ -125,11 +127,15 @@ void frmVandrel::buildTabs()
     lblAnchor_->setGeometry(anchor.x(), anchor.y(), 9, 9);
     lblAnchor_->hide();
 
-    // Off screen: it holds the focus so that no visible control shows a focus frame and
-    // key presses reach the shortcuts.
+    // Off screen: after a tab switch it holds the focus, so that Escape and the digits choose
+    // a tab whatever control the page begins with (a text box keeps the digits typed into
+    // it), and no control shows a focus frame before the user reaches for the keyboard. It is
+    // no Tab stop itself: Tab goes on from it to the page's first control, whose focus shows.
     cmdFob_ = new QPushButton(QStringLiteral("F"), this);
     cmdFob_->setObjectName(QStringLiteral("cmdFob"));
     cmdFob_->setGeometry(-100, -100, 17, 17);
+    cmdFob_->setFocusPolicy(Qt::ClickFocus);
+    cmdFob_->setAccessibleDescription(tr("Tab leads into the page; Escape and the keys 1 to 6 choose a tab."));
 }
 
 void frmVandrel::hookKeys()
@@ -139,8 +145,10 @@ void frmVandrel::hookKeys()
     // Picture areas that pass keys on must be able to hold the focus.
     const QList<PictureArea *> areas = panel_->focusAreas() + live_->focusAreas() + text_->focusAreas()
                                        + merge_->focusAreas() + tools_->focusAreas() + options_->focusAreas();
-    for (PictureArea *area : areas)
-        area->setFocusPolicy(Qt::ClickFocus);
+    for (PictureArea *area : areas) {
+        if (area->focusPolicy() == Qt::NoFocus) // those that act on keys are Tab stops already
+            area->setFocusPolicy(Qt::ClickFocus);
+    }
 }
 
 void frmVandrel::placePagesAtAnchor()
@@ -180,7 +188,23 @@ void frmVandrel::showTab(int index)
     if (index == 1)
         panel_->clearWorkingPicture();
     page(index)->show();
+    // Assistive technology names the page that the focus is now on.
+    cmdFob_->setAccessibleName(lblTab_[index - 1]->text());
+    orderTabStops();
     focusFob();
+}
+
+void frmVandrel::orderTabStops()
+{
+    // The frames of a page place their controls only once it is shown.
+    if (isVisible())
+        readingOrder::apply(cmdFob_, this);
+}
+
+void frmVandrel::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    orderTabStops();
 }
 
 void frmVandrel::buildUploads()

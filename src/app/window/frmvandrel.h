@@ -53,6 +53,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildPages();
@@ -63,6 +64,8 @@ private:
     // No control under the point: the window itself, or a page that spans it.
     bool bareAt(QPoint point) const;
     void focusFob();
+    // The Tab key walks the shown page as the eye reads it, from cmdFob on.
+    void orderTabStops();
     void shutDown();
     void buildUploads();
     void showUploads(int id = 0);

@@ -1,6 +1,8 @@
 // Escape and the digits 1 to 6 switch tabs from every control of the window but the places to
 // type text, without taking the key from the control.
 
+#include "app/widgets/readingorder.h"
+#include "app/widgets/statusline.h"
 #include "app/window/keyrouter.h"
 #include "window.h"
 
@@ -104,6 +106,53 @@ TEST(KeyRouter, DigitsOneToSixAndEscapeAskForATabAndNothingElseDoes)
              {Qt::Key_Exclam, "!", 0}, {Qt::Key_F1, "", 0}, {Qt::Key_1, "12", 0}})
         EXPECT_EQ(tabFor(key, text), tab) << text;
     EXPECT_EQ(tabFor(Qt::Key_3, "3", Qt::KeypadModifier), 3);
+}
+
+// Keys in place of the mouse: the menu key on a height button cuts and shows as a right click
+// does, Space also saves as a left click does, Ctrl+V takes the clipboard's screenshot as a
+// dropped file; the results name their size for assistive technology. Space on the status
+// line then opens the folder, as a click does.
+TEST_F(KeysTest, HeightButtonsTakeSpaceTheMenuKeyAndAPastedScreenshot)
+{
+    restart("[General]\r\nAutoName=True\r\nGameFullscreen=True\r\n[Icon]\r\nPrefix=Icon\r\n");
+    clipboard()->setImage(testsupport::coordinateShot({1024, 768}));
+    QWidget *button = control(names::element("cmdExtractPanel", 4));
+    QTest::keyClick(button, Qt::Key_Menu);
+    EXPECT_TRUE(saved().isEmpty());
+    EXPECT_EQ(control("picIcon")->accessibleName(), "Extracted icon, 32 x 32 pixels");
+    EXPECT_EQ(control("picSource")->accessibleName(), "Extracted stats panel, 300 x 300 pixels");
+    for (const auto &[key, modifiers] : {std::pair{Qt::Key_Space, Qt::NoModifier}, {Qt::Key_V, Qt::ControlModifier}}) {
+        clearSaved();
+        QTest::keyClick(button, key, modifiers);
+        EXPECT_EQ(saved().size(), 2) << key;
+    }
+    QString opened;
+    StatusLine::setFolderOpener([&](const QString &folder) { opened = folder; });
+    QTest::keyClick(control("lblStatus"), Qt::Key_Space);
+    EXPECT_TRUE(!opened.isEmpty() && (control("lblStatus")->focusPolicy() & Qt::TabFocus));
+    StatusLine::setFolderOpener({});
+}
+
+// On tab 4 the keys do what dragging does: Ctrl+C takes a tile's icon, Ctrl+V drops it in a
+// store slot; both are Tab stops.
+TEST_F(KeysTest, MergeTilesCopyAndStoreSlotsPasteByKeys)
+{
+    showTab(4);
+    QWidget *tile = control(names::element("picBacking", 5));
+    QWidget *slot = control(names::element("picStore", 1));
+    EXPECT_TRUE((tile->focusPolicy() & Qt::TabFocus) && (slot->focusPolicy() & Qt::TabFocus));
+    QTest::keyClick(tile, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_EQ(clipboard()->image().convertToFormat(QImage::Format_RGB32), picture(tile->objectName()));
+    QTest::keyClick(slot, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(picture(slot->objectName()), picture(tile->objectName()));
+}
+
+// A column beside a taller neighbour reads after it; a box a little lower than its label
+// shares its row.
+TEST(ReadingOrder, RowsReadDownwardsEachFromLeftToRight)
+{
+    const QList<QRect> rects = {{0, 100, 50, 20}, {60, 102, 50, 20}, {0, 0, 40, 90}, {50, 0, 40, 20}, {50, 30, 40, 20}};
+    EXPECT_EQ(readingOrder::of(rects), QList<int>({2, 3, 4, 0, 1}));
 }
 
 } // namespace
