@@ -112,8 +112,8 @@ bool SaveRoutine::checkForSystem(QString &name, const QString &title, const Plan
         if (!broken)
             return true;
         const bool canUse = !cleaned.isEmpty() && cleaned != name;
-        switch (wikiNameBox::ask(window_, NameMessages::windowsTitle(), NameMessages::windows(broken->first, broken->second),
-                                 canUse)) {
+        const QString message = NameMessages::windows(broken->first, broken->second);
+        switch (wikiNameBox::ask(window_, NameMessages::windowsTitle(), message, canUse)) {
         case wikiNameBox::Answer::Use:
             name = cleaned;
             state_.strLastName = name;

@@ -41,8 +41,8 @@ std::optional<QString> settle(QWidget *parent, const QString &fileName)
         case Answer::Use:
             return verdict.cleaned;
         case Answer::Edit:
-            name = QInputDialog::getText(parent, NameMessages::wikiTitle(), NameMessages::wikiPrompt(), QLineEdit::Normal,
-                                         verdict.cleaned.isEmpty() ? name : verdict.cleaned);
+            name = QInputDialog::getText(parent, NameMessages::wikiTitle(), NameMessages::wikiPrompt(),
+                                         QLineEdit::Normal, verdict.cleaned.isEmpty() ? name : verdict.cleaned);
             if (name.isEmpty())
                 return std::nullopt;
             break;

@@ -39,7 +39,8 @@ ExpandedClipboardBox::ExpandedClipboardBox(const QString &programFolder, QWidget
     : QGroupBox(title(), parent), programFolder_(programFolder)
 {
     setObjectName(QStringLiteral("fraExpandedClipboard"));
-    chkSaveClipboard_ = new GreyableCheckBox(QStringLiteral("chkSaveClipboard"), tr("Save Clipboard Items on Exit"), this);
+    chkSaveClipboard_ =
+        new GreyableCheckBox(QStringLiteral("chkSaveClipboard"), tr("Save Clipboard Items on Exit"), this);
     chkSaveClipboard_->setGeometry(margin, checkTop, perRow * (buttonWidth + buttonGap), 20);
 
     for (int i = 0; i < slotCount; ++i) {

@@ -254,8 +254,8 @@ void MultiUseControl::totalDamage()
     if (!offer(log, {QString::number(tally.total), tally.hits}, MultiUseMessages::noHits(),
                MultiUseMessages::damageAdded(tally.total, tally.hits)))
         return;
-    QMessageBox report(QMessageBox::NoIcon, MultiUseMessages::damageTitle(), MultiUseMessages::damageReport(tally.total),
-                       QMessageBox::Ok, window());
+    QMessageBox report(QMessageBox::NoIcon, MultiUseMessages::damageTitle(),
+                       MultiUseMessages::damageReport(tally.total), QMessageBox::Ok, window());
     report.exec();
 }
 

@@ -26,14 +26,14 @@ const char *const userTip = QT_TRANSLATE_NOOP(
     "The bot user name as Special:BotPasswords shows it: User@AppName");
 const char *const passwordTip = QT_TRANSLATE_NOOP(
     "AccountDialog",
-    "The bot password Special:BotPasswords gave; tr(kept) in the desktop's password "
+    "The bot password Special:BotPasswords gave; kept in the desktop's password "
     "store, never in Quillmark.ini");
 const char *const testCaption = QT_TRANSLATE_NOOP("AccountDialog", "Test");
 const char *const testing = QT_TRANSLATE_NOOP("AccountDialog", "Testing...");
 const char *const kept = QT_TRANSLATE_NOOP("AccountDialog", "(kept)");
 const char *const typePassword = QT_TRANSLATE_NOOP(
     "AccountDialog",
-    "No bot password of %1 on %2 is tr(kept) yet: type it in \"Bot password\" "
+    "No bot password of %1 on %2 is kept yet: type it in \"Bot password\" "
     "above, then click Test.");
 
 } // namespace
@@ -83,7 +83,7 @@ QUrl AccountDialog::typedApi() const
 
 void AccountDialog::showKept()
 {
-    // A password tr(kept) for the wiki and user typed shows as tr(kept), never as its letters.
+    // A password kept for the wiki and user typed shows as kept, never as its letters.
     const QString account = PasswordStore::account(typedApi(), txtWikiUser_->text().trimmed());
     txtWikiPassword_->setPlaceholderText(center_.passwords().remembered(account) ? tr(kept) : passwordHint_);
 }

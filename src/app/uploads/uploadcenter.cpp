@@ -170,7 +170,8 @@ void UploadCenter::finished(int id, const UploadOutcome &outcome)
         case UploadOutcome::Asking:
             entry->question = outcome.question;
             entry->existingName = outcome.existingName;
-            settle(*entry, uploads::State::Asking, outcome.message, tr(askingSays).arg(entry->wikiName, outcome.message));
+            settle(*entry, uploads::State::Asking, outcome.message,
+                   tr(askingSays).arg(entry->wikiName, outcome.message));
             emit asking(id);
             break;
         case UploadOutcome::Failed:
