@@ -138,6 +138,33 @@ QList<QWidget *> WindowOptions::everyWidget() const
     return widgets;
 }
 
+namespace {
+
+// Switched off, a tooltip still describes its control to assistive technology (which reads
+// the tooltip as the description while there is one); the mark tells which descriptions were
+// tooltips, to be given back with them.
+const char *const describedByTip = "quillmarkDescribedByTip";
+
+void hideTip(QWidget *w)
+{
+    if (!w->toolTip().isEmpty() && (w->accessibleDescription().isEmpty() || w->property(describedByTip).toBool())) {
+        w->setAccessibleDescription(w->toolTip());
+        w->setProperty(describedByTip, true);
+    }
+    w->setToolTip(QString());
+}
+
+void showTip(QWidget *w, const QString &tip)
+{
+    w->setToolTip(tip);
+    if (w->property(describedByTip).toBool()) {
+        w->setAccessibleDescription(QString());
+        w->setProperty(describedByTip, false);
+    }
+}
+
+} // namespace
+
 void WindowOptions::captureToolTips()
 {
     tooltips_.clear();
@@ -157,7 +184,7 @@ void WindowOptions::tooltipsReapplied()
             known->second = w->toolTip();
         else
             tooltips_.emplace_back(w, w->toolTip());
-        w->setToolTip(QString());
+        hideTip(w);
     }
 }
 
@@ -177,13 +204,13 @@ void WindowOptions::chkToolTips_Click(bool checked)
     if (checked) {
         for (const auto &[widget, tip] : tooltips_)
             if (widget)
-                widget->setToolTip(tip);
+                showTip(widget, tip);
         return;
     }
     // Tooltips set while the program ran (the template buttons) survive the switch.
     captureToolTips();
     for (QWidget *w : everyWidget())
-        w->setToolTip(QString());
+        hideTip(w);
 }
 
 void WindowOptions::chkAlwaysOnTop_Click(bool checked)

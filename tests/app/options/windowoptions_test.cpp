@@ -53,8 +53,14 @@ TEST_F(WindowOptionsTest, TooltipsOffAndOnRestoreEveryTooltipAndAreSavedInTheirP
     check("chkToolTips")->click();
     window->findChild<TemplatesBox *>()->reloadTemplates(); // switched off, they stay off
     EXPECT_TRUE(tooltips().isEmpty());
+    // Assistive technology still reads them (a description of its own stays), and reads the
+    // tooltips themselves once they are back.
+    const auto description = [this](const char *name) { return control(name)->accessibleDescription(); };
+    EXPECT_EQ(description("cmdTemplate_1"), before.value("cmdTemplate_1"));
+    EXPECT_TRUE(description("cmdFob").startsWith("Tab leads"));
     check("chkToolTips")->click();
     EXPECT_EQ(tooltips(), before);
+    EXPECT_TRUE(description("cmdTemplate_1").isEmpty() && description("cmdFob").startsWith("Tab leads"));
     check("chkToolTips")->click();
     for (const char *help : {"chkMagnifier", "chkHints"}) // saved and read as the tooltips are
         check(help)->click();
