@@ -12,24 +12,47 @@ def pseudo(text: str) -> str:
     return "[" + text + "~" * max(0, longer - len(text) - 2) + "]"
 
 
+# lupdate writes a carriage return (and other control characters) as <byte value="xd"/>.
+def read_text(element: ET.Element) -> str:
+    text = element.text or ""
+    for child in element:
+        if child.tag == "byte":
+            text += chr(int(child.get("value", "x0").lstrip("x"), 16))
+        text += child.tail or ""
+    return text
+
+
+def write_text(element: ET.Element, text: str) -> None:
+    for child in list(element):
+        element.remove(child)
+    element.text = ""
+    last = None
+    for c in text:
+        if ord(c) < 0x20 and c not in "\n\t":
+            last = ET.SubElement(element, "byte", value="x%x" % ord(c))
+            last.tail = ""
+        elif last is None:
+            element.text += c
+        else:
+            last.tail += c
+
+
 def main(path: str) -> None:
     tree = ET.parse(path)
     root = tree.getroot()
     root.set("language", "en")
     for message in root.iter("message"):
-        source = message.findtext("source") or ""
+        source = read_text(message.find("source"))
         translation = message.find("translation")
         if translation is None:
             translation = ET.SubElement(message, "translation")
         translation.attrib.pop("type", None)
-        for form in list(translation):
-            translation.remove(form)
         if message.get("numerus") == "yes":
-            translation.text = None
+            write_text(translation, "")
             for _ in range(2):
-                ET.SubElement(translation, "numerusform").text = pseudo(source)
+                write_text(ET.SubElement(translation, "numerusform"), pseudo(source))
         else:
-            translation.text = pseudo(source)
+            write_text(translation, pseudo(source))
     tree.write(path, encoding="utf-8", xml_declaration=True)
 
 
