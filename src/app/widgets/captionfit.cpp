@@ -69,6 +69,7 @@ bool fits(const QWidget *widget)
     const QString caption = captionOf(widget);
     if (caption.isEmpty())
         return true;
+    widget->ensurePolished(); // the style may set the font
     const auto *button = qobject_cast<const QAbstractButton *>(widget);
     const TextRoom room = button ? buttonRoom(button) : labelRoom(static_cast<const QLabel *>(widget));
     // A wrapped caption may take every line of its room, but no word may be wider than it.
@@ -81,7 +82,10 @@ void fitAll(QWidget *root)
     QList<QWidget *> widgets = root->findChildren<QWidget *>();
     widgets.prepend(root);
     for (QWidget *widget : widgets) {
-        if (fits(widget))
+        // A layout gives its controls the room their captions ask for (and has not yet
+        // given any while the window is being built): only placed controls are fitted.
+        const QWidget *parent = widget->parentWidget();
+        if ((parent && parent->layout()) || fits(widget))
             continue;
         QFont font = widget->font();
         const qreal designed = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize();

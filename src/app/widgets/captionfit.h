@@ -19,7 +19,8 @@ QString captionOf(const QWidget *widget);
 // Whether widget's caption is shown whole in its font and size (true without a caption).
 bool fits(const QWidget *widget);
 
-// Shrinks the font of every control under root (root too) whose caption does not fit.
+// Shrinks the font of every control under root (root too) whose caption does not fit,
+// but for controls a layout places: it gives them the room their captions need.
 void fitAll(QWidget *root);
 
 } // namespace captionFit
