@@ -60,7 +60,8 @@ inline constexpr size_t clipboardSlotCount = 8;
 struct Options {
     Options();
 
-    // [General]: the window's edges in twips.
+    // [General]: the window's edges in twips, as loaded where the platform does not tell a
+    // window where it stands.
     int leftTwips = 0;
     int topTwips = 0;
     int opacity = 128; // 0 to 255
