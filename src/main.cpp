@@ -4,7 +4,7 @@
 #include "common/paths.h"
 #include "common/programinfo.h"
 #include "settings/privateprofile.h"
-#include "settings/settingskeys.h"
+#include "settings/options.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -27,8 +27,9 @@ int main(int argc, char *argv[])
         QApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
 
     // The window's words in the user's language, unless the options ask for English.
-    const PrivateProfile settings = PrivateProfile::fromFile(paths::joinPath(folder, programInfo::settingsFileName));
-    languages::install(QLocale::system(), settings.read(settingsKeys::forceEnglish) == QLatin1String("True"));
+    settings::Options options;
+    options.load(PrivateProfile::fromFile(paths::joinPath(folder, programInfo::settingsFileName)));
+    languages::install(QLocale::system(), options.on(settings::Check::ForceEnglish));
 
     frmVandrel window(folder);
     QObject::connect(&watcher, &TerminationWatcher::terminationRequested, &window, &QWidget::close);

@@ -1406,6 +1406,14 @@ Einzelheiten zur Verwendung dieser Funktion finden Sie unter:<byte value="xd"/>
         <source>Set window alpha</source>
         <translation>Fenster-Alpha festlegen</translation>
     </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>When checked, Quillmark speaks English whatever the language of the system, from its next start.</source>
+        <translation>Wenn aktiviert, zeigt Quillmark ab dem nächsten Start alles auf Englisch, gleich welche Sprache das System hat.</translation>
+    </message>
 </context>
 <context>
     <name>frmVandrel</name>

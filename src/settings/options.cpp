@@ -22,6 +22,26 @@ Entry check(Check c)
             [c](const Options &o) { return modVandrel::CheckToText(o.state(c)); }};
 }
 
+// An option added since that a user seldom sets: its key is written once the user set it
+// (or the file has it), so the files of everyone else stay as they were.
+Entry checkOnceSet(Check c)
+{
+    Entry entry = check(c);
+    const auto read = entry.read;
+    entry.read = [read, c](Options &o, const QString &text) {
+        if (text.isEmpty()) // the key's default: the file does not have it
+            return;
+        read(o, text);
+        o.checksRead[size_t(c)] = true;
+    };
+    entry.write = [c](const Options &o) -> std::optional<QString> {
+        if (!o.checksRead[size_t(c)] && o.state(c) == checkKey(c).initial)
+            return std::nullopt;
+        return modVandrel::CheckToText(o.state(c));
+    };
+    return entry;
+}
+
 // A number the file holds as 16 bits: one that cannot be read keeps the value held.
 template <typename Field> Entry int16(const keys::SettingKey &key, Field field)
 {
@@ -147,7 +167,8 @@ QList<Entry> makeEntries()
              text(keys::wikiApi, [](auto &o) -> auto & { return o.wikiApi; }),
              text(keys::wikiUser, [](auto &o) -> auto & { return o.wikiUser; }),
              check(Check::Magnifier),
-             check(Check::Hints)};
+             check(Check::Hints),
+             checkOnceSet(Check::ForceEnglish)};
     return list;
 }
 
@@ -168,6 +189,7 @@ CheckKey checkKey(Check c)
     case Check::UploadAfterSave: return {keys::uploadAfterSave, Qt::Unchecked};
     case Check::Magnifier: return {keys::magnifier, Qt::Checked};
     case Check::Hints: return {keys::hints, Qt::Checked};
+    case Check::ForceEnglish: return {keys::forceEnglish, Qt::Unchecked};
     case Check::Count: break;
     }
     return {};

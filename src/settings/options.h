@@ -34,6 +34,7 @@ enum class Check {
     UploadAfterSave,
     Magnifier,
     Hints,
+    ForceEnglish,
     Count // not an option: how many there are
 };
 inline constexpr int checkCount = int(Check::Count);
@@ -71,6 +72,8 @@ struct Options {
     capture::AutocopyKind autocopy = capture::AutocopyKind::Name;
 
     std::array<Qt::CheckState, checkCount> checks;
+    // The check options the file gave: a key added since is written once the file has it.
+    std::array<bool, checkCount> checksRead{};
     Qt::CheckState state(Check c) const { return checks[size_t(c)]; }
     bool on(Check c) const { return state(c) == Qt::Checked; }
     void set(Check c, Qt::CheckState s) { checks[size_t(c)] = s; }

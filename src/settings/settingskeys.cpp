@@ -37,7 +37,7 @@ const SettingKey checkWikiNames{general, QStringLiteral("CheckWikiNames"), QStri
 const SettingKey smallestPng{general, QStringLiteral("SmallestPng"), QStringLiteral("False")};
 const SettingKey magnifier{general, QStringLiteral("Magnifier"), QStringLiteral("True")};
 const SettingKey hints{general, QStringLiteral("Hints"), QStringLiteral("True")};
-const SettingKey forceEnglish{general, QStringLiteral("ForceEnglish"), QStringLiteral("False")};
+const SettingKey forceEnglish{general, QStringLiteral("ForceEnglish"), QString()}; // written once set
 const SettingKey wikiApi{QStringLiteral("Wiki"), QStringLiteral("Api"), QString()};
 const SettingKey wikiUser{QStringLiteral("Wiki"), QStringLiteral("User"), QString()};
 const SettingKey uploadAfterSave{QStringLiteral("Wiki"), QStringLiteral("UploadAfterSave"), QStringLiteral("False")};

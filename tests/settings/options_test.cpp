@@ -52,7 +52,8 @@ QList<Row> table()
              {"General", "CheckWikiNames", "False", unchecked}, {"General", "SmallestPng", "False", unchecked},
              {"Wiki", "UploadAfterSave", "False", unchecked}, {"Wiki", "Api", "", {{"https://w/api", "https://w/api"}}},
              {"Wiki", "User", "", {{"Bot", "Bot"}}}, {"General", "Magnifier", "True", checked},
-             {"General", "Hints", "True", checked}};
+             {"General", "Hints", "True", checked},
+             {"General", "ForceEnglish", no, {{"true", "True"}, {"False", "False"}, {"x", "False"}}}}; // once set
     return rows;
 }
 

@@ -39,6 +39,10 @@ const char *const magnifierTip = QT_TRANSLATE_NOOP(
     "rectangle and Enter cuts it.");
 const char *const hintsCaption = QT_TRANSLATE_NOOP("WindowOptions", "Hints");
 const char *const hintsTip = QT_TRANSLATE_NOOP("WindowOptions", "When checked, empty picture areas say what to do.");
+const char *const englishCaption = QT_TRANSLATE_NOOP("WindowOptions", "English");
+const char *const englishTip = QT_TRANSLATE_NOOP(
+    "WindowOptions",
+    "When checked, Quillmark speaks English whatever the language of the system, from its next start.");
 const char *const setAlphaTitle = QT_TRANSLATE_NOOP("WindowOptions", "Set Window Alpha");
 const char *const setAlphaPrompt = QT_TRANSLATE_NOOP(
     "WindowOptions",
@@ -81,6 +85,7 @@ WindowOptions::WindowOptions(settings::Options &options, std::function<void()> f
     chkMagnifier_->setChecked(true);
     chkHints_ = named(new QCheckBox(tr(hintsCaption), this), QStringLiteral("chkHints"), tr(hintsTip));
     chkHints_->setChecked(true);
+    chkForceEnglish_ = named(new QCheckBox(tr(englishCaption), this), QStringLiteral("chkForceEnglish"), tr(englishTip));
     cmdSetWindowAlpha_ = new QPushButton(this);
     cmdSetWindowAlpha_->setObjectName(QStringLiteral("cmdSetWindowAlpha"));
     cmdSetWindowAlpha_->setToolTip(tr(setAlphaTip));
@@ -107,6 +112,7 @@ WindowOptions::WindowOptions(settings::Options &options, std::function<void()> f
     second->addWidget(cmdSetWindowAlpha_);
     second->addSpacing(8);
     second->addWidget(chkMagnifier_);
+    second->addWidget(chkForceEnglish_);
     for (QHBoxLayout *line : {first, second})
         line->addStretch(1);
 
@@ -118,6 +124,7 @@ WindowOptions::WindowOptions(settings::Options &options, std::function<void()> f
     checkBoxes::bind(chkToolTips_, options_, settings::Check::DisplayToolTips);
     checkBoxes::bind(chkMagnifier_, options_, settings::Check::Magnifier);
     checkBoxes::bind(chkHints_, options_, settings::Check::Hints);
+    checkBoxes::bind(chkForceEnglish_, options_, settings::Check::ForceEnglish);
 }
 
 int WindowOptions::opacity() const
@@ -197,6 +204,7 @@ void WindowOptions::showHelps()
 {
     checkBoxes::show(chkMagnifier_, options_, settings::Check::Magnifier);
     checkBoxes::show(chkHints_, options_, settings::Check::Hints);
+    checkBoxes::show(chkForceEnglish_, options_, settings::Check::ForceEnglish);
 }
 
 void WindowOptions::chkToolTips_Click(bool checked)

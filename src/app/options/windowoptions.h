@@ -58,5 +58,6 @@ private:
     QCheckBox *chkTransparentForm_ = nullptr;
     QCheckBox *chkMagnifier_ = nullptr;
     QCheckBox *chkHints_ = nullptr;
+    QCheckBox *chkForceEnglish_ = nullptr;
     QPushButton *cmdSetWindowAlpha_ = nullptr;
 };
