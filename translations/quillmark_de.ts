@@ -1431,11 +1431,11 @@ Einzelheiten zur Verwendung dieser Funktion finden Sie unter:<byte value="xd"/>
     </message>
     <message>
         <source>4 Merge</source>
-        <translation>4 Kombinieren</translation>
+        <translation>4 Mischen</translation>
     </message>
     <message>
         <source>5 Tools</source>
-        <translation>5 Werkzeuge</translation>
+        <translation>5 Extras</translation>
     </message>
     <message>
         <source>6 Options</source>

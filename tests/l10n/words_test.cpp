@@ -11,6 +11,8 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTranslator>
 
 namespace {
@@ -61,6 +63,9 @@ QStringList faultsIn(QWidget *top)
                 faults << name + QStringLiteral(" shows \"") + text + u'"';
         if (!captionFit::fits(widget))
             faults << name + QStringLiteral(" cuts off \"") + captionFit::captionOf(widget) + u'"';
+        if (const auto *area = qobject_cast<const QScrollArea *>(widget);
+            area && area->widgetResizable() && area->horizontalScrollBar()->maximum() > 0)
+            faults << name + QStringLiteral(" is too narrow for its controls");
     }
     return faults;
 }
@@ -122,6 +127,14 @@ TEST_F(Words, EveryBoxAndDialogShowsOnlyTranslatedWords)
         EXPECT_GT(opened, 0) << opener.button;
         EXPECT_TRUE(faults.isEmpty()) << opener.button << ":\n" << faults.join(u'\n').toStdString();
     }
+}
+
+class EnglishWindow : public WindowFixture {};
+
+TEST_F(EnglishWindow, KeepsTheTypeItWasDesignedWith)
+{
+    for (const QWidget *widget : window->findChildren<QWidget *>())
+        EXPECT_FALSE(widget->testAttribute(Qt::WA_SetFont)) << widget->objectName().toStdString();
 }
 
 TEST(Languages, TheFirstLanguageQuillmarkSpeaksIsInstalledUnlessEnglishIsForced)

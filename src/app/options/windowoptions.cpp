@@ -102,17 +102,16 @@ WindowOptions::WindowOptions(settings::Options &options, std::function<void()> f
     auto *first = new QHBoxLayout;
     auto *second = new QHBoxLayout;
     for (QHBoxLayout *line : {first, second}) {
-        line->setSpacing(8);
+        line->setSpacing(7);
         rows->addLayout(line);
     }
     first->addWidget(chkToolTips_);
     first->addWidget(chkAlwaysOnTop_);
-    first->addWidget(chkHints_);
+    first->addWidget(chkForceEnglish_);
     second->addWidget(chkTransparentForm_);
     second->addWidget(cmdSetWindowAlpha_);
-    second->addSpacing(8);
     second->addWidget(chkMagnifier_);
-    second->addWidget(chkForceEnglish_);
+    second->addWidget(chkHints_);
     for (QHBoxLayout *line : {first, second})
         line->addStretch(1);
 

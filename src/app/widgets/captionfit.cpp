@@ -4,8 +4,11 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTextDocument>
@@ -77,6 +80,21 @@ bool fits(const QWidget *widget)
     return needed.width() <= room.rect.width() && needed.height() <= room.rect.height();
 }
 
+// The font of widget made smaller, by steps, until fitted says so or smallest is reached.
+template <typename Fitted> void shrinkUntil(QWidget *widget, Fitted fitted, qreal smallest = minimumScale)
+{
+    QFont font = widget->font();
+    const bool inPoints = font.pointSizeF() > 0;
+    const qreal designed = inPoints ? font.pointSizeF() : font.pixelSize();
+    for (qreal scale = 0.92; scale >= smallest - 0.001 && !fitted(); scale -= 0.06) {
+        if (inPoints)
+            font.setPointSizeF(designed * scale);
+        else
+            font.setPixelSize(std::max(1, qRound(designed * scale)));
+        widget->setFont(font);
+    }
+}
+
 void fitAll(QWidget *root)
 {
     QList<QWidget *> widgets = root->findChildren<QWidget *>();
@@ -85,17 +103,31 @@ void fitAll(QWidget *root)
         // A layout gives its controls the room their captions ask for (and has not yet
         // given any while the window is being built): only placed controls are fitted.
         const QWidget *parent = widget->parentWidget();
-        if ((parent && parent->layout()) || fits(widget))
+        if (!(parent && parent->layout()))
+            shrinkUntil(widget, [widget] { return fits(widget); });
+    }
+}
+
+void fitPagesToWidth(QWidget *root)
+{
+    for (QScrollArea *area : root->findChildren<QScrollArea *>()) {
+        QWidget *page = area->widget();
+        if (!page || !area->widgetResizable())
             continue;
-        QFont font = widget->font();
-        const qreal designed = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize();
-        for (qreal scale = 0.92; scale >= minimumScale && !fits(widget); scale -= 0.08) {
-            if (font.pointSizeF() > 0)
-                font.setPointSizeF(designed * scale);
-            else
-                font.setPixelSize(std::max(1, qRound(designed * scale)));
-            widget->setFont(font);
-        }
+        // The area's own size comes from the layout it stands in, which has not run yet.
+        if (QWidget *holder = area->parentWidget(); holder && holder->layout())
+            holder->layout()->activate();
+        const auto fitted = [area, page] {
+            // The boxes on the page keep the sizes they worked out for the font before.
+            for (QLayout *layout : page->findChildren<QLayout *>())
+                layout->invalidate();
+            const QSize needed = page->minimumSizeHint();
+            int room = area->width() - 2 * area->frameWidth();
+            if (needed.height() > area->height() - 2 * area->frameWidth())
+                room -= area->verticalScrollBar()->sizeHint().width();
+            return needed.width() <= room;
+        };
+        shrinkUntil(page, fitted, minimumPageScale);
     }
 }
 

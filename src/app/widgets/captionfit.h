@@ -11,6 +11,8 @@ class QWidget;
 namespace captionFit {
 
 inline constexpr double minimumScale = 0.6;
+// A whole page of controls, whose rows hold several captions each, may go further.
+inline constexpr double minimumPageScale = 0.5;
 
 // The caption of a button, check box, option button or label; empty for other widgets
 // and for a label that shows a picture or rich text.
@@ -22,5 +24,10 @@ bool fits(const QWidget *widget);
 // Shrinks the font of every control under root (root too) whose caption does not fit,
 // but for controls a layout places: it gives them the room their captions need.
 void fitAll(QWidget *root);
+
+// A page in a scroll area may grow downwards, not sideways: when its controls need more
+// width than the area shows, the page's font shrinks (never below minimumPageScale) until
+// they fit.
+void fitPagesToWidth(QWidget *root);
 
 } // namespace captionFit

@@ -72,6 +72,7 @@ frmVandrel::frmVandrel(const QString &programFolder, QWidget *parent)
     LoadSettings();
     // After the load, which gives the size buttons their captions.
     captionFit::fitAll(this);
+    captionFit::fitPagesToWidth(this);
 }
 
 frmVandrel::~frmVandrel() = default;
