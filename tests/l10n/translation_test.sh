@@ -2,7 +2,7 @@
 # A translation is complete and up to date: lupdate finds nothing new in the sources (run
 # `cmake --build build --target update_translations` when it does) and lrelease reports no
 # unfinished entry.
-# Usage: translation_test.sh LUPDATE LRELEASE FILE.ts SOURCES...
+# Usage: translation_test.sh LUPDATE LRELEASE FILE.ts [-I FOLDER] SOURCES...
 set -euo pipefail
 lupdate=$1 lrelease=$2 ts=$3
 shift 3
