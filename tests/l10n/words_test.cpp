@@ -70,10 +70,11 @@ QStringList faultsIn(QWidget *top)
     return faults;
 }
 
-// The window is laid out for the type of Linux desktops; under Windows' fonts some captions
-// measure wider than their controls even in English, which is not checked here yet.
+// The window is laid out for the type of Linux desktops. Under Wine, where these tests run
+// for Windows, the type found keeps its width at every size (a caption in 5.6 points is as
+// wide as in 9), so nothing can be fitted there: the walks are Linux's.
 #ifdef Q_OS_WIN
-#define SKIP_ON_WINDOWS() GTEST_SKIP() << "the window's type on Windows is not checked yet"
+#define SKIP_ON_WINDOWS() GTEST_SKIP() << "Wine's type does not narrow when made smaller"
 #else
 #define SKIP_ON_WINDOWS() (void)0
 #endif
