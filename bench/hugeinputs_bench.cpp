@@ -141,9 +141,9 @@ void BM_ExpandedTemplates32767(benchmark::State &state)
         last.write("end");
     last.close();
     PrivateProfile ini;
-    ini.write(settingsKeys::expandedTemplateCount, QStringLiteral("32767"));
-    ini.write(settingsKeys::expandedTemplatePath(32767), QStringLiteral("Default Last.txt"));
-    ini.write(settingsKeys::expandedTemplateName(32767), QStringLiteral("Last"));
+    ini.write(settings::keys::expandedTemplateCount, QStringLiteral("32767"));
+    ini.write(settings::keys::expandedTemplatePath(32767), QStringLiteral("Default Last.txt"));
+    ini.write(settings::keys::expandedTemplateName(32767), QStringLiteral("Last"));
     measured(state, 0, [&] {
         const auto records = expandedTemplates::load(ini, folder.path());
         return records.size() == 32767 && records[100].name == "Default" && records.last().text == "end\r\n";

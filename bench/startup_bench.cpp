@@ -36,7 +36,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
 // expanded templates, each with its file in Templates.
 void makeFullProgramFolder(const QString &folder)
 {
-    namespace k = settingsKeys;
+    namespace k = settings::keys;
     QDir(folder).mkpath(QStringLiteral("Images"));
     QDir(folder).mkpath(QStringLiteral("Templates"));
     const QString templates = QDir(folder).filePath(QStringLiteral("Templates"));

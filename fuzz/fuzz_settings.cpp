@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzedDataProvider in(data, size);
     const auto &owned = iniCheck::owned();
-    const settingsKeys::SettingKey key = owned[in.ConsumeIntegralInRange<qsizetype>(0, owned.size() - 1)].key;
+    const settings::keys::SettingKey key = owned[in.ConsumeIntegralInRange<qsizetype>(0, owned.size() - 1)].key;
     const QString value = QString::fromUtf8(fuzzing::bytes(in, 300)); // valid UTF-8, as the window writes
     const bool throughFile = in.ConsumeIntegralInRange(0, 15) == 0; // now and then: the synced save is slow
     const QByteArray before = QByteArray::fromStdString(in.ConsumeRemainingBytesAsString());

@@ -18,13 +18,13 @@ namespace iniCheck {
 enum class Rule { Check, Int16, Opacity, Quality, FileType, Flag, CopyKind, Offset, Slot, Text };
 
 struct Owned {
-    settingsKeys::SettingKey key;
+    settings::keys::SettingKey key;
     Rule rule;
 };
 
 inline const QList<Owned> &owned()
 {
-    namespace k = settingsKeys;
+    namespace k = settings::keys;
     static const QList<Owned> table = [] {
         QList<Owned> t = {{k::left, Rule::Int16}, {k::top, Rule::Int16}, {k::autoName, Rule::Check},
                           {k::gameFullscreen, Rule::Flag}, {k::saveIcon, Rule::Check},

@@ -53,7 +53,7 @@ QRect stretchedRect(QPoint start, QPoint pointer)
 
 QSize windowSizeTwipsForScreenshot(QSize screenshot)
 {
-    using namespace settingValues;
+    using namespace settings::values;
     return {windowTwipsFor(screenshot.width(), designedWindowWidthTwips),
             windowTwipsFor(screenshot.height(), designedWindowHeightTwips)};
 }

@@ -70,7 +70,7 @@ QImage cutRect(const QImage &picture, const QRect &rect)
 
 int windowHeightTwipsForPanel(int panelHeight)
 {
-    return settingValues::windowTwipsFor(panelHeight, settingValues::designedWindowHeightTwips);
+    return settings::values::windowTwipsFor(panelHeight, settings::values::designedWindowHeightTwips);
 }
 
 QPoint trainingFrameAt(QPoint pointer)

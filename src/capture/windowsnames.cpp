@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace windowsNames {
+namespace capture::windowsNames {
 namespace {
 
 const QString forbidden = QStringLiteral("<>:\"/\\|?*");
@@ -85,4 +85,4 @@ Verdict check(const QString &fileName, qsizetype folderLength)
     return verdict;
 }
 
-} // namespace windowsNames
+} // namespace capture::windowsNames

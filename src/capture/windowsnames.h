@@ -7,7 +7,7 @@
 
 #include <QString>
 
-namespace windowsNames {
+namespace capture::windowsNames {
 
 // The longest whole path the usual Windows calls take (MAX_PATH less the ending NUL).
 constexpr qsizetype maxPath = 259;
@@ -28,4 +28,4 @@ struct Verdict {
 // characters at the end of its stem (never half a character).
 Verdict check(const QString &fileName, qsizetype folderLength = 0);
 
-} // namespace windowsNames
+} // namespace capture::windowsNames

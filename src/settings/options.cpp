@@ -8,7 +8,6 @@
 namespace settings {
 namespace {
 
-namespace keys = settingsKeys;
 using capture::ImageKind;
 
 // The entry makers take the value held as field, for a const Options or not:
@@ -141,7 +140,7 @@ QList<Entry> makeEntries()
         check(Check::SaveIcon),
         check(Check::AutoCopyFileName),
         check(Check::DisplayToolTips),
-        {keys::opacity, [](Options &o, const QString &value) { o.opacity = settingValues::opacityFromText(value); },
+        {keys::opacity, [](Options &o, const QString &value) { o.opacity = settings::values::opacityFromText(value); },
          [](const Options &o) { return QString::number(o.opacity); }},
     };
     addCaptions(list);

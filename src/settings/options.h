@@ -42,7 +42,7 @@ inline constexpr int checkCount = int(Check::Count);
 // The key of a check option and the state its box starts with: the state a text that is
 // neither "true" nor "false" (any letter case) leaves.
 struct CheckKey {
-    settingsKeys::SettingKey key;
+    settings::keys::SettingKey key;
     Qt::CheckState initial;
 };
 CheckKey checkKey(Check c);
@@ -112,7 +112,7 @@ private:
 // One key of the file: what the load makes of its text, and the text the save writes
 // (nothing: the key stays as it stands).
 struct Entry {
-    settingsKeys::SettingKey key;
+    settings::keys::SettingKey key;
     std::function<void(Options &, const QString &)> read;
     std::function<std::optional<QString>(const Options &)> write;
 };

@@ -139,7 +139,7 @@ QString PrivateProfile::read(const QString &section, const QString &key, const Q
     return value.isEmpty() ? defaultValue : value;
 }
 
-QString PrivateProfile::read(const settingsKeys::SettingKey &key) const
+QString PrivateProfile::read(const settings::keys::SettingKey &key) const
 {
     return read(key.section, key.key, key.defaultValue);
 }
@@ -187,7 +187,7 @@ void PrivateProfile::write(const QString &section, const QString &key, const QSt
     insertLine(lines_.size(), entryBytes);
 }
 
-void PrivateProfile::write(const settingsKeys::SettingKey &key, const QString &value)
+void PrivateProfile::write(const settings::keys::SettingKey &key, const QString &value)
 {
     write(key.section, key.key, value);
 }

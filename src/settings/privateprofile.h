@@ -25,13 +25,13 @@ public:
     static std::optional<PrivateProfile> load(const QString &path);
 
     QString read(const QString &section, const QString &key, const QString &defaultValue) const;
-    QString read(const settingsKeys::SettingKey &key) const;
+    QString read(const settings::keys::SettingKey &key) const;
 
     // Replaces the value in place, or appends the key to its section, or appends the
     // section at the end. Line breaks inside the value become blanks so that a value can
     // never add lines to the file.
     void write(const QString &section, const QString &key, const QString &value);
-    void write(const settingsKeys::SettingKey &key, const QString &value);
+    void write(const settings::keys::SettingKey &key, const QString &value);
 
     QByteArray toBytes() const;
     // Writes the whole file atomically; false when it could not be written.

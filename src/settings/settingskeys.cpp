@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-namespace settingsKeys {
+namespace settings::keys {
 namespace {
 
 const QString general = QStringLiteral("General");
@@ -112,4 +112,4 @@ QString defaultCustomSavePath()
 #endif
 }
 
-} // namespace settingsKeys
+} // namespace settings::keys

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-namespace settingsKeys {
+namespace settings::keys {
 
 struct SettingKey {
     QString section;
@@ -83,4 +83,4 @@ SettingKey expandedTemplateName(int n);
 // since a drive-letter path cannot exist here.
 QString defaultCustomSavePath();
 
-} // namespace settingsKeys
+} // namespace settings::keys

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <climits>
 
-namespace settingValues {
+namespace settings::values {
 
 int twipsToPixels(int twips)
 {
@@ -33,4 +33,4 @@ int opacityFromText(const QString &text)
     return int(numbers::roundHalfEven(*value));
 }
 
-} // namespace settingValues
+} // namespace settings::values

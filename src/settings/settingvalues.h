@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace settingValues {
+namespace settings::values {
 
 constexpr int twipsPerPixel = 15;
 
@@ -21,4 +21,4 @@ int windowTwipsFor(int contentPixels, int minimumTwips);
 // A number from 0 to 255, rounded halves to even; anything else gives 128.
 int opacityFromText(const QString &text);
 
-} // namespace settingValues
+} // namespace settings::values

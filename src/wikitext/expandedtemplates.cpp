@@ -60,7 +60,7 @@ QSet<int> numberedKeys(const PrivateProfile &ini)
 
 int storedCount(const PrivateProfile &ini)
 {
-    const auto count = numbers::toInt16(ini.read(settingsKeys::expandedTemplateCount));
+    const auto count = numbers::toInt16(ini.read(settings::keys::expandedTemplateCount));
     return count && *count > 0 ? *count : 0;
 }
 
@@ -68,7 +68,7 @@ QList<Record> load(const PrivateProfile &ini, const QString &programFolder)
 {
     const int count = storedCount(ini);
     const QSet<int> present = count > 0 ? numberedKeys(ini) : QSet<int>();
-    const QString fallback = settingsKeys::expandedTemplatePath(1).defaultValue;
+    const QString fallback = settings::keys::expandedTemplatePath(1).defaultValue;
 
     QList<Record> records;
     records.reserve(count);
@@ -77,8 +77,8 @@ QList<Record> load(const PrivateProfile &ini, const QString &programFolder)
     for (int n = 1; n <= count; ++n) {
         Record record{fallback, QString(), fallback};
         if (present.contains(n)) {
-            record.path = ini.read(settingsKeys::expandedTemplatePath(n));
-            record.name = ini.read(settingsKeys::expandedTemplateName(n));
+            record.path = ini.read(settings::keys::expandedTemplatePath(n));
+            record.name = ini.read(settings::keys::expandedTemplateName(n));
         }
         auto text = texts.constFind(record.path);
         if (text == texts.constEnd())
@@ -131,7 +131,7 @@ AddResult refused(AddResult::Status status, const QString &file = QString())
 AddResult add(const QString &programFolder, const QString &fileName, const QString &shortName,
               const QString &text)
 {
-    namespace keys = settingsKeys;
+    namespace keys = settings::keys;
     const QString name = cleanFileName(fileName);
     if (!isAcceptableFileName(name))
         return refused(AddResult::Status::BadName);

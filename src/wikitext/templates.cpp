@@ -144,10 +144,10 @@ QString alternateName(const QString &alternatePath)
 Slot loadSlot(const PrivateProfile &ini, int n, const QString &programFolder)
 {
     Slot slot;
-    slot.path = ini.read(settingsKeys::templatePath(n));
-    slot.backgroundColor = ini.read(settingsKeys::templateBackgroundColor(n));
-    slot.name = ini.read(settingsKeys::templateName(n));
-    slot.alternatePath = ini.read(settingsKeys::templateAlternatePath(n));
+    slot.path = ini.read(settings::keys::templatePath(n));
+    slot.backgroundColor = ini.read(settings::keys::templateBackgroundColor(n));
+    slot.name = ini.read(settings::keys::templateName(n));
+    slot.alternatePath = ini.read(settings::keys::templateAlternatePath(n));
     slot.text = readTemplateFile(resolvePath(slot.path, programFolder));
     slot.alternateText = readTemplateFile(resolvePath(slot.alternatePath, programFolder));
     return slot;

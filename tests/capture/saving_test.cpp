@@ -155,7 +155,7 @@ TEST(ImageWriter, NamesStayInTheFolderAndFailuresNameTheFileAndKeepWhatWasThere)
 // Names Windows cannot hold are caught with the rule and a name it can.
 TEST(WindowsNames, ReservedForbiddenControlTrailingAndTooLongEachMended)
 {
-    using windowsNames::Rule;
+    using capture::windowsNames::Rule;
     const QString x300 = QString(300, u'x') + ".png";
     const std::tuple<QString, qsizetype, Rule, QString, QString> rows[] = {
         {"Sword of CON.png", 0, Rule::None, "", ""},
@@ -174,7 +174,7 @@ TEST(WindowsNames, ReservedForbiddenControlTrailingAndTooLongEachMended)
         {"Sword.png", 258, Rule::TooLong, "267", ""},                               // no room for any name
     };
     for (const auto &[name, folder, rule, offending, cleaned] : rows) {
-        const windowsNames::Verdict verdict = windowsNames::check(name, folder);
+        const capture::windowsNames::Verdict verdict = capture::windowsNames::check(name, folder);
         EXPECT_EQ(std::tuple(verdict.rule, verdict.offending, verdict.cleaned), std::tuple(rule, offending, cleaned))
             << name.toStdString();
     }

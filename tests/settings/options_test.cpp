@@ -43,7 +43,7 @@ QList<Row> table()
              {"Icon", "OffsetTop", "94", {{"120", "120"}, {"", "94"}}}};
     for (const char *kind : {"Icon", "Panel", "Live"}) // a greyed box saves to the custom folder
         rows += {{kind, "UseDefaultSavePath", "True", {{"false", "False"}, {"TRUE", "True"}, {"maybe", "False"}}},
-                 {kind, "CustomSavePath", settingsKeys::defaultCustomSavePath(), {{"/data/", "/data/"}}}};
+                 {kind, "CustomSavePath", settings::keys::defaultCustomSavePath(), {{"/data/", "/data/"}}}};
     rows += {{"SpawnMap", "X", "4", {{"-7", "-7"}, {"-32769", "0"}, {"12.5", "12"}}},
              {"SpawnMap", "Y", "58", {{"x", "0"}}}, {"ExpandedClipboard", "SaveClipboard", "False", greyable}};
     for (int slot = 1; slot <= 8; ++slot)
@@ -92,7 +92,7 @@ TEST(Options, EveryKeyHasItsDefaultItsRangeAndItsRoundTripAndAFileNobodyChangedS
             EXPECT_TRUE(!expected || expected->isEmpty() || written(row, expected) == expected) << text.toStdString();
         }
     }
-    const QByteArray temp = settingsKeys::defaultCustomSavePath().toUtf8();
+    const QByteArray temp = settings::keys::defaultCustomSavePath().toUtf8();
     const auto dataFile = [&](const char *name) {
         return testsupport::readFile(QStringLiteral(QUILLMARK_WINDOW_DATA "/") + name).replace("<temp>", temp);
     };

@@ -20,8 +20,8 @@ TEST(PrivateProfile, ReadsNamesInAnyCaseTrimsBlanksOnlyAndCutsAt254CharactersNev
             {"Icon", "pairFits", QString(252, u'x') + emoji}, {"Icon", "blanks", QString(254, u'y')}};
     for (const auto &[section, key, value] : cases)
         EXPECT_EQ(p.read(section, key, "dflt"), value) << section << " " << key;
-    EXPECT_EQ(p.read(settingsKeys::left), "120");
-    EXPECT_EQ(p.read(settingsKeys::top), "0");
+    EXPECT_EQ(p.read(settings::keys::left), "120");
+    EXPECT_EQ(p.read(settings::keys::top), "0");
 }
 
 TEST(PrivateProfile, WritesANewFileWithCrLfAndReadsItBack)
@@ -119,13 +119,13 @@ TEST(SettingsFile, CreatedByTheFirstWritePatchedAfterAndNeverDestroyedByAFailedO
 TEST(SettingValues, TwipsAndCustomFolders)
 {
     for (const auto &[twips, pixels] : {std::pair{1500, 100}, {22, 1}, {-22, -1}, {7, 0}, {-8, -1}, {9100, 607}})
-        EXPECT_EQ(settingValues::twipsToPixels(twips), pixels) << twips;
-    EXPECT_EQ(settingValues::pixelsToTwips(-7), -105);
+        EXPECT_EQ(settings::values::twipsToPixels(twips), pixels) << twips;
+    EXPECT_EQ(settings::values::pixelsToTwips(-7), -105);
     for (const auto &[content, twips] : {std::pair{300, 9100}, {1000, 16020}, {-40, 9100}, {INT_MAX, INT_MAX}})
-        EXPECT_EQ(settingValues::windowTwipsFor(content, 9100), twips) << content;
+        EXPECT_EQ(settings::values::windowTwipsFor(content, 9100), twips) << content;
     // The custom folder is the temporary folder by default (on Windows the one the settings
     // have always named).
-    const QString byDefault = settingsKeys::defaultCustomSavePath();
+    const QString byDefault = settings::keys::defaultCustomSavePath();
     EXPECT_TRUE(byDefault.endsWith(QDir::separator()));
     EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(byDefault)),
               testsupport::onWindows ? QStringLiteral("C:/Temp") : QDir::cleanPath(QDir::tempPath()));

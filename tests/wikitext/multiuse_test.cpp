@@ -6,7 +6,7 @@
 
 #include <functional>
 
-namespace keys = settingsKeys;
+namespace keys = settings::keys;
 namespace et = expandedTemplates;
 using Status = et::AddResult::Status;
 using testsupport::ProgramFolder;

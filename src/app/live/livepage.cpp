@@ -40,7 +40,7 @@ LivePage::LivePage(CaptureState &state, SaveRoutine &saveRoutine, QWidget *paren
     // Moves over the bare page still reach the window, which hides the crop outline.
     setMouseTracking(true);
     picLiveGrabTray_ = buttonTray::make(QStringLiteral("picLiveGrabTray"), QStringLiteral("cmdCrop"),
-                                        settingsKeys::designedCropSizes, tr(cropTip), this, cmdCrop_);
+                                        settings::keys::designedCropSizes, tr(cropTip), this, cmdCrop_);
     picLiveGrabTray_->move(0, 17);
     cmdFreeCrop_ = new MouseUpButton(QStringLiteral("cmdFreeCrop"), tr(" Free  Crop "), this);
     cmdFreeCrop_->setWordWrap(true);

@@ -58,7 +58,7 @@ IconTrainer::IconTrainer(CaptureState &state, QWidget *panel)
 
 void IconTrainer::place()
 {
-    move(settingValues::twipsToPixels(leftTwips), y());
+    move(settings::values::twipsToPixels(leftTwips), y());
 }
 
 void IconTrainer::start()

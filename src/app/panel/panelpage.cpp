@@ -33,7 +33,7 @@ PanelPage::PanelPage(CaptureState &state, SaveRoutine &saveRoutine, IconCorner &
     // Moves over the bare page still reach the window, which hides the crop outline.
     setMouseTracking(true);
     picIconPanelTray_ = buttonTray::make(QStringLiteral("picIconPanelTray"), QStringLiteral("cmdExtractPanel"),
-                                         settingsKeys::designedPanelHeights, tr(buttonTip), this, cmdExtractPanel_);
+                                         settings::keys::designedPanelHeights, tr(buttonTip), this, cmdExtractPanel_);
     picIconPanelTray_->move(trayPosition);
     picSource_ = new PictureArea(QStringLiteral("picSource"), this);
     picSource_->resize(300, 100);
@@ -137,7 +137,7 @@ void PanelPage::cutShowSave(int index, bool save)
     picSource_->setPicture(cutRect(screenshot, panelRect(w, h, state_.fullScreen(), state_.offsets)));
     picSource_->show();
     QWidget *top = window();
-    windowSizing::resizeTwips(top, settingValues::pixelsToTwips(top->width()), windowHeightTwipsForPanel(h));
+    windowSizing::resizeTwips(top, settings::values::pixelsToTwips(top->width()), windowHeightTwipsForPanel(h));
     if (save)
         this->save(iconWanted);
 }

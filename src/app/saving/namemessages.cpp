@@ -7,9 +7,9 @@ QString NameMessages::windowsTitle()
     return tr("Name for Windows");
 }
 
-QString NameMessages::windowsRule(const QString &name, const windowsNames::Verdict &verdict)
+QString NameMessages::windowsRule(const QString &name, const capture::windowsNames::Verdict &verdict)
 {
-    using Rule = windowsNames::Rule;
+    using Rule = capture::windowsNames::Rule;
     const QString &what = verdict.offending;
     switch (verdict.rule) {
     case Rule::None:
@@ -25,12 +25,12 @@ QString NameMessages::windowsRule(const QString &name, const windowsNames::Verdi
         return tr("\"%1\" cannot be saved: Windows drops dots and blanks at the end of a file name.").arg(name);
     case Rule::TooLong:
         return tr("\"%1\" cannot be saved: the whole path would be %2 characters, more than the %3 Windows takes.")
-            .arg(name, what, QString::number(windowsNames::maxPath));
+            .arg(name, what, QString::number(capture::windowsNames::maxPath));
     }
     return QString();
 }
 
-QString NameMessages::windows(const QString &fileName, const windowsNames::Verdict &verdict)
+QString NameMessages::windows(const QString &fileName, const capture::windowsNames::Verdict &verdict)
 {
     if (verdict.ok())
         return QString();

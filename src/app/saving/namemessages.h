@@ -14,7 +14,7 @@ class NameMessages {
 public:
     static QString windowsTitle();
     // Empty for a name that breaks no rule.
-    static QString windows(const QString &fileName, const windowsNames::Verdict &verdict);
+    static QString windows(const QString &fileName, const capture::windowsNames::Verdict &verdict);
 
     static QString wikiTitle();
     static QString wikiPrompt();
@@ -22,6 +22,6 @@ public:
     static QString wiki(const QString &fileName, const wikiNames::Verdict &verdict);
 
 private:
-    static QString windowsRule(const QString &name, const windowsNames::Verdict &verdict);
+    static QString windowsRule(const QString &name, const capture::windowsNames::Verdict &verdict);
     static QString wikiRule(const QString &name, const wikiNames::Verdict &verdict);
 };

@@ -99,12 +99,12 @@ bool SaveRoutine::checkForWiki(QString &name, const QString &title, const Planne
 bool SaveRoutine::checkForSystem(QString &name, const QString &title, const PlannedFiles &planned)
 {
     for (;;) {
-        std::optional<std::pair<QString, windowsNames::Verdict>> broken;
+        std::optional<std::pair<QString, capture::windowsNames::Verdict>> broken;
         QString cleaned;
         for (const QString &path : planned(name)) {
             const QString file = paths::fileNameOf(path);
-            if (windowsNames::Verdict verdict = windowsNames::check(file, path.size() - file.size()); !verdict.ok()) {
-                cleaned = windowsNames::check(name, path.size() - name.size()).cleaned;
+            if (capture::windowsNames::Verdict verdict = capture::windowsNames::check(file, path.size() - file.size()); !verdict.ok()) {
+                cleaned = capture::windowsNames::check(name, path.size() - name.size()).cleaned;
                 broken = {file, std::move(verdict)};
                 break;
             }

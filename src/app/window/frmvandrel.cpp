@@ -184,8 +184,8 @@ void frmVandrel::showTab(int index)
     lblTab_[currentTab_ - 1]->setHighlighted(true);
     options_->hideTraining();
 
-    windowSizing::resizeTwips(this, settingValues::designedWindowWidthTwips,
-                              settingValues::designedWindowHeightTwips);
+    windowSizing::resizeTwips(this, settings::values::designedWindowWidthTwips,
+                              settings::values::designedWindowHeightTwips);
     if (index == 1)
         panel_->clearWorkingPicture();
     page(index)->show();

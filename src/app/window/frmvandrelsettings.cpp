@@ -35,7 +35,7 @@ bool platformReportsWindowPosition()
 // would be saved as -32775, a number the next start cannot read.
 int positionTwips(int pixels)
 {
-    return std::clamp(settingValues::pixelsToTwips(pixels), -32768, 32767);
+    return std::clamp(settings::values::pixelsToTwips(pixels), -32768, 32767);
 }
 
 } // namespace
@@ -57,7 +57,7 @@ void frmVandrel::LoadSettings()
 void frmVandrel::showOptions(const PrivateProfile &ini)
 {
     using capture::ImageKind;
-    move(settingValues::twipsToPixels(capture_.leftTwips), settingValues::twipsToPixels(capture_.topTwips));
+    move(settings::values::twipsToPixels(capture_.leftTwips), settings::values::twipsToPixels(capture_.topTwips));
     checkBoxes::show(iconCorner_->chkIcon(), capture_, settings::Check::SaveIcon);
     options_->placeTrainingArea();
     WindowOptions *options = options_->windowOptions();

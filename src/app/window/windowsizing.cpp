@@ -11,8 +11,8 @@ namespace windowSizing {
 
 void resizeTwips(QWidget *window, int widthTwips, int heightTwips)
 {
-    int width = settingValues::twipsToPixels(widthTwips);
-    int height = settingValues::twipsToPixels(heightTwips) + footHeight(window);
+    int width = settings::values::twipsToPixels(widthTwips);
+    int height = settings::values::twipsToPixels(heightTwips) + footHeight(window);
     // A screenshot larger than the screen would push the window's edges out of reach;
     // the picture areas scroll instead.
     if (const QScreen *screen = window->screen()) {

@@ -9,7 +9,7 @@ namespace {
 TEST(NameMessages, NameTheRuleWhatBreaksItAndTheNameOffered)
 {
     const auto windows = [](const QString &name, qsizetype folder = 0) {
-        return NameMessages::windows(name, windowsNames::check(name, folder));
+        return NameMessages::windows(name, capture::windowsNames::check(name, folder));
     };
     EXPECT_EQ(windows("CON.png"),
         "\"CON.png\" cannot be saved: \"CON\" is the name of a device on Windows. Use \"CON_.png\" instead?");

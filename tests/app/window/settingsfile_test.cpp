@@ -51,7 +51,7 @@ protected:
 TEST_F(WindowSettingsFile, TheWindowWritesTheFileItAlwaysWrote)
 {
     const QString data = QStringLiteral(QUILLMARK_WINDOW_DATA "/");
-    const QByteArray temp = settingsKeys::defaultCustomSavePath().toUtf8(); // named so in the files
+    const QByteArray temp = settings::keys::defaultCustomSavePath().toUtf8(); // named so in the files
     const std::tuple<const char *, QByteArray, bool> rows[] = { // expected, the file at the start, changes
         {"defaults.ini", "", false},
         {"everything.ini", "[SpawnMap]\r\nX=-7\r\nY=120\r\n[Wiki]\r\nApi=https://wiki.example.org/api.php\r\nUser=Bot",
