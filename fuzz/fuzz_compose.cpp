@@ -25,11 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     compose::composeOnto(icon, tile, key);
     QList<QImage> results = {icon, tile, compose::maskByDifference(dropped, other),
                              compose::colourBalance(icon, red, green, blue), compose::overallAdjustment(icon, red)};
-    for (const QString &entry : compose::edgeEffectEntries())
-        if (const auto effect = compose::edgeEffectFor(entry); effect && *effect > 0) {
-            results.append(icon);
-            compose::outline(results.last(), *effect, compose::maskColour(typed).value_or(compose::white));
-        }
+    compose::edgeEffectFor(typed); // an entry's name or any other text
+    for (int effect = 1; effect <= 10; ++effect) { // every outline texture
+        results.append(icon);
+        compose::outline(results.last(), effect, compose::maskColour(typed).value_or(compose::white));
+    }
     for (const QImage &result : results) {
         check(result.size() == QSize(compose::side, compose::side), "every step gives a 32 x 32 icon");
         if (const auto value = compose::conformity(icon, result))

@@ -20,6 +20,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (int x = 0; x < map.width(); ++x)
             check(map.pixel(x, y) == spawnMap::white || (map.pixel(x, y) == spawnMap::red && spawnMap::offsetValid(offset)),
                   "the map is white with red marks, blank for a refused offset");
-    spawnMap::offsetMessage(offset);
     return 0;
 }

@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         checkTemplateText(slot.text);
         checkTemplateText(slot.alternateText);
         templates::buttonColour(slot.backgroundColor);
-        templates::tooltip(slot.alternatePath);
+        templates::alternateName(slot.alternatePath);
     }
     const QList<expandedTemplates::Record> records = expandedTemplates::load(ini, folder);
     check(records.size() == expandedTemplates::storedCount(ini), "one record per stored template");

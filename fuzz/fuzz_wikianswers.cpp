@@ -33,7 +33,6 @@ void readAnswer(const QByteArray &json)
     for (const QString &extension : account.fileExtensions)
         check(extension == extension.toLower() && !extension.startsWith(u'.'), "file types are lower case",
               extension);
-    wikiMessages::accountReport(account);
     wikiApi::existing(answer);
 
     const wikiApi::Upload upload = wikiApi::upload(answer);
