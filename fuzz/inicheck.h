@@ -34,7 +34,7 @@ inline const QList<Owned> &owned()
                           {k::spawnMapX, Rule::Offset}, {k::spawnMapY, Rule::Offset},
                           {k::saveClipboard, Rule::Check}, {k::autoCopyKind, Rule::CopyKind},
                           {k::checkWikiNames, Rule::Check}, {k::smallestPng, Rule::Check},
-                          {k::magnifier, Rule::Check}, {k::hints, Rule::Check},
+                          {k::magnifier, Rule::Check}, {k::hints, Rule::Check}, {k::forceEnglish, Rule::Check},
                           {k::expandedTemplateCount, Rule::Text}, {k::wikiApi, Rule::Text},
                           {k::wikiUser, Rule::Text}, {k::uploadAfterSave, Rule::Check}};
         for (const QString &kind : {k::iconSection, k::panelSection, k::liveSection})
