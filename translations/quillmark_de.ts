@@ -940,6 +940,110 @@ Schalten Sie für ein gemeinsam genutztes Wiki Auto-Name aus und benennen Sie je
     </message>
 </context>
 <context>
+    <name>ProblemWords</name>
+    <message>
+        <source>a NUL character</source>
+        <translation>ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <comment>a character in quotes</comment>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>not a regular file: %1</source>
+        <translation>keine gewöhnliche Datei: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the file: %1</source>
+        <translation>die Datei kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the file: %1</source>
+        <translation>die Datei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot move the old file out of the way: %1</source>
+        <translation>die alte Datei kann nicht beiseitegelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot replace the file: %1</source>
+        <translation>die Datei kann nicht ersetzt werden: %1</translation>
+    </message>
+    <message>
+        <source>not a readable PNG file</source>
+        <translation>keine lesbare PNG-Datei</translation>
+    </message>
+    <message>
+        <source>not a BMP, GIF, JPG or PNG file</source>
+        <translation>keine BMP-, GIF-, JPG- oder PNG-Datei</translation>
+    </message>
+    <message>
+        <source>there is no picture to save</source>
+        <translation>es gibt kein Bild zum Speichern</translation>
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>das Bild ist leer</translation>
+    </message>
+    <message>
+        <source>not enough memory for the picture</source>
+        <translation>nicht genug Speicher für das Bild</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>das Bild ist zu groß</translation>
+    </message>
+    <message>
+        <source>the picture is too large for a BMP file</source>
+        <translation>das Bild ist zu groß für eine BMP-Datei</translation>
+    </message>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>die Datei endet vor dem Bild</translation>
+    </message>
+    <message>
+        <source>Failed to initialise the IJL library: %1</source>
+        <translation>Die IJL-Bibliothek konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>Failed to save to JPG %1</source>
+        <translation>Speichern als JPG fehlgeschlagen %1</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>der Name ist leer</translation>
+    </message>
+    <message>
+        <source>the name may not be &quot;%1&quot;</source>
+        <translation>der Name darf nicht „%1“ sein</translation>
+    </message>
+    <message>
+        <source>the name may not contain %1</source>
+        <translation>der Name darf %1 nicht enthalten</translation>
+    </message>
+    <message>
+        <source>the prefix may not contain %1</source>
+        <translation>das Präfix darf %1 nicht enthalten</translation>
+    </message>
+    <message>
+        <source>the suffix may not contain %1</source>
+        <translation>das Suffix darf %1 nicht enthalten</translation>
+    </message>
+    <message>
+        <source>the file could not be read or written</source>
+        <translation>die Datei konnte nicht gelesen oder geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>SaveMessages</name>
     <message>
         <source>%1, %2</source>

@@ -11,33 +11,32 @@ namespace {
 
 // The name, prefix and suffix make up the file name only: anything that would lead the
 // file into another folder is refused rather than written somewhere unexpected.
-std::optional<QString> whyNotAFileName(const QString &piece, const QString &what)
+std::optional<FileProblem> whyNotAFileName(const QString &piece, FileProblem::Code what)
 {
     for (const QChar bad : {QChar(u'/'), QChar(u'\\'), QChar(u'\0')}) {
-        if (piece.contains(bad)) {
-            const QString shown = bad == u'\0' ? QStringLiteral("a NUL character") : u'"' + QString(bad) + u'"';
-            return QStringLiteral("the %1 may not contain %2").arg(what, shown);
-        }
+        if (piece.contains(bad))
+            return FileProblem{what, QString(bad)};
     }
     return std::nullopt;
 }
 
-std::optional<QString> whyNameRefused(const KindOptions &options, const QString &name)
+std::optional<FileProblem> whyNameRefused(const KindOptions &options, const QString &name)
 {
+    using Code = FileProblem::Code;
     if (name.isEmpty())
-        return QStringLiteral("the name is empty");
+        return FileProblem{Code::NameEmpty, {}};
     if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return QStringLiteral("the name may not be \"%1\"").arg(name);
-    if (auto why = whyNotAFileName(name, QStringLiteral("name")))
+        return FileProblem{Code::NameOnlyDots, name};
+    if (auto why = whyNotAFileName(name, Code::SeparatorInName))
         return why;
-    if (auto why = whyNotAFileName(options.prefix, QStringLiteral("prefix")))
+    if (auto why = whyNotAFileName(options.prefix, Code::SeparatorInPrefix))
         return why;
-    return whyNotAFileName(options.suffix, QStringLiteral("suffix"));
+    return whyNotAFileName(options.suffix, Code::SeparatorInSuffix);
 }
 
-WriteResult failed(const QString &path, const QString &reason)
+WriteResult failed(const QString &path, const FileProblem &problem)
 {
-    return {WriteResult::Failed, path, reason.isEmpty() ? QStringLiteral("the file could not be written") : reason, {}};
+    return {WriteResult::Failed, path, problem, {}};
 }
 
 } // namespace
@@ -67,9 +66,9 @@ WriteResult writeImage(const KindOptions &options, const QString &programFolder,
 {
     const QString &type = options.fileType;
     if (type == QLatin1String("gif"))
-        return {WriteResult::GifNotSupported, QString(), QString(), {}};
+        return {WriteResult::GifNotSupported, QString(), {}, {}};
     if (extensionFor(type).isEmpty())
-        return {WriteResult::NoFileType, QString(), QString(), {}};
+        return {WriteResult::NoFileType, QString(), {}, {}};
 
     const QString path = plannedPath(options, programFolder, name, taken, choices);
     // The wiki's rules leave no separator in a cleaned name.
@@ -87,8 +86,8 @@ WriteResult writeImage(const KindOptions &options, const QString &programFolder,
         written = choices.smallestPng ? smallPng::save(picture, path, &replaced)
                                       : imageFiles::savePng(picture, path, &replaced);
     if (!written)
-        return failed(path, written.reason());
-    return {WriteResult::Written, path, QString(), replaced};
+        return failed(path, written.problem());
+    return {WriteResult::Written, path, {}, replaced};
 }
 
 } // namespace capture

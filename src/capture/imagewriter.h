@@ -2,6 +2,7 @@
 // The write step of the save routine: one picture of one kind, under its name.
 
 #include "capture/saveoptions.h"
+#include "common/fileproblem.h"
 #include "common/oldfiles.h"
 
 #include <QImage>
@@ -13,11 +14,11 @@ struct WriteResult {
         Written,         // the file at path holds the picture
         GifNotSupported, // the kind's type is "gif": nothing written, the user is told
         NoFileType,      // the type is none of the four: nothing written
-        Failed,          // nothing written (an existing file stays as it was); reason says why
+        Failed,          // nothing written (an existing file stays as it was); problem says why
     };
     Status status = Failed;
     QString path;
-    QString reason;
+    FileProblem problem;
     oldFiles::Replaced replaced; // what became of the file a written one replaced
 };
 

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstring>
 
 namespace textFiles {
 
@@ -17,10 +16,10 @@ AtomicFile::~AtomicFile()
     abandon();
 }
 
-bool AtomicFile::fail(const QString &what, int errorNumber)
+bool AtomicFile::fail(FileProblem::Code what, int errorNumber)
 {
     errorNumber_ = errorNumber;
-    error_ = what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errorNumber));
+    problem_ = FileProblem::fromErrno(what, errorNumber);
     abandon();
     return false;
 }
@@ -31,7 +30,7 @@ bool AtomicFile::open()
     unsigned mode = filePlatform::newFileMode();
     if (const auto existing = filePlatform::existing(target_)) {
         if (!existing->regular)
-            return fail(QStringLiteral("not a regular file"), existing->directory ? EISDIR : EINVAL);
+            return fail(FileProblem::Code::NotRegularFile, existing->directory ? EISDIR : EINVAL);
         mode = existing->mode;
     }
 
@@ -39,9 +38,9 @@ bool AtomicFile::open()
     QString temp = info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX");
     stream_ = filePlatform::createTemporary(temp, mode);
     if (!stream_)
-        return fail(QStringLiteral("cannot create the file"), errno);
+        return fail(FileProblem::Code::CannotCreate, errno);
     tempPath_ = temp;
-    error_.clear();
+    problem_ = {};
     errorNumber_ = 0;
     return true;
 }
@@ -49,22 +48,22 @@ bool AtomicFile::open()
 bool AtomicFile::commit(Durability durability)
 {
     if (!stream_)
-        return fail(QStringLiteral("cannot write the file"), EBADF);
+        return fail(FileProblem::Code::CannotWrite, EBADF);
     if (std::fflush(stream_) != 0 || std::ferror(stream_))
-        return fail(QStringLiteral("cannot write the file"), errno ? errno : EIO);
+        return fail(FileProblem::Code::CannotWrite, errno ? errno : EIO);
     if (durability == Durability::Synced && !filePlatform::syncToDisk(stream_))
-        return fail(QStringLiteral("cannot write the file"), errno);
+        return fail(FileProblem::Code::CannotWrite, errno);
     const int closed = std::fclose(stream_);
     stream_ = nullptr;
     if (closed != 0)
-        return fail(QStringLiteral("cannot write the file"), errno);
+        return fail(FileProblem::Code::CannotWrite, errno);
     if (!putOldAside())
-        return fail(QStringLiteral("cannot move the old file out of the way"), EACCES);
+        return fail(FileProblem::Code::CannotMoveOld, EACCES);
     if (!filePlatform::replace(tempPath_, target_)) {
         const int e = errno;
         oldFiles::putBack(replaced_, target_);
         replaced_ = {};
-        return fail(QStringLiteral("cannot replace the file"), e);
+        return fail(FileProblem::Code::CannotReplace, e);
     }
     tempPath_.clear();
     return true;

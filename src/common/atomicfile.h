@@ -3,6 +3,7 @@
 // failed write (a full disk, an encoder error, a crash) never destroys the file that was
 // there. The C stream suits libraries that write through FILE*.
 
+#include "common/fileproblem.h"
 #include "common/oldfiles.h"
 
 #include <QString>
@@ -37,18 +38,18 @@ public:
     // Removes the temporary file; the target stays as it was.
     void abandon();
 
-    // Why the last step failed, in words and as the system's error number.
-    QString errorString() const { return error_; }
+    // Why the last step failed, and the system's error number for it.
+    const FileProblem &problem() const { return problem_; }
     int errorNumber() const { return errorNumber_; }
 
 private:
-    bool fail(const QString &what, int errorNumber);
+    bool fail(FileProblem::Code what, int errorNumber);
     bool putOldAside();
 
     QString target_;
     QString tempPath_;
     FILE *stream_ = nullptr;
-    QString error_;
+    FileProblem problem_;
     int errorNumber_ = 0;
     bool keepReplaced_ = false;
     oldFiles::Replaced replaced_;

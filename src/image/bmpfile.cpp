@@ -52,15 +52,15 @@ std::array<uchar, pixelOffset> headerFor(int width, int height, quint32 imageSiz
 PictureResult saveBmp(const QImage &picture, const QString &fileName, oldFiles::Replaced *kept)
 {
     if (picture.isNull())
-        return PictureResult::failure(QStringLiteral("there is no picture to save"));
+        return PictureResult::failure(FileProblem::Code::NoPicture);
     cDIBSection dib;
     if (!dib.CreateFromPicture(picture))
-        return PictureResult::failure(QStringLiteral("not enough memory for the picture"));
+        return PictureResult::failure(FileProblem::Code::NoMemory);
 
     // The stored rows are already a BMP's pixel array (bottom-up, padded to 4 bytes).
     const quint64 imageSize = quint64(dib.BytesPerScanLine()) * quint64(dib.Height());
     if (imageSize + pixelOffset > 0xffffffffu)
-        return PictureResult::failure(QStringLiteral("the picture is too large for a BMP file"));
+        return PictureResult::failure(FileProblem::Code::TooLargeForBmp);
 
     // The padding carries no meaning in the buffer, but a file should not hold stray memory.
     const int used = 3 * dib.Width();
@@ -74,7 +74,7 @@ PictureResult saveBmp(const QImage &picture, const QString &fileName, oldFiles::
 
     textFiles::AtomicFile file(fileName);
     if (!file.open())
-        return PictureResult::failure(file.errorString());
+        return PictureResult::failure(file.problem());
     if (kept)
         file.keepReplaced();
     FILE *out = file.stream();
@@ -83,11 +83,10 @@ PictureResult saveBmp(const QImage &picture, const QString &fileName, oldFiles::
         || std::fwrite(dib.DIBSectionBitsPtr(), 1, size_t(imageSize), out) != size_t(imageSize)) {
         const int error = errno ? errno : EIO;
         file.abandon();
-        return PictureResult::failure(QStringLiteral("cannot write the file: ")
-                                      + QString::fromLocal8Bit(std::strerror(error)));
+        return PictureResult::failure(FileProblem::fromErrno(FileProblem::Code::CannotWrite, error));
     }
     if (!file.commit(textFiles::Durability::Synced))
-        return PictureResult::failure(file.errorString());
+        return PictureResult::failure(file.problem());
     if (kept)
         *kept = file.replaced();
     return {};

@@ -7,9 +7,9 @@ namespace imageFiles {
 
 PictureResult savePng(const QImage &picture, const QString &fileName, oldFiles::Replaced *kept)
 {
-    QString reason;
-    if (!modPNG::SavePNG(picture, fileName, &reason, kept))
-        return PictureResult::failure(reason);
+    FileProblem problem;
+    if (!modPNG::SavePNG(picture, fileName, &problem, kept))
+        return PictureResult::failure(problem);
     return {};
 }
 
@@ -18,7 +18,8 @@ PictureResult saveJpg(const QImage &picture, const QString &fileName, int qualit
     try {
         mIntelJPEGLibrary::SaveJPG(picture, fileName, quality, kept);
     } catch (const mIntelJPEGLibrary::JpegError &error) {
-        return PictureResult::failure(error.description());
+        return PictureResult::failure(error.duringInit() ? FileProblem::Code::JpegInitFailed : FileProblem::Code::JpegSaveFailed,
+                                      QString::number(error.result()));
     }
     return {};
 }

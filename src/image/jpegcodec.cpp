@@ -40,9 +40,11 @@ QString errorSource()
     return program + QStringLiteral(".mIntelJPEGLibrary");
 }
 
-[[noreturn]] void raiseError(const char *text, int result)
+enum Stage : bool { Saving = false, Initialising = true };
+
+[[noreturn]] void raiseError(Stage stage, int result)
 {
-    throw JpegError(QString::fromLatin1(text) + QString::number(result));
+    throw JpegError(stage, result);
 }
 
 // Everything below up to SaveJPG is plain C data and C-style functions: the functions
@@ -177,8 +179,9 @@ struct EncoderRelease {
 
 } // namespace
 
-JpegError::JpegError(const QString &description)
-    : std::runtime_error(description.toStdString()), source_(errorSource()), description_(description)
+JpegError::JpegError(bool duringInit, int result)
+    : std::runtime_error(std::string(duringInit ? initFailedText : saveFailedText) + std::to_string(result)),
+      duringInit_(duringInit), result_(result), source_(errorSource()), description_(QString::fromLatin1(what()))
 {
 }
 
@@ -190,9 +193,9 @@ void finishWrite(FILE *stream, const std::optional<filePlatform::Times> &old)
 {
     errno = 0;
     if (std::fflush(stream) != 0)
-        raiseError(saveFailedText, -(errno ? errno : EIO));
+        raiseError(Saving, -(errno ? errno : EIO));
     if (old && !filePlatform::setTimes(stream, *old))
-        raiseError(saveFailedText, -errno);
+        raiseError(Saving, -errno);
 }
 
 } // namespace
@@ -200,14 +203,14 @@ void finishWrite(FILE *stream, const std::optional<filePlatform::Times> &old)
 bool SaveJPG(const QImage &picture, const QString &fileName, int quality, oldFiles::Replaced *kept)
 {
     if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0)
-        raiseError(saveFailedText, -EINVAL);
+        raiseError(Saving, -EINVAL);
     cDIBSection dib;
     if (!dib.CreateFromPicture(picture))
-        raiseError(saveFailedText, -ENOMEM);
+        raiseError(Saving, -ENOMEM);
 
     auto encoder = std::make_unique<Encoder>();
     if (const int code = createEncoder(encoder.get()); code != 0)
-        raiseError(initFailedText, code);
+        raiseError(Initialising, code);
     EncoderRelease release{encoder.get()};
 
     // The replacement is to look as old as the file it replaces: access and modification
@@ -217,7 +220,7 @@ bool SaveJPG(const QImage &picture, const QString &fileName, int quality, oldFil
 
     textFiles::AtomicFile file(fileName);
     if (!file.open())
-        raiseError(saveFailedText, -file.errorNumber());
+        raiseError(Saving, -file.errorNumber());
     if (kept)
         file.keepReplaced();
 
@@ -225,11 +228,11 @@ bool SaveJPG(const QImage &picture, const QString &fileName, int quality, oldFil
     if (const int code = encodeBuffer(encoder.get(), &dib, std::clamp(quality, 1, 100), file.stream(),
                                       chunk.data());
         code != 0)
-        raiseError(saveFailedText, code);
+        raiseError(Saving, code);
 
     finishWrite(file.stream(), old);
     if (!file.commit(textFiles::Durability::Synced))
-        raiseError(saveFailedText, -file.errorNumber());
+        raiseError(Saving, -file.errorNumber());
     if (kept)
         *kept = file.replaced();
     return true;

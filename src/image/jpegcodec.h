@@ -12,13 +12,19 @@ namespace mIntelJPEGLibrary {
 class JpegError : public std::runtime_error {
 public:
     static constexpr int errorNumber = 26001;
-    explicit JpegError(const QString &description);
+    // The description is the stage's text followed by the library's result.
+    JpegError(bool duringInit, int result);
     int number() const { return errorNumber; }
     // The executable's name without extension followed by ".mIntelJPEGLibrary".
     QString source() const { return source_; }
     QString description() const { return description_; }
+    // Whether initialising the library failed, rather than writing the file.
+    bool duringInit() const { return duringInit_; }
+    int result() const { return result_; }
 
 private:
+    bool duringInit_;
+    int result_;
     QString source_;
     QString description_;
 };

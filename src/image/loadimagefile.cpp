@@ -18,10 +18,10 @@ PictureResult LoadImageFile(const QString &fileName, QImage &picture)
     if (ending == QLatin1String("png")) {
         // LoadPNG leaves the picture as it was when it fails.
         if (!modPNG::LoadPNG(fileName, picture))
-            return PictureResult::failure(QStringLiteral("not a readable PNG file"));
+            return PictureResult::failure(FileProblem::Code::NotReadablePng);
         return {};
     }
-    return PictureResult::failure(QStringLiteral("not a BMP, GIF, JPG or PNG file"));
+    return PictureResult::failure(FileProblem::Code::NotAPictureType);
 }
 
 } // namespace modVandrel

@@ -41,34 +41,34 @@ PictureRead loadPicture(const QString &fileName)
 {
     const QFileInfo info(fileName);
     if (!info.exists())
-        return PictureRead::failure(QStringLiteral("the file does not exist"));
+        return PictureRead::failure(FileProblem::Code::Missing);
     if (!info.isFile())
-        return PictureRead::failure(QStringLiteral("not a file"));
+        return PictureRead::failure(FileProblem::Code::NotAFile);
 
     // The name's format is tried first; when the content says otherwise the reader looks
     // at the content, so a JPEG saved as .bmp still loads.
     QImageReader reader(fileName);
     reader.setAllocationLimit(int(imageLimits::maxDecodedBytes / (1024 * 1024)));
     if (!reader.canRead())
-        return PictureRead::failure(reader.errorString());
+        return PictureRead::failure(FileProblem::Code::ReaderSays, reader.errorString());
 
     // Refused before a byte of pixels is decoded: a small file can claim a huge picture.
     const QSize claimed = reader.size();
     if (claimed.isValid() && !imageLimits::acceptable(claimed.width(), claimed.height()))
-        return PictureRead::failure(QStringLiteral("the picture is too large"));
+        return PictureRead::failure(FileProblem::Code::TooLarge);
 
     if (bmpCutShort(fileName, info.size()))
-        return PictureRead::failure(QStringLiteral("the file ends before the picture does"));
+        return PictureRead::failure(FileProblem::Code::CutShort);
 
     QImage picture;
     if (!reader.read(&picture) || picture.isNull())
-        return PictureRead::failure(reader.errorString());
+        return PictureRead::failure(FileProblem::Code::ReaderSays, reader.errorString());
     if (!imageLimits::acceptable(picture.width(), picture.height()))
-        return PictureRead::failure(QStringLiteral("the picture is too large"));
+        return PictureRead::failure(FileProblem::Code::TooLarge);
     if (picture.format() != QImage::Format_RGB32)
         picture = picture.convertToFormat(QImage::Format_RGB32);
     if (picture.isNull())
-        return PictureRead::failure(QStringLiteral("not enough memory for the picture"));
+        return PictureRead::failure(FileProblem::Code::NoMemory);
     return {picture, {}};
 }
 

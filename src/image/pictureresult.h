@@ -1,6 +1,7 @@
 #pragma once
-// How reading or writing a picture file came out: done, or the reason it failed, in words
-// the user can be shown.
+// How reading or writing a picture file came out: done, or why it failed.
+
+#include "common/fileproblem.h"
 
 #include <QImage>
 #include <QString>
@@ -8,22 +9,25 @@
 class PictureResult {
 public:
     PictureResult() = default; // done
-    static PictureResult failure(const QString &reason)
+    static PictureResult failure(FileProblem problem)
     {
         PictureResult result;
-        result.ok_ = false;
-        result.reason_ = reason.isEmpty() ? QStringLiteral("the file could not be read or written") : reason;
+        result.problem_ = problem.code == FileProblem::Code::None ? FileProblem{FileProblem::Code::Unknown, {}}
+                                                                   : std::move(problem);
         return result;
     }
+    static PictureResult failure(FileProblem::Code code, const QString &detail = QString())
+    {
+        return failure(FileProblem{code, detail});
+    }
 
-    bool ok() const { return ok_; }
-    explicit operator bool() const { return ok_; }
-    // Empty when it was done.
-    const QString &reason() const { return reason_; }
+    bool ok() const { return problem_.code == FileProblem::Code::None; }
+    explicit operator bool() const { return ok(); }
+    // Code None when it was done.
+    const FileProblem &problem() const { return problem_; }
 
 private:
-    bool ok_ = true;
-    QString reason_;
+    FileProblem problem_;
 };
 
 // A picture read from a file (RGB32, at its own size), or why it could not be.
@@ -32,5 +36,8 @@ struct PictureRead {
     PictureResult result;
 
     bool ok() const { return result.ok(); }
-    static PictureRead failure(const QString &reason) { return {QImage(), PictureResult::failure(reason)}; }
+    static PictureRead failure(FileProblem::Code code, const QString &detail = QString())
+    {
+        return {QImage(), PictureResult::failure(code, detail)};
+    }
 };

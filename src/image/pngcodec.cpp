@@ -100,33 +100,33 @@ std::vector<png_bytep> topDownRows(cDIBSection &dib)
     return rows;
 }
 
-QString failureText(const PngJob &job)
+FileProblem writeProblem(const PngJob &job)
 {
-    return QStringLiteral("cannot write the file: ")
-         + (job.errorNumber != 0 ? QString::fromLocal8Bit(std::strerror(job.errorNumber))
-                                 : QString::fromLatin1(job.message));
+    if (job.errorNumber != 0)
+        return FileProblem::fromErrno(FileProblem::Code::CannotWrite, job.errorNumber);
+    return {FileProblem::Code::CannotWrite, QString::fromLatin1(job.message)};
 }
 
 } // namespace
 
-bool SavePNG(const QImage &picture, const QString &fileName, QString *reason, oldFiles::Replaced *kept)
+bool SavePNG(const QImage &picture, const QString &fileName, FileProblem *problem, oldFiles::Replaced *kept)
 {
-    const auto fail = [reason](const QString &why) {
-        if (reason)
-            *reason = why;
+    const auto fail = [problem](FileProblem why) {
+        if (problem)
+            *problem = std::move(why);
         return false;
     };
     if (picture.width() <= 0 || picture.height() <= 0)
-        return fail(QStringLiteral("the picture is empty"));
+        return fail({FileProblem::Code::EmptyPicture, {}});
 
     cDIBSection dib;
     if (!dib.CreateFromPicture(picture))
-        return fail(QStringLiteral("not enough memory for the picture"));
+        return fail({FileProblem::Code::NoMemory, {}});
     std::vector<png_bytep> rows = topDownRows(dib);
 
     textFiles::AtomicFile file(fileName);
     if (!file.open())
-        return fail(file.errorString());
+        return fail(file.problem());
     if (kept)
         file.keepReplaced();
 
@@ -141,11 +141,11 @@ bool SavePNG(const QImage &picture, const QString &fileName, QString *reason, ol
     }
     if (!encoded) {
         file.abandon();
-        return fail(failureText(job));
+        return fail(writeProblem(job));
     }
     // The new file must be on the disk before it takes the old one's name.
     if (!file.commit(textFiles::Durability::Synced))
-        return fail(file.errorString());
+        return fail(file.problem());
     if (kept)
         *kept = file.replaced();
     return true;

@@ -2,6 +2,7 @@
 // PNG files through libpng: pictures are written as 8-bit RGB with an sBIT chunk, and
 // read back whatever their kind (palette, grey, 16-bit, alpha, interlaced) as 8-bit RGB.
 
+#include "common/fileproblem.h"
 #include "common/oldfiles.h"
 
 #include <QImage>
@@ -11,8 +12,8 @@
 namespace modPNG {
 
 // Writes the whole picture; an existing file is replaced only once the new one is
-// complete. False (with the reason when asked) when nothing was written.
-bool SavePNG(const QImage &picture, const QString &fileName, QString *reason = nullptr,
+// complete. False (with the problem when asked) when nothing was written.
+bool SavePNG(const QImage &picture, const QString &fileName, FileProblem *problem = nullptr,
              oldFiles::Replaced *kept = nullptr);
 
 // Reads the file into picture (RGB32, the image's size). False, leaving picture as it

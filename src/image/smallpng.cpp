@@ -356,29 +356,28 @@ QByteArray encode(const QImage &picture)
 
 PictureResult save(const QImage &picture, const QString &fileName, oldFiles::Replaced *kept)
 {
-    const auto fail = [](const QString &why) { return PictureResult::failure(why); };
-    if (picture.isNull())
-        return fail(QStringLiteral("the picture is empty"));
+        if (picture.isNull())
+        return PictureResult::failure(FileProblem::Code::EmptyPicture);
     const QByteArray bytes = encode(picture);
     if (bytes.isEmpty())
-        return fail(imageLimits::acceptable(picture.width(), picture.height())
-                        ? QStringLiteral("not enough memory for the picture")
-                        : QStringLiteral("the picture is too large"));
+        return PictureResult::failure(imageLimits::acceptable(picture.width(), picture.height())
+                                          ? FileProblem::Code::NoMemory
+                                          : FileProblem::Code::TooLarge);
 
     textFiles::AtomicFile file(fileName);
     if (!file.open())
-        return fail(file.errorString());
+        return PictureResult::failure(file.problem());
     if (kept)
         file.keepReplaced();
     errno = 0;
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file.stream()) != size_t(bytes.size())) {
         const int error = errno ? errno : EIO;
         file.abandon();
-        return fail(QStringLiteral("cannot write the file: ") + QString::fromLocal8Bit(std::strerror(error)));
+        return PictureResult::failure(FileProblem::fromErrno(FileProblem::Code::CannotWrite, error));
     }
     // The new file must be on the disk before it takes the old one's name.
     if (!file.commit(textFiles::Durability::Synced))
-        return fail(file.errorString());
+        return PictureResult::failure(file.problem());
     if (kept)
         *kept = file.replaced();
     return {};

@@ -121,9 +121,10 @@ TEST(ImageWriter, NamesStayInTheFolderAndFailuresNameTheFileAndKeepWhatWasThere)
              QString("a") + QChar(u'\0') + "b", QString()}) {
         const WriteResult result = writeImage(ofType("png"), program.path(), name, picture);
         EXPECT_EQ(result.status, WriteResult::Failed) << name.toStdString();
-        EXPECT_FALSE(result.reason.isEmpty());
+        EXPECT_NE(result.problem.code, FileProblem::Code::None);
     }
-    EXPECT_EQ(writeImage(ofType("png"), program.path(), "a/b", picture).reason, "the name may not contain \"/\"");
+    EXPECT_EQ(writeImage(ofType("png"), program.path(), "a/b", picture).problem,
+              FileProblem(FileProblem::Code::SeparatorInName, "/"));
     KindOptions escaping = ofType("png");
     escaping.prefix = "../";
     EXPECT_EQ(writeImage(escaping, program.path(), "Sword", picture).status, WriteResult::Failed);
@@ -144,7 +145,7 @@ TEST(ImageWriter, NamesStayInTheFolderAndFailuresNameTheFileAndKeepWhatWasThere)
         program.write("Images/Kept." + QString(type), "old contents");
         const testsupport::FileSizeLimit fullDisk(1000);
         const WriteResult full = writeImage(ofType(type), program.path(), "Kept", picture);
-        EXPECT_TRUE(full.status == WriteResult::Failed && !full.reason.isEmpty()) << type;
+        EXPECT_TRUE(full.status == WriteResult::Failed && full.problem.code != FileProblem::Code::None) << type;
         EXPECT_EQ(testsupport::readFile(full.path), "old contents") << type;
     }
     if (testsupport::FileSizeLimit::works) {

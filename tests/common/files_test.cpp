@@ -65,12 +65,12 @@ TEST(AtomicFile, ReplacesOnlyOnCommitAndOnFailureKeepsWhatStoodThere)
         testsupport::FileSizeLimit full(4);
         std::fputs("far more than four bytes", file.stream());
         EXPECT_FALSE(file.commit());
-        EXPECT_FALSE(file.errorString().isEmpty());
+        EXPECT_EQ(file.problem(), FileProblem::fromErrno(FileProblem::Code::CannotWrite, EFBIG));
         EXPECT_FALSE(writeTextFileAtomic(folder.file("out.bin"), "far more than four bytes"));
     }
     for (const char *target : {"missing/x.txt", "Templates", "out.bin/inner"}) { // also when root
         AtomicFile file(folder.file(target));
-        EXPECT_FALSE(file.open() || file.commit() || file.errorString().isEmpty()) << target;
+        EXPECT_FALSE(file.open() || file.commit() || file.problem().code == FileProblem::Code::None) << target;
         EXPECT_FALSE(writeFileAtomic(folder.file(target), "x")) << target;
     }
     EXPECT_EQ(folder.read("out.bin"), "new");

@@ -113,17 +113,17 @@ TEST(PictureWriters, FailuresSayWhyAndKeepWhatStoodThere)
         std::optional<testsupport::FileSizeLimit> full;
         if (fullDisk)
             full.emplace(4000);
-        EXPECT_EQ(imageFiles::saveJpg(image, folder.file(target), 90).reason(),
-            "Failed to save to JPG " + QString::number(jpegCode));
+        EXPECT_EQ(imageFiles::saveJpg(image, folder.file(target), 90).problem(),
+            FileProblem(FileProblem::Code::JpegSaveFailed, QString::number(jpegCode)));
         if (image.width() < 70000) {
-            EXPECT_FALSE(imageFiles::savePng(image, folder.file(target)).reason().isEmpty()) << target;
-            EXPECT_FALSE(imageFiles::saveBmp(image, folder.file(target)).reason().isEmpty()) << target;
+            EXPECT_FALSE(imageFiles::savePng(image, folder.file(target)).ok()) << target;
+            EXPECT_FALSE(imageFiles::saveBmp(image, folder.file(target)).ok()) << target;
         }
     }
     if (testsupport::FileSizeLimit::works) {
         testsupport::FileSizeLimit full(4000);
-        EXPECT_EQ(imageFiles::savePng(picture, folder.file("kept")).reason(),
-            "cannot write the file: " + QString::fromLocal8Bit(std::strerror(EFBIG)));
+        EXPECT_EQ(imageFiles::savePng(picture, folder.file("kept")).problem(),
+            FileProblem::fromErrno(FileProblem::Code::CannotWrite, EFBIG));
     }
     try {
         mIntelJPEGLibrary::SaveJPG(picture, folder.file("missing/x"), 90);
@@ -131,6 +131,8 @@ TEST(PictureWriters, FailuresSayWhyAndKeepWhatStoodThere)
     } catch (const mIntelJPEGLibrary::JpegError &e) {
         EXPECT_EQ(std::pair(e.number(), e.source()), std::pair(26001, QString("test_image.mIntelJPEGLibrary")));
         EXPECT_EQ(QString::fromStdString(e.what()), e.description());
+        EXPECT_EQ(e.description(), "Failed to save to JPG " + QString::number(e.result()));
+        EXPECT_FALSE(e.duringInit());
     }
     EXPECT_EQ(folder.read("kept"), "the picture that was there");
     EXPECT_EQ(testsupport::entriesOf(folder.path()), before);

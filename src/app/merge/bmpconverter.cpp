@@ -1,6 +1,7 @@
 #include "app/merge/bmpconverter.h"
 
 #include "app/merge/mergelayout.h"
+#include "app/saving/problemwords.h"
 #include "app/saving/savemessages.h"
 #include "app/widgets/dropsupport.h"
 #include "app/widgets/picturearea.h"
@@ -66,11 +67,11 @@ void BmpConverter::convert(const QStringList &files)
             const QString target = compose::bmpPathFor(file);
             oldFiles::Replaced replaced;
             if (const PictureResult written = imageFiles::saveBmp(read.picture, target, &replaced); !written)
-                failures.append(QStringLiteral("%1: %2").arg(target, written.reason()));
+                failures.append(QStringLiteral("%1: %2").arg(target, problemWords::describe(written.problem())));
             else
                 saved.append({target, replaced});
         } else {
-            failures.append(QStringLiteral("%1: %2").arg(file, read.result.reason()));
+            failures.append(QStringLiteral("%1: %2").arg(file, problemWords::describe(read.result.problem())));
         }
         // Many large files take a while: the window keeps showing each one.
         QCoreApplication::processEvents();

@@ -3,6 +3,7 @@
 // the screenshot comes from (the clipboard or a dropped file), with a word to the user
 // when there is none to work on.
 
+#include "app/saving/problemwords.h"
 #include "app/widgets/clipboardglue.h"
 #include "common/numconv.h"
 #include "common/programinfo.h"
@@ -72,7 +73,7 @@ inline std::optional<QImage> droppedScreenshot(QWidget *parent, const QStringLis
     if (!read.ok()) {
         QMessageBox::warning(parent, programInfo::title,
                              CaptureDialogs::tr("Could not open %1:\n%2")
-                                 .arg(QDir::toNativeSeparators(files.first()), read.result.reason()));
+                                 .arg(QDir::toNativeSeparators(files.first()), problemWords::describe(read.result.problem())));
         return std::nullopt;
     }
     return std::move(read.picture);

@@ -2,6 +2,7 @@
 
 #include "app/saving/capturestate.h"
 #include "app/saving/namemessages.h"
+#include "app/saving/problemwords.h"
 #include "app/saving/wikinamebox.h"
 #include "app/widgets/clipboardglue.h"
 #include "app/widgets/statusline.h"
@@ -156,8 +157,9 @@ bool SaveRoutine::writeStep(capture::ImageKind kind, const QImage &picture, cons
     case capture::WriteResult::Failed:
         break;
     }
-    tellFailure(result.path, result.reason);
-    QMessageBox::warning(window_, programInfo::title, tr("Could not save %1:\n%2").arg(result.path, result.reason));
+    const QString reason = problemWords::describe(result.problem);
+    tellFailure(result.path, reason);
+    QMessageBox::warning(window_, programInfo::title, tr("Could not save %1:\n%2").arg(result.path, reason));
     return false;
 }
 
@@ -176,7 +178,7 @@ PictureResult SaveRoutine::writePng(const QImage &picture, const QString &path, 
     if (result)
         noteWritten(target, QStringLiteral("spawn map"), replaced);
     else
-        tellFailure(target, result.reason());
+        tellFailure(target, problemWords::describe(result.problem()));
     return result;
 }
 

@@ -1,6 +1,7 @@
 #include "app/tools/spawnmaptool.h"
 
 #include "app/saving/capturestate.h"
+#include "app/saving/problemwords.h"
 #include "app/saving/saveroutine.h"
 #include "app/widgets/clipboardglue.h"
 #include "app/widgets/mouseupbutton.h"
@@ -113,7 +114,7 @@ void SpawnMapTool::createSpawnMap()
     QString path;
     if (const PictureResult saved = saveRoutine_.writePng(picSpawnMap_->picture(), folder + fileName(*name), &path);
         !saved) {
-        QMessageBox::warning(window, title, tr("Could not save the spawn map %1:\n%2").arg(path, saved.reason()));
+        QMessageBox::warning(window, title, tr("Could not save the spawn map %1:\n%2").arg(path, problemWords::describe(saved.problem())));
         return;
     }
     saveRoutine_.autocopyStep(*name, true);
@@ -134,7 +135,7 @@ bool SpawnMapTool::loadReference()
     if (!reference.ok()) {
         QMessageBox::warning(window(), title,
                              tr("The comparison map %1 could not be read as a bitmap:\n%2")
-                                 .arg(referencePath, reference.result.reason()));
+                                 .arg(referencePath, problemWords::describe(reference.result.problem())));
         return false;
     }
     picSpawnMapBase_->setPicture(reference.picture);

@@ -1,6 +1,10 @@
-// What the user reads about a file name the system or the wiki refuses.
+// What the user reads about a file name the system or the wiki refuses, and about a file
+// that could not be read or written.
 
 #include "app/saving/namemessages.h"
+#include "app/saving/problemwords.h"
+
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +29,27 @@ TEST(NameMessages, NameTheRuleWhatBreaksItAndTheNameOffered)
     EXPECT_EQ(wiki(".png"), "The file name \".png\" has no name before its extension.");
     EXPECT_TRUE(wiki(QString(241, u'x') + ".png").contains(" is 245 bytes long in UTF-8; the wiki allows 240."));
     EXPECT_TRUE(wiki("Plain.png").isEmpty());
+}
+
+TEST(ProblemWords, EachProblemHasASentenceOfItsOwnWithWhatTheSystemSaid)
+{
+    using Code = FileProblem::Code;
+    const std::pair<FileProblem, QString> told[] = {
+        {{Code::CannotWrite, "No space left on device"}, "cannot write the file: No space left on device"},
+        {{Code::JpegSaveFailed, "-28"}, "Failed to save to JPG -28"},
+        {{Code::SeparatorInPrefix, "\\"}, "the prefix may not contain \"\\\""},
+        {{Code::SeparatorInName, QString(QChar(u'\0'))}, "the name may not contain a NUL character"},
+        {{Code::ReaderSays, "Unsupported image format"}, "Unsupported image format"},
+        {{Code::ReaderSays, ""}, "the file could not be read or written"},
+        {{}, ""},
+    };
+    for (const auto &[problem, words] : told)
+        EXPECT_EQ(problemWords::describe(problem), words) << int(problem.code);
+
+    QSet<QString> sentences;
+    for (int code = int(Code::Unknown); code <= int(Code::SeparatorInSuffix); ++code)
+        sentences.insert(problemWords::describe({Code(code), "x"}));
+    EXPECT_EQ(sentences.size(), int(Code::SeparatorInSuffix));
 }
 
 } // namespace
