@@ -4,7 +4,7 @@
 // when there is none to work on.
 
 #include "app/widgets/clipboardglue.h"
-#include "common/numconv.h"
+#include "common/numbers.h"
 #include "common/programinfo.h"
 #include "image/imagefiles.h"
 
