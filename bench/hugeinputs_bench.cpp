@@ -7,7 +7,7 @@
 
 #include "app/frmvandrel.h"
 #include "common/textfile.h"
-#include "common/textutil.h"
+#include "common/textrules.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
 #include "wikitext/expandedtemplates.h"

@@ -3,7 +3,7 @@
 // conformity figure, and the values typed in its boxes.
 
 #include "fuzzing.h"
-#include "common/numconv.h"
+#include "common/numbers.h"
 #include "compose/compose.h"
 
 #include <cmath>

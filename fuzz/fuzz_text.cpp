@@ -5,7 +5,7 @@
 #include "fuzzing.h"
 #include "capture/saveoptions.h"
 #include "common/modvandrel.h"
-#include "common/numconv.h"
+#include "common/numbers.h"
 #include "wiki/filenames.h"
 #include "wikitext/categories.h"
 #include "wikitext/creaturepage.h"
@@ -53,10 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(multiUse::customFormat(t, t, t).size() == 2 * t.size() + formatText::trimCopied(t).size(),
           "a custom format adds only its parts");
 
-    const wikiNames::Verdict verdict = wikiNames::check(t);
-    check(verdict.cleaned.isEmpty() || wikiNames::check(verdict.cleaned).ok(), "a cleaned file name passes",
+    const wiki::names::Verdict verdict = wiki::names::check(t);
+    check(verdict.cleaned.isEmpty() || wiki::names::check(verdict.cleaned).ok(), "a cleaned file name passes",
           verdict.cleaned);
-    check(verdict.cleaned.toUtf8().size() <= wikiNames::maxBytes, "a cleaned name fits the wiki");
+    check(verdict.cleaned.toUtf8().size() <= wiki::names::maxBytes, "a cleaned name fits the wiki");
     if (const auto single = numbers::toSingle(t); single && std::isfinite(*single))
         check(numbers::toSingle(numbers::formatSingle(*single)) == single, "a single reads back as printed");
     if (const auto whole = numbers::toInt16(t))

@@ -15,47 +15,47 @@ namespace {
 
 void readAnswer(const QByteArray &json)
 {
-    const wikiApi::Answer answer = wikiApi::read(json);
+    const wiki::api::Answer answer = wiki::api::read(json);
     check(answer.failure || !answer.body.isEmpty() || json.trimmed().startsWith('{'),
           "an answer that is not an object is a failure");
     if (answer.failure) {
         check(!answer.failure->code.isEmpty(), "a failure has a code");
         check(answer.failure->retryAfter >= -1, "a wait is never negative");
-        check(!wikiMessages::failure(*answer.failure, QUrl(QStringLiteral("https://wiki.test/api.php"))).isEmpty(),
+        check(!wiki::messages::failure(*answer.failure, QUrl(QStringLiteral("https://wiki.test/api.php"))).isEmpty(),
               "a failure is said in words");
     }
-    wikiApi::loginToken(answer);
-    wikiApi::csrfToken(answer);
-    const wikiApi::Login login = wikiApi::login(answer);
+    wiki::api::loginToken(answer);
+    wiki::api::csrfToken(answer);
+    const wiki::api::Login login = wiki::api::login(answer);
     check(login.ok || !login.reason.isEmpty() || answer.failure, "a refused login says why");
-    const wikiApi::Account account = wikiApi::account(answer);
+    const wiki::api::Account account = wiki::api::account(answer);
     check(account.maxUploadSize >= -1, "an upload limit is a size or unknown");
     for (const QString &extension : account.fileExtensions)
         check(extension == extension.toLower() && !extension.startsWith(u'.'), "file types are lower case",
               extension);
-    wikiApi::existing(answer);
+    wiki::api::existing(answer);
 
-    const wikiApi::Upload upload = wikiApi::upload(answer);
+    const wiki::api::Upload upload = wiki::api::upload(answer);
     switch (upload.result) {
-    case wikiApi::Upload::Success: check(!upload.filename.isEmpty(), "a stored file has a name"); break;
-    case wikiApi::Upload::Warning: check(!upload.filekey.isEmpty(), "a warning keeps the file aside"); break;
-    case wikiApi::Upload::Error: check(!upload.failure.code.isEmpty(), "a failed upload says why"); break;
+    case wiki::api::Upload::Success: check(!upload.filename.isEmpty(), "a stored file has a name"); break;
+    case wiki::api::Upload::Warning: check(!upload.filekey.isEmpty(), "a warning keeps the file aside"); break;
+    case wiki::api::Upload::Error: check(!upload.failure.code.isEmpty(), "a failed upload says why"); break;
     }
-    for (const QString &line : wikiApi::warningTexts(upload.warnings))
+    for (const QString &line : wiki::api::warningTexts(upload.warnings))
         check(!line.trimmed().isEmpty(), "every warning is said in words");
 }
 
 void readUploadList(const QByteArray &json)
 {
-    const uploads::UploadList first = uploads::UploadList::fromJson(json);
+    const wiki::uploads::UploadList first = wiki::uploads::UploadList::fromJson(json);
     const QByteArray written = first.toJson();
-    const uploads::UploadList again = uploads::UploadList::fromJson(written);
+    const wiki::uploads::UploadList again = wiki::uploads::UploadList::fromJson(written);
     check(again.entries().size() == first.entries().size(), "every upload read back is kept",
           QString::fromUtf8(written));
     check(again.toJson() == written, "an upload list read, written and read again is the same",
           QString::fromUtf8(written));
-    for (const uploads::Entry &entry : again.entries())
-        check(entry.state != uploads::State::Uploading && entry.filekey.isEmpty(),
+    for (const wiki::uploads::Entry &entry : again.entries())
+        check(entry.state != wiki::uploads::State::Uploading && entry.filekey.isEmpty(),
               "nothing read back is under way or kept aside by an earlier run");
 }
 

@@ -5,9 +5,9 @@
 
 #include "capture/autocopy.h"
 #include "capture/saveoptions.h"
-#include "common/numconv.h"
+#include "common/numbers.h"
 #include "common/textfile.h"
-#include "common/textutil.h"
+#include "common/textrules.h"
 #include "settings/privateprofile.h"
 #include "spawnmap/spawnmap.h"
 

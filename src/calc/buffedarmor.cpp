@@ -1,6 +1,6 @@
 #include "calc/buffedarmor.h"
 
-#include "common/numconv.h"
+#include "common/numbers.h"
 
 #include <limits>
 

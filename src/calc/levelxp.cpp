@@ -1,6 +1,6 @@
 #include "calc/levelxp.h"
 
-#include "common/numconv.h"
+#include "common/numbers.h"
 
 #include <array>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "capture/cropgeometry.h"
 
-#include "common/numconv.h"
+#include "common/numbers.h"
 #include "settings/settingvalues.h"
 
 #include <QStringList>

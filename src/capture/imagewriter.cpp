@@ -48,7 +48,7 @@ QString plannedFileName(const KindOptions &options, const QString &programFolder
     if (!taken.isEmpty() && saveFolder(options, programFolder) + file == taken)
         file = markedPath(file, clashMark);
     if (choices.wikiCleaned) {
-        const QString cleaned = wikiNames::check(file).cleaned;
+        const QString cleaned = wiki::names::check(file).cleaned;
         if (!cleaned.isEmpty())
             file = cleaned;
     }

@@ -1,7 +1,7 @@
 #include "capture/saveoptions.h"
 
 #include "common/modvandrel.h"
-#include "common/numconv.h"
+#include "common/numbers.h"
 #include "common/paths.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "compose/compose.h"
 
-#include "common/numconv.h"
+#include "common/numbers.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "settings/options.h"
 
-#include "common/numconv.h"
+#include "common/numbers.h"
 #include "settings/checktext.h"
 #include "settings/privateprofile.h"
 #include "settings/settingvalues.h"

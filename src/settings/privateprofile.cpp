@@ -1,7 +1,7 @@
 #include "settings/privateprofile.h"
 
 #include "common/textfile.h"
-#include "common/textutil.h"
+#include "common/textrules.h"
 
 #include <QFile>
 #include <QFileInfo>

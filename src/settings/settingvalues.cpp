@@ -1,6 +1,6 @@
 #include "settings/settingvalues.h"
 
-#include "common/numconv.h"
+#include "common/numbers.h"
 
 #include <algorithm>
 #include <climits>

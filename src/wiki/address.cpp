@@ -2,7 +2,7 @@
 
 #include <QHostAddress>
 
-namespace wikiAddress {
+namespace wiki::address {
 
 bool isLoopback(const QUrl &url)
 {
@@ -29,4 +29,4 @@ std::optional<QString> whyRefused(const QUrl &url)
     return QStringLiteral("\"%1\" is not an https:// address.").arg(url.toString());
 }
 
-} // namespace wikiAddress
+} // namespace wiki::address

@@ -6,11 +6,11 @@
 #include <QUrl>
 #include <optional>
 
-namespace wikiAddress {
+namespace wiki::address {
 
 // Why Quillmark will not send anything to url, or nothing when it will.
 std::optional<QString> whyRefused(const QUrl &url);
 
 bool isLoopback(const QUrl &url);
 
-} // namespace wikiAddress
+} // namespace wiki::address

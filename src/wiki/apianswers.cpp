@@ -4,7 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
-namespace wikiApi {
+namespace wiki::api {
 namespace {
 
 QString text(const QJsonObject &object, const char *key)
@@ -173,4 +173,4 @@ QStringList warningTexts(const QJsonObject &warnings)
     return texts;
 }
 
-} // namespace wikiApi
+} // namespace wiki::api

@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <optional>
 
-namespace wikiApi {
+namespace wiki::api {
 
 // What went wrong with a request, in the wiki's words when it gave any.
 struct Failure {
@@ -73,4 +73,4 @@ Upload upload(const Answer &answer);
 // The warnings of an upload in plain words, one sentence each, for the user.
 QStringList warningTexts(const QJsonObject &warnings);
 
-} // namespace wikiApi
+} // namespace wiki::api

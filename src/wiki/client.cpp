@@ -17,6 +17,7 @@
 
 #include <algorithm>
 
+namespace wiki {
 namespace {
 
 constexpr int busyTries = 5;
@@ -26,9 +27,9 @@ using Items = QList<std::pair<QString, QString>>;
 // Every request's: JSON as the readers take it, and the wait a shared wiki asks of bots.
 const Items everyRequest = {{"format", "json"}, {"formatversion", "2"}, {"maxlag", "5"}};
 
-wikiApi::Answer failed(const QString &code, const QString &info)
+api::Answer failed(const QString &code, const QString &info)
 {
-    return {{}, wikiApi::Failure{code, info, {}, -1}};
+    return {{}, api::Failure{code, info, {}, -1}};
 }
 
 // Blanks and "_" alike, and the first letter as the wiki shows it.
@@ -52,7 +53,7 @@ QByteArray formBody(const Items &items)
 
 } // namespace
 
-struct WikiClient::Job {
+struct Client::Job {
     UploadRequest request;
     std::function<void(const UploadOutcome &)> done;
     QByteArray bytes;
@@ -60,13 +61,13 @@ struct WikiClient::Job {
     bool retried = false;
 };
 
-WikiClient::WikiClient(QObject *parent) : QObject(parent), network_(new QNetworkAccessManager(this))
+Client::Client(QObject *parent) : QObject(parent), network_(new QNetworkAccessManager(this))
 {
     // Redirects are looked at one by one (see watched).
     network_->setRedirectPolicy(QNetworkRequest::UserVerifiedRedirectPolicy);
 }
 
-void WikiClient::setAccount(const QUrl &api, const QString &user, const QString &password)
+void Client::setAccount(const QUrl &api, const QString &user, const QString &password)
 {
     api_ = api;
     user_ = user;
@@ -77,17 +78,17 @@ void WikiClient::setAccount(const QUrl &api, const QString &user, const QString 
     network_->setCookieJar(new QNetworkCookieJar(network_));
 }
 
-void WikiClient::setPacing(int uploadGapMs, int longestWaitSeconds, int timeoutMs)
+void Client::setPacing(int uploadGapMs, int longestWaitSeconds, int timeoutMs)
 {
     uploadGapMs_ = uploadGapMs;
     longestWaitSeconds_ = longestWaitSeconds;
     timeoutMs_ = timeoutMs;
 }
 
-QNetworkReply *WikiClient::watched(QNetworkReply *reply)
+QNetworkReply *Client::watched(QNetworkReply *reply)
 {
     connect(reply, &QNetworkReply::redirected, reply, [reply](const QUrl &to) {
-        if (wikiAddress::whyRefused(to)) {
+        if (address::whyRefused(to)) {
             reply->setProperty("refusedRedirect", to.toString());
             reply->abort();
         } else {
@@ -97,7 +98,7 @@ QNetworkReply *WikiClient::watched(QNetworkReply *reply)
     return reply;
 }
 
-QNetworkReply *WikiClient::get(const Items &items)
+QNetworkReply *Client::get(const Items &items)
 {
     QUrl url = api_;
     QUrlQuery query;
@@ -110,7 +111,7 @@ QNetworkReply *WikiClient::get(const Items &items)
     return watched(network_->get(request));
 }
 
-QNetworkReply *WikiClient::post(const Items &items)
+QNetworkReply *Client::post(const Items &items)
 {
     QNetworkRequest request(api_);
     request.setHeader(QNetworkRequest::UserAgentHeader, programInfo::userAgent);
@@ -119,7 +120,7 @@ QNetworkReply *WikiClient::post(const Items &items)
     return watched(network_->post(request, formBody(items + everyRequest)));
 }
 
-QNetworkReply *WikiClient::postFile(const Items &items, const QByteArray &bytes)
+QNetworkReply *Client::postFile(const Items &items, const QByteArray &bytes)
 {
     auto *form = new QHttpMultiPart(QHttpMultiPart::FormDataType);
     for (const auto &[key, value] : items + everyRequest) {
@@ -143,7 +144,7 @@ QNetworkReply *WikiClient::postFile(const Items &items, const QByteArray &bytes)
     return watched(reply);
 }
 
-void WikiClient::call(const Start &start, const Done &done, int attempt)
+void Client::call(const Start &start, const Done &done, int attempt)
 {
     QNetworkReply *reply = start();
     connect(reply, &QNetworkReply::finished, this, [this, reply, start, done, attempt] {
@@ -157,8 +158,8 @@ void WikiClient::call(const Start &start, const Done &done, int attempt)
         // only one that did not is a network failure.
         if (!busyStatus && reply->error() != QNetworkReply::NoError && status == 0)
             return done(failed(QStringLiteral("network"), reply->errorString()));
-        const wikiApi::Answer answer = busyStatus ? failed(QStringLiteral("busy"), QStringLiteral("the wiki is busy"))
-                                                  : wikiApi::read(reply->readAll());
+        const api::Answer answer = busyStatus ? failed(QStringLiteral("busy"), QStringLiteral("the wiki is busy"))
+                                              : api::read(reply->readAll());
         const QString code = answer.failure ? answer.failure->code : QString();
         const bool busy = busyStatus || code == QLatin1String("maxlag") || code == QLatin1String("ratelimited");
         if (!busy || attempt + 1 >= busyTries)
@@ -170,106 +171,106 @@ void WikiClient::call(const Start &start, const Done &done, int attempt)
     });
 }
 
-void WikiClient::login(std::function<void(const std::optional<wikiApi::Failure> &)> ready)
+void Client::login(std::function<void(const std::optional<api::Failure> &)> ready)
 {
     loggedIn_ = false;
     // A session logged in with a bot password cannot log in again: start a new one.
     network_->setCookieJar(new QNetworkCookieJar(network_));
-    if (const auto why = wikiAddress::whyRefused(api_))
-        return ready(wikiApi::Failure{QStringLiteral("address"), *why, {}, -1});
+    if (const auto why = address::whyRefused(api_))
+        return ready(api::Failure{QStringLiteral("address"), *why, {}, -1});
     call([this] { return get({{"action", "query"}, {"meta", "tokens"}, {"type", "login"}}); },
-         [this, ready](const wikiApi::Answer &tokenAnswer) {
-             const auto token = wikiApi::loginToken(tokenAnswer);
+         [this, ready](const api::Answer &tokenAnswer) {
+             const auto token = api::loginToken(tokenAnswer);
              if (!token)
                  return ready(tokenAnswer.failure.value_or(
-                     wikiApi::Failure{QStringLiteral("not-json"), QString(), {}, -1}));
+                     api::Failure{QStringLiteral("not-json"), QString(), {}, -1}));
              const Items items = {
                  {"action", "login"}, {"lgname", user_}, {"lgpassword", password_}, {"lgtoken", *token}};
-             call([this, items] { return post(items); }, [this, ready](const wikiApi::Answer &answer) {
-                 const wikiApi::Login result = wikiApi::login(answer);
+             call([this, items] { return post(items); }, [this, ready](const api::Answer &answer) {
+                 const api::Login result = api::login(answer);
                  if (!result.ok)
                      return ready(answer.failure && answer.failure->code == QLatin1String("not-json")
                                       ? *answer.failure
-                                      : wikiApi::Failure{QStringLiteral("login"), result.reason, {}, -1});
+                                      : api::Failure{QStringLiteral("login"), result.reason, {}, -1});
                  readAccount(ready);
              });
          });
 }
 
-void WikiClient::readAccount(std::function<void(const std::optional<wikiApi::Failure> &)> ready)
+void Client::readAccount(std::function<void(const std::optional<api::Failure> &)> ready)
 {
     const Items items = {{"action", "query"},          {"meta", "siteinfo|userinfo|tokens"},
                          {"siprop", "general|fileextensions"}, {"uiprop", "rights"}, {"type", "csrf"}};
-    call([this, items] { return get(items); }, [this, ready](const wikiApi::Answer &answer) {
+    call([this, items] { return get(items); }, [this, ready](const api::Answer &answer) {
         if (answer.failure)
             return ready(answer.failure);
-        const auto token = wikiApi::csrfToken(answer);
+        const auto token = api::csrfToken(answer);
         if (!token)
             return ready(
-                wikiApi::Failure{QStringLiteral("login"), QStringLiteral("the wiki gave no edit token."), {}, -1});
-        account_ = wikiApi::account(answer);
+                api::Failure{QStringLiteral("login"), QStringLiteral("the wiki gave no edit token."), {}, -1});
+        account_ = api::account(answer);
         token_ = *token;
         loggedIn_ = true;
         ready(std::nullopt);
     });
 }
 
-void WikiClient::session(std::function<void(const std::optional<wikiApi::Failure> &)> ready)
+void Client::session(std::function<void(const std::optional<api::Failure> &)> ready)
 {
     if (loggedIn_)
         return ready(std::nullopt);
     login(std::move(ready));
 }
 
-void WikiClient::test(std::function<void(const AccountTest &)> done)
+void Client::test(std::function<void(const AccountTest &)> done)
 {
-    login([this, done](const std::optional<wikiApi::Failure> &failure) {
+    login([this, done](const std::optional<api::Failure> &failure) {
         AccountTest test;
         test.ok = !failure;
         if (failure)
-            test.message = wikiMessages::failure(*failure, api_);
+            test.message = messages::failure(*failure, api_);
         test.account = account_;
         done(test);
     });
 }
 
-void WikiClient::upload(const UploadRequest &request, std::function<void(const UploadOutcome &)> done)
+void Client::upload(const UploadRequest &request, std::function<void(const UploadOutcome &)> done)
 {
     auto job = std::make_shared<Job>(Job{request, std::move(done), {}, {}, false});
-    if (const auto why = wikiAddress::whyRefused(api_))
-        return fail(job, wikiApi::Failure{QStringLiteral("address"), *why, {}, -1});
+    if (const auto why = address::whyRefused(api_))
+        return fail(job, api::Failure{QStringLiteral("address"), *why, {}, -1});
     QFile file(request.path);
     if (!file.open(QIODevice::ReadOnly))
         return local(job, QStringLiteral("%1 cannot be read: %2").arg(request.path, file.errorString()));
     job->bytes = file.readAll();
     job->sha1 = QString::fromLatin1(QCryptographicHash::hash(job->bytes, QCryptographicHash::Sha1).toHex());
-    session([this, job](const std::optional<wikiApi::Failure> &failure) {
+    session([this, job](const std::optional<api::Failure> &failure) {
         if (failure)
             return fail(job, *failure);
         check(job);
     });
 }
 
-void WikiClient::check(const std::shared_ptr<Job> &job)
+void Client::check(const std::shared_ptr<Job> &job)
 {
     const QString &name = job->request.wikiName;
     const QString extension = name.section(u'.', -1).toLower();
     if (!account_.fileExtensions.isEmpty() && !account_.fileExtensions.contains(extension))
-        return local(job, wikiMessages::refusedType(extension, account_.fileExtensions));
+        return local(job, messages::refusedType(extension, account_.fileExtensions));
     if (account_.maxUploadSize > 0 && job->bytes.size() > account_.maxUploadSize)
-        return local(job, wikiMessages::tooLarge(job->bytes.size(), account_.maxUploadSize));
+        return local(job, messages::tooLarge(job->bytes.size(), account_.maxUploadSize));
     if (!account_.mayUpload())
-        return local(job, wikiMessages::cannotUpload());
+        return local(job, messages::cannotUpload());
     if (job->request.choice != uploads::Choice::None || !job->request.filekey.isEmpty())
         return send(job);
 
     const Items items = {{"action", "query"},  {"titles", QStringLiteral("File:") + name}, {"prop", "imageinfo"},
                          {"iiprop", "sha1|url"}, {"list", "allimages"}, {"aisha1", job->sha1},
                          {"aiprop", "name"}, {"ailimit", "10"}};
-    call([this, items] { return get(items); }, [this, job](const wikiApi::Answer &answer) {
+    call([this, items] { return get(items); }, [this, job](const api::Answer &answer) {
         if (answer.failure)
             return fail(job, *answer.failure);
-        const wikiApi::Existing found = wikiApi::existing(answer);
+        const api::Existing found = api::existing(answer);
         const QString own = canonical(job->request.wikiName);
         QStringList others;
         for (const QString &other : found.sameBytes)
@@ -277,7 +278,7 @@ void WikiClient::check(const std::shared_ptr<Job> &job)
                 others.append(canonical(other));
         UploadOutcome outcome;
         outcome.wikiName = own;
-        outcome.link = found.descriptionUrl.isEmpty() ? wikiMessages::filePage(api_, own) : found.descriptionUrl;
+        outcome.link = found.descriptionUrl.isEmpty() ? messages::filePage(api_, own) : found.descriptionUrl;
         if (found.exists && found.sha1 == job->sha1) {
             outcome.kind = UploadOutcome::AlreadyThere;
             outcome.message = QStringLiteral("Already on the wiki with the same picture.");
@@ -288,7 +289,7 @@ void WikiClient::check(const std::shared_ptr<Job> &job)
             outcome.message = QStringLiteral("The wiki already has the same picture as %1.").arg(others.first());
         } else if (found.exists && !account_.mayReplace()) {
             // The wiki would refuse to replace it: asked as when it has refused.
-            return fail(job, wikiApi::Failure{QStringLiteral("fileexists-forbidden"), {}, {}, -1});
+            return fail(job, api::Failure{QStringLiteral("fileexists-forbidden"), {}, {}, -1});
         } else if (found.exists) {
             outcome.kind = UploadOutcome::Asking;
             outcome.question = uploads::Question::NameTaken;
@@ -300,7 +301,7 @@ void WikiClient::check(const std::shared_ptr<Job> &job)
     });
 }
 
-void WikiClient::send(const std::shared_ptr<Job> &job)
+void Client::send(const std::shared_ptr<Job> &job)
 {
     // At most one upload a second, as a shared wiki asks of its bots.
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
@@ -323,24 +324,24 @@ void WikiClient::send(const std::shared_ptr<Job> &job)
         const QByteArray bytes = job->bytes;
         start = [this, items, bytes] { return postFile(items, bytes); };
     }
-    call(start, [this, job](const wikiApi::Answer &answer) { answered(job, wikiApi::upload(answer)); });
+    call(start, [this, job](const api::Answer &answer) { answered(job, api::upload(answer)); });
 }
 
-void WikiClient::answered(const std::shared_ptr<Job> &job, const wikiApi::Upload &upload)
+void Client::answered(const std::shared_ptr<Job> &job, const api::Upload &upload)
 {
     UploadOutcome outcome;
     outcome.wikiName = canonical(job->request.wikiName);
-    if (upload.result == wikiApi::Upload::Success) {
+    if (upload.result == api::Upload::Success) {
         outcome.kind = UploadOutcome::Uploaded;
         outcome.wikiName = canonical(upload.filename);
-        outcome.link = upload.descriptionUrl.isEmpty() ? wikiMessages::filePage(api_, outcome.wikiName)
+        outcome.link = upload.descriptionUrl.isEmpty() ? messages::filePage(api_, outcome.wikiName)
                                                        : upload.descriptionUrl;
         outcome.message = QStringLiteral("Uploaded as %1.").arg(outcome.wikiName);
         return job->done(outcome);
     }
-    if (upload.result == wikiApi::Upload::Warning) {
+    if (upload.result == api::Upload::Warning) {
         const QJsonObject &warnings = upload.warnings;
-        outcome.link = wikiMessages::filePage(api_, outcome.wikiName);
+        outcome.link = messages::filePage(api_, outcome.wikiName);
         if (warnings.contains(QLatin1String("nochange"))) {
             outcome.kind = UploadOutcome::AlreadyThere;
             outcome.message = QStringLiteral("Already on the wiki with the same picture.");
@@ -348,7 +349,7 @@ void WikiClient::answered(const std::shared_ptr<Job> &job, const wikiApi::Upload
         }
         outcome.kind = UploadOutcome::Asking;
         outcome.filekey = upload.filekey;
-        outcome.message = wikiApi::warningTexts(warnings).join(u' ');
+        outcome.message = api::warningTexts(warnings).join(u' ');
         const QJsonValue duplicate = warnings.value(QLatin1String("duplicate"));
         if (duplicate.isArray() && !duplicate.toArray().isEmpty()) {
             outcome.question = uploads::Question::SameBytesElsewhere;
@@ -366,7 +367,7 @@ void WikiClient::answered(const std::shared_ptr<Job> &job, const wikiApi::Upload
     if (stale && !job->retried) {
         // The token or the session ran out: a new token (or login) once, and the same file again.
         job->retried = true;
-        const auto again = [this, job](const std::optional<wikiApi::Failure> &failure) {
+        const auto again = [this, job](const std::optional<api::Failure> &failure) {
             if (failure)
                 return fail(job, *failure);
             send(job);
@@ -376,12 +377,12 @@ void WikiClient::answered(const std::shared_ptr<Job> &job, const wikiApi::Upload
     fail(job, upload.failure);
 }
 
-void WikiClient::local(const std::shared_ptr<Job> &job, const QString &message)
+void Client::local(const std::shared_ptr<Job> &job, const QString &message)
 {
     fail(job, {QStringLiteral("local"), message, {}, -1});
 }
 
-void WikiClient::fail(const std::shared_ptr<Job> &job, const wikiApi::Failure &failure)
+void Client::fail(const std::shared_ptr<Job> &job, const api::Failure &failure)
 {
     UploadOutcome outcome;
     outcome.kind = UploadOutcome::Failed;
@@ -389,7 +390,7 @@ void WikiClient::fail(const std::shared_ptr<Job> &job, const wikiApi::Failure &f
     outcome.filekey = failure.filekey;
     outcome.message = failure.code == QLatin1String("local") || failure.code == QLatin1String("address")
                         ? failure.info
-                        : wikiMessages::failure(failure, api_);
+                        : messages::failure(failure, api_);
     if (failure.code == QLatin1String("fileexists-forbidden")) {
         // Refused to replace the wiki's file: another name is still an answer.
         outcome.kind = UploadOutcome::Asking;
@@ -397,3 +398,5 @@ void WikiClient::fail(const std::shared_ptr<Job> &job, const wikiApi::Failure &f
     }
     job->done(outcome);
 }
+
+} // namespace wiki

@@ -15,6 +15,8 @@
 class QNetworkAccessManager;
 class QNetworkReply;
 
+namespace wiki {
+
 struct UploadRequest {
     QString path;
     QString wikiName;
@@ -36,14 +38,14 @@ struct UploadOutcome {
 struct AccountTest {
     bool ok = false;
     QString message; // why not, when not ok
-    wikiApi::Account account;
+    api::Account account;
 };
 
-class WikiClient : public QObject {
+class Client : public QObject {
     Q_OBJECT
 
 public:
-    explicit WikiClient(QObject *parent = nullptr);
+    explicit Client(QObject *parent = nullptr);
 
     // A new account ends the session of the old one.
     void setAccount(const QUrl &api, const QString &user, const QString &password);
@@ -56,7 +58,7 @@ public:
     void upload(const UploadRequest &request, std::function<void(const UploadOutcome &)> done);
 
 private:
-    using Done = std::function<void(const wikiApi::Answer &)>;
+    using Done = std::function<void(const api::Answer &)>;
     using Start = std::function<QNetworkReply *()>;
     struct Job;
 
@@ -68,14 +70,14 @@ private:
     QNetworkReply *watched(QNetworkReply *reply);
 
     // Logged in, with the account's rights and a token: then ready(failure or nothing).
-    void session(std::function<void(const std::optional<wikiApi::Failure> &)> ready);
-    void login(std::function<void(const std::optional<wikiApi::Failure> &)> ready);
-    void readAccount(std::function<void(const std::optional<wikiApi::Failure> &)> ready);
+    void session(std::function<void(const std::optional<api::Failure> &)> ready);
+    void login(std::function<void(const std::optional<api::Failure> &)> ready);
+    void readAccount(std::function<void(const std::optional<api::Failure> &)> ready);
 
     void check(const std::shared_ptr<Job> &job);
     void send(const std::shared_ptr<Job> &job);
-    void answered(const std::shared_ptr<Job> &job, const wikiApi::Upload &upload);
-    void fail(const std::shared_ptr<Job> &job, const wikiApi::Failure &failure);
+    void answered(const std::shared_ptr<Job> &job, const api::Upload &upload);
+    void fail(const std::shared_ptr<Job> &job, const api::Failure &failure);
     // A failure found before anything was sent, in its own words.
     void local(const std::shared_ptr<Job> &job, const QString &message);
 
@@ -85,9 +87,11 @@ private:
     QString password_;
     bool loggedIn_ = false;
     QString token_;
-    wikiApi::Account account_;
+    api::Account account_;
     qint64 lastUpload_ = 0;
     int uploadGapMs_ = 1000;
     int longestWaitSeconds_ = 120;
     int timeoutMs_ = 30000;
 };
+
+} // namespace wiki

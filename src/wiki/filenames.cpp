@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace wikiNames {
+namespace wiki::names {
 namespace {
 
 bool isForbidden(char32_t c)
@@ -225,4 +225,4 @@ std::optional<QString> renamedInCopy(const QString &copied, const QString &from,
     return found ? std::optional(lines.join(u'\n')) : std::nullopt;
 }
 
-} // namespace wikiNames
+} // namespace wiki::names

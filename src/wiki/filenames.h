@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-namespace wikiNames {
+namespace wiki::names {
 
 // The wiki's limit for an uploaded file's name, extension included, in bytes of UTF-8.
 constexpr int maxBytes = 240;
@@ -51,4 +51,4 @@ Verdict check(const QString &fileName);
 // [[File:Big from]], is another file). Nothing when no line names from.
 std::optional<QString> renamedInCopy(const QString &copied, const QString &from, const QString &to);
 
-} // namespace wikiNames
+} // namespace wiki::names

@@ -3,9 +3,9 @@
 #include <QLocale>
 #include <QUrlQuery>
 
-namespace wikiMessages {
+namespace wiki::messages {
 
-QString failure(const wikiApi::Failure &f, const QUrl &api)
+QString failure(const api::Failure &f, const QUrl &api)
 {
     const QString &code = f.code;
     if (code == QLatin1String("network"))
@@ -69,4 +69,4 @@ QString filePage(const QUrl &api, const QString &wikiName)
     return page.toString(QUrl::FullyEncoded);
 }
 
-} // namespace wikiMessages
+} // namespace wiki::messages

@@ -7,14 +7,14 @@
 #include <QString>
 #include <QUrl>
 
-namespace wikiMessages {
+namespace wiki::messages {
 
 // The grants a bot password needs, as Special:BotPasswords names them.
 inline const QString uploadGrants = QStringLiteral("\"Upload new files\" and \"Create, edit, and move pages\"");
 inline const QString replaceGrant = QStringLiteral("\"Upload, replace, and move files\"");
 
 // An error of the wiki's (or of the way to it) in plain words.
-QString failure(const wikiApi::Failure &failure, const QUrl &api);
+QString failure(const api::Failure &failure, const QUrl &api);
 // A file type the wiki does not take, caught before sending.
 QString refusedType(const QString &extension, const QStringList &accepted);
 QString tooLarge(qint64 size, qint64 limit);
@@ -25,4 +25,4 @@ QString replaceRefused();
 // The address of a file's page on the wiki of this API address.
 QString filePage(const QUrl &api, const QString &wikiName);
 
-} // namespace wikiMessages
+} // namespace wiki::messages

@@ -3,7 +3,7 @@
 #include "common/paths.h"
 #include "common/textfile.h"
 
-namespace pageText {
+namespace wiki::pageText {
 
 QString fill(const QString &pattern, const QString &fileName, const QString &kind)
 {
@@ -36,4 +36,4 @@ QString forUpload(const QString &programFolder, const QString &fileName, const Q
     return pattern ? fill(*pattern, fileName, kind) : QString();
 }
 
-} // namespace pageText
+} // namespace wiki::pageText

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace pageText {
+namespace wiki::pageText {
 
 inline const QString templateFileName = QStringLiteral("Upload.txt");
 // %name% the file name without extension, %file% with it, %kind% what the picture is
@@ -13,4 +13,4 @@ QString fill(const QString &pattern, const QString &fileName, const QString &kin
 // The filled template of the program folder, or "" without one.
 QString forUpload(const QString &programFolder, const QString &fileName, const QString &kind);
 
-} // namespace pageText
+} // namespace wiki::pageText

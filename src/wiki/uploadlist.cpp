@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <array>
 
-namespace uploads {
+namespace wiki::uploads {
 namespace {
 
 // The words the file holds for each value, in the order of the enums.
@@ -123,4 +123,4 @@ UploadList UploadList::fromJson(const QByteArray &json)
     return read;
 }
 
-} // namespace uploads
+} // namespace wiki::uploads

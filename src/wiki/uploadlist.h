@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace uploads {
+namespace wiki::uploads {
 
 enum class State { Waiting, Uploading, Uploaded, Asking, Failed, Skipped };
 // What the wiki's answer asks of the user. ReplaceRefused: the name is taken and the
@@ -58,4 +58,4 @@ private:
     int batchFrom_ = 0;
 };
 
-} // namespace uploads
+} // namespace wiki::uploads

@@ -1,7 +1,7 @@
 #include "wikitext/clipboardslots.h"
 
 #include "common/textfile.h"
-#include "common/textutil.h"
+#include "common/textrules.h"
 
 namespace clipboardSlots {
 

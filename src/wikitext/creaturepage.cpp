@@ -1,7 +1,7 @@
 #include "wikitext/creaturepage.h"
 
 #include "common/textfile.h"
-#include "common/textutil.h"
+#include "common/textrules.h"
 
 #include <algorithm>
 

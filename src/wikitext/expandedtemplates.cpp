@@ -1,11 +1,11 @@
 #include "wikitext/expandedtemplates.h"
 
 #include "common/modvandrel.h"
-#include "common/numconv.h"
+#include "common/numbers.h"
 #include "common/paths.h"
 #include "common/programinfo.h"
 #include "common/textfile.h"
-#include "common/textutil.h"
+#include "common/textrules.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
 #include "wikitext/templates.h"

@@ -2,7 +2,7 @@
 
 #include "common/modvandrel.h"
 #include "common/textfile.h"
-#include "common/textutil.h"
+#include "common/textrules.h"
 
 namespace formatText {
 

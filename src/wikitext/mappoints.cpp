@@ -1,7 +1,7 @@
 #include "wikitext/mappoints.h"
 
 #include "common/textfile.h"
-#include "common/textutil.h"
+#include "common/textrules.h"
 #include "wikitext/formattext.h"
 
 namespace mapPoints {

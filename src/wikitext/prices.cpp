@@ -1,8 +1,8 @@
 #include "wikitext/prices.h"
 
-#include "common/numconv.h"
+#include "common/numbers.h"
 #include "common/textfile.h"
-#include "common/textutil.h"
+#include "common/textrules.h"
 
 #include <charconv>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "common/modvandrel.h"
 #include "common/paths.h"
 #include "common/textfile.h"
-#include "common/textutil.h"
+#include "common/textrules.h"
 #include "settings/privateprofile.h"
 #include "settings/settingskeys.h"
 

@@ -1,7 +1,7 @@
 #include "wikitext/totaldamage.h"
 
-#include "common/numconv.h"
-#include "common/textutil.h"
+#include "common/numbers.h"
+#include "common/textrules.h"
 
 #include <limits>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "common/numconv.h"
+#include "common/numbers.h"
 #include "common/textfile.h"
-#include "common/textutil.h"
+#include "common/textrules.h"
 #include "support.h"
 
 #include <cfenv>

@@ -8,11 +8,13 @@
 
 #include <gtest/gtest.h>
 
+using namespace wiki;
+
 namespace {
 
 TEST(WikiAnswers, UploadsTheirWarningsAndErrors)
 {
-    using wikiApi::Upload;
+    using api::Upload;
     const struct {
         const char *json;
         Upload::Result result;
@@ -36,16 +38,16 @@ TEST(WikiAnswers, UploadsTheirWarningsAndErrors)
         {R"({"error": {}})", Upload::Error, "unknown"},
     };
     for (const auto &c : cases) {
-        const Upload upload = wikiApi::upload(wikiApi::read(c.json));
+        const Upload upload = api::upload(api::read(c.json));
         EXPECT_EQ(upload.result, c.result) << c.json;
         const QString what = c.result == Upload::Success   ? upload.filename
                            : c.result == Upload::Warning ? upload.filekey
                                                          : upload.failure.code;
         EXPECT_EQ(what, c.what) << c.json;
     }
-    EXPECT_EQ(wikiApi::read(R"({"error": {"code": "x", "filekey": "k3"}})").failure->filekey, "k3");
+    EXPECT_EQ(api::read(R"({"error": {"code": "x", "filekey": "k3"}})").failure->filekey, "k3");
 
-    const QStringList texts = wikiApi::warningTexts(wikiApi::upload(wikiApi::read(
+    const QStringList texts = api::warningTexts(api::upload(api::read(
         R"({"upload": {"result": "Warning", "filekey": "k", "warnings": {"duplicate": ["A.png", "B.png"],
             "badfilename": "Hash-tag.png"}}})")).warnings);
     EXPECT_EQ(texts, QStringList({"The wiki would store the file as Hash-tag.png.",
@@ -54,36 +56,36 @@ TEST(WikiAnswers, UploadsTheirWarningsAndErrors)
 
 TEST(WikiAnswers, TokensLoginAccountAndExistingFiles)
 {
-    EXPECT_EQ(wikiApi::loginToken(wikiApi::read(R"({"query": {"tokens": {"logintoken": "73d4+\\"}}})")), "73d4+\\");
-    EXPECT_FALSE(wikiApi::csrfToken(wikiApi::read(R"({"query": {"tokens": {"csrftoken": "+\\"}}})")));
-    EXPECT_FALSE(wikiApi::loginToken(wikiApi::read(R"({"query": {"tokens": 5}})")));
+    EXPECT_EQ(api::loginToken(api::read(R"({"query": {"tokens": {"logintoken": "73d4+\\"}}})")), "73d4+\\");
+    EXPECT_FALSE(api::csrfToken(api::read(R"({"query": {"tokens": {"csrftoken": "+\\"}}})")));
+    EXPECT_FALSE(api::loginToken(api::read(R"({"query": {"tokens": 5}})")));
 
-    const wikiApi::Login failed = wikiApi::login(wikiApi::read(
+    const api::Login failed = api::login(api::read(
         R"({"login": {"result": "Failed", "reason": "Incorrect username or password entered. Please try again."}})"));
     EXPECT_FALSE(failed.ok);
     EXPECT_EQ(failed.reason, "Incorrect username or password entered. Please try again.");
-    EXPECT_TRUE(wikiApi::login(wikiApi::read(R"({"login": {"result": "Success", "lgusername": "Uploader"}})")).ok);
-    EXPECT_EQ(wikiApi::login(wikiApi::read("{}")).reason, "It gave no reason.");
+    EXPECT_TRUE(api::login(api::read(R"({"login": {"result": "Success", "lgusername": "Uploader"}})")).ok);
+    EXPECT_EQ(api::login(api::read("{}")).reason, "It gave no reason.");
 
-    const wikiApi::Account account = wikiApi::account(wikiApi::read(
+    const api::Account account = api::account(api::read(
         R"({"query": {"general": {"maxuploadsize": 1000}, "fileextensions": [{"ext": "png"}, {"ext": ".JPG"}],
             "userinfo": {"name": "Uploader", "rights": ["read", "upload", "reupload-own"]}}})"));
     EXPECT_EQ(account.user, "Uploader");
     EXPECT_EQ(account.fileExtensions, QStringList({"png", "jpg"}));
     EXPECT_EQ(account.maxUploadSize, 1000);
     for (const char *limit : {"-5", "1e300", "\"20\""})
-        EXPECT_EQ(wikiApi::account(wikiApi::read(QByteArray(R"({"query": {"general": {"maxuploadsize": )") + limit + "}}}"))
+        EXPECT_EQ(api::account(api::read(QByteArray(R"({"query": {"general": {"maxuploadsize": )") + limit + "}}}"))
                       .maxUploadSize, -1) << limit;
     EXPECT_TRUE(account.mayUpload() && account.mayReplace());
-    EXPECT_FALSE(wikiApi::account(wikiApi::read(R"({"query": {"userinfo": {"rights": ["upload"]}}})")).mayReplace());
+    EXPECT_FALSE(api::account(api::read(R"({"query": {"userinfo": {"rights": ["upload"]}}})")).mayReplace());
 
-    const wikiApi::Existing found = wikiApi::existing(wikiApi::read(
+    const api::Existing found = api::existing(api::read(
         R"({"query": {"pages": [{"title": "File:A.png", "imageinfo": [{"sha1": "DB61", "descriptionurl": "p"}]}],
             "allimages": [{"name": "Twice.png"}, {"name": "A.png"}]}})"));
     EXPECT_TRUE(found.exists);
     EXPECT_EQ(found.sha1, "db61");
     EXPECT_EQ(found.sameBytes, QStringList({"Twice.png", "A.png"}));
-    EXPECT_FALSE(wikiApi::existing(wikiApi::read(R"({"query": {"pages": [{"missing": true}]}})")).exists);
+    EXPECT_FALSE(api::existing(api::read(R"({"query": {"pages": [{"missing": true}]}})")).exists);
 }
 
 TEST(WikiAddress, HttpsOrThisMachine)
@@ -96,9 +98,9 @@ TEST(WikiAddress, HttpsOrThisMachine)
         {"ftp://example.com/api.php", false},          {"example.com/api.php", false},
         {"", false},
     };
-    for (const auto &[address, taken] : cases)
-        EXPECT_EQ(!wikiAddress::whyRefused(QUrl(address)).has_value(), taken) << address;
-    EXPECT_TRUE(wikiAddress::whyRefused(QUrl("http://example.fandom.com/api.php"))->contains("https://example.fandom.com"));
+    for (const auto &[url, taken] : cases)
+        EXPECT_EQ(!address::whyRefused(QUrl(url)).has_value(), taken) << url;
+    EXPECT_TRUE(address::whyRefused(QUrl("http://example.fandom.com/api.php"))->contains("https://example.fandom.com"));
 }
 
 TEST(PageText, PlaceholdersFilledOnce)

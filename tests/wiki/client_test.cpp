@@ -10,12 +10,14 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace wiki;
+
 namespace {
 
 using localWiki::waitFor;
 
 struct Session {
-    WikiClient client;
+    Client client;
     QTemporaryDir folder;
 
     Session(const QUrl &api, const QString &user, const QString &password)

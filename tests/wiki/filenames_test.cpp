@@ -8,9 +8,11 @@
 #include <QList>
 #include <gtest/gtest.h>
 
+using namespace wiki;
+
 namespace {
 
-using wikiNames::Rule;
+using names::Rule;
 
 // The name as the wiki stores it: blanks as "_", the first letter in capitals.
 QString asWikiStores(QString name)
@@ -79,12 +81,12 @@ TEST(WikiNames, RulesAndCleanedNamesAsTheWikiGivesThem)
         {"", Rule::Empty, {}, {}},
     };
     for (const char forbidden : QByteArray("#<>[]|{}:")) {
-        const wikiNames::Verdict verdict = wikiNames::check(QStringLiteral("Hash%1tag.png").arg(forbidden));
+        const names::Verdict verdict = names::check(QStringLiteral("Hash%1tag.png").arg(forbidden));
         EXPECT_EQ(std::pair(verdict.rule, verdict.cleaned), std::pair(Rule::Forbidden, QString("Hash-tag.png")))
             << forbidden;
     }
     for (const auto &c : cases) {
-        const wikiNames::Verdict verdict = wikiNames::check(c.name);
+        const names::Verdict verdict = names::check(c.name);
         EXPECT_EQ(verdict.rule, c.rule) << c.name.toStdString();
         if (!c.wikiStores.isNull()) {
             EXPECT_EQ(asWikiStores(verdict.cleaned), c.wikiStores) << c.name.toStdString();
@@ -93,15 +95,15 @@ TEST(WikiNames, RulesAndCleanedNamesAsTheWikiGivesThem)
         }
         // A cleaned name is one the wiki takes as it is.
         if (!verdict.cleaned.isEmpty()) {
-            EXPECT_TRUE(wikiNames::check(verdict.cleaned).ok()) << verdict.cleaned.toStdString();
+            EXPECT_TRUE(names::check(verdict.cleaned).ok()) << verdict.cleaned.toStdString();
         }
     }
 }
 
 TEST(WikiNames, AFirstLetterInLowerCaseIsNoted)
 {
-    EXPECT_FALSE(wikiNames::check("Upper.png").lowerFirst);
-    EXPECT_TRUE(wikiNames::check(u"ßtraße.png"_qs).lowerFirst);
+    EXPECT_FALSE(names::check("Upper.png").lowerFirst);
+    EXPECT_TRUE(names::check(u"ßtraße.png"_qs).lowerFirst);
 }
 
 TEST(WikiNames, ACopyFollowsTheFileItNamesToItsNewName)
@@ -114,7 +116,7 @@ TEST(WikiNames, ACopyFollowsTheFileItNamesToItsNewName)
         {"[[File:Big Sword.png]] [[File:Sword.png|left]]", std::nullopt},
     };
     for (const auto &[copied, renamed] : cases)
-        EXPECT_EQ(wikiNames::renamedInCopy(copied, "Sword.png", "Blade.png"), renamed) << copied.toStdString();
+        EXPECT_EQ(names::renamedInCopy(copied, "Sword.png", "Blade.png"), renamed) << copied.toStdString();
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "app/merge/mergelayout.h"
 #include "app/widgets/picturearea.h"
-#include "common/numconv.h"
+#include "common/numbers.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

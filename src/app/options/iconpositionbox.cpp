@@ -2,7 +2,7 @@
 
 #include "app/saving/capturestate.h"
 #include "app/widgets/optionbuttons.h"
-#include "common/numconv.h"
+#include "common/numbers.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "app/widgets/checkboxes.h"
 #include "app/widgets/named.h"
-#include "common/numconv.h"
+#include "common/numbers.h"
 #include "settings/options.h"
 
 #include <QCheckBox>

@@ -11,7 +11,7 @@
 #include "app/widgets/statusline.h"
 #include "app/window/windowsizing.h"
 #include "capture/extractgeometry.h"
-#include "common/numconv.h"
+#include "common/numbers.h"
 #include "settings/settingskeys.h"
 #include "settings/settingvalues.h"
 

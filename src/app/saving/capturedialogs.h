@@ -5,7 +5,7 @@
 
 #include "app/saving/problemwords.h"
 #include "app/widgets/clipboardglue.h"
-#include "common/numconv.h"
+#include "common/numbers.h"
 #include "common/programinfo.h"
 #include "image/imagefiles.h"
 

@@ -49,9 +49,9 @@ QString NameMessages::wikiPrompt()
     return tr("File name on the wiki:");
 }
 
-QString NameMessages::wikiRule(const QString &name, const wikiNames::Verdict &verdict)
+QString NameMessages::wikiRule(const QString &name, const wiki::names::Verdict &verdict)
 {
-    using Rule = wikiNames::Rule;
+    using Rule = wiki::names::Rule;
     const QString &what = verdict.offending;
     switch (verdict.rule) {
     case Rule::None:
@@ -89,14 +89,14 @@ QString NameMessages::wikiRule(const QString &name, const wikiNames::Verdict &ve
             .arg(name, what);
     case Rule::TooLong:
         return tr("The file name \"%1\" is %2 bytes long in UTF-8; the wiki allows %3.")
-            .arg(name, what, QString::number(wikiNames::maxBytes));
+            .arg(name, what, QString::number(wiki::names::maxBytes));
     case Rule::Empty:
         return tr("The file name \"%1\" has no name before its extension.").arg(name);
     }
     return QString();
 }
 
-QString NameMessages::wiki(const QString &fileName, const wikiNames::Verdict &verdict)
+QString NameMessages::wiki(const QString &fileName, const wiki::names::Verdict &verdict)
 {
     if (verdict.ok())
         return QString();

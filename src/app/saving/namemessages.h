@@ -19,9 +19,9 @@ public:
     static QString wikiTitle();
     static QString wikiPrompt();
     // Empty for a name that breaks no rule.
-    static QString wiki(const QString &fileName, const wikiNames::Verdict &verdict);
+    static QString wiki(const QString &fileName, const wiki::names::Verdict &verdict);
 
 private:
     static QString windowsRule(const QString &name, const capture::windowsNames::Verdict &verdict);
-    static QString wikiRule(const QString &name, const wikiNames::Verdict &verdict);
+    static QString wikiRule(const QString &name, const wiki::names::Verdict &verdict);
 };

@@ -67,10 +67,10 @@ std::optional<QString> SaveRoutine::nameStep(const QString &title, const QList<c
 bool SaveRoutine::checkForWiki(QString &name, const QString &title, const PlannedFiles &planned)
 {
     for (;;) {
-        std::optional<std::pair<QString, wikiNames::Verdict>> broken;
+        std::optional<std::pair<QString, wiki::names::Verdict>> broken;
         for (const QString &path : planned(name)) {
             const QString file = paths::fileNameOf(path);
-            if (const wikiNames::Verdict verdict = wikiNames::check(file); !verdict.ok()) {
+            if (const wiki::names::Verdict verdict = wiki::names::check(file); !verdict.ok()) {
                 broken = {file, verdict};
                 break;
             }
@@ -82,7 +82,7 @@ bool SaveRoutine::checkForWiki(QString &name, const QString &title, const Planne
             wikiCleaned_ = true;
             return true;
         case wikiNameBox::Answer::Edit: {
-            const QString cleaned = wikiNames::check(name).cleaned;
+            const QString cleaned = wiki::names::check(name).cleaned;
             const std::optional<QString> edited = askName(title, cleaned.isEmpty() ? name : cleaned);
             if (!edited)
                 return false;
@@ -168,7 +168,7 @@ PictureResult SaveRoutine::writePng(const QImage &picture, const QString &path, 
     QString target = path;
     if (wikiCleaned_) {
         const QString file = paths::fileNameOf(path);
-        if (const QString cleaned = wikiNames::check(file).cleaned; !cleaned.isEmpty())
+        if (const QString cleaned = wiki::names::check(file).cleaned; !cleaned.isEmpty())
             target = path.left(path.size() - file.size()) + cleaned;
     }
     *writtenPath = target;

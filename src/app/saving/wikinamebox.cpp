@@ -8,7 +8,7 @@
 
 namespace wikiNameBox {
 
-Answer ask(QWidget *parent, const QString &fileName, const wikiNames::Verdict &verdict)
+Answer ask(QWidget *parent, const QString &fileName, const wiki::names::Verdict &verdict)
 {
     return ask(parent, NameMessages::wikiTitle(), NameMessages::wiki(fileName, verdict), !verdict.cleaned.isEmpty());
 }
@@ -34,7 +34,7 @@ std::optional<QString> settle(QWidget *parent, const QString &fileName)
 {
     QString name = fileName;
     for (;;) {
-        const wikiNames::Verdict verdict = wikiNames::check(name);
+        const wiki::names::Verdict verdict = wiki::names::check(name);
         if (verdict.ok())
             return name;
         switch (ask(parent, name, verdict)) {

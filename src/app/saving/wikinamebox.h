@@ -15,7 +15,7 @@ enum class Answer { Use, Edit, Cancel };
 
 // Asks about fileName, which breaks the rule verdict names. Use is offered only when a
 // cleaned name is left.
-Answer ask(QWidget *parent, const QString &fileName, const wikiNames::Verdict &verdict);
+Answer ask(QWidget *parent, const QString &fileName, const wiki::names::Verdict &verdict);
 // The same question under another title and message (the system's own name rules).
 Answer ask(QWidget *parent, const QString &title, const QString &message, bool canUse);
 

@@ -6,7 +6,7 @@
 #include "app/widgets/mouseupbutton.h"
 #include "app/widgets/statusline.h"
 #include "common/modvandrel.h"
-#include "common/numconv.h"
+#include "common/numbers.h"
 #include "common/programinfo.h"
 #include "settings/privateprofile.h"
 #include "wikitext/creaturepage.h"

@@ -101,7 +101,7 @@ void AccountDialog::showResult(const QString &text)
 
 bool AccountDialog::addressTaken()
 {
-    if (const auto why = wikiAddress::whyRefused(typedApi())) {
+    if (const auto why = wiki::address::whyRefused(typedApi())) {
         showResult(*why);
         return false;
     }
@@ -117,7 +117,7 @@ void AccountDialog::test()
     cmdWikiTest_->setEnabled(false);
     // The answer may come after the dialog has gone. Without a password, this dialog's own
     // box asks for it (never a second box over this one).
-    center_.test([shown = QPointer<AccountDialog>(this)](const std::optional<AccountTest> &result) {
+    center_.test([shown = QPointer<AccountDialog>(this)](const std::optional<wiki::AccountTest> &result) {
         if (!shown)
             return;
         shown->cmdWikiTest_->setEnabled(true);
@@ -128,14 +128,14 @@ void AccountDialog::test()
     });
 }
 
-QString AccountDialog::report(const wikiApi::Account &account)
+QString AccountDialog::report(const wiki::api::Account &account)
 {
     const auto yes = [](bool may, const QString &grants) {
         return may ? tr("yes") : tr("no (tick %1 on Special:BotPasswords)").arg(grants);
     };
     QString text = tr("Logged in as %1.").arg(account.user) + u'\n'
-                 + tr("May upload files: %1").arg(yes(account.mayUpload(), wikiMessages::uploadGrants)) + u'\n'
-                 + tr("May replace files: %1").arg(yes(account.mayReplace(), wikiMessages::replaceGrant)) + u'\n'
+                 + tr("May upload files: %1").arg(yes(account.mayUpload(), wiki::messages::uploadGrants)) + u'\n'
+                 + tr("May replace files: %1").arg(yes(account.mayReplace(), wiki::messages::replaceGrant)) + u'\n'
                  + tr("File types: %1").arg(account.fileExtensions.join(QStringLiteral(", ")));
     if (account.maxUploadSize > 0)
         text += u'\n' + tr("Largest file: %1 bytes").arg(QLocale::c().toString(account.maxUploadSize));

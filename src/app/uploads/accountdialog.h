@@ -25,7 +25,7 @@ private:
     void test();
     // A test passed: who, what the account may do, what the wiki takes; missing rights named
     // with the grants to tick.
-    static QString report(const wikiApi::Account &account);
+    static QString report(const wiki::api::Account &account);
     // The address as typed, or the reason it will not do (shown, and nothing is sent).
     bool addressTaken();
     QUrl typedApi() const;

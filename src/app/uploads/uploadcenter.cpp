@@ -36,11 +36,11 @@ const char *const existingSays = QT_TRANSLATE_NOOP(
 } // namespace
 
 UploadCenter::UploadCenter(const QString &programFolder, QWidget *window)
-    : QObject(window), path_(paths::joinPath(programFolder, uploads::UploadList::fileName)),
+    : QObject(window), path_(paths::joinPath(programFolder, wiki::uploads::UploadList::fileName)),
       programFolder_(programFolder), window_(window), client_(this), passwords_(new PasswordStore(this))
 {
     if (const auto json = textFiles::readTextFile(path_))
-        list_ = uploads::UploadList::fromJson(json->toUtf8());
+        list_ = wiki::uploads::UploadList::fromJson(json->toUtf8());
     connect(passwords_, &PasswordStore::storeMissing, this,
             [this] { StatusLine::say(window_, PasswordStore::noStoreNote()); });
     // Uploads left waiting by the last run go on once the window is up.
@@ -70,7 +70,7 @@ void UploadCenter::setPassword(const QString &password)
     passwords_->write(accountKey(), password, [](bool) {});
 }
 
-void UploadCenter::test(std::function<void(const std::optional<AccountTest> &)> done)
+void UploadCenter::test(std::function<void(const std::optional<wiki::AccountTest> &)> done)
 {
     knownPassword([this, done](bool known) {
         if (!known)
@@ -119,7 +119,7 @@ void UploadCenter::pump()
 {
     if (busy_)
         return;
-    uploads::Entry *next = list_.next();
+    wiki::uploads::Entry *next = list_.next();
     if (!next) {
         emit changed();
         return;
@@ -131,7 +131,7 @@ void UploadCenter::pump()
     }
     busy_ = true;
     withPassword([this, id](bool have) {
-        uploads::Entry *entry = list_.find(id);
+        wiki::uploads::Entry *entry = list_.find(id);
         if (!have || !entry) {
             busy_ = false;
             if (entry)
@@ -144,37 +144,38 @@ void UploadCenter::pump()
 
 void UploadCenter::start(int id)
 {
-    uploads::Entry &entry = *list_.find(id);
-    entry.state = uploads::State::Uploading;
+    wiki::uploads::Entry &entry = *list_.find(id);
+    entry.state = wiki::uploads::State::Uploading;
     store();
     emit changed();
-    const UploadRequest request{entry.path, entry.wikiName,
-                                pageText::forUpload(programFolder_, entry.wikiName, entry.kind), entry.choice,
-                                entry.filekey};
-    client_.upload(request, [this, id](const UploadOutcome &outcome) { finished(id, outcome); });
+    const wiki::UploadRequest request{entry.path, entry.wikiName,
+                                      wiki::pageText::forUpload(programFolder_, entry.wikiName, entry.kind),
+                                      entry.choice, entry.filekey};
+    client_.upload(request, [this, id](const wiki::UploadOutcome &outcome) { finished(id, outcome); });
 }
 
-void UploadCenter::finished(int id, const UploadOutcome &outcome)
+void UploadCenter::finished(int id, const wiki::UploadOutcome &outcome)
 {
     busy_ = false;
-    if (uploads::Entry *entry = list_.find(id)) {
+    if (wiki::uploads::Entry *entry = list_.find(id)) {
         entry->filekey = outcome.filekey;
         entry->link = outcome.link;
         switch (outcome.kind) {
-        case UploadOutcome::Uploaded:
-        case UploadOutcome::AlreadyThere:
+        case wiki::UploadOutcome::Uploaded:
+        case wiki::UploadOutcome::AlreadyThere:
             entry->wikiName = outcome.wikiName;
-            settle(*entry, uploads::State::Uploaded, outcome.message,
-                   (outcome.kind == UploadOutcome::Uploaded ? tr(uploadedSays) : tr(alreadySays)).arg(entry->wikiName));
+            settle(*entry, wiki::uploads::State::Uploaded, outcome.message,
+                   (outcome.kind == wiki::UploadOutcome::Uploaded ? tr(uploadedSays) : tr(alreadySays))
+                       .arg(entry->wikiName));
             break;
-        case UploadOutcome::Asking:
+        case wiki::UploadOutcome::Asking:
             entry->question = outcome.question;
             entry->existingName = outcome.existingName;
-            settle(*entry, uploads::State::Asking, outcome.message,
+            settle(*entry, wiki::uploads::State::Asking, outcome.message,
                    tr(askingSays).arg(entry->wikiName, outcome.message));
             emit asking(id);
             break;
-        case UploadOutcome::Failed:
+        case wiki::UploadOutcome::Failed:
             fail(*entry, outcome.message);
             break;
         }
@@ -183,7 +184,8 @@ void UploadCenter::finished(int id, const UploadOutcome &outcome)
     QTimer::singleShot(0, this, &UploadCenter::pump);
 }
 
-void UploadCenter::settle(uploads::Entry &entry, uploads::State state, const QString &message, const QString &said)
+void UploadCenter::settle(wiki::uploads::Entry &entry, wiki::uploads::State state, const QString &message,
+                          const QString &said)
 {
     entry.state = state;
     entry.message = message;
@@ -192,46 +194,46 @@ void UploadCenter::settle(uploads::Entry &entry, uploads::State state, const QSt
     emit changed();
 }
 
-void UploadCenter::fail(uploads::Entry &entry, const QString &message)
+void UploadCenter::fail(wiki::uploads::Entry &entry, const QString &message)
 {
-    settle(entry, uploads::State::Failed, message, tr(failedSays).arg(entry.wikiName, message));
+    settle(entry, wiki::uploads::State::Failed, message, tr(failedSays).arg(entry.wikiName, message));
 }
 
 void UploadCenter::copyFollows(const QString &from, const QString &to)
 {
     // Only markup Quillmark put on the clipboard, when nobody has copied over it since.
     if (const auto own = clipboardGlue::ownText())
-        if (const auto renamed = wikiNames::renamedInCopy(*own, from, to))
+        if (const auto renamed = wiki::names::renamedInCopy(*own, from, to))
             clipboardGlue::replaceWithText(*renamed);
 }
 
-void UploadCenter::answer(int id, uploads::Choice choice)
+void UploadCenter::answer(int id, wiki::uploads::Choice choice)
 {
-    uploads::Entry *entry = list_.find(id);
-    if (!entry || entry->state != uploads::State::Asking)
+    wiki::uploads::Entry *entry = list_.find(id);
+    if (!entry || entry->state != wiki::uploads::State::Asking)
         return;
-    if (choice == uploads::Choice::Skip) {
-        entry->question = uploads::Question::None;
-        return settle(*entry, uploads::State::Skipped, skipped, tr(skippedSays).arg(entry->wikiName));
+    if (choice == wiki::uploads::Choice::Skip) {
+        entry->question = wiki::uploads::Question::None;
+        return settle(*entry, wiki::uploads::State::Skipped, skipped, tr(skippedSays).arg(entry->wikiName));
     }
-    if (choice == uploads::Choice::UseExisting) {
+    if (choice == wiki::uploads::Choice::UseExisting) {
         // The pasted markup names the file the wiki has.
         copyFollows(entry->wikiName, entry->existingName);
         const QString said = tr(existingSays).arg(entry->wikiName, entry->existingName);
         entry->wikiName = entry->existingName;
-        entry->link = wikiMessages::filePage(api_, entry->existingName);
-        entry->question = uploads::Question::None;
-        return settle(*entry, uploads::State::Uploaded, existingUsed.arg(entry->wikiName), said);
+        entry->link = wiki::messages::filePage(api_, entry->existingName);
+        entry->question = wiki::uploads::Question::None;
+        return settle(*entry, wiki::uploads::State::Uploaded, existingUsed.arg(entry->wikiName), said);
     }
     entry->choice = choice;
-    entry->state = uploads::State::Waiting;
+    entry->state = wiki::uploads::State::Waiting;
     store();
     pump();
 }
 
 void UploadCenter::rename(int id, const QString &wikiName)
 {
-    uploads::Entry *entry = list_.find(id);
+    wiki::uploads::Entry *entry = list_.find(id);
     if (!entry || wikiName.isEmpty())
         return;
     // The pasted markup names the file that goes up, not the wiki's other one.
@@ -242,12 +244,12 @@ void UploadCenter::rename(int id, const QString &wikiName)
 
 void UploadCenter::retry(int id)
 {
-    uploads::Entry *entry = list_.find(id);
-    if (!entry || entry->state == uploads::State::Uploading)
+    wiki::uploads::Entry *entry = list_.find(id);
+    if (!entry || entry->state == wiki::uploads::State::Uploading)
         return;
-    entry->state = uploads::State::Waiting;
-    entry->choice = uploads::Choice::None;
-    entry->question = uploads::Question::None;
+    entry->state = wiki::uploads::State::Waiting;
+    entry->choice = wiki::uploads::Choice::None;
+    entry->question = wiki::uploads::Question::None;
     entry->filekey.clear();
     entry->message.clear();
     store();

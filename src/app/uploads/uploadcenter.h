@@ -25,21 +25,21 @@ public:
     void setPassword(const QString &password);
     // Logs in with the password the store or this run knows and reports what the account
     // may do; nothing (and no question) when no password is known.
-    void test(std::function<void(const std::optional<AccountTest> &)> done);
+    void test(std::function<void(const std::optional<wiki::AccountTest> &)> done);
     QUrl api() const { return api_; }
     QString user() const { return user_; }
-    WikiClient &client() { return client_; }
+    wiki::Client &client() { return client_; }
     PasswordStore &passwords() { return *passwords_; }
 
     // A file to upload under its own name (or wikiName): kind says what the picture is.
     void enqueue(const QString &path, const QString &kind, const QString &wikiName = QString());
     void retry(int id);
     void remove(int id);
-    void answer(int id, uploads::Choice choice);
+    void answer(int id, wiki::uploads::Choice choice);
     void rename(int id, const QString &wikiName);
 
-    const uploads::UploadList &list() const { return list_; }
-    const uploads::Entry *entry(int id) const { return const_cast<uploads::UploadList &>(list_).find(id); }
+    const wiki::uploads::UploadList &list() const { return list_; }
+    const wiki::uploads::Entry *entry(int id) const { return const_cast<wiki::uploads::UploadList &>(list_).find(id); }
     // "Uploading 2 of 5..." while busy, else the last result; empty with nothing to say.
     QString statusText() const;
 
@@ -52,14 +52,14 @@ private:
     QString accountKey() const;
     void pump();
     void start(int id);
-    void finished(int id, const UploadOutcome &outcome);
+    void finished(int id, const wiki::UploadOutcome &outcome);
     // Gives the client the password the store or this run knows; false when neither does.
     void knownPassword(std::function<void(bool)> go);
     // Makes sure the client has the password, asking for it; false when the user gave none.
     void withPassword(std::function<void(bool)> go);
     // The entry's new state and word on it; said goes to the status line.
-    void settle(uploads::Entry &entry, uploads::State state, const QString &message, const QString &said);
-    void fail(uploads::Entry &entry, const QString &message);
+    void settle(wiki::uploads::Entry &entry, wiki::uploads::State state, const QString &message, const QString &said);
+    void fail(wiki::uploads::Entry &entry, const QString &message);
     // The copied markup that names the file from names to instead.
     void copyFollows(const QString &from, const QString &to);
     void store();
@@ -67,9 +67,9 @@ private:
     QString path_;
     QString programFolder_;
     QWidget *window_;
-    WikiClient client_;
+    wiki::Client client_;
     PasswordStore *passwords_;
-    uploads::UploadList list_;
+    wiki::uploads::UploadList list_;
     QUrl api_;
     QString user_;
     bool havePassword_ = false;

@@ -19,9 +19,9 @@
 
 namespace {
 
-using uploads::Choice;
-using uploads::Question;
-using uploads::State;
+using wiki::uploads::Choice;
+using wiki::uploads::Question;
+using wiki::uploads::State;
 
 const char *const listTitle = QT_TRANSLATE_NOOP("UploadsWindow", "Uploads");
 const char *const dropHint = QT_TRANSLATE_NOOP(
@@ -53,7 +53,7 @@ const ButtonDesign buttonDesign[] = {
      {Question::SameBytesElsewhere, Question::NameTaken, Question::Warnings, Question::ReplaceRefused}},
 };
 
-QString entryText(const uploads::Entry &e)
+QString entryText(const wiki::uploads::Entry &e)
 {
     const QString state = QCoreApplication::translate("UploadsWindow", stateWords[int(e.state)]);
     QString text = e.message.isEmpty()
@@ -98,7 +98,7 @@ UploadsWindow::UploadsWindow(UploadCenter &center, QWidget *parent)
     connect(&center_, &UploadCenter::changed, this, &UploadsWindow::refill);
     connect(lstUploads_, &QListWidget::itemSelectionChanged, this, &UploadsWindow::selectionChanged);
     connect(lstUploads_, &QListWidget::itemDoubleClicked, this, [this] {
-        const uploads::Entry *e = center_.entry(selectedId());
+        const wiki::uploads::Entry *e = center_.entry(selectedId());
         if (e && !e->link.isEmpty())
             QDesktopServices::openUrl(QUrl(e->link));
     });
@@ -119,7 +119,7 @@ void UploadsWindow::refill()
     const int selected = selectedId();
     const QSignalBlocker quiet(lstUploads_);
     lstUploads_->clear();
-    for (const uploads::Entry &e : center_.list().entries()) {
+    for (const wiki::uploads::Entry &e : center_.list().entries()) {
         auto *item = new QListWidgetItem(entryText(e), lstUploads_);
         item->setData(Qt::UserRole, e.id);
         item->setToolTip(e.path);
@@ -137,7 +137,7 @@ int UploadsWindow::selectedId() const
 
 void UploadsWindow::selectionChanged()
 {
-    const uploads::Entry *e = center_.entry(selectedId());
+    const wiki::uploads::Entry *e = center_.entry(selectedId());
     for (int i = 0; i < buttons_.size(); ++i) {
         const bool answer = !buttonDesign[i].questions.isEmpty();
         const bool asking = e && e->state == State::Asking && buttonDesign[i].questions.contains(e->question);
@@ -170,7 +170,7 @@ void UploadsWindow::chosen(int action)
 void UploadsWindow::newName()
 {
     const int id = selectedId();
-    const uploads::Entry *e = center_.entry(id);
+    const wiki::uploads::Entry *e = center_.entry(id);
     if (!e)
         return;
     const QString typed = QInputDialog::getText(this, NameMessages::wikiTitle(), NameMessages::wikiPrompt(),

@@ -21,14 +21,14 @@ TEST(NameMessages, NameTheRuleWhatBreaksItAndTheNameOffered)
                                          "more than the 259 Windows takes. Choose a shorter folder or name.");
     EXPECT_TRUE(windows("Plain.png").isEmpty());
 
-    const auto wiki = [](const QString &name) { return NameMessages::wiki(name, wikiNames::check(name)); };
-    EXPECT_EQ(wiki("Hash#tag.png"), "The file name \"Hash#tag.png\" contains \"#\", a character the wiki does not "
-                                    "allow in file names.\n\nUse \"Hash-tag.png\" instead?");
-    EXPECT_TRUE(wiki("sword|bow.png").endsWith("\n\nThe wiki shows every file name with a capital first letter."));
-    EXPECT_TRUE(wiki("Tab\tx.png").contains("(U+0009)"));
-    EXPECT_EQ(wiki(".png"), "The file name \".png\" has no name before its extension.");
-    EXPECT_TRUE(wiki(QString(241, u'x') + ".png").contains(" is 245 bytes long in UTF-8; the wiki allows 240."));
-    EXPECT_TRUE(wiki("Plain.png").isEmpty());
+    const auto forWiki = [](const QString &name) { return NameMessages::wiki(name, wiki::names::check(name)); };
+    EXPECT_EQ(forWiki("Hash#tag.png"), "The file name \"Hash#tag.png\" contains \"#\", a character the wiki does not "
+                                       "allow in file names.\n\nUse \"Hash-tag.png\" instead?");
+    EXPECT_TRUE(forWiki("sword|bow.png").endsWith("\n\nThe wiki shows every file name with a capital first letter."));
+    EXPECT_TRUE(forWiki("Tab\tx.png").contains("(U+0009)"));
+    EXPECT_EQ(forWiki(".png"), "The file name \".png\" has no name before its extension.");
+    EXPECT_TRUE(forWiki(QString(241, u'x') + ".png").contains(" is 245 bytes long in UTF-8; the wiki allows 240."));
+    EXPECT_TRUE(forWiki("Plain.png").isEmpty());
 }
 
 TEST(ProblemWords, EachProblemHasASentenceOfItsOwnWithWhatTheSystemSaid)

@@ -1,4 +1,4 @@
-#include "common/textutil.h"
+#include "common/textrules.h"
 
 #include <algorithm>
 

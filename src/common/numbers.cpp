@@ -1,6 +1,6 @@
-#include "common/numconv.h"
+#include "common/numbers.h"
 
-#include "common/textutil.h"
+#include "common/textrules.h"
 
 #include <charconv>
 #include <cfenv>
