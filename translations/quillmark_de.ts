@@ -699,6 +699,122 @@ Die erweiterte Vorlage wurde nicht hinzugefügt.</translation>
         <source>Total damage %1 from %2 hit lines</source>
         <translation>Gesamtschaden %1 aus %2 Trefferzeilen</translation>
     </message>
+    <message>
+        <source>Add Expanded Template</source>
+        <translation>Erweiterte Vorlage hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add New</source>
+        <translation>Neu hinzufügen</translation>
+    </message>
+    <message>
+        <source>Attuned Bonded</source>
+        <translation>Attuned Bonded</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Puffer</translation>
+    </message>
+    <message>
+        <source>Caster Spells VI</source>
+        <translation>Zauberer-Sprüche VI</translation>
+    </message>
+    <message>
+        <source>Caster Spells VII</source>
+        <translation>Zauberer-Sprüche VII</translation>
+    </message>
+    <message>
+        <source>Caster VI</source>
+        <translation>Zauberer VI</translation>
+    </message>
+    <message>
+        <source>Caster VII</source>
+        <translation>Zauberer VII</translation>
+    </message>
+    <message>
+        <source>Convert Shopkeeper Prices</source>
+        <translation>Händlerpreise umrechnen</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigenes</translation>
+    </message>
+    <message>
+        <source>Dialog NPC Open Chat</source>
+        <translation>Dialog NPC-Chat</translation>
+    </message>
+    <message>
+        <source>Dialog Spell Chat</source>
+        <translation>Dialog Zauber-Chat</translation>
+    </message>
+    <message>
+        <source>Map Point</source>
+        <translation>Kartenpunkt</translation>
+    </message>
+    <message>
+        <source>Map Point Plus</source>
+        <translation>Kartenpunkt Plus</translation>
+    </message>
+    <message>
+        <source>Melee Spells VI</source>
+        <translation>Nahkampf-Sprüche VI</translation>
+    </message>
+    <message>
+        <source>Melee Spells VII</source>
+        <translation>Nahkampf-Sprüche VII</translation>
+    </message>
+    <message>
+        <source>Melee VI</source>
+        <translation>Nahkampf VI</translation>
+    </message>
+    <message>
+        <source>Melee VII</source>
+        <translation>Nahkampf VII</translation>
+    </message>
+    <message>
+        <source>Missile Spells VI</source>
+        <translation>Fernkampf-Sprüche VI</translation>
+    </message>
+    <message>
+        <source>Missile Spells VII</source>
+        <translation>Fernkampf-Sprüche VII</translation>
+    </message>
+    <message>
+        <source>Missile VI</source>
+        <translation>Fernkampf VI</translation>
+    </message>
+    <message>
+        <source>Missile VII</source>
+        <translation>Fernkampf VII</translation>
+    </message>
+    <message>
+        <source>NPC Chat</source>
+        <translation>NPC-Chat</translation>
+    </message>
+    <message>
+        <source>Prices</source>
+        <translation>Preise</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Spell Chat</source>
+        <translation>Zauber-Chat</translation>
+    </message>
+    <message>
+        <source>Text Cache</source>
+        <translation>Textpuffer</translation>
+    </message>
+    <message>
+        <source>Update Creature</source>
+        <translation>Kreatur neu</translation>
+    </message>
+    <message>
+        <source>Update Creature Template</source>
+        <translation>Kreaturvorlage erneuern</translation>
+    </message>
 </context>
 <context>
     <name>NameMessages</name>

@@ -39,7 +39,7 @@ QList<QStringView> linesOf(const QString &programFolder, const QString &text)
 MultiUseControl::MultiUseControl(const QString &programFolder, QWidget *parent)
     : QWidget(parent), programFolder_(programFolder)
 {
-    cmdReload_ = new MouseUpButton(QStringLiteral("cmdReload"), multiUse::initialCaption, this);
+    cmdReload_ = new MouseUpButton(QStringLiteral("cmdReload"), MultiUseMessages::shown(multiUse::initialCaption), this);
     cmdReload_->setToolTip(MultiUseMessages::buttonTooltip());
 
     cmbExtraTemplates_ = new QComboBox(this);
@@ -48,7 +48,7 @@ MultiUseControl::MultiUseControl(const QString &programFolder, QWidget *parent)
     cmbExtraTemplates_->setInsertPolicy(QComboBox::NoInsert);
     // The width is fixed; measuring thousands of names for a size hint would only cost time.
     cmbExtraTemplates_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cmbExtraTemplates_->setEditText(multiUse::initialCaption);
+    cmbExtraTemplates_->setEditText(MultiUseMessages::shown(multiUse::initialCaption));
     cmbExtraTemplates_->setToolTip(MultiUseMessages::comboTooltip());
     dropDownList::nameTyped(cmbExtraTemplates_, tr("Extra templates"));
     resize(sizeHint());
@@ -105,7 +105,8 @@ void MultiUseControl::fillList()
     for (const expandedTemplates::Record &record : records_)
         items.append(record.name);
     if (fixedEntries_)
-        items += multiUse::fixedEntryTexts();
+        for (const QString &entry : multiUse::fixedEntryTexts())
+            items.append(MultiUseMessages::shown(entry));
 
     // Filling an editable drop-down selects its first item and shows that as its text.
     const QString shown = cmbExtraTemplates_->currentText();
@@ -118,8 +119,9 @@ void MultiUseControl::fillList()
 
 void MultiUseControl::cmbExtraTemplates_Click(int index)
 {
-    const QString chosen = index >= 0 && index < cmbExtraTemplates_->count() ? cmbExtraTemplates_->itemText(index)
-                                                                             : cmbExtraTemplates_->currentText();
+    const QString chosen = MultiUseMessages::nameOf(index >= 0 && index < cmbExtraTemplates_->count()
+                                                        ? cmbExtraTemplates_->itemText(index)
+                                                        : cmbExtraTemplates_->currentText());
     std::optional<QString> caption = multiUse::captionFor(chosen);
     if (!caption) {
         if (!expandedTemplates::textFor(records_, chosen))
@@ -128,7 +130,7 @@ void MultiUseControl::cmbExtraTemplates_Click(int index)
     }
     if (chosen == multiUse::customFormatEntry)
         askCustomFormat();
-    cmdReload_->setText(*caption);
+    cmdReload_->setText(MultiUseMessages::shown(*caption));
     cmdReload_Click();
 }
 
@@ -136,7 +138,8 @@ void MultiUseControl::cmbExtraTemplates_Click(int index)
 void MultiUseControl::cmdReload_Click()
 {
     using multiUse::Function;
-    const QString caption = cmdReload_->text();
+    // The caption is the button's only state: the function is the one it names.
+    const QString caption = MultiUseMessages::nameOf(cmdReload_->text());
     switch (multiUse::functionFor(caption)) {
     case Function::AddNew:
         addExpandedTemplate();

@@ -1,5 +1,68 @@
 #include "app/text/multiusemessages.h"
 
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// The drop-down's fixed entries and the captions they give the button, as the multi-use
+// tables name them: the names stay the button's function keys, only the words shown change.
+constexpr const char *functionNames[] = {
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Add Expanded Template"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Add New"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Attuned Bonded"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Cache"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Caster Spells VI"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Caster Spells VII"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Caster VI"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Caster VII"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Convert Shopkeeper Prices"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Custom"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Custom Format"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Dialog NPC Open Chat"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Dialog Spell Chat"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Map Point"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Map Point Plus"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Melee Spells VI"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Melee Spells VII"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Melee VI"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Melee VII"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Missile Spells VI"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Missile Spells VII"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Missile VI"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Missile VII"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "NPC Chat"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Prices"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Reload"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Spell Chat"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Text Cache"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Total Damage"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Update Creature"),
+    QT_TRANSLATE_NOOP("MultiUseMessages", "Update Creature Template"),
+};
+
+} // namespace
+
+QString MultiUseMessages::shown(const QString &name)
+{
+    for (const char *known : functionNames)
+        if (name == QLatin1String(known))
+            return tr(known);
+    return name;
+}
+
+QString MultiUseMessages::nameOf(const QString &shownText)
+{
+    // Untranslated, every name stands for itself: the English tables work unchanged.
+    if (std::any_of(std::begin(functionNames), std::end(functionNames),
+                    [&](const char *known) { return shownText == QLatin1String(known); }))
+        return shownText;
+    for (const char *known : functionNames)
+        if (tr(known) == shownText)
+            return QString::fromLatin1(known);
+    return shownText;
+}
+
 QString MultiUseMessages::buttonTooltip()
 {
     return tr("This button's function can be changed with the drop down menu.");

@@ -10,6 +10,12 @@ class MultiUseMessages {
     Q_DECLARE_TR_FUNCTIONS(MultiUseMessages)
 
 public:
+    // A fixed entry of the drop-down or a caption it gives the button, in the user's words;
+    // any other name (an expanded template's) is shown as it is.
+    static QString shown(const QString &name);
+    // The name a shown entry or caption stands for, as the tables know it.
+    static QString nameOf(const QString &shownText);
+
     static QString buttonTooltip();
     static QString comboTooltip();
 
