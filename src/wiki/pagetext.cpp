@@ -3,30 +3,33 @@
 #include "common/paths.h"
 #include "common/textfile.h"
 
+#include <algorithm>
+
 namespace wiki::pageText {
+
+QString fillIn(const QString &pattern, const QList<std::pair<QString, QString>> &values)
+{
+    QString out;
+    for (qsizetype i = 0; i < pattern.size();) {
+        const auto found = std::find_if(values.begin(), values.end(), [&](const auto &value) {
+            return QStringView(pattern).sliced(i).startsWith(value.first);
+        });
+        if (found == values.end()) {
+            out += pattern[i++];
+            continue;
+        }
+        out += found->second;
+        i += found->first.size();
+    }
+    return out;
+}
 
 QString fill(const QString &pattern, const QString &fileName, const QString &kind)
 {
     const qsizetype dot = fileName.lastIndexOf(u'.');
     const QString name = dot > 0 ? fileName.left(dot) : fileName;
-    // One pass each: a value holding a placeholder's text is never filled in again.
-    QString out;
-    for (qsizetype i = 0; i < pattern.size();) {
-        bool filled = false;
-        for (const auto &[key, value] : {std::pair{QStringView(u"%name%"), name},
-                                         std::pair{QStringView(u"%file%"), fileName},
-                                         std::pair{QStringView(u"%kind%"), kind}}) {
-            if (QStringView(pattern).sliced(i).startsWith(key)) {
-                out += value;
-                i += key.size();
-                filled = true;
-                break;
-            }
-        }
-        if (!filled)
-            out += pattern[i++];
-    }
-    return out;
+    return fillIn(pattern, {{QStringLiteral("%name%"), name}, {QStringLiteral("%file%"), fileName},
+                            {QStringLiteral("%kind%"), kind}});
 }
 
 QString forUpload(const QString &programFolder, const QString &fileName, const QString &kind)
