@@ -124,7 +124,7 @@ TEST(ImageWriter, NamesStayInTheFolderAndFailuresNameTheFileAndKeepWhatWasThere)
         EXPECT_NE(result.problem.code, FileProblem::Code::None);
     }
     EXPECT_EQ(writeImage(ofType("png"), program.path(), "a/b", picture).problem,
-              FileProblem(FileProblem::Code::SeparatorInName, "/"));
+              (FileProblem{FileProblem::Code::SeparatorInName, "/"}));
     KindOptions escaping = ofType("png");
     escaping.prefix = "../";
     EXPECT_EQ(writeImage(escaping, program.path(), "Sword", picture).status, WriteResult::Failed);

@@ -114,7 +114,7 @@ TEST(PictureWriters, FailuresSayWhyAndKeepWhatStoodThere)
         if (fullDisk)
             full.emplace(4000);
         EXPECT_EQ(imageFiles::saveJpg(image, folder.file(target), 90).problem(),
-            FileProblem(FileProblem::Code::JpegSaveFailed, QString::number(jpegCode)));
+            (FileProblem{FileProblem::Code::JpegSaveFailed, QString::number(jpegCode)}));
         if (image.width() < 70000) {
             EXPECT_FALSE(imageFiles::savePng(image, folder.file(target)).ok()) << target;
             EXPECT_FALSE(imageFiles::saveBmp(image, folder.file(target)).ok()) << target;
