@@ -87,6 +87,7 @@ void Client::setPacing(int uploadGapMs, int longestWaitSeconds, int timeoutMs)
 
 QNetworkReply *Client::watched(QNetworkReply *reply)
 {
+    ++requestsSent_;
     connect(reply, &QNetworkReply::redirected, reply, [reply](const QUrl &to) {
         if (address::whyRefused(to)) {
             reply->setProperty("refusedRedirect", to.toString());

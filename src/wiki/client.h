@@ -6,8 +6,10 @@
 // errors are never ignored and no redirect leads to a plain-http address.
 
 #include "wiki/apianswers.h"
+#include "wiki/pageanswers.h"
 #include "wiki/uploadlist.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QUrl>
 #include <functional>
@@ -41,6 +43,39 @@ struct AccountTest {
     api::Account account;
 };
 
+// Whether a page may be created under a title, in the wiki's form of it.
+struct PageCheck {
+    api::PageState state;   // Unknown when the wiki could not be asked
+    QString link;           // the page's address
+    QString message;        // why it could not be asked, in plain words
+};
+
+struct PagePreview {
+    api::Preview preview;
+    QString message; // why there is none, in plain words
+    bool ok = false;
+};
+
+struct PageRequest {
+    QString title;
+    QString text;
+    QString summary;
+    QDateTime started; // when the draft was opened
+};
+
+struct PageOutcome {
+    enum Kind {
+        Created,
+        Exists,       // someone made it since: nothing was changed
+        NeedsBrowser, // a captcha or a filter of the wiki's: only a person in a browser can
+        Failed,
+    } kind = Failed;
+    QString title;
+    QString link;
+    qint64 revision = -1;
+    QString message; // in plain words
+};
+
 class Client : public QObject {
     Q_OBJECT
 
@@ -53,9 +88,16 @@ public:
     // Waits the tests may shorten: between two uploads, the longest wait a busy wiki gets,
     // and how long a silent wiki is waited for.
     void setPacing(int uploadGapMs, int longestWaitSeconds, int timeoutMs);
+    // How many requests went to the wiki so far.
+    int requestsSent() const { return requestsSent_; }
 
     void test(std::function<void(const AccountTest &)> done);
     void upload(const UploadRequest &request, std::function<void(const UploadOutcome &)> done);
+
+    // Pages: asked about, rendered, and created, never changed once they exist.
+    void checkPage(const QString &title, std::function<void(const PageCheck &)> done);
+    void previewPage(const QString &title, const QString &text, std::function<void(const PagePreview &)> done);
+    void createPage(const PageRequest &request, std::function<void(const PageOutcome &)> done);
 
 private:
     using Done = std::function<void(const api::Answer &)>;
@@ -81,6 +123,10 @@ private:
     // A failure found before anything was sent, in its own words.
     void local(const std::shared_ptr<Job> &job, const QString &message);
 
+    // Logged in, then the request; a failure on the way ends it as failed(failure).
+    void withSession(std::function<void()> next, std::function<void(const api::Failure &)> failed);
+    void sendEdit(const PageRequest &request, std::function<void(const PageOutcome &)> done, bool retried);
+
     QNetworkAccessManager *network_;
     QUrl api_;
     QString user_;
@@ -92,6 +138,7 @@ private:
     int uploadGapMs_ = 1000;
     int longestWaitSeconds_ = 120;
     int timeoutMs_ = 30000;
+    int requestsSent_ = 0;
 };
 
 } // namespace wiki

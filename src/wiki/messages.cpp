@@ -62,11 +62,51 @@ QString replaceRefused()
 
 QString filePage(const QUrl &api, const QString &wikiName)
 {
-    QUrl page = api;
-    page.setPath(api.path().section(u'/', 0, -2) + QStringLiteral("/index.php"));
-    const QString title = QStringLiteral("File:") + QString(wikiName).replace(u' ', u'_');
-    page.setQuery(QUrlQuery{{QStringLiteral("title"), title}});
-    return page.toString(QUrl::FullyEncoded);
+    return page(api, QStringLiteral("File:") + wikiName);
+}
+
+QString page(const QUrl &api, const QString &title)
+{
+    QUrl address = api;
+    address.setPath(api.path().section(u'/', 0, -2) + QStringLiteral("/index.php"));
+    address.setQuery(QUrlQuery{{QStringLiteral("title"), QString(title).replace(u' ', u'_')}});
+    return address.toString(QUrl::FullyEncoded);
+}
+
+QString pageFailure(const api::Failure &f, const QUrl &api, const QString &title)
+{
+    const QString &code = f.code;
+    if (code == QLatin1String("articleexists"))
+        return QStringLiteral("%1 was created on the wiki while the draft was open; the wiki's page was left as it "
+                              "is.").arg(title);
+    if (code == QLatin1String("permissiondenied") || code == QLatin1String("cantcreate")
+        || code == QLatin1String("mustbeloggedin") || code == QLatin1String("noedit")
+        || code == QLatin1String("writeapidenied"))
+        return QStringLiteral("The bot password may not create pages: on the wiki's Special:BotPasswords page, tick "
+                              "%1.").arg(createGrant);
+    if (code == QLatin1String("protectedtitle") || code == QLatin1String("protectedpage")
+        || code == QLatin1String("cascadeprotected"))
+        return QStringLiteral("The wiki protects the title %1: an administrator must create it.").arg(title);
+    if (code == QLatin1String("captcha"))
+        return QStringLiteral("The wiki asks for a captcha before %1 can be created: create it in the browser.")
+            .arg(title);
+    if (code.startsWith(QLatin1String("abusefilter")) || code == QLatin1String("spamblacklist")
+        || code == QLatin1String("spamdetected") || code == QLatin1String("hookaborted"))
+        return QStringLiteral("The wiki stopped the page: %1 Create %2 in the browser.")
+            .arg(f.info.isEmpty() ? QStringLiteral("(%1)").arg(code) : f.info, title);
+    if (code == QLatin1String("busy") || code == QLatin1String("maxlag") || code == QLatin1String("ratelimited"))
+        return QStringLiteral("The wiki stayed too busy to create %1; try again in a while.").arg(title);
+    if (code == QLatin1String("address"))
+        return f.info;
+    if (code == QLatin1String("network") || code == QLatin1String("not-json") || code == QLatin1String("redirect")
+        || code == QLatin1String("login"))
+        return failure(f, api);
+    return QStringLiteral("The wiki refused the page: %1 (%2)").arg(f.info, code);
+}
+
+QString pageCreated(const QString &title)
+{
+    return QStringLiteral("Created the page %1.").arg(title);
 }
 
 } // namespace wiki::messages

@@ -13,6 +13,8 @@
 #include <QTcpSocket>
 #include <QUrlQuery>
 
+#include <algorithm>
+
 namespace localWiki {
 namespace {
 
@@ -39,11 +41,11 @@ QByteArray get(const QUrl &url)
     return body;
 }
 
-QJsonObject firstPage(const Wiki &wiki, const QString &name, const QList<std::pair<QString, QString>> &items)
+QJsonObject firstPage(const Wiki &wiki, const QString &title, const QList<std::pair<QString, QString>> &items)
 {
     QUrl url = wiki.api();
     QUrlQuery query{{"action", "query"}, {"format", "json"}, {"formatversion", "2"}};
-    query.addQueryItem("titles", QString::fromLatin1(QUrl::toPercentEncoding("File:" + name)));
+    query.addQueryItem("titles", QString::fromLatin1(QUrl::toPercentEncoding(title)));
     for (const auto &[key, value] : items)
         query.addQueryItem(key, QString::fromLatin1(QUrl::toPercentEncoding(value)));
     url.setQuery(query);
@@ -74,19 +76,29 @@ bool waitFor(const std::function<bool()> &done, int ms)
 
 QByteArray fileBytes(const Wiki &wiki, const QString &name)
 {
-    const QJsonObject page = firstPage(wiki, name, {{"prop", "imageinfo"}, {"iiprop", "url"}});
+    const QJsonObject page = firstPage(wiki, "File:" + name, {{"prop", "imageinfo"}, {"iiprop", "url"}});
     const QString url = page["imageinfo"].toArray().first().toObject()["url"].toString();
     return url.isEmpty() ? QByteArray() : get(QUrl(url));
 }
 
 QString pageText(const Wiki &wiki, const QString &name)
 {
-    const QJsonObject page =
-        firstPage(wiki, name, {{"prop", "revisions"}, {"rvprop", "content"}, {"rvslots", "main"}});
-    return page["revisions"].toArray().first().toObject()["slots"].toObject()["main"].toObject()["content"].toString();
+    return latestRevision(wiki, "File:" + name).text;
 }
 
-bool deleteFile(const Wiki &wiki, const QString &name)
+Revision latestRevision(const Wiki &wiki, const QString &title)
+{
+    const QJsonObject page = firstPage(
+        wiki, title, {{"prop", "revisions"}, {"rvprop", "ids|user|comment|content"}, {"rvslots", "main"}});
+    const QJsonObject revision = page["revisions"].toArray().first().toObject();
+    return {revision["revid"].toInteger(-1), revision["user"].toString(), revision["comment"].toString(),
+            revision["slots"].toObject()["main"].toObject()["content"].toString()};
+}
+
+namespace {
+
+// Requests one after another as the wiki's administrator, each with a fresh token.
+QList<QJsonObject> asAdmin(const Wiki &wiki, const QList<QList<std::pair<QString, QString>>> &actions)
 {
     QNetworkAccessManager network; // its cookies hold the administrator's session
     const auto call = [&](const QList<std::pair<QString, QString>> &items) {
@@ -107,8 +119,33 @@ bool deleteFile(const Wiki &wiki, const QString &name)
     };
     call({{"action", "login"}, {"lgname", wiki.env["ADMIN_USER"]}, {"lgpassword", wiki.env["ADMIN_PASSWORD"]},
           {"lgtoken", token("login")}});
-    const QJsonObject answer = call({{"action", "delete"}, {"title", "File:" + name}, {"token", token("csrf")}});
-    return answer.contains("delete");
+    QList<QJsonObject> answers;
+    const QString csrf = token("csrf");
+    for (const auto &action : actions)
+        answers.append(call(action + QList<std::pair<QString, QString>>{{"token", csrf}}));
+    return answers;
+}
+
+} // namespace
+
+bool deleteFile(const Wiki &wiki, const QString &name)
+{
+    return asAdmin(wiki, {{{"action", "delete"}, {"title", "File:" + name}}}).first().contains("delete");
+}
+
+bool createPage(const Wiki &wiki, const QString &title, const QString &text)
+{
+    return createPages(wiki, {{title, text}});
+}
+
+bool createPages(const Wiki &wiki, const QList<std::pair<QString, QString>> &pages)
+{
+    QList<QList<std::pair<QString, QString>>> edits;
+    for (const auto &[title, text] : pages)
+        edits.append({{"action", "edit"}, {"title", title}, {"text", text}, {"createonly", "1"}});
+    const QList<QJsonObject> answers = asAdmin(wiki, edits);
+    return std::all_of(answers.begin(), answers.end(),
+                       [](const QJsonObject &answer) { return answer["edit"].toObject()["result"] == "Success"; });
 }
 
 QImage uniquePicture()

@@ -28,8 +28,17 @@ bool waitFor(const std::function<bool()> &done, int ms = 60000);
 // What the wiki holds as File:name: the bytes of its current version, and its page's text.
 QByteArray fileBytes(const Wiki &wiki, const QString &name);
 QString pageText(const Wiki &wiki, const QString &name);
-// Deletes File:name as the wiki's administrator; whether the wiki said it did.
+// A page's latest revision; id -1 when it has none.
+struct Revision {
+    qint64 id = -1;
+    QString user, comment, text;
+};
+Revision latestRevision(const Wiki &wiki, const QString &title);
+// Deletes File:name, or creates a page that does not exist, as the wiki's administrator;
+// whether the wiki said it did.
 bool deleteFile(const Wiki &wiki, const QString &name);
+bool createPage(const Wiki &wiki, const QString &title, const QString &text);
+bool createPages(const Wiki &wiki, const QList<std::pair<QString, QString>> &titlesAndTexts);
 // A small picture no other call gives: its pixels come from a counter and the clock.
 QImage uniquePicture();
 
