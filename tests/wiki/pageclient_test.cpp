@@ -138,6 +138,15 @@ TEST_F(PagesOnWiki, RefusalsAndASilentWikiSayWhatToDo)
     EXPECT_TRUE(refused.message.contains("\"Create, edit, and move pages\"")) << refused.message.toStdString();
     EXPECT_EQ(localWiki::latestRevision(wiki, title).id, -1);
 
+    // A captcha only a person can answer: the page is left to the browser.
+    const localWiki::Wiki captcha = localWiki::smallLimit();
+    ASSERT_EQ(captcha.env.value("CAPTCHA"), "1");
+    client.setAccount(captcha.api(), captcha.env["BOT_FULL"], captcha.env["BOT_FULL_PASSWORD"]);
+    const PageOutcome asked = create(title, "x");
+    EXPECT_EQ(asked.kind, PageOutcome::NeedsBrowser);
+    EXPECT_TRUE(asked.message.contains("captcha") && asked.message.contains("browser")) << asked.message.toStdString();
+    EXPECT_EQ(localWiki::latestRevision(captcha, title).id, -1);
+
     QTcpServer closed; // a port nothing answers on any more
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
     const QUrl silent(QStringLiteral("http://127.0.0.1:%1/api.php").arg(closed.serverPort()));
