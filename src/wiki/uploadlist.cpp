@@ -32,7 +32,7 @@ Entry *UploadList::find(int id)
     return it == entries_.end() ? nullptr : &*it;
 }
 
-int UploadList::add(const QString &path, const QString &wikiName, const QString &kind)
+int UploadList::add(const QString &path, const QString &wikiName, const QString &kind, const QString &item)
 {
     const bool idle = std::none_of(entries_.begin(), entries_.end(), [](const Entry &e) {
         return e.state == State::Waiting || e.state == State::Uploading;
@@ -44,8 +44,19 @@ int UploadList::add(const QString &path, const QString &wikiName, const QString 
     entry.path = path;
     entry.wikiName = wikiName;
     entry.kind = kind;
+    entry.item = item;
     entries_.append(entry);
     return entry.id;
+}
+
+int UploadList::addPage(const QString &title, const QString &link, const QString &message)
+{
+    const int id = add(QString(), title, pageKind);
+    Entry &page = *find(id);
+    page.state = State::Uploaded;
+    page.link = link;
+    page.message = message;
+    return id;
 }
 
 void UploadList::remove(int id)
@@ -82,15 +93,19 @@ QByteArray UploadList::toJson() const
 {
     QJsonArray list;
     for (const Entry &e : entries_) {
-        list.append(QJsonObject{{"path", e.path},
-                                {"wikiName", e.wikiName},
-                                {"kind", e.kind},
-                                {"state", QLatin1String(stateWords[size_t(e.state)])},
-                                {"message", e.message},
-                                {"link", e.link},
-                                {"question", QLatin1String(questionWords[size_t(e.question)])},
-                                {"existingName", e.existingName},
-                                {"choice", QLatin1String(choiceWords[size_t(e.choice)])}});
+        QJsonObject entry{{"path", e.path},
+                          {"wikiName", e.wikiName},
+                          {"kind", e.kind},
+                          {"state", QLatin1String(stateWords[size_t(e.state)])},
+                          {"message", e.message},
+                          {"link", e.link},
+                          {"question", QLatin1String(questionWords[size_t(e.question)])},
+                          {"existingName", e.existingName},
+                          {"choice", QLatin1String(choiceWords[size_t(e.choice)])}};
+        // Written only where there is one: a list without items reads as it always did.
+        if (!e.item.isEmpty())
+            entry.insert(QLatin1String("item"), e.item);
+        list.append(entry);
     }
     return QJsonDocument(QJsonObject{{"uploads", list}}).toJson(QJsonDocument::Indented);
 }
@@ -103,9 +118,10 @@ UploadList UploadList::fromJson(const QByteArray &json)
         const QJsonObject o = value.toObject();
         const QString path = o.value(QLatin1String("path")).toString();
         const QString wikiName = o.value(QLatin1String("wikiName")).toString();
-        if (path.isEmpty() || wikiName.isEmpty())
+        const QString kind = o.value(QLatin1String("kind")).toString();
+        if ((path.isEmpty() && kind != pageKind) || wikiName.isEmpty())
             continue;
-        const int id = read.add(path, wikiName, o.value(QLatin1String("kind")).toString());
+        const int id = read.add(path, wikiName, kind, o.value(QLatin1String("item")).toString());
         Entry &e = *read.find(id);
         e.state = fromWord(stateWords, o.value(QLatin1String("state")).toString(), State::Waiting);
         if (e.state == State::Uploading)

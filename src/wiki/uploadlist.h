@@ -17,11 +17,15 @@ enum class Question { None, SameBytesElsewhere, NameTaken, Warnings, ReplaceRefu
 // The user's answer, for the next try.
 enum class Choice { None, UseExisting, UploadAnyway, Replace, Skip };
 
+// The kind of an entry that is a page created on the wiki, not a file sent to it.
+inline const QString pageKind = QStringLiteral("page");
+
 struct Entry {
     int id = 0;
-    QString path;     // the local file, never changed or removed by an upload
-    QString wikiName; // the name it goes up under
+    QString path;     // the local file, never changed or removed by an upload ("" for a page)
+    QString wikiName; // the name it goes up under (a page's title)
     QString kind;     // what the picture is, for its page's text
+    QString item;     // the item an extraction saved it for, or ""
     State state = State::Waiting;
     QString message;  // the last word on it, in plain words
     QString link;     // its file page, once on the wiki
@@ -38,7 +42,9 @@ public:
     const QList<Entry> &entries() const { return entries_; }
     Entry *find(int id);
     // A new entry, waiting; its id.
-    int add(const QString &path, const QString &wikiName, const QString &kind);
+    int add(const QString &path, const QString &wikiName, const QString &kind, const QString &item = QString());
+    // A page created on the wiki, listed with its address; its id.
+    int addPage(const QString &title, const QString &link, const QString &message);
     void remove(int id);
     // The first entry waiting its turn, or none.
     Entry *next();

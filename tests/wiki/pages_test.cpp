@@ -99,4 +99,39 @@ TEST(ItemPage, DraftedFromPageTxtWithTheFilesAsTheWikiNamesThem)
     EXPECT_EQ(itemPage::draft(folder.path(), item), "'''Sword'''\r\n");
 }
 
+TEST(ItemPage, AnItemIsSettledOnceNoneOfItsFilesIsStillOnItsWay)
+{
+    using uploads::State;
+    uploads::UploadList list;
+    const auto added = [&](const char *item, const char *kind, State state, const char *name) {
+        const int id = list.add(QString("/p/") + name, name, kind, item);
+        list.find(id)->state = state;
+        return id;
+    };
+    const int swordIcon = added("Sword", "icon", State::Uploaded, "Sword Icon.png");
+    added("", "live shot", State::Uploaded, "Shot.png");
+    const int swordPanel = added("Sword", "stats panel", State::Uploaded, "Sword.png");
+    added("Axe", "icon", State::Uploaded, "Axe Icon.png");
+    added("Axe", "stats panel", State::Asking, "Axe.png");
+    const int bow = added("Bow", "icon", State::Failed, "Bow Icon.png");
+    const int shield = added("Shield", "stats panel", State::Uploaded, "Shield.png");
+
+    const QList<itemPage::Settled> settled = itemPage::settled(list.entries(), {shield});
+    ASSERT_EQ(settled.size(), 2);
+    EXPECT_EQ(settled[0].item.name, "Sword");
+    EXPECT_EQ(std::tuple(settled[0].item.icon, settled[0].item.panel), std::tuple("Sword Icon.png", "Sword.png"));
+    EXPECT_EQ(settled[0].ids, (QList<int>{swordIcon, swordPanel}));
+    EXPECT_EQ(std::tuple(settled[1].item.name, settled[1].ids, settled[1].anyUploaded()),
+              std::tuple(QString("Bow"), QList<int>{bow}, false));
+
+    // The item goes with its entries through the list's file; a page is listed without a file.
+    list.addPage("Sword", "http://wiki/index.php?title=Sword", "Created the page Sword.");
+    const uploads::UploadList read = uploads::UploadList::fromJson(list.toJson());
+    ASSERT_EQ(read.entries().size(), list.entries().size());
+    EXPECT_EQ(read.entries().first().item, "Sword");
+    EXPECT_EQ(std::tuple(read.entries().last().kind, read.entries().last().state, read.entries().last().link),
+              std::tuple(uploads::pageKind, State::Uploaded, QString("http://wiki/index.php?title=Sword")));
+    EXPECT_FALSE(uploads::UploadList().toJson().contains("item"));
+}
+
 } // namespace
