@@ -88,7 +88,8 @@ TEST(TextRules, ReplaceAllGoesLeftToRightWithoutOverlaps)
 TEST(TextFiles, DecodesUtf8ElseLatin1)
 {
     const std::tuple<QByteArray, QString> cases[]
-        = {{"caf\xC3\xA9", QStringLiteral("café")}, {"\xEF\xBB\xBFxyz", "xyz"}, {"caf\xE9", QStringLiteral("café")},
+        = {{"caf\xC3\xA9", QStringLiteral("café")}, {"\xEF\xBB\xBFxyz", "xyz"},
+            {"\xEF\xBB\xBF\xEF\xBB\xBFxyz", "xyz"}, {"caf\xE9", QStringLiteral("café")}, // of two marks the decoder drops one, we the other
             {"abc\xC3", QStringLiteral("abc\u00C3")}, // cut short at the very end: not UTF-8 either
             {"\xC0\xAF", QStringLiteral("\u00C0\u00AF")}, {"\xED\xA0\x80", QStringLiteral("\u00ED\u00A0\u0080")},
             {QByteArray("a\0b", 3), QString(QStringLiteral("a")) + QChar(0) + u'b'}, {"", ""}};
@@ -106,7 +107,7 @@ TEST(TextFiles, LinesEndAtCrLfOrALoneCrAndLfOnlyWhenAsked)
         EXPECT_EQ(splitLines(text), lines) << text;
         EXPECT_EQ(splitLines(text, LoneLf::EndsLine), lfEnds) << text;
     }
-    for (const auto &[text, normal] : {std::pair{"a\nb\r\nc", "a\r\nb\r\nc"}, {"a\r\n\n", "a\r\n\r\n"},
+    for (const auto &[text, normal] : {std::pair{"a\nb\r\nc\nd", "a\r\nb\r\nc\r\nd"}, {"a\r\n\n", "a\r\n\r\n"},
              {"a\rb", "a\rb"}, {"", ""}, {"\n\n", "\r\n\r\n"}, {"a\r\r\n", "a\r\r\n"}})
         EXPECT_EQ(normaliseLineEnds(text), normal) << text;
 }
