@@ -255,6 +255,12 @@ TEST(ClientAnswers, ATokenOrSessionThatRanOutIsRenewedAndTheFileSentAgain)
         // Every request (query, form and file upload) says who makes it.
         EXPECT_EQ(stub.received.count("User-Agent: " + programInfo::userAgent.toUtf8()), stub.requests);
     }
+    // Refused again after the renewal: given up, not renewed a second time.
+    const QByteArray badToken = httpAnswer("200 OK", R"({"error": {"code": "badtoken", "info": "x"}})");
+    localWiki::Stub twice({loginToken, loggedIn, account, noFile, badToken, account, badToken, account, uploaded});
+    Session run(twice.api(), "U@a", "p");
+    EXPECT_EQ(run.upload({run.file("g.png"), "G.png", {}, {}, {}}).kind, UploadOutcome::Failed);
+    EXPECT_EQ(twice.requests, 7);
 }
 
 } // namespace
