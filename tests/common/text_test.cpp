@@ -61,8 +61,11 @@ TEST(NumberPrinting, ShortestSingleAndFifteenDigitDouble)
 TEST(TextRules, TrimBlanksLeftCharsAndDigits)
 {
     for (const auto &[text, trimmed] :
-        {std::pair{"  a b  ", "a b"}, {"\t a \t", "\t a \t"}, {" \r\n", "\r\n"}, {"     ", ""}, {"", ""}})
-        EXPECT_EQ(trimBlanks(QString::fromLatin1(text)), trimmed) << text;
+        {std::pair{"  a b  ", "a b"}, {"\t a \t", "\t a \t"}, {" \r\n", "\r\n"}, {"     ", ""}, {"", ""}}) {
+        const QString t = QString::fromLatin1(text);
+        EXPECT_EQ(trimBlanks(t), trimmed) << text;
+        EXPECT_EQ(trimBlanks(QStringView(t)).size(), qstrlen(trimmed)) << text;
+    }
     // Never cut inside a surrogate pair.
     const QString emoji = QStringLiteral("\U0001F600");
     const std::tuple<QString, qsizetype, QString> lefts[]
@@ -107,6 +110,8 @@ TEST(TextFiles, LinesEndAtCrLfOrALoneCrAndLfOnlyWhenAsked)
         EXPECT_EQ(splitLines(text), lines) << text;
         EXPECT_EQ(splitLines(text, LoneLf::EndsLine), lfEnds) << text;
     }
+    // A view that ends in a CR whose LF lies beyond it.
+    EXPECT_EQ(splitLineViews(QStringView(u"a\r\n").first(2)), QList<QStringView>({u"a", u""}));
     for (const auto &[text, normal] : {std::pair{"a\nb\r\nc\nd", "a\r\nb\r\nc\r\nd"}, {"a\r\n\n", "a\r\n\r\n"},
              {"a\rb", "a\rb"}, {"", ""}, {"\n\n", "\r\n\r\n"}, {"a\r\r\n", "a\r\r\n"}})
         EXPECT_EQ(normaliseLineEnds(text), normal) << text;
