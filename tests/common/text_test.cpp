@@ -92,7 +92,8 @@ TEST(TextFiles, DecodesUtf8ElseLatin1)
 {
     const std::tuple<QByteArray, QString> cases[]
         = {{"caf\xC3\xA9", QStringLiteral("café")}, {"\xEF\xBB\xBFxyz", "xyz"},
-            {"\xEF\xBB\xBF\xEF\xBB\xBFxyz", "xyz"}, {"caf\xE9", QStringLiteral("café")}, // of two marks the decoder drops one, we the other
+            // Of two marks the decoder drops one, decodeText the other.
+            {"\xEF\xBB\xBF\xEF\xBB\xBFxyz", "xyz"}, {"caf\xE9", QStringLiteral("café")},
             {"abc\xC3", QStringLiteral("abc\u00C3")}, // cut short at the very end: not UTF-8 either
             {"\xC0\xAF", QStringLiteral("\u00C0\u00AF")}, {"\xED\xA0\x80", QStringLiteral("\u00ED\u00A0\u0080")},
             {QByteArray("a\0b", 3), QString(QStringLiteral("a")) + QChar(0) + u'b'}, {"", ""}};
