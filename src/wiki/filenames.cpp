@@ -122,7 +122,9 @@ QString mendSequences(const QString &name, Finding &found)
             i = end;
             continue;
         }
-        if (name[i] == u'%' && i + 2 < name.size() && isHex(name[i + 1]) && isHex(name[i + 2])) {
+        // The two characters after "%", fewer at the end of the name.
+        const QStringView code = QStringView(name).mid(i + 1, 2);
+        if (name[i] == u'%' && code.size() == 2 && isHex(code[0]) && isHex(code[1])) {
             found.note(Rule::PercentCode, name.mid(i, 3));
             out += u'-';
             ++i;

@@ -165,8 +165,8 @@ Stub::Stub(QList<QByteArray> answers) : answers_(std::move(answers))
         while (QTcpSocket *socket = nextPendingConnection()) {
             const QByteArray answer = answers_.size() > 1 ? answers_.takeFirst() : answers_.value(0);
             ++requests;
-            connect(socket, &QTcpSocket::readyRead, socket, [socket, answer] {
-                socket->readAll();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket, answer] {
+                received += socket->readAll();
                 if (answer == "hang")
                     return;
                 socket->write(answer);

@@ -49,6 +49,7 @@ public:
     explicit Stub(QList<QByteArray> answers);
     QUrl api() const;
     int requests = 0;
+    QByteArray received; // every request's bytes, one after the other
 
 private:
     QList<QByteArray> answers_;

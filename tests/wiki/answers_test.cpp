@@ -3,6 +3,7 @@
 
 #include "wiki/address.h"
 #include "wiki/apianswers.h"
+#include "wiki/messages.h"
 #include "wiki/pagetext.h"
 #include "wiki/uploadlist.h"
 
@@ -52,6 +53,18 @@ TEST(WikiAnswers, UploadsTheirWarningsAndErrors)
             "badfilename": "Hash-tag.png"}}})")).warnings);
     EXPECT_EQ(texts, QStringList({"The wiki would store the file as Hash-tag.png.",
                                   "The wiki already has the same picture as A.png, B.png."}));
+}
+
+TEST(WikiAnswers, EachRefusalInItsOwnWords)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"permissiondenied", "may not upload files"}, {"mustbeloggedin", "may not upload files"},
+        {"file-too-large", "larger than the wiki accepts"}, {"verification-error", "refused the file: i"},
+        {"empty-file", "refused the file: i"}, {"filename-tooshort", "does not accept the name: i"},
+        {"illegal-filename", "does not accept the name: i"}, {"filetype-missing", "does not accept the name: i"},
+        {"abusefilter-disallowed", "refused the upload: i (abusefilter-disallowed)"}};
+    for (const auto &[code, says] : cases)
+        EXPECT_TRUE(messages::failure({code, "i", {}, -1}, QUrl("https://w.example/api.php")).contains(says)) << code;
 }
 
 TEST(WikiAnswers, TokensLoginAccountAndExistingFiles)

@@ -1,6 +1,7 @@
 // The upload client against a real MediaWiki 1.39 on this machine (suites ending OnWiki,
 // which need it started), and against a stub for the answers no MediaWiki gives.
 
+#include "common/programinfo.h"
 #include "localwiki.h"
 #include "support.h"
 #include "wiki/client.h"
@@ -182,20 +183,30 @@ TEST_F(ClientOnWiki, SizeLimitHtmlPagesAndAStoppedServer)
     EXPECT_TRUE(down.message.contains("did not answer")) << down.message.toStdString();
 }
 
+using localWiki::httpAnswer;
+const QByteArray loginToken = httpAnswer("200 OK", R"({"query": {"tokens": {"logintoken": "t+\\"}}})");
+const QByteArray loggedIn = httpAnswer("200 OK", R"({"login": {"result": "Success", "lgusername": "U"}})");
+const QByteArray account = httpAnswer("200 OK", R"({"query": {"tokens": {"csrftoken": "c+\\"}, "userinfo": {"name": "U",
+    "rights": ["upload"]}, "fileextensions": [{"ext": "png"}]}})");
+const QByteArray noFile = httpAnswer("200 OK", R"({"query": {"pages": []}})");
+
 TEST(ClientAnswers, BusyAndBrokenWikisAndAddressesItWillNotUse)
 {
-    using localWiki::httpAnswer;
-    const QByteArray loginToken = R"({"query": {"tokens": {"logintoken": "t+\\"}}})";
-    // Busy twice (429 with Retry-After, then maxlag), then an answer: the login goes on.
-    localWiki::Stub busy({httpAnswer("429 Too Many Requests", "{}", "Retry-After: 1\r\n"),
-                          httpAnswer("200 OK", R"({"error": {"code": "maxlag", "info": "lagged"}})", "Retry-After: 1\r\n"),
-                          httpAnswer("200 OK", loginToken),
-                          httpAnswer("200 OK", R"({"login": {"result": "Failed", "reason": "Nope."}})")});
-    Session run(busy.api(), "U@a", "p");
+    // A busy wiki is asked again after a wait, five times in all: the login token comes at
+    // the fifth try, the login is still busy at its fifth and given up.
+    const QByteArray busy[] = {httpAnswer("429 Too Many Requests", "{}", "Retry-After: 1\r\n"),
+        httpAnswer("200 OK", R"({"error": {"code": "maxlag", "info": "lagged"}})"),
+        httpAnswer("200 OK", R"({"error": {"code": "ratelimited", "info": "slow"}})"),
+        httpAnswer("503 Service Unavailable", "")};
+    localWiki::Stub busyWiki({busy[0], busy[1], busy[2], busy[3], loginToken, busy[1], busy[0], busy[2], busy[1],
+                              busy[3], httpAnswer("200 OK", R"({"login": {"result": "Failed", "reason": "Nope."}})")});
+    Session run(busyWiki.api(), "U@a", "p");
     QElapsedTimer clock;
     clock.start();
-    EXPECT_TRUE(run.test().message.contains("Nope.")) << run.test().message.toStdString();
-    EXPECT_GE(clock.elapsed(), 2000);
+    const QString busyMessage = run.test().message;
+    EXPECT_TRUE(busyMessage.contains("the wiki is busy")) << busyMessage.toStdString();
+    EXPECT_EQ(busyWiki.requests, 10);
+    EXPECT_GE(clock.elapsed(), 8000);
 
     const struct {
         QByteArray answer;
@@ -215,11 +226,7 @@ TEST(ClientAnswers, BusyAndBrokenWikisAndAddressesItWillNotUse)
     }
 
     // The server goes away in the middle of an upload: the upload fails with the reason.
-    const QByteArray account = R"({"query": {"tokens": {"csrftoken": "c+\\"}, "userinfo": {"name": "U",
-        "rights": ["upload"]}, "fileextensions": [{"ext": "png"}]}})";
-    localWiki::Stub going({httpAnswer("200 OK", loginToken),
-                           httpAnswer("200 OK", R"({"login": {"result": "Success", "lgusername": "U"}})"),
-                           httpAnswer("200 OK", account), httpAnswer("200 OK", R"({"query": {"pages": []}})"), ""});
+    localWiki::Stub going({loginToken, loggedIn, account, noFile, ""});
     Session gone(going.api(), "U@a", "p");
     const UploadOutcome cut = gone.upload({gone.file("g.png"), "G.png", {}, {}, {}});
     EXPECT_EQ(cut.kind, UploadOutcome::Failed);
@@ -229,6 +236,31 @@ TEST(ClientAnswers, BusyAndBrokenWikisAndAddressesItWillNotUse)
     Session far(QUrl("http://example.com/api.php"), "U@a", "p");
     const UploadOutcome outcome = far.upload({far.file("f.png"), "F.png", {}, {}, {}});
     EXPECT_TRUE(outcome.message.contains("https://example.com/api.php")) << outcome.message.toStdString();
+}
+
+TEST(ClientAnswers, ATokenOrSessionThatRanOutIsRenewedAndTheFileSentAgain)
+{
+    const QByteArray uploaded = httpAnswer("200 OK", R"({"upload": {"result": "Success", "filename": "G.png"}})");
+    for (const QByteArray code : {"badtoken", "mustbeloggedin", "assertuserfailed"}) {
+        QList<QByteArray> answers = {loginToken, loggedIn, account, noFile,
+                                     httpAnswer("200 OK", R"({"error": {"code": ")" + code + R"(", "info": "x"}})")};
+        if (code != "badtoken") // a new session: logged in again
+            answers += {loginToken, loggedIn};
+        answers += {account, uploaded};
+        localWiki::Stub stub(answers);
+        Session run(stub.api(), "U@a", "p");
+        const UploadOutcome outcome = run.upload({run.file("g.png"), "G.png", {}, {}, {}});
+        EXPECT_EQ(outcome.kind, UploadOutcome::Uploaded) << code.data() << outcome.message.toStdString();
+        EXPECT_EQ(stub.requests, answers.size()) << code.data();
+        // Every request (query, form and file upload) says who makes it.
+        EXPECT_EQ(stub.received.count("User-Agent: " + programInfo::userAgent.toUtf8()), stub.requests);
+    }
+    // Refused again after the renewal: given up, not renewed a second time.
+    const QByteArray badToken = httpAnswer("200 OK", R"({"error": {"code": "badtoken", "info": "x"}})");
+    localWiki::Stub twice({loginToken, loggedIn, account, noFile, badToken, account, badToken, account, uploaded});
+    Session run(twice.api(), "U@a", "p");
+    EXPECT_EQ(run.upload({run.file("g.png"), "G.png", {}, {}, {}}).kind, UploadOutcome::Failed);
+    EXPECT_EQ(twice.requests, 7);
 }
 
 } // namespace

@@ -43,6 +43,8 @@ TEST(WikiNames, RulesAndCleanedNamesAsTheWikiGivesThem)
         {u"Zero\u200Bwidth.png"_qs, Rule::None, u"Zero\u200Bwidth.png"_qs, {}},
         {"Tilde~~two.png", Rule::None, "Tilde~~two.png", {}},
         {"100%.png", Rule::None, "100%.png", {}},
+        {"Ends in %", Rule::None, {}, "Ends in %"}, // no extension: refused for that elsewhere
+        {"Ends in %A", Rule::None, {}, "Ends in %A"},
         {"Amp & sand.png", Rule::None, "Amp_&_sand.png", {}},
         {"Name.with.dots.png", Rule::None, "Name.with.dots.png", {}},
         {"Punctuation !\"$'()*,;=?@^`+~ ok.png", Rule::None, "Punctuation_!\"$'()*,;=?@^`+~_ok.png", {}},
@@ -57,8 +59,10 @@ TEST(WikiNames, RulesAndCleanedNamesAsTheWikiGivesThem)
         {"Delete\x7F" "char.png", Rule::Control, "Delete-char.png", {}},
         {"Ctrl\x01" "char.png", Rule::Control, {}, "Ctrl-char.png"},
         {u"Bidi\u200Emark.png"_qs, Rule::Invisible, "Bidimark.png", {}},
+        {u"Bidi\u200Fmark.png"_qs, Rule::Invisible, "Bidimark.png", {}},
         {u"No\u00A0break.png"_qs, Rule::OddSpace, "No_break.png", {}},
         {u"Ideographic\u3000space.png"_qs, Rule::OddSpace, "Ideographic_space.png", {}},
+        {u"Thin\u2009space.png"_qs, Rule::OddSpace, "Thin_space.png", {}},
         {"Tilde~~~three.png", Rule::Signature, {}, "Tilde-three.png"},
         {"Tilde~~~~four.png", Rule::Signature, {}, "Tilde-four.png"},
         {"Percent%41.png", Rule::PercentCode, {}, "Percent-41.png"},
@@ -73,6 +77,7 @@ TEST(WikiNames, RulesAndCleanedNamesAsTheWikiGivesThem)
         {"Mixed _ blank.png", Rule::DoubledBlank, "Mixed_blank.png", {}},
         {"L" + l240, Rule::TooLong, {}, l240},
         {emoji59 + "x.png", Rule::TooLong, {}, emoji59 + ".png"},
+        {emoji59 + emoji59.left(2) + ".png", Rule::TooLong, {}, emoji59 + ".png"}, // a pair goes whole
         // A lone half of a pair takes one byte as it stands and three once mended.
         {"#" + QString(233, u'L') + QChar(0xD800) + ".png", Rule::Forbidden, {}, "-" + QString(233, u'L') + ".png"},
         {".png", Rule::Empty, {}, {}},
