@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTcpServer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -32,26 +33,40 @@ struct Session {
         picture.save(path, format);
         return path;
     }
-    UploadOutcome upload(UploadRequest request)
+    // What a call of the client's hands its callback, waited for.
+    template <typename Answer, typename Start>
+    static Answer awaited(Start start)
     {
-        std::optional<UploadOutcome> outcome;
-        client.upload(request, [&](const UploadOutcome &o) { outcome = o; });
-        EXPECT_TRUE(waitFor([&] { return outcome.has_value(); })) << request.wikiName.toStdString();
-        return outcome.value_or(UploadOutcome{});
+        std::optional<Answer> answer;
+        start([&](const Answer &a) { answer = a; });
+        EXPECT_TRUE(waitFor([&] { return answer.has_value(); }));
+        return answer.value_or(Answer{});
+    }
+    UploadOutcome upload(const UploadRequest &request)
+    {
+        return awaited<UploadOutcome>([&](auto done) { client.upload(request, done); });
     }
     AccountTest test()
     {
-        std::optional<AccountTest> result;
-        client.test([&](const AccountTest &t) { result = t; });
-        EXPECT_TRUE(waitFor([&] { return result.has_value(); }));
-        return result.value_or(AccountTest{});
+        return awaited<AccountTest>([&](auto done) { client.test(done); });
+    }
+    PageCheck check(const QString &title)
+    {
+        return awaited<PageCheck>([&](auto done) { client.checkPage(title, done); });
+    }
+    PageOutcome create(const QString &title, const QString &text)
+    {
+        const PageRequest request{title, text, "Item page for " + title + ", drafted with Quillmark",
+                                  QDateTime::currentDateTimeUtc()};
+        return awaited<PageOutcome>([&](auto done) { client.createPage(request, done); });
     }
 };
 
-QString unique(const QString &stem)
+// A name no other call gives: a file's, or with no extension a page's.
+QString unique(const QString &stem, const QString &extension = ".png")
 {
     static int n = 0;
-    return QStringLiteral("%1 %2 %3.png").arg(stem).arg(QDateTime::currentMSecsSinceEpoch()).arg(++n);
+    return QStringLiteral("%1 %2 %3").arg(stem).arg(QDateTime::currentMSecsSinceEpoch()).arg(++n) + extension;
 }
 
 class ClientOnWiki : public ::testing::Test {
@@ -261,6 +276,95 @@ TEST(ClientAnswers, ATokenOrSessionThatRanOutIsRenewedAndTheFileSentAgain)
     Session run(twice.api(), "U@a", "p");
     EXPECT_EQ(run.upload({run.file("g.png"), "G.png", {}, {}, {}}).kind, UploadOutcome::Failed);
     EXPECT_EQ(twice.requests, 7);
+}
+
+TEST_F(ClientOnWiki, APageIsCreatedExactlyAsDraftedAndOnlyWhereNoneIs)
+{
+    Session run = as("BOT_FULL");
+    const QString title = unique("Sword", "");
+    // Asked under the wiki's form of the name: first letter up, "_" as blanks.
+    const api::PageState missing = run.check(QString(title).replace(0, 1, "s").replace(' ', '_')).state;
+    EXPECT_EQ(std::tuple(missing.kind, missing.title), std::tuple(api::PageState::Missing, title));
+
+    const QString draft = "{{Item|name=" + title + "}}\n[[Category:Items]]\n";
+    const PageOutcome created = run.create(title, draft);
+    ASSERT_EQ(created.kind, PageOutcome::Created) << created.message.toStdString();
+    const localWiki::Revision first = localWiki::latestRevision(wiki, title);
+    EXPECT_EQ(first.text + "\n", draft); // the wiki keeps no final line end
+    EXPECT_EQ(std::tuple(first.comment, first.user, first.id),
+              std::tuple("Item page for " + title + ", drafted with Quillmark", wiki.env["BOT_USER"], created.revision));
+
+    // Created again, or by someone else between the check and the click: left as it is.
+    EXPECT_EQ(run.create(title, "other").kind, PageOutcome::Exists);
+    const QString meanwhile = unique("Axe", "");
+    ASSERT_EQ(run.check(meanwhile).state.kind, api::PageState::Missing);
+    ASSERT_TRUE(localWiki::createPage(wiki, meanwhile, "by hand"));
+    const qint64 byHand = localWiki::latestRevision(wiki, meanwhile).id;
+    EXPECT_EQ(run.create(meanwhile, "drafted").kind, PageOutcome::Exists);
+    EXPECT_EQ(localWiki::latestRevision(wiki, title).id, first.id);
+    EXPECT_EQ(localWiki::latestRevision(wiki, meanwhile).id, byHand);
+
+    // A redirect is a page: taken, even to a page that does not exist.
+    const QString redirect = unique("Old sword", "");
+    ASSERT_TRUE(localWiki::createPage(wiki, redirect, "#REDIRECT [[Nowhere at all]]"));
+    EXPECT_EQ(run.check(redirect).state.kind, api::PageState::Redirect);
+    EXPECT_EQ(run.check(title).state.kind, api::PageState::Exists);
+}
+
+TEST_F(ClientOnWiki, APreviewNamesExactlyWhatTheDraftLacksInOneRequest)
+{
+    Session run = as("BOT_FULL");
+    const QString stem = unique("Linked", "");
+    QList<std::pair<QString, QString>> existing;
+    QString draft;
+    QStringList missing;
+    for (int i = 0; i < 50; ++i) {
+        const QString title = stem + QStringLiteral(" %1").arg(i);
+        draft += "[[" + title + "]] ";
+        if (i % 7 == 3 && missing.size() < 7)
+            missing.append(title);
+        else
+            existing.append({title, "x"});
+    }
+    ASSERT_EQ(missing.size(), 7);
+    ASSERT_TRUE(localWiki::createPages(wiki, existing));
+    draft += "{{" + stem + " box}} [[Category:" + stem + " items]]";
+
+    ASSERT_EQ(run.check(stem).state.kind, api::PageState::Missing); // logged in
+    const int before = run.client.requestsSent();
+    const PagePreview shown =
+        Session::awaited<PagePreview>([&](auto done) { run.client.previewPage(stem, draft, done); });
+    ASSERT_TRUE(shown.ok) << shown.message.toStdString();
+    EXPECT_LE(run.client.requestsSent() - before, 2);
+    EXPECT_EQ(QSet<QString>(shown.preview.missingPages.begin(), shown.preview.missingPages.end()),
+              QSet<QString>(missing.begin(), missing.end()));
+    EXPECT_EQ(std::tuple(shown.preview.missingTemplates, shown.preview.missingCategories),
+              std::tuple(QStringList{"Template:" + stem + " box"}, QStringList{"Category:" + stem + " items"}));
+}
+
+TEST_F(ClientOnWiki, PageRefusalsAndASilentWikiSayWhatToDo)
+{
+    // Without the grant; on the second wiki, a captcha only a person can answer; a stopped wiki.
+    const localWiki::Wiki captcha = localWiki::smallLimit();
+    ASSERT_EQ(captcha.env.value("CAPTCHA"), "1");
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const localWiki::Wiki stopped{{{"API", QStringLiteral("http://127.0.0.1:%1/api.php").arg(closed.serverPort())}}};
+    closed.close();
+    const QString title = unique("Bow", "");
+    const std::tuple<localWiki::Wiki, const char *, PageOutcome::Kind, const char *> cases[] = {
+        {wiki, "BOT_NOUPLOAD", PageOutcome::Failed, "tick \"Create, edit, and move pages\""},
+        {captcha, "BOT_FULL", PageOutcome::NeedsBrowser, "captcha before"},
+        {stopped, "BOT_FULL", PageOutcome::Failed, "did not answer"},
+    };
+    for (const auto &[on, account, kind, says] : cases) {
+        Session run(on.api(), on.env.value(account), on.env.value(QString(account) + "_PASSWORD"));
+        const PageOutcome refused = run.create(title, "x");
+        EXPECT_EQ(refused.kind, kind) << says;
+        EXPECT_TRUE(refused.message.contains(says)) << refused.message.toStdString();
+    }
+    EXPECT_EQ(localWiki::latestRevision(wiki, title).id, -1);
+    EXPECT_EQ(localWiki::latestRevision(captcha, title).id, -1);
 }
 
 } // namespace

