@@ -1,32 +1,13 @@
 #include "wiki/apianswers.h"
 
+#include "wiki/jsonfields.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 
 namespace wiki::api {
-namespace {
-
-QString text(const QJsonObject &object, const char *key)
-{
-    return object.value(QLatin1String(key)).toString();
-}
-
-QJsonObject child(const QJsonObject &object, const char *key)
-{
-    return object.value(QLatin1String(key)).toObject();
-}
-
-QStringList strings(const QJsonValue &value)
-{
-    QStringList list;
-    for (const QJsonValue &item : value.toArray())
-        if (item.isString())
-            list.append(item.toString());
-    return list;
-}
-
-} // namespace
+using namespace json;
 
 Answer read(const QByteArray &json)
 {
