@@ -216,6 +216,19 @@ void Client::readAccount(std::function<void(const std::optional<api::Failure> &)
     });
 }
 
+bool Client::renewSession(const QString &code, std::function<void(const std::optional<api::Failure> &)> ready)
+{
+    if (code == QLatin1String("badtoken")) {
+        readAccount(std::move(ready));
+        return true;
+    }
+    if (code == QLatin1String("mustbeloggedin") || code == QLatin1String("assertuserfailed")) {
+        login(std::move(ready));
+        return true;
+    }
+    return false;
+}
+
 void Client::session(std::function<void(const std::optional<api::Failure> &)> ready)
 {
     if (loggedIn_)
@@ -363,17 +376,15 @@ void Client::answered(const std::shared_ptr<Job> &job, const api::Upload &upload
         return job->done(outcome);
     }
     const QString code = upload.failure.code;
-    const bool stale = code == QLatin1String("badtoken") || code == QLatin1String("mustbeloggedin")
-                    || code == QLatin1String("assertuserfailed");
-    if (stale && !job->retried) {
-        // The token or the session ran out: a new token (or login) once, and the same file again.
+    // The token or the session ran out: renewed once, and the same file again.
+    const auto again = [this, job](const std::optional<api::Failure> &failure) {
+        if (failure)
+            return fail(job, *failure);
+        send(job);
+    };
+    if (!job->retried && renewSession(code, again)) {
         job->retried = true;
-        const auto again = [this, job](const std::optional<api::Failure> &failure) {
-            if (failure)
-                return fail(job, *failure);
-            send(job);
-        };
-        return code == QLatin1String("badtoken") ? readAccount(again) : login(again);
+        return;
     }
     fail(job, upload.failure);
 }

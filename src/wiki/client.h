@@ -114,6 +114,9 @@ private:
     // Logged in, with the account's rights and a token: then ready(failure or nothing).
     void session(std::function<void(const std::optional<api::Failure> &)> ready);
     void login(std::function<void(const std::optional<api::Failure> &)> ready);
+    // For an error that says the token or the session ran out: a new token (or a login),
+    // then ready; false, and nothing done, for any other error.
+    bool renewSession(const QString &code, std::function<void(const std::optional<api::Failure> &)> ready);
     void readAccount(std::function<void(const std::optional<api::Failure> &)> ready);
 
     void check(const std::shared_ptr<Job> &job);

@@ -12,12 +12,6 @@ namespace {
 
 using Items = QList<std::pair<QString, QString>>;
 
-bool staleSession(const QString &code)
-{
-    return code == QLatin1String("badtoken") || code == QLatin1String("mustbeloggedin")
-        || code == QLatin1String("assertuserfailed");
-}
-
 } // namespace
 
 void Client::withSession(std::function<void()> next, std::function<void(const api::Failure &)> failed)
@@ -111,18 +105,17 @@ void Client::sendEdit(const PageRequest &request, std::function<void(const PageO
             return done(outcome);
         }
         const QString &code = edit.failure.code;
-        if (staleSession(code) && !retried) {
-            // The token or the session ran out: a new token (or login) once, then the same edit.
-            const auto again = [this, request, done](const std::optional<api::Failure> &failure) {
-                if (!failure)
-                    return sendEdit(request, done, true);
-                PageOutcome failed;
-                failed.title = request.title;
-                failed.message = messages::pageFailure(*failure, api_, request.title);
-                done(failed);
-            };
-            return code == QLatin1String("badtoken") ? readAccount(again) : login(again);
-        }
+        // The token or the session ran out: renewed once, then the same edit.
+        const auto again = [this, request, done](const std::optional<api::Failure> &failure) {
+            if (!failure)
+                return sendEdit(request, done, true);
+            PageOutcome failed;
+            failed.title = request.title;
+            failed.message = messages::pageFailure(*failure, api_, request.title);
+            done(failed);
+        };
+        if (!retried && renewSession(code, again))
+            return;
         outcome.message = messages::pageFailure(edit.failure, api_, outcome.title);
         if (code == QLatin1String("articleexists"))
             outcome.kind = PageOutcome::Exists;
