@@ -36,7 +36,8 @@ inline const QList<Owned> &owned()
                           {k::checkWikiNames, Rule::Check}, {k::smallestPng, Rule::Check},
                           {k::magnifier, Rule::Check}, {k::hints, Rule::Check}, {k::forceEnglish, Rule::Check},
                           {k::expandedTemplateCount, Rule::Text}, {k::wikiApi, Rule::Text},
-                          {k::wikiUser, Rule::Text}, {k::uploadAfterSave, Rule::Check}};
+                          {k::wikiUser, Rule::Text}, {k::uploadAfterSave, Rule::Check},
+                          {k::createPages, Rule::Check}};
         for (const QString &kind : {k::iconSection, k::panelSection, k::liveSection})
             t += {{k::fileType(kind), Rule::FileType}, {k::jpgQuality(kind), Rule::Quality},
                   {k::prefix(kind), Rule::Text}, {k::suffix(kind), Rule::Text},

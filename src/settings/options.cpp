@@ -167,7 +167,8 @@ QList<Entry> makeEntries()
              text(keys::wikiUser, [](auto &o) -> auto & { return o.wikiUser; }),
              check(Check::Magnifier),
              check(Check::Hints),
-             checkOnceSet(Check::ForceEnglish)};
+             checkOnceSet(Check::ForceEnglish),
+             checkOnceSet(Check::CreatePages)};
     return list;
 }
 
@@ -189,6 +190,7 @@ CheckKey checkKey(Check c)
     case Check::Magnifier: return {keys::magnifier, Qt::Checked};
     case Check::Hints: return {keys::hints, Qt::Checked};
     case Check::ForceEnglish: return {keys::forceEnglish, Qt::Unchecked};
+    case Check::CreatePages: return {keys::createPages, Qt::Unchecked};
     case Check::Count: break;
     }
     return {};

@@ -35,6 +35,7 @@ enum class Check {
     Magnifier,
     Hints,
     ForceEnglish,
+    CreatePages,
     Count // not an option: how many there are
 };
 inline constexpr int checkCount = int(Check::Count);

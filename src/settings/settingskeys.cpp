@@ -41,6 +41,7 @@ const SettingKey forceEnglish{general, QStringLiteral("ForceEnglish"), QString()
 const SettingKey wikiApi{QStringLiteral("Wiki"), QStringLiteral("Api"), QString()};
 const SettingKey wikiUser{QStringLiteral("Wiki"), QStringLiteral("User"), QString()};
 const SettingKey uploadAfterSave{QStringLiteral("Wiki"), QStringLiteral("UploadAfterSave"), QStringLiteral("False")};
+const SettingKey createPages{QStringLiteral("Wiki"), QStringLiteral("CreatePages"), QString()}; // written once set
 
 SettingKey statsPanelDimension(int index)
 {

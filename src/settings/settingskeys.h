@@ -38,6 +38,7 @@ extern const SettingKey forceEnglish;
 extern const SettingKey wikiApi;
 extern const SettingKey wikiUser;
 extern const SettingKey uploadAfterSave;
+extern const SettingKey createPages;
 
 // The captions the window is designed with, buttons 1 to 12: the panel heights of tab 1
 // and the crop sizes of tab 2.

@@ -53,7 +53,8 @@ QList<Row> table()
              {"Wiki", "UploadAfterSave", "False", unchecked}, {"Wiki", "Api", "", {{"https://w/api", "https://w/api"}}},
              {"Wiki", "User", "", {{"Bot", "Bot"}}}, {"General", "Magnifier", "True", checked},
              {"General", "Hints", "True", checked},
-             {"General", "ForceEnglish", no, {{"true", "True"}, {"False", "False"}, {"x", "False"}}}}; // once set
+             {"General", "ForceEnglish", no, {{"true", "True"}, {"False", "False"}, {"x", "False"}}},  // once set
+             {"Wiki", "CreatePages", no, {{"TRUE", "True"}, {"x", "False"}}}}; // once set
     return rows;
 }
 

@@ -42,6 +42,11 @@ const char *const uploadTip = QT_TRANSLATE_NOOP(
     "OptionsPage",
     "When checked, every picture saved is uploaded to the wiki set up with Wiki..., one after the other, while "
     "you go on working.");
+const char *const createPagesCaption = QT_TRANSLATE_NOOP("OptionsPage", "Create missing item pages");
+const char *const createPagesTip = QT_TRANSLATE_NOOP(
+    "OptionsPage",
+    "When checked, an item whose icon or stats panel went up gets a draft of its page from Page.txt in the Templates folder "
+    "when the wiki has none yet; you check the draft and create the page. An existing page is never changed.");
 const char *const wikiTip = QT_TRANSLATE_NOOP("OptionsPage", "The wiki's address and the bot account that uploads.");
 const char *const uploadsTip = QT_TRANSLATE_NOOP(
     "OptionsPage",
@@ -87,7 +92,7 @@ OptionsPage::OptionsPage(CaptureState &state, std::function<void()> focusFob, QW
     auto *content = new QWidget;
     auto *rows = new QVBoxLayout(content);
     rows->setContentsMargins(8, 4, 8, 4);
-    rows->setSpacing(3);
+    rows->setSpacing(1);
 
     for (capture::ImageKind kind : capture::imageKinds) {
         auto *frame = new SaveOptionsBox(kind, state_, content);
@@ -112,6 +117,13 @@ OptionsPage::OptionsPage(CaptureState &state, std::function<void()> focusFob, QW
     connect(cmdUploads, &QPushButton::clicked, this, &OptionsPage::uploadsWanted);
     rows->addLayout(row({chkSmallPng_, cmdUploads}));
     rows->addLayout(row({chkUploadAfterSave_, cmdWiki}));
+    chkCreatePages_ = named(new QCheckBox(tr(createPagesCaption), content), QStringLiteral("chkCreatePages"),
+                            tr(createPagesTip));
+    // Pages are drafted from what went up: without uploads there is nothing to draft from.
+    auto *dependent = row({chkCreatePages_});
+    dependent->setContentsMargins(24, 0, 0, 0);
+    rows->addLayout(dependent);
+    connect(chkUploadAfterSave_, &QCheckBox::toggled, chkCreatePages_, &QWidget::setEnabled);
     rows->addStretch(1);
     windowOptions_ = new WindowOptions(state_, std::move(focusFob), content);
     rows->addWidget(windowOptions_);
@@ -123,7 +135,8 @@ OptionsPage::OptionsPage(CaptureState &state, std::function<void()> focusFob, QW
     using settings::Check;
     for (auto [box, option] : {std::pair{chkAutoName_, Check::AutoName}, {chkAutoCopyName_, Check::AutoCopyFileName},
                                {chkSaveStatsPanel_, Check::SaveStatsPanel}, {chkWikiNames_, Check::CheckWikiNames},
-                               {chkSmallPng_, Check::SmallestPng}, {chkUploadAfterSave_, Check::UploadAfterSave}})
+                               {chkSmallPng_, Check::SmallestPng}, {chkUploadAfterSave_, Check::UploadAfterSave},
+                               {chkCreatePages_, Check::CreatePages}})
         checkBoxes::bind(box, state_, option);
     // Only a click warns: the settings load must never open a box.
     for (QCheckBox *box : {chkAutoName_, chkUploadAfterSave_})
@@ -178,6 +191,8 @@ void OptionsPage::showWikiOptions()
     checkBoxes::show(chkWikiNames_, state_, settings::Check::CheckWikiNames);
     checkBoxes::show(chkSmallPng_, state_, settings::Check::SmallestPng);
     checkBoxes::show(chkUploadAfterSave_, state_, settings::Check::UploadAfterSave);
+    checkBoxes::show(chkCreatePages_, state_, settings::Check::CreatePages);
+    chkCreatePages_->setEnabled(chkUploadAfterSave_->isChecked());
 }
 
 void OptionsPage::placeTrainingArea()

@@ -63,6 +63,7 @@ private:
     QCheckBox *chkWikiNames_ = nullptr;
     QCheckBox *chkSmallPng_ = nullptr;
     QCheckBox *chkUploadAfterSave_ = nullptr;
+    QCheckBox *chkCreatePages_ = nullptr;
     std::array<SaveOptionsBox *, 3> kinds_{}; // indexed by capture::ImageKind
     IconPositionBox *iconPosition_ = nullptr;
     IconTrainer *trainer_ = nullptr;

@@ -156,6 +156,7 @@ void PanelPage::save(bool iconWanted)
     const auto name = saveRoutine_.nameStep(tr(namePromptTitle), kinds);
     if (!name)
         return;
+    saveRoutine_.savesItem();
     bool gifShown = false;
     // With the same folder, prefix, suffix and type for both, the panel would replace the icon.
     const QString panelPath = panelWanted ? saveRoutine_.pathFor(ImageKind::Panel, *name) : QString();

@@ -38,17 +38,21 @@ std::optional<QString> SaveRoutine::askName(const QString &title, const QString 
 std::optional<QString> SaveRoutine::nameStep(const QString &title, const PlannedFiles &planned)
 {
     wikiCleaned_ = false;
+    savesItem_ = false;
+    typedName_.clear();
     written_.clear();
     saved_.clear();
-    std::optional<QString> name = state_.on(settings::Check::AutoName)
-                                    ? capture::timeStampName(QTime::currentTime())
-                                    : askName(title, state_.strLastName);
+    const bool timeName = state_.on(settings::Check::AutoName);
+    std::optional<QString> name =
+        timeName ? capture::timeStampName(QTime::currentTime()) : askName(title, state_.strLastName);
     if (name && filePlatform::restrictsNames() && !checkForSystem(*name, title, planned))
         return std::nullopt;
     // A picture going up to the wiki must have a name the wiki takes as it is.
     const bool forWiki = state_.on(settings::Check::CheckWikiNames) || state_.on(settings::Check::UploadAfterSave);
     if (name && forWiki && !checkForWiki(*name, title, planned))
         return std::nullopt;
+    if (name && !timeName)
+        typedName_ = *name;
     return name;
 }
 
@@ -188,7 +192,7 @@ void SaveRoutine::noteWritten(const QString &path, const QString &kind, const ol
     saved_.append({path, replaced});
     StatusLine::say(window_, saveMessages::describe(saved_), QFileInfo(path).absolutePath());
     if (writtenHandler_)
-        writtenHandler_(path, kind);
+        writtenHandler_(path, kind, savesItem_ ? typedName_ : QString());
 }
 
 void SaveRoutine::tellFailure(const QString &path, const QString &reason)

@@ -48,11 +48,14 @@ public:
     // Where a picture of kind would be written under name ("" for a kind that writes no file).
     QString pathFor(capture::ImageKind kind, const QString &name) const;
 
-    // Every picture the routine writes, in the order written, with what it is ("icon").
-    void setWrittenHandler(std::function<void(const QString &path, const QString &kind)> written)
-    {
-        writtenHandler_ = std::move(written);
-    }
+    // The action under way saves an item's pictures (an extraction): they are the item's
+    // that the name typed names. A name made from the time names no item.
+    void savesItem() { savesItem_ = true; }
+
+    // Every picture the routine writes, in the order written, with what it is ("icon") and
+    // the item it shows ("" when it is none).
+    using WrittenHandler = std::function<void(const QString &path, const QString &kind, const QString &item)>;
+    void setWrittenHandler(WrittenHandler written) { writtenHandler_ = std::move(written); }
 
     // When "Autocopy File Name" is checked (and, when needsEnabled, enabled too): the name,
     // the names of the files written, or their wiki markup, as the options say.
@@ -70,9 +73,11 @@ private:
     CaptureState &state_;
     // The action under way.
     bool wikiCleaned_ = false;
+    QString typedName_; // "" under Autoname
+    bool savesItem_ = false;
     QStringList written_;
     QList<saveMessages::Saved> saved_; // what the status line tells of the action
-    std::function<void(const QString &, const QString &)> writtenHandler_;
+    WrittenHandler writtenHandler_;
     void noteWritten(const QString &path, const QString &kind, const oldFiles::Replaced &replaced);
     void tellFailure(const QString &path, const QString &reason);
 };

@@ -108,11 +108,19 @@ void UploadCenter::withPassword(std::function<void(bool)> go)
     });
 }
 
-void UploadCenter::enqueue(const QString &path, const QString &kind, const QString &wikiName)
+void UploadCenter::enqueue(const QString &path, const QString &kind, const QString &wikiName, const QString &item)
 {
-    list_.add(path, wikiName.isEmpty() ? paths::fileNameOf(path) : wikiName, kind);
+    list_.add(path, wikiName.isEmpty() ? paths::fileNameOf(path) : wikiName, kind, item);
     store();
     pump();
+}
+
+void UploadCenter::addPage(const QString &title, const QString &link, const QString &message, const QString &said)
+{
+    list_.addPage(title, link, message);
+    last_ = said;
+    store();
+    emit changed();
 }
 
 void UploadCenter::pump()
@@ -245,7 +253,7 @@ void UploadCenter::rename(int id, const QString &wikiName)
 void UploadCenter::retry(int id)
 {
     wiki::uploads::Entry *entry = list_.find(id);
-    if (!entry || entry->state == wiki::uploads::State::Uploading)
+    if (!entry || entry->state == wiki::uploads::State::Uploading || entry->kind == wiki::uploads::pageKind)
         return;
     entry->state = wiki::uploads::State::Waiting;
     entry->choice = wiki::uploads::Choice::None;

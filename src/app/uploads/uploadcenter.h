@@ -31,8 +31,13 @@ public:
     wiki::Client &client() { return client_; }
     PasswordStore &passwords() { return *passwords_; }
 
-    // A file to upload under its own name (or wikiName): kind says what the picture is.
-    void enqueue(const QString &path, const QString &kind, const QString &wikiName = QString());
+    // A file to upload under its own name (or wikiName): kind says what the picture is, item
+    // the item an extraction saved it for, whose page may be drafted once its files are up.
+    void enqueue(const QString &path, const QString &kind, const QString &wikiName = QString(),
+                 const QString &item = QString());
+    // A page created on the wiki, listed with its link and message; the status line says said.
+    // It is never sent again.
+    void addPage(const QString &title, const QString &link, const QString &message, const QString &said);
     void retry(int id);
     void remove(int id);
     void answer(int id, wiki::uploads::Choice choice);

@@ -142,7 +142,9 @@ void UploadsWindow::selectionChanged()
         const bool answer = !buttonDesign[i].questions.isEmpty();
         const bool asking = e && e->state == State::Asking && buttonDesign[i].questions.contains(e->question);
         buttons_[i]->setVisible(!answer || asking);
-        buttons_[i]->setEnabled(e && (answer || i == Remove || e->state != State::Uploading));
+        // A created page is only listed: it is never sent again.
+        const bool sendable = e && e->state != State::Uploading && e->kind != wiki::uploads::pageKind;
+        buttons_[i]->setEnabled(e && (answer || i == Remove || sendable));
     }
 }
 

@@ -11,6 +11,7 @@
 #include "app/text/textpage.h"
 #include "app/tools/toolspage.h"
 #include "app/uploads/accountdialog.h"
+#include "app/uploads/pagedrafts.h"
 #include "app/uploads/uploadcenter.h"
 #include "app/uploads/uploadswindow.h"
 #include "app/widgets/captionfit.h"
@@ -222,9 +223,12 @@ void frmVandrel::buildUploads()
         AccountDialog account(*uploads_, this);
         account.exec();
     });
-    saveRoutine_->setWrittenHandler([this](const QString &path, const QString &kind) {
-        if (capture_.on(settings::Check::UploadAfterSave))
-            uploads_->enqueue(path, kind);
+    pageDrafts_ = new PageDrafts(*uploads_, programFolder_, this);
+    saveRoutine_->setWrittenHandler([this](const QString &path, const QString &kind, const QString &item) {
+        if (!capture_.on(settings::Check::UploadAfterSave))
+            return;
+        // The item's page is drafted once its pictures are up, when pages are wanted.
+        uploads_->enqueue(path, kind, QString(), capture_.on(settings::Check::CreatePages) ? item : QString());
     });
 }
 

@@ -26,6 +26,7 @@ class StatusLine;
 class TabLabel;
 class TextPage;
 class ToolsPage;
+class PageDrafts;
 class UploadCenter;
 class UploadsWindow;
 
@@ -101,6 +102,7 @@ private:
     ToolsPage *tools_ = nullptr;     // tab 5
     IconCorner *iconCorner_ = nullptr; // shared by tabs 1 and 2
     UploadCenter *uploads_ = nullptr;
+    PageDrafts *pageDrafts_ = nullptr;
     UploadsWindow *uploadsWindow_ = nullptr; // made when first shown
     StatusLine *lblStatus_ = nullptr; // the feedback line at the foot
     QString lastUploadStatus_;
