@@ -55,6 +55,8 @@ const ButtonDesign buttonDesign[] = {
 
 QString entryText(const wiki::uploads::Entry &e)
 {
+    if (e.kind == wiki::uploads::pageKind)
+        return QCoreApplication::translate("UploadsWindow", "%1 - page created\n%2").arg(e.wikiName, e.link);
     const QString state = QCoreApplication::translate("UploadsWindow", stateWords[int(e.state)]);
     QString text = e.message.isEmpty()
                        ? QCoreApplication::translate("UploadsWindow", "%1 - %2").arg(e.wikiName, state)

@@ -12,6 +12,7 @@
 
 #include <QDialogButtonBox>
 #include <QListWidget>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -118,6 +119,82 @@ TEST_F(UploadsOnWiki, QuestionsAreAnsweredInTheListAndARestartKeepsIt)
     ASSERT_EQ(states().size(), 0); // the list window is not open after a start
     showList();
     EXPECT_EQ(control<QListWidget>("lstUploads")->count(), 2);
+}
+
+// The draft window open now, when there is one.
+QWidget *draftWindow()
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == "frmPageDraft" && top->isVisible())
+            return top;
+    return nullptr;
+}
+
+TEST_F(UploadsOnWiki, ItemPagesAreDraftedInSaveOrderAndCreatedOnlyWhereNoneIs)
+{
+    folder.write("Templates/Page.txt", "{{Item|%name%|%icon%|%panel%}}\n[[Category:Quillmark tests]]\n");
+    restart(folder.read("Quillmark.ini") + "CreatePages=True\r\n");
+    const QString a = stem + " A", b = stem + " B", c = stem + " C", d = stem + " D", e = stem + " E";
+    ASSERT_TRUE(localWiki::createPage(wiki, b, "Made by hand."));
+    modal::Answerer dialogs({a, wiki.env["BOT_FULL_PASSWORD"], b, c, d, e});
+    for (int i = 0; i < 5; ++i) {
+        clipboard()->setImage(localWiki::uniquePicture().scaled(1024, 768));
+        QTest::mouseClick(control("cmdExtractPanel_1"), Qt::LeftButton);
+    }
+    const auto draftOf = [&](const QString &title) {
+        return waitFor([&] { return draftWindow() && draftWindow()->windowTitle().endsWith(title); });
+    };
+    const auto draft = [&] { return draftWindow()->findChild<QPlainTextEdit *>("txtPageText")->toPlainText(); };
+    const auto click = [&](const char *name) {
+        QTest::mouseClick(draftWindow()->findChild<QPushButton *>(name), Qt::LeftButton);
+    };
+
+    // A: drafted from both files' wiki names, previewed with what it lacks, created as drafted.
+    ASSERT_TRUE(draftOf(a)) << status().toStdString();
+    const QString text = "{{Item|" + a + "|" + a + " Icon.png|" + a + ".png}}\n[[Category:Quillmark tests]]\n";
+    EXPECT_EQ(draft(), text);
+    auto *problems = draftWindow()->findChild<QListWidget *>("lstPageProblems");
+    ASSERT_TRUE(waitFor([&] { return problems->count() == 2; }));
+    EXPECT_EQ(problems->item(0)->text(), "Missing category: Category:Quillmark tests");
+    EXPECT_EQ(problems->item(1)->text(), "Missing template: Template:Item");
+    // An edit is previewed again after a pause.
+    auto *edit = draftWindow()->findChild<QPlainTextEdit *>("txtPageText");
+    edit->moveCursor(QTextCursor::End);
+    for (const QString &piece : {QStringLiteral("See "), QStringLiteral("[[Nowhere "), stem + "]]"})
+        edit->insertPlainText(piece);
+    ASSERT_TRUE(waitFor([&] { return problems->count() == 3; }));
+    EXPECT_EQ(problems->item(0)->text(), "Missing page: Nowhere " + stem);
+    // The last uploads done, the status line tells of the pages alone.
+    ASSERT_TRUE(waitFor([&] { return localWiki::fileBytes(wiki, e + ".png").size() > 0; }));
+    click("cmdCreatePage");
+    ASSERT_TRUE(waitFor([&] { return localWiki::latestRevision(wiki, a).id > 0; }));
+    const localWiki::Revision created = localWiki::latestRevision(wiki, a);
+    EXPECT_EQ(created.text, (text + "See [[Nowhere " + stem + "]]").trimmed());
+    EXPECT_EQ(created.user, wiki.env["BOT_FULL"].section('@', 0, 0));
+    EXPECT_EQ(created.comment, "New item page for " + a + ", drafted with Quillmark");
+    showList();
+    ASSERT_TRUE(waitFor([&] { return states().last().startsWith(a + " - page created"); })) << states().last().toStdString();
+    control<QListWidget>("lstUploads")->setCurrentRow(states().size() - 1);
+    EXPECT_FALSE(control<QPushButton>("cmdUploadRetry")->isEnabled());
+
+    // B has a page: the status line says so and no draft opens. C is made by someone else
+    // while its draft is open: left as it is, the draft on the clipboard. Skip goes on to D,
+    // and closing D's window is a no to E.
+    ASSERT_TRUE(draftOf(c));
+    EXPECT_EQ(dialogs.seen.size(), 6);
+    EXPECT_TRUE(status().contains(b + " already has a page on the wiki")) << status().toStdString();
+    ASSERT_TRUE(localWiki::createPage(wiki, c, "Made meanwhile."));
+    const qint64 before = localWiki::latestRevision(wiki, c).id;
+    click("cmdCreatePage");
+    auto *open = draftWindow()->findChild<QPushButton *>("cmdOpenPage");
+    ASSERT_TRUE(waitFor([&] { return open->isVisible(); }));
+    EXPECT_EQ(localWiki::latestRevision(wiki, c).id, before);
+    EXPECT_EQ(clipboard()->text(), draft());
+    click("cmdSkipPage");
+    ASSERT_TRUE(draftOf(d));
+    draftWindow()->close();
+    EXPECT_FALSE(waitFor([&] { return draftWindow() != nullptr; }, 3000));
+    EXPECT_EQ(localWiki::latestRevision(wiki, e).id, -1);
 }
 
 class UploadsOnStub : public WindowFixture {
