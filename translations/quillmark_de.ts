@@ -1009,6 +1009,124 @@ Schalten Sie für ein gemeinsam genutztes Wiki Auto-Name aus und benennen Sie je
         <source>Autocopy File Name</source>
         <translation>Auto-Kopie Dateiname</translation>
     </message>
+    <message>
+        <source>Create missing item pages</source>
+        <translation>Fehlende Item-Seiten anlegen</translation>
+    </message>
+    <message>
+        <source>When checked, an item whose icon or stats panel went up gets a draft of its page from Page.txt in the Templates folder when the wiki has none yet; you check the draft and create the page. An existing page is never changed.</source>
+        <translation>Wenn aktiviert, erhält ein Item, dessen Symbol oder Werte-Panel hochgeladen wurde, einen Entwurf seiner Seite aus Page.txt im Ordner „Templates“, wenn das Wiki noch keine hat; Sie prüfen den Entwurf und legen die Seite an. Eine vorhandene Seite wird nie geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>PageDraftWindow</name>
+    <message>
+        <source>%1 The draft is on the clipboard.</source>
+        <translation>%1 Der Entwurf liegt in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>New Page: %1</source>
+        <translation>Neue Seite: %1</translation>
+    </message>
+    <message>
+        <source>The page&apos;s text, as it will be created. Edit it freely.</source>
+        <translation>Der Text der Seite, so wie sie angelegt wird. Sie können ihn frei bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Page text</source>
+        <translation>Seitentext</translation>
+    </message>
+    <message>
+        <source>The page as the wiki shows it.</source>
+        <translation>Die Seite, wie das Wiki sie anzeigt.</translation>
+    </message>
+    <message>
+        <source>Preview of the page</source>
+        <translation>Vorschau der Seite</translation>
+    </message>
+    <message>
+        <source>What the draft links to that the wiki does not have.</source>
+        <translation>Worauf der Entwurf verweist, das es im Wiki nicht gibt.</translation>
+    </message>
+    <message>
+        <source>Missing pages, categories and templates</source>
+        <translation>Fehlende Seiten, Kategorien und Vorlagen</translation>
+    </message>
+    <message>
+        <source>Create Page</source>
+        <translation>Seite anlegen</translation>
+    </message>
+    <message>
+        <source>Creates the page on the wiki, only if it still does not exist.</source>
+        <translation>Legt die Seite im Wiki an, nur wenn es sie noch nicht gibt.</translation>
+    </message>
+    <message>
+        <source>Copy Text</source>
+        <translation>Text kopieren</translation>
+    </message>
+    <message>
+        <source>Puts the page&apos;s text on the clipboard.</source>
+        <translation>Legt den Text der Seite in die Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Opens the page&apos;s address on the wiki.</source>
+        <translation>Öffnet die Adresse der Seite im Wiki.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Leaves this page uncreated and goes on with the next item.</source>
+        <translation>Legt diese Seite nicht an und macht mit dem nächsten Item weiter.</translation>
+    </message>
+    <message>
+        <source>The wiki could not show the draft: %1</source>
+        <translation>Das Wiki konnte den Entwurf nicht anzeigen: %1</translation>
+    </message>
+    <message>
+        <source>Missing page: %1</source>
+        <translation>Fehlende Seite: %1</translation>
+    </message>
+    <message>
+        <source>Missing category: %1</source>
+        <translation>Fehlende Kategorie: %1</translation>
+    </message>
+    <message>
+        <source>Missing template: %1</source>
+        <translation>Fehlende Vorlage: %1</translation>
+    </message>
+    <message>
+        <source>Creating %1...</source>
+        <translation>%1 wird angelegt...</translation>
+    </message>
+</context>
+<context>
+    <name>PageDrafts</name>
+    <message>
+        <source>%1 already has a page on the wiki: %2</source>
+        <translation>%1 hat bereits eine Seite im Wiki: %2</translation>
+    </message>
+    <message>
+        <source>No page on the wiki can be titled %1: %2</source>
+        <translation>Keine Seite im Wiki kann %1 heißen: %2</translation>
+    </message>
+    <message>
+        <source>Could not ask the wiki whether %1 has a page: %2</source>
+        <translation>Das Wiki konnte nicht gefragt werden, ob %1 eine Seite hat: %2</translation>
+    </message>
+    <message>
+        <source>No page was drafted for %1: the Templates folder has no Page.txt.</source>
+        <translation>Für %1 wurde keine Seite entworfen: Im Ordner „Templates“ gibt es keine Page.txt.</translation>
+    </message>
+    <message>
+        <source>Created the page %1 on the wiki: %2</source>
+        <translation>Die Seite %1 wurde im Wiki angelegt: %2</translation>
+    </message>
 </context>
 <context>
     <name>PanelPage</name>
@@ -1566,6 +1684,12 @@ Einzelheiten zur Verwendung dieser Funktion finden Sie unter:<byte value="xd"/>
     <message>
         <source>%1 - %2: %3</source>
         <translation>%1 - %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 - page created
+%2</source>
+        <translation>%1 - Seite angelegt
+%2</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 // languages a user's system asks for pick the translation.
 
 #include "app/text/multiusemessages.h"
+#include "app/uploads/pagedraftwindow.h"
 #include "app/widgets/captionfit.h"
 #include "app/window/languages.h"
 #include "window.h"
@@ -141,6 +142,13 @@ TEST_F(Words, EveryBoxAndDialogShowsOnlyTranslatedWords)
         EXPECT_GT(opened, 0) << opener.button;
         EXPECT_TRUE(faults.isEmpty()) << opener.button << ":\n" << faults.join(u'\n').toStdString();
     }
+    // A page's draft, as the uploads open it (here without a wiki to preview it).
+    wiki::Client client;
+    auto *draft = new PageDraftWindow(client, "Sword", "{{Item}}", window.get());
+    draft->show();
+    QTest::qWait(50);
+    EXPECT_EQ(faultsIn(draft), QStringList());
+    draft->close();
 }
 
 TEST_F(Words, EveryMultiUseFunctionIsShownInTheUsersWordsAndStillKnownByItsName)

@@ -94,6 +94,8 @@ TEST_F(WikiReady, AutonameWithUploadingWarnsOnceOnTheUsersClick)
             clickBox(control(name));
         ASSERT_EQ(boxes.seen.size(), warnings) << settings << clicks.join(' ').toStdString();
         EXPECT_TRUE(!warnings || boxes.seen[0].text.contains("39863.png")); // a name the clock gives
+        // Pages are drafted from uploads: the box is open only while uploading is on.
+        EXPECT_EQ(control("chkCreatePages")->isEnabled(), control<QCheckBox>("chkUploadAfterSave")->isChecked());
     }
 }
 
