@@ -45,8 +45,9 @@ const char *const uploadTip = QT_TRANSLATE_NOOP(
 const char *const createPagesCaption = QT_TRANSLATE_NOOP("OptionsPage", "Create missing item pages");
 const char *const createPagesTip = QT_TRANSLATE_NOOP(
     "OptionsPage",
-    "When checked, an item whose icon or stats panel went up gets a draft of its page from Page.txt in the Templates folder "
-    "when the wiki has none yet; you check the draft and create the page. An existing page is never changed.");
+    "When checked, an item whose icon or stats panel went up gets a draft of its page from Page.txt in the "
+    "Templates folder when the wiki has none yet; you check the draft and create the page. An existing page is "
+    "never changed.");
 const char *const wikiTip = QT_TRANSLATE_NOOP("OptionsPage", "The wiki's address and the bot account that uploads.");
 const char *const uploadsTip = QT_TRANSLATE_NOOP(
     "OptionsPage",

@@ -2,7 +2,6 @@
 
 #include "app/uploads/uploadcenter.h"
 #include "app/widgets/statusline.h"
-#include "wiki/messages.h"
 
 #include <QDate>
 #include <QTimer>

@@ -173,7 +173,8 @@ TEST_F(UploadsOnWiki, ItemPagesAreDraftedInSaveOrderAndCreatedOnlyWhereNoneIs)
     EXPECT_EQ(created.user, wiki.env["BOT_FULL"].section('@', 0, 0));
     EXPECT_EQ(created.comment, "New item page for " + a + ", drafted with Quillmark");
     showList();
-    ASSERT_TRUE(waitFor([&] { return states().last().startsWith(a + " - page created"); })) << states().last().toStdString();
+    ASSERT_TRUE(waitFor([&] { return states().last().startsWith(a + " - page created"); }))
+        << states().last().toStdString();
     control<QListWidget>("lstUploads")->setCurrentRow(states().size() - 1);
     EXPECT_FALSE(control<QPushButton>("cmdUploadRetry")->isEnabled());
 
