@@ -58,8 +58,6 @@ PageDraftWindow::PageDraftWindow(wiki::Client &client, const QString &title, con
     cmdOpenPage_->hide();
     cmdSkipPage_ = named(new QPushButton(tr("Skip"), this), QStringLiteral("cmdSkipPage"),
                          tr("Leaves this page uncreated and goes on with the next item."));
-    cmdCreatePage_->setDefault(false);
-    cmdCreatePage_->setAutoDefault(false);
 
     auto *panes = new QSplitter(this);
     panes->addWidget(txtPageText_);
