@@ -4,6 +4,7 @@
 #include "app/widgets/statusline.h"
 
 #include <QDate>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -62,15 +63,15 @@ void PageDrafts::checked(const wiki::itemPage::Item &item, const QString &draft,
     using wiki::api::PageState;
     const PageState &state = check.state;
     if (state.kind == PageState::Missing) {
-        current_ = new PageDraftWindow(center_.client(), state.title, draft, window_);
-        connect(current_, &PageDraftWindow::created, this, [this](const wiki::PageOutcome &outcome) {
+        auto *window = new PageDraftWindow(center_.client(), state.title, draft, window_);
+        connect(window, &PageDraftWindow::created, this, [this](const wiki::PageOutcome &outcome) {
             center_.addPage(outcome.title, outcome.link, outcome.message,
                             tr(createdSays).arg(outcome.title, outcome.link));
         });
-        connect(current_, &PageDraftWindow::ended, this, &PageDrafts::ended);
-        current_->show();
-        current_->raise();
-        current_->activateWindow();
+        connect(window, &PageDraftWindow::ended, this, &PageDrafts::ended);
+        window->show();
+        window->raise();
+        window->activateWindow();
         return;
     }
     if (state.taken())

@@ -8,7 +8,6 @@
 #include "wiki/itempage.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QSet>
 
 class UploadCenter;
@@ -19,9 +18,6 @@ class PageDrafts : public QObject {
 public:
     // The items of the upload list as it is now are the last run's and get no draft.
     PageDrafts(UploadCenter &center, const QString &programFolder, QWidget *window);
-
-    // The draft open now, if any.
-    PageDraftWindow *current() const { return current_; }
 
 private:
     void collect();
@@ -35,5 +31,4 @@ private:
     QSet<int> seen_; // the entries whose item was dealt with
     QList<wiki::itemPage::Item> waiting_;
     bool busy_ = false; // asking the wiki, or a draft is open
-    QPointer<PageDraftWindow> current_;
 };
